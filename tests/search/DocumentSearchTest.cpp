@@ -1,0 +1,94 @@
+#include "document/CFDocument.h"
+#include "search/DocumentSearch.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace velmora {
+namespace {
+
+CFDocument Doc(const std::vector<std::u32string>& lines)
+{
+    CFDocument d;
+    for (std::uint32_t i = 0; i < lines.size(); ++i) {
+        if (i > 0)
+            d.InsertLine(i);
+        d.InsertCells(static_cast<std::uint32_t>(lines[i].size()), i, 0,
+                      reinterpret_cast<const std::uint32_t*>(lines[i].data()));
+    }
+    return d;
+}
+
+std::span<const std::uint32_t> W(const std::u32string& s)
+{
+    return {reinterpret_cast<const std::uint32_t*>(s.data()), s.size()};
+}
+
+TEST(DocumentSearch, ForwardFindsOverlappingOccurrencesOneAfterTheOther)
+{
+    const auto d = Doc({U"xx", U"aaa", U"a"});
+    const std::u32string aa = U"aa";
+    auto hit = ScanForward(d, W(aa), {0, 0});
+    ASSERT_TRUE(hit);
+    EXPECT_EQ(*hit, (Position{1, 0}));
+    hit = ScanForward(d, W(aa), *NextStart(d, *hit));
+    ASSERT_TRUE(hit);
+    EXPECT_EQ(*hit, (Position{1, 1}));
+    // The last line holds only one a: no match across the line break.
+    EXPECT_FALSE(ScanForward(d, W(aa), *NextStart(d, *hit)));
+}
+
+TEST(DocumentSearch, MatchesNeverCrossALineBreak)
+{
+    const auto d = Doc({U"ab", U"cd"});
+    const std::u32string bc = U"bc";
+    EXPECT_FALSE(ScanForward(d, W(bc), {0, 0}));
+    EXPECT_FALSE(ScanBackward(d, W(bc), {1, 1}));
+}
+
+TEST(DocumentSearch, BackwardStartsAtTheLastCellOfEarlierLinesAndSkipsEmptyOnes)
+{
+    const auto d = Doc({U"abab", U"", U"b"});
+    const std::u32string ab = U"ab";
+    // Cursor at (2, 0): Find Previous starts on the empty line above.
+    const auto start = PreviousStart(d, {2, 0});
+    ASSERT_TRUE(start);
+    auto hit = ScanBackward(d, W(ab), *start);
+    ASSERT_TRUE(hit);
+    EXPECT_EQ(*hit, (Position{0, 2}));
+    hit = ScanBackward(d, W(ab), *PreviousStart(d, *hit));
+    ASSERT_TRUE(hit);
+    EXPECT_EQ(*hit, (Position{0, 0}));
+    EXPECT_FALSE(PreviousStart(d, *hit));
+}
+
+TEST(DocumentSearch, EmptyWordMatchesAtTheFirstCellExamined)
+{
+    const auto d = Doc({U"a", U"", U"bc"});
+    const std::u32string empty;
+    EXPECT_EQ(ScanForward(d, W(empty), {0, 0}), (Position{0, 0}));
+    // Find Next from (0, 0) moves to the next non-empty line.
+    EXPECT_EQ(ScanForward(d, W(empty), *NextStart(d, {0, 0})), (Position{2, 0}));
+    EXPECT_EQ(ScanBackward(d, W(empty), *PreviousStart(d, {2, 2})), (Position{2, 1}));
+    // An empty document has no cell to match at.
+    EXPECT_FALSE(ScanForward(CFDocument{}, W(empty), {0, 0}));
+}
+
+TEST(DocumentSearch, StartPositionsAtTheEdgesOfTheDocument)
+{
+    const auto d = Doc({U"abc", U"de"});
+    EXPECT_EQ(NextStart(d, {0, 1}), (Position{0, 2}));
+    EXPECT_EQ(NextStart(d, {0, 2}), (Position{1, 0}));
+    EXPECT_EQ(NextStart(d, {0, 3}), (Position{1, 0}));
+    EXPECT_FALSE(NextStart(d, {1, 1}));
+    EXPECT_EQ(PreviousStart(d, {1, 0}), (Position{0, 2}));
+    EXPECT_FALSE(PreviousStart(d, {0, 0}));
+    // A word longer than the rest of the line does not match.
+    const std::u32string cde = U"cde";
+    EXPECT_FALSE(MatchesAt(d, W(cde), 0, 2));
+}
+
+} // namespace
+} // namespace velmora

@@ -25,7 +25,8 @@ public:
     // far end, keeping start <= end with the anchor at one of them.
     void Extend(std::uint32_t line, std::uint32_t column);
     // Empties the range and makes the selection inactive. The anchor and the
-    // break count stay.
+    // break count stay. The editor calls it when the whole document is
+    // replaced, since the old range may lie beyond the new text.
     void Reset();
     // Removes the range from the document, joining its first and last line.
     // Neither the cursor nor the selection moves.

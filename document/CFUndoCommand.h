@@ -10,13 +10,11 @@
 namespace velmora {
 
 class CCursor;
-class CFDocument;
 class Window;
 
-// Kinds of recorded edit.
-// The text between the two positions was inserted.
+// Kinds of recorded edit: the text between the two positions was inserted,
+// or is about to be deleted.
 inline constexpr std::uint32_t kInsertion = 1;
-// The text between the two positions is about to be deleted.
 inline constexpr std::uint32_t kDeletion = 2;
 
 // One recorded edit: its kind, the two positions the recorder passed

@@ -1,0 +1,43 @@
+#include "document/CFUndoCommand.h"
+
+#include "document/CCursor.h"
+
+#include <boost/make_shared.hpp>
+
+#include <utility>
+
+namespace velmora {
+
+CFUndoCommand::CFUndoCommand(Window* window, CFDocument& document, boost::shared_ptr<CCursor> cursor,
+                             std::uint32_t kind, Position first, Position second)
+    : selection_(boost::make_shared<CFSelectedText>(window, document)),
+      cursor_(std::move(cursor)),
+      kind_(kind),
+      first_(first),
+      second_(second)
+{
+    if (kind_ != kInsertion && kind_ != kDeletion)
+        return;
+    selection_->Reset();
+    selection_->Extend(first_.line, first_.column);
+    selection_->Extend(second_.line, second_.column);
+    if (kind_ == kDeletion)
+        selection_->CopyToBuffer();
+}
+
+void CFUndoCommand::Undo()
+{
+    switch (kind_) {
+    case kInsertion:
+        selection_->DeleteSelected();
+        break;
+    case kDeletion:
+        selection_->InsertBuffer(first_.line, first_.column);
+        break;
+    default:
+        return;
+    }
+    cursor_->setPosition(first_);
+}
+
+} // namespace velmora

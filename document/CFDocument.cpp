@@ -45,6 +45,24 @@ void CFDocument::EraseLine(std::uint32_t index)
         lines_.emplace_back();
 }
 
+void CFDocument::InsertLines(std::uint32_t index, std::uint32_t count)
+{
+    if (index > lines_.size())
+        ThrowDocumentError(kErrPosition);
+    lines_.insert(lines_.begin() + index, count, CFLine{});
+}
+
+void CFDocument::EraseLines(std::uint32_t from, std::uint32_t to)
+{
+    if (from > lines_.size() || to > lines_.size())
+        ThrowDocumentError(kErrPosition);
+    if (from >= to)
+        return;
+    lines_.erase(lines_.begin() + from, lines_.begin() + to);
+    if (lines_.empty())
+        lines_.emplace_back();
+}
+
 void CFDocument::Clear()
 {
     std::vector<CFLine>(1).swap(lines_);

@@ -26,6 +26,10 @@ public:
     void InsertLine(std::uint32_t index);
     // Removes a line; removing the only line leaves one empty line.
     void EraseLine(std::uint32_t index);
+    // Inserts count empty lines before index, in one move of the lines below.
+    void InsertLines(std::uint32_t index, std::uint32_t count);
+    // Removes lines [from, to) in one move; leaves one empty line when all go.
+    void EraseLines(std::uint32_t from, std::uint32_t to);
     // Back to exactly one empty line, spare capacity released.
     void Clear();
 

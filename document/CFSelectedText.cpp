@@ -66,10 +66,9 @@ void CFSelectedText::DeleteSelected()
     document_.EraseCells(start_.line, start_.column, document_.LineLength(start_.line));
     CFDocument::CopyCells(document_, start_.line, start_.column, document_, end_.line, end_.column,
                           document_.LineLength(end_.line));
-    // The lines in between and the former last line, erased from the back so
-    // that each erasure moves only the lines below the range.
-    for (std::uint32_t l = end_.line; l > start_.line; --l)
-        document_.EraseLine(l);
+    // The lines in between and the former last line, in one move of the
+    // lines below the range.
+    document_.EraseLines(start_.line + 1, end_.line + 1);
 }
 
 void CFSelectedText::CopyToBuffer()
@@ -103,8 +102,8 @@ std::uint32_t CFSelectedText::InsertBuffer(std::uint32_t line, std::uint32_t col
 
     const std::uint32_t n = buffer_.LineCount();
     CFDocument::CopyCells(document_, line, column, buffer_, 0, 0, buffer_.LineLength(0));
+    document_.InsertLines(line + 1, n - 1);
     for (std::uint32_t k = 1; k < n; ++k) {
-        document_.InsertLine(line + k);
         CFDocument::CopyCells(document_, line + k, 0, buffer_, k, 0, buffer_.LineLength(k));
     }
     const std::uint32_t last = line + n - 1;

@@ -171,3 +171,24 @@ TEST(CFLine, LineLevelFormsReportColumnsBeyondTheEnd)
 
 } // namespace
 } // namespace velmora
+
+namespace velmora {
+namespace {
+
+TEST(CFDocument, InsertLinesAndEraseLinesMoveRangesOfLines)
+{
+    auto d = Doc({"a", "b", "c"});
+    d.InsertLines(1, 2);
+    EXPECT_EQ(Text(d), (Lines{"a", "", "", "b", "c"}));
+    d.EraseLines(0, 2);
+    EXPECT_EQ(Text(d), (Lines{"", "b", "c"}));
+    d.EraseLines(2, 1);
+    EXPECT_EQ(d.LineCount(), 3u);
+    EXPECT_EQ(CodeOf([&] { d.EraseLines(1, 4); }), kErrPosition);
+    EXPECT_EQ(CodeOf([&] { d.InsertLines(4, 1); }), kErrPosition);
+    d.EraseLines(0, 3);
+    EXPECT_EQ(Text(d), Lines{""});
+}
+
+} // namespace
+} // namespace velmora

@@ -19,7 +19,7 @@ class CFDocument;
 
 // Writes the document as a text file, replacing any existing file. Cells
 // above 0x10FFFF are left out. Returns false when the file could not be
-// written completely.
+// created or written completely.
 bool SaveTextFile(const std::filesystem::path& path, const CFDocument& document);
 
 // Replaces the lines of document by those of the text file at path.
@@ -37,7 +37,7 @@ bool LoadTextFile(const std::filesystem::path& path, CFDocument& document);
 // Writes the document as a minimal HTML page, every cell as a decimal
 // numeric character reference and "<br/>" between lines. Line ends of the
 // page are CR LF on every system. Returns false when the page could not be
-// written completely.
+// created or written completely.
 bool ExportHtml(const std::filesystem::path& path, const CFDocument& document);
 
 } // namespace velmora

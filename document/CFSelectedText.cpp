@@ -1,6 +1,9 @@
 #include "document/CFSelectedText.h"
 
 #include "document/DocumentError.h"
+#include "document/LineClipboard.h"
+#include "platform/Clipboard.h"
+#include "platform/MessageDisplay.h"
 
 #include <algorithm>
 
@@ -109,6 +112,32 @@ std::uint32_t CFSelectedText::InsertBuffer(std::uint32_t line, std::uint32_t col
     const std::uint32_t last = line + n - 1;
     CFDocument::CopyCells(document_, last, document_.LineLength(last), tail, 0, 0, tail.LineLength(0));
     return n - 1;
+}
+
+bool CFSelectedText::CopyToClipboard(Clipboard& clipboard, MessageDisplay& messages)
+{
+    if (start_ == end_)
+        return false;
+    checkRange();
+    const ClipboardText text = EncodeClipboardText(document_, start_, end_);
+    breakCount_ = text.breakCount;
+    if (text.overLimit())
+        messages.showMessage(window_, "クリップボードに読み込める最大文字数を超えました。", "確認");
+    clipboard.setUnicodeText(text.units);
+    return true;
+}
+
+Position CFSelectedText::PasteFromClipboard(Clipboard& clipboard, MessageDisplay& messages,
+                                            std::uint32_t line, std::uint32_t column)
+{
+    if (!clipboard.hasUnicodeText()) {
+        messages.showMessage(window_, "違う形式のデータです。", "失敗");
+        return {line, column};
+    }
+    const auto units = clipboard.unicodeText();
+    if (!units)
+        return {line, column};
+    return PasteClipboardText(document_, {line, column}, *units);
 }
 
 } // namespace velmora

@@ -7,6 +7,8 @@
 
 namespace velmora {
 
+class Clipboard;
+class MessageDisplay;
 class Window;
 
 // The selection of an editor: a normalised range of the edited document
@@ -37,6 +39,17 @@ public:
     // Inserts the buffer's text at (line, column), splitting the line;
     // returns the number of line breaks inserted.
     std::uint32_t InsertBuffer(std::uint32_t line, std::uint32_t column);
+
+    // Puts the range on the clipboard as Unicode text, cut at the
+    // clipboard's byte limit, and remembers the number of line breaks
+    // written. Warns when the text reached the limit. False when nothing is
+    // selected; the clipboard is then untouched.
+    bool CopyToClipboard(Clipboard& clipboard, MessageDisplay& messages);
+    // Inserts the clipboard's Unicode text at (line, column) and returns the
+    // position after it; with no text on the clipboard the user is told and
+    // the document stays as it was.
+    Position PasteFromClipboard(Clipboard& clipboard, MessageDisplay& messages,
+                                std::uint32_t line, std::uint32_t column);
 
     Window* window() const { return window_; }
     CFDocument& document() const { return document_; }

@@ -28,6 +28,9 @@ namespace velmora {
 // log(number of keys) comparisons and never walks the whole dictionary.
 class CFWordDictionary {
 public:
+    // Why the last failing Load failed.
+    enum LoadResult : std::int32_t { CannotOpen = 0, SyntaxError = 1 };
+
     using CandidateList = std::list<WordPtr>;
     using CandidateListPtr = boost::shared_ptr<CandidateList>;
 
@@ -60,6 +63,35 @@ public:
     // code points, Length included; numbers play no part), or null.
     const Entry* FindEntry(const WordPtr& key) const;
 
+    // Adds every entry line of a sign data file, in file order, without
+    // emptying the dictionary first. False when the file cannot be opened or
+    // read (CannotOpen) or at the first malformed line (SyntaxError); entries
+    // of the lines before it stay.
+    bool Load(const std::filesystem::path& path);
+    // Load on bytes already in memory (the whole content of a file).
+    bool LoadFromBytes(std::string_view bytes);
+    // Writes the dictionary as a sign data file. False when the dictionary
+    // cannot be written in the file notation (the file is then left
+    // untouched), when the file cannot be created or when writing fails.
+    bool Save(const std::filesystem::path& path) const;
+    // The bytes Save writes: one CR LF-ended line per candidate, entries in
+    // the order of their key content, candidates in list order. Null when an
+    // entry cannot be written so that it reads back (a key holding a code
+    // point outside the key symbols, or more than 49 of them, or a candidate
+    // of more than 49 elements); problem then receives a short reason.
+    std::optional<std::string> Serialize(std::string* problem = nullptr) const;
+    // The file notation of a key word's elements (without the terminator),
+    // or null when one of them is not a key symbol.
+    static std::optional<std::string> KeyText(const CFWordSign& key);
+
+    // Why the last failing Load failed; CannotOpen until a Load fails.
+    LoadResult lastLoadResult() const { return lastLoadResult_; }
+    // 1-based number of the malformed line of the last failing Load; 0 when
+    // it failed because the file could not be opened or read.
+    std::uint32_t lastErrorLine() const { return lastErrorLine_; }
+    // A short English description of the last Load failure, for tools.
+    const std::string& lastErrorReason() const { return lastErrorReason_; }
+
     // The word returned when there is no candidate (never set: Length 0).
     const WordPtr& EmptyWord() const { return emptyWord_; }
     // Number of entries, that is of distinct keys.
@@ -88,9 +120,13 @@ private:
     using EntryMap = std::map<std::vector<std::uint32_t>, Slot, CodesLess>;
 
     static void InsertCandidate(Slot& slot, const WordPtr& candidate);
+    void FailLoad(LoadResult result, std::uint32_t line, std::string reason);
 
     EntryMap entries_;
     std::size_t candidateCount_ = 0;
+    LoadResult lastLoadResult_ = CannotOpen;
+    std::uint32_t lastErrorLine_ = 0;
+    std::string lastErrorReason_;
     WordPtr emptyWord_;
 };
 

@@ -1,0 +1,133 @@
+#pragma once
+
+#include "dictionary/CFWordSign.h"
+
+#include <boost/shared_ptr.hpp>
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <list>
+#include <map>
+#include <memory>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace velmora {
+
+// The sign dictionary: maps a key word (key symbols of a transliteration) to
+// the list of its candidates, ordered by ascending sign number and, for equal
+// numbers, by order of addition. Words are shared with the callers, never
+// copied: GetCandidate hands out the stored candidate itself.
+//
+// Entries are indexed by the content of their key word, so a lookup costs
+// log(number of keys) comparisons and never walks the whole dictionary.
+class CFWordDictionary {
+public:
+    // Why the last failing Load failed.
+    enum LoadResult : std::int32_t { CannotOpen = 0, SyntaxError = 1 };
+
+    using CandidateList = std::list<WordPtr>;
+    using CandidateListPtr = boost::shared_ptr<CandidateList>;
+
+    // One dictionary entry. The list is never empty. Callers must not change
+    // the list or the words; they are shared with the dictionary.
+    struct Entry {
+        WordPtr key;
+        CandidateListPtr candidates;
+    };
+
+    CFWordDictionary();
+    CFWordDictionary(const CFWordDictionary&) = delete;
+    CFWordDictionary& operator=(const CFWordDictionary&) = delete;
+    ~CFWordDictionary();
+
+    // Sets the candidate's number and inserts it into the key's list after
+    // every candidate with an equal or smaller number (unsigned comparison).
+    // A new key keeps the key object passed in as its entry's key word.
+    // Both pointers must be non-null (std::invalid_argument otherwise).
+    void AddWord(std::uint32_t number, WordPtr key, WordPtr candidate);
+    // The candidate at the 0-based position of the key's list, or the empty
+    // word (Length 0) when the key is absent or the index is too large.
+    WordPtr GetCandidate(std::uint32_t index, const WordPtr& key) const;
+    // Length of the key's candidate list; 0 when the key is absent.
+    std::uint32_t CountCandidates(const WordPtr& key) const;
+    // Removes every entry. lastLoadResult and the empty word stay; words
+    // still referenced elsewhere stay alive.
+    void Clear();
+    // The entry whose key word has exactly the same elements as key (raw
+    // code points, Length included; numbers play no part), or null.
+    const Entry* FindEntry(const WordPtr& key) const;
+
+    // Adds every entry line of a sign data file, in file order, without
+    // emptying the dictionary first. False when the file cannot be opened or
+    // read (CannotOpen) or at the first malformed line (SyntaxError); entries
+    // of the lines before it stay.
+    bool Load(const std::filesystem::path& path);
+    // Load on bytes already in memory (the whole content of a file).
+    bool LoadFromBytes(std::string_view bytes);
+    // Writes the dictionary as a sign data file. False when the dictionary
+    // cannot be written in the file notation (the file is then left
+    // untouched), when the file cannot be created or when writing fails.
+    bool Save(const std::filesystem::path& path) const;
+    // The bytes Save writes: one CR LF-ended line per candidate, entries in
+    // the order of their key content, candidates in list order. Null when an
+    // entry cannot be written so that it reads back (a key holding a code
+    // point outside the key symbols, or more than 49 of them, or a candidate
+    // of more than 49 elements); problem then receives a short reason.
+    std::optional<std::string> Serialize(std::string* problem = nullptr) const;
+    // The file notation of a key word's elements (without the terminator),
+    // or null when one of them is not a key symbol.
+    static std::optional<std::string> KeyText(const CFWordSign& key);
+
+    // Why the last failing Load failed; CannotOpen until a Load fails.
+    LoadResult lastLoadResult() const { return lastLoadResult_; }
+    // 1-based number of the malformed line of the last failing Load; 0 when
+    // it failed because the file could not be opened or read.
+    std::uint32_t lastErrorLine() const { return lastErrorLine_; }
+    // A short English description of the last Load failure, for tools.
+    const std::string& lastErrorReason() const { return lastErrorReason_; }
+
+    // The word returned when there is no candidate (never set: Length 0).
+    const WordPtr& EmptyWord() const { return emptyWord_; }
+    // Number of entries, that is of distinct keys.
+    std::size_t EntryCount() const { return entries_.size(); }
+    // Number of candidates of all entries together.
+    std::size_t CandidateCount() const { return candidateCount_; }
+    // Calls visit for every entry in ascending order of key content.
+    void ForEachEntry(const std::function<void(const Entry&)>& visit) const;
+
+private:
+    // Orders code-point sequences lexicographically; transparent so that a
+    // lookup by a word's elements needs no copy.
+    struct CodesLess {
+        using is_transparent = void;
+        bool operator()(std::span<const std::uint32_t> a, std::span<const std::uint32_t> b) const;
+    };
+    // For long candidate lists: the first candidate of each number, so that
+    // an insertion finds its place without walking the list.
+    using NumberIndex = std::map<std::uint32_t, CandidateList::iterator>;
+    struct Slot {
+        Entry entry;
+        std::unique_ptr<NumberIndex> firstOfNumber;
+    };
+    // Keyed by a copy of the key word's elements, so that the order stays
+    // sound whatever happens to the key object.
+    using EntryMap = std::map<std::vector<std::uint32_t>, Slot, CodesLess>;
+
+    static void InsertCandidate(Slot& slot, const WordPtr& candidate);
+    void FailLoad(LoadResult result, std::uint32_t line, std::string reason);
+
+    EntryMap entries_;
+    std::size_t candidateCount_ = 0;
+    LoadResult lastLoadResult_ = CannotOpen;
+    std::uint32_t lastErrorLine_ = 0;
+    std::string lastErrorReason_;
+    WordPtr emptyWord_;
+};
+
+} // namespace velmora

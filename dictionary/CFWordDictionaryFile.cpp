@@ -1,0 +1,362 @@
+// Reading and writing sign data files: one line per candidate, giving the
+// key in an ASCII notation, the sign number in decimal and the candidate's
+// code points in hexadecimal ("DU3 12000,1202d").
+
+#include "dictionary/CFWordDictionary.h"
+
+#include <array>
+#include <charconv>
+#include <fstream>
+
+namespace velmora {
+
+namespace {
+
+// Limits of one entry line: key symbols, sign fields and field width.
+constexpr std::size_t kMaxKeySymbols = 49;
+constexpr std::size_t kMaxSignFields = 49;
+constexpr std::size_t kMaxFieldChars = 8;
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+bool IsDecimalDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+char UpperAscii(char c)
+{
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+int HexDigitValue(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+bool IsCSpace(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+// Converts a sign field the way strtol with base 16 does: leading white
+// space, an optional sign and an optional 0x prefix are accepted, and the
+// conversion stops at the first character that is not a hexadecimal digit.
+// A field without digits gives 0. Fields hold at most 8 characters, so the
+// value always fits in 32 bits; a minus sign negates it modulo 2^32.
+std::uint32_t ConvertSignField(std::string_view field)
+{
+    std::size_t i = 0;
+    while (i < field.size() && IsCSpace(field[i]))
+        ++i;
+    bool negative = false;
+    if (i < field.size() && (field[i] == '+' || field[i] == '-')) {
+        negative = field[i] == '-';
+        ++i;
+    }
+    if (i + 1 < field.size() && field[i] == '0' && (field[i + 1] == 'x' || field[i + 1] == 'X'))
+        i += 2;
+    std::uint32_t value = 0;
+    for (; i < field.size(); ++i) {
+        const int digit = HexDigitValue(field[i]);
+        if (digit < 0)
+            break;
+        value = value * 16 + static_cast<std::uint32_t>(digit);
+    }
+    return negative ? 0u - value : value;
+}
+
+// The key symbol written as "#", "-" or "^" followed by a letter, or 0 when
+// the letter is outside that mark's set.
+std::uint32_t MarkedSymbol(char mark, char letter)
+{
+    switch (mark) {
+    case '#':
+        switch (UpperAscii(letter)) {
+        case 'S': return 0x1E62; // Ṣ
+        case 'T': return 0x1E6C; // Ṭ
+        default: return 0;
+        }
+    case '-':
+        switch (UpperAscii(letter)) {
+        case 'A': return 0x0100; // Ā
+        case 'E': return 0x0112; // Ē
+        case 'I': return 0x012A; // Ī
+        case 'U': return 0x016A; // Ū
+        default: return 0;
+        }
+    default: // '^'
+        switch (UpperAscii(letter)) {
+        case 'A': return 0x00C2; // Â
+        case 'E': return 0x00CA; // Ê
+        case 'I': return 0x00CE; // Î
+        case 'U': return 0x00DB; // Û
+        default: return 0;
+        }
+    }
+}
+
+// The parts of one entry line.
+struct EntryLine {
+    std::vector<std::uint32_t> key;
+    std::uint32_t number = 1;
+    std::vector<std::uint32_t> signs;
+};
+
+// Parses an entry line into entry (whose vectors must come in empty).
+// Returns null on success, otherwise why the line is malformed.
+const char* ParseEntryLine(std::string_view line, EntryLine& entry)
+{
+    std::size_t i = 0;
+
+    // Key: symbols up to the first space or decimal digit.
+    while (i < line.size() && line[i] != ' ' && !IsDecimalDigit(line[i])) {
+        const char c = line[i];
+        std::uint32_t symbol = 0;
+        if (c == '#' || c == '-' || c == '^') {
+            if (i + 1 < line.size())
+                symbol = MarkedSymbol(c, line[i + 1]);
+            if (symbol == 0) {
+                switch (c) {
+                case '#': return "'#' is not followed by S or T";
+                case '-': return "'-' is not followed by A, E, I or U";
+                default: return "'^' is not followed by A, E, I or U";
+                }
+            }
+            i += 2;
+        } else if (c == '\'') {
+            symbol = 0x27;
+            ++i;
+        } else if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z')) {
+            const char upper = UpperAscii(c);
+            symbol = upper == 'C' ? 0x0160 : upper == 'H' ? 0x1E2A : static_cast<std::uint32_t>(upper);
+            ++i;
+        } else {
+            return "character outside the key notation";
+        }
+        if (entry.key.size() == kMaxKeySymbols)
+            return "key of more than 49 symbols";
+        entry.key.push_back(symbol);
+    }
+
+    // Number: any decimal digits; 1 without any.
+    if (i < line.size() && IsDecimalDigit(line[i])) {
+        std::uint64_t value = 0;
+        while (i < line.size() && IsDecimalDigit(line[i])) {
+            value = value * 10 + static_cast<std::uint64_t>(line[i] - '0');
+            if (value > 0xFFFFFFFFu)
+                return "sign number does not fit in 32 bits";
+            ++i;
+        }
+        entry.number = static_cast<std::uint32_t>(value);
+    }
+
+    if (i >= line.size() || line[i] != ' ')
+        return "no space after the key and number";
+    ++i;
+
+    // Signs: comma-separated hexadecimal fields to the end of the line. A
+    // comma at the very end adds no field; a field giving 0 ends the
+    // candidate, but the fields after it are still checked.
+    std::string_view rest = line.substr(i);
+    if (rest.empty())
+        return nullptr;
+    if (rest.back() == ',')
+        rest.remove_suffix(1);
+    std::size_t fields = 0;
+    bool ended = false;
+    for (std::size_t start = 0;;) {
+        const std::size_t comma = rest.find(',', start);
+        const std::string_view field =
+            rest.substr(start, comma == std::string_view::npos ? std::string_view::npos : comma - start);
+        if (++fields > kMaxSignFields)
+            return "more than 49 sign fields";
+        if (field.size() > kMaxFieldChars)
+            return "sign field longer than 8 characters";
+        const std::uint32_t value = ConvertSignField(field);
+        if (value == 0)
+            ended = true;
+        else if (!ended)
+            entry.signs.push_back(value);
+        if (comma == std::string_view::npos)
+            break;
+        start = comma + 1;
+    }
+    return nullptr;
+}
+
+// Writes bytes to the file at path, creating or truncating it.
+bool WriteWholeFile(const std::filesystem::path& path, std::string_view bytes)
+{
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    if (!out)
+        return false;
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    out.close();
+    return !out.fail();
+}
+
+template <class Number>
+void AppendNumber(std::string& out, Number value, int base)
+{
+    std::array<char, 16> digits{};
+    const auto result = std::to_chars(digits.data(), digits.data() + digits.size(), value, base);
+    out.append(digits.data(), result.ptr);
+}
+
+} // namespace
+
+void CFWordDictionary::FailLoad(LoadResult result, std::uint32_t line, std::string reason)
+{
+    lastLoadResult_ = result;
+    lastErrorLine_ = line;
+    lastErrorReason_ = std::move(reason);
+}
+
+bool CFWordDictionary::Load(const std::filesystem::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        FailLoad(CannotOpen, 0, "cannot open the file");
+        return false;
+    }
+    std::string bytes;
+    std::array<char, 1 << 16> buffer;
+    while (in.read(buffer.data(), buffer.size()) || in.gcount() > 0)
+        bytes.append(buffer.data(), static_cast<std::size_t>(in.gcount()));
+    if (in.bad()) {
+        FailLoad(CannotOpen, 0, "cannot read the file");
+        return false;
+    }
+    in.close();
+    return LoadFromBytes(bytes);
+}
+
+bool CFWordDictionary::LoadFromBytes(std::string_view bytes)
+{
+    bool checkByteOrderMark = true;
+    std::uint32_t lineNumber = 0;
+    EntryLine entry;
+    std::size_t pos = 0;
+    while (pos < bytes.size()) {
+        const std::size_t newline = bytes.find('\n', pos);
+        const std::size_t end = newline == std::string_view::npos ? bytes.size() : newline;
+        std::string_view line = bytes.substr(pos, end - pos);
+        pos = newline == std::string_view::npos ? bytes.size() : newline + 1;
+        ++lineNumber;
+        if (newline != std::string_view::npos && !line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+
+        if (line.empty())
+            continue;
+        // The byte order mark is looked for on the first non-empty line, and
+        // again on the next one as long as the lines hold nothing else.
+        if (checkByteOrderMark) {
+            if (line.starts_with(kByteOrderMark)) {
+                line.remove_prefix(kByteOrderMark.size());
+                if (line.empty())
+                    continue;
+            }
+            checkByteOrderMark = false;
+        }
+        if (line.front() == '/') {
+            if (line.size() >= 2 && line[1] == '/')
+                continue;
+            FailLoad(SyntaxError, lineNumber, "a single '/' begins the line");
+            return false;
+        }
+
+        entry.key.clear();
+        entry.signs.clear();
+        entry.number = 1;
+        if (const char* reason = ParseEntryLine(line, entry)) {
+            FailLoad(SyntaxError, lineNumber, reason);
+            return false;
+        }
+        AddWord(entry.number, CFWordSign::FromCells(entry.key), CFWordSign::FromCells(entry.signs));
+    }
+    return true;
+}
+
+std::optional<std::string> CFWordDictionary::KeyText(const CFWordSign& key)
+{
+    std::string text;
+    for (const std::uint32_t symbol : key.Cells()) {
+        if ((symbol >= 'A' && symbol <= 'Z') || symbol == '\'') {
+            text.push_back(static_cast<char>(symbol));
+            continue;
+        }
+        const char* notation = nullptr;
+        switch (symbol) {
+        case 0x0160: notation = "C"; break;
+        case 0x1E2A: notation = "H"; break;
+        case 0x1E62: notation = "#S"; break;
+        case 0x1E6C: notation = "#T"; break;
+        case 0x0100: case 0x0101: notation = "-A"; break;
+        case 0x0112: case 0x0113: notation = "-E"; break;
+        case 0x012A: case 0x012B: notation = "-I"; break;
+        case 0x016A: case 0x016B: notation = "-U"; break;
+        case 0x00C2: case 0x00E2: notation = "^A"; break;
+        case 0x00CA: case 0x00EA: notation = "^E"; break;
+        case 0x00CE: case 0x00EE: notation = "^I"; break;
+        case 0x00DB: case 0x00FB: notation = "^U"; break;
+        default: return std::nullopt;
+        }
+        text += notation;
+    }
+    return text;
+}
+
+std::optional<std::string> CFWordDictionary::Serialize(std::string* problem) const
+{
+    const auto fail = [problem](std::string reason) -> std::optional<std::string> {
+        if (problem)
+            *problem = std::move(reason);
+        return std::nullopt;
+    };
+
+    std::string out;
+    out.reserve(candidateCount_ * 24);
+    for (const auto& [codes, slot] : entries_) {
+        const CFWordSign& key = *slot.entry.key;
+        const std::optional<std::string> keyText = KeyText(key);
+        if (!keyText)
+            return fail("a key holds a character that has no key symbol");
+        if (key.Cells().size() > kMaxKeySymbols)
+            return fail("a key has more than 49 symbols");
+        for (const WordPtr& candidate : *slot.entry.candidates) {
+            if (candidate->Length() == 0)
+                continue;
+            const auto signs = candidate->Cells();
+            if (signs.size() > kMaxSignFields)
+                return fail("a candidate has more than 49 code points");
+            out += *keyText;
+            if (candidate->number != 0)
+                AppendNumber(out, candidate->number, 10);
+            out += ' ';
+            for (std::size_t i = 0; i < signs.size(); ++i) {
+                if (i > 0)
+                    out += ',';
+                AppendNumber(out, signs[i], 16);
+            }
+            out += "\r\n";
+        }
+    }
+    return out;
+}
+
+bool CFWordDictionary::Save(const std::filesystem::path& path) const
+{
+    const std::optional<std::string> bytes = Serialize();
+    if (!bytes)
+        return false;
+    return WriteWholeFile(path, *bytes);
+}
+
+} // namespace velmora

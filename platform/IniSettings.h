@@ -1,0 +1,48 @@
+#pragma once
+
+#include "platform/Settings.h"
+
+#include <filesystem>
+
+namespace velmora {
+
+// A settings file of the classic profile format:
+//
+//   [Section]
+//   Key=Value
+//
+// Sections and keys compare without regard to ASCII case; the first of
+// duplicates counts. Keys and values are trimmed of surrounding blanks, and a
+// value wrapped in a pair of double or single quotes loses them. Lines
+// starting with ';' or '#', blank lines, lines outside any section and lines
+// without '=' are no settings but are kept when writing. The file is UTF-8
+// (a byte-order mark is tolerated and kept) with CR LF or LF line ends.
+//
+// The file is read afresh at every call, so changes made meanwhile apply.
+// Writing rewrites the file through a temporary file beside it, keeping
+// every other line, creating the file, section or key as needed, and using
+// the file's own line ends (CR LF for a new file).
+class IniSettings : public Settings {
+public:
+    explicit IniSettings(std::filesystem::path file);
+
+    // The value, or defaultValue when the file, section or key is absent. A
+    // key present with nothing after '=' reads as the empty string.
+    std::string readString(std::string_view section, std::string_view key,
+                           std::string_view defaultValue) const override;
+    // False when the file cannot be written, or when the section, key or
+    // value could not be read back as written (an empty section or key, a
+    // line break anywhere, ']' in the section, '=' in the key, a key
+    // starting with '[', ';' or '#').
+    bool writeString(std::string_view section, std::string_view key,
+                     std::string_view value) override;
+
+    // Whether the file exists.
+    bool exists() const;
+    const std::filesystem::path& path() const { return file_; }
+
+private:
+    std::filesystem::path file_;
+};
+
+} // namespace velmora

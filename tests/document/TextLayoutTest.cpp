@@ -1,0 +1,284 @@
+#include "document/CFDocument.h"
+#include "document/DocumentError.h"
+#include "document/TextLayout.h"
+#include "tests/support/FakeFont.h"
+#include "tests/support/FakeSurface.h"
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <vector>
+
+namespace velmora {
+namespace {
+
+constexpr std::uint32_t kSign = 0x12044;
+constexpr std::uint32_t kSign2 = 0x12000;
+constexpr std::uint32_t kSub3 = 0x2083; // subscript three
+
+FontAttributes Attrs(int height, int width)
+{
+    FontAttributes a;
+    a.height = height;
+    a.width = width;
+    return a;
+}
+
+CFDocument Doc(std::initializer_list<std::vector<std::uint32_t>> lines)
+{
+    CFDocument d;
+    std::uint32_t l = 0;
+    for (const auto& cells : lines) {
+        if (l > 0)
+            d.InsertLine(l);
+        d.InsertCells(static_cast<std::uint32_t>(cells.size()), l, 0, cells.data());
+        ++l;
+    }
+    return d;
+}
+
+CFDocument Lines(std::uint32_t count, std::vector<std::uint32_t> cells = {'a'})
+{
+    CFDocument d;
+    for (std::uint32_t l = 0; l < count; ++l) {
+        if (l > 0)
+            d.InsertLine(l);
+        d.InsertCells(static_cast<std::uint32_t>(cells.size()), l, 0, cells.data());
+    }
+    return d;
+}
+
+// Sign font 40 high and 50 wide, text font 20 high and 14 wide: a sign is
+// 50 px, a letter 14 px, a subscript digit 28 * 6 / 10 = 14 + 2 = 16 px.
+class TextLayoutTest : public ::testing::Test {
+protected:
+    FakeFont sign{Attrs(40, 50)};
+    FakeFont text{Attrs(20, 14)};
+    EditorFonts fonts{&sign, &text};
+    FakeSurface surface;
+    SurfaceRecording& rec = surface.recording();
+};
+
+TEST(CellUnitsTest, EncodesEachRangeOfCodePoints)
+{
+    EXPECT_EQ(CellUnits(0x12044), u"\xD808\xDC44");
+    EXPECT_EQ(CellUnits(0x10000), u"\xD800\xDC00");
+    EXPECT_EQ(CellUnits(0x10FFFF), u"\xDBFF\xDFFF");
+    EXPECT_EQ(CellUnits('a'), u"a");
+    EXPECT_EQ(CellUnits(0x0FFF), std::u16string(1, char16_t(0x0FFF)));
+    EXPECT_EQ(CellUnits(0x1000), std::u16string(u"\x1000\0", 2));
+    EXPECT_EQ(CellUnits(kSub3), std::u16string(u"\x2083\0", 2));
+    EXPECT_EQ(CellUnits(0xFFFF), std::u16string(u"\xFFFF\0", 2));
+}
+
+TEST_F(TextLayoutTest, MeasuresEachCellInItsFontAndScalesBmpCellsAboveU1000)
+{
+    EXPECT_EQ(MeasureCell(kSign, surface, fonts), (Size{50, 40}));
+    EXPECT_EQ(rec.callsOf<TextExtentCall>().back().font, sign.attributes());
+    EXPECT_EQ(MeasureCell('a', surface, fonts), (Size{14, 20}));
+    EXPECT_EQ(rec.callsOf<TextExtentCall>().back().font, text.attributes());
+    EXPECT_EQ(MeasureCell(0x0FFF, surface, fonts).cx, 14);
+    EXPECT_EQ(MeasureCell(0x1000, surface, fonts).cx, 16);
+
+    // A subscript digit whose run with its NUL unit is 30 wide counts 18.
+    rec.glyphWidths[kSub3] = 15;
+    rec.glyphWidths[0] = 15;
+    EXPECT_EQ(MeasureCell(kSub3, surface, fonts), (Size{18, 20}));
+    // 39 wide: 19 + 3, both halves rounded down.
+    rec.glyphWidths[0] = 24;
+    EXPECT_EQ(MeasureCell(kSub3, surface, fonts).cx, 22);
+}
+
+TEST_F(TextLayoutTest, DrawLinePlacesCellsSideBySideInTheirFonts)
+{
+    const CFDocument d = Doc({{'a', kSign, kSub3, 'b'}});
+    DrawLine(d.Line(0), surface, fonts, 5, 7);
+    const auto runs = rec.textOuts();
+    ASSERT_EQ(runs.size(), 4u);
+    EXPECT_EQ(runs[0].x, 5);
+    EXPECT_EQ(runs[1].x, 19);
+    EXPECT_EQ(runs[2].x, 69);
+    EXPECT_EQ(runs[3].x, 85);
+    for (const auto& run : runs)
+        EXPECT_EQ(run.y, 7);
+    EXPECT_EQ(runs[1].units, u"\xD808\xDC44");
+    EXPECT_EQ(runs[1].font, sign.attributes());
+    EXPECT_EQ(runs[2].units, std::u16string(u"\x2083\0", 2));
+    EXPECT_EQ(runs[2].font, text.attributes());
+    EXPECT_EQ(runs[3].font, text.attributes());
+}
+
+TEST_F(TextLayoutTest, LineHeightIsTheReferenceSignInTheSignFont)
+{
+    surface.selectFont(&text);
+    EXPECT_EQ(LineHeight(surface, fonts), 40);
+    const auto extent = rec.callsOf<TextExtentCall>().back();
+    EXPECT_EQ(extent.units, u"\xD808\xDC44");
+    EXPECT_EQ(extent.font, sign.attributes());
+}
+
+TEST_F(TextLayoutTest, DrawDocumentDrawsAsManyRowsAsFitTheScreen)
+{
+    const CFDocument d = Lines(100);
+    DrawDocument(d, surface, fonts, 10, 30);
+    const auto runs = rec.textOuts();
+    ASSERT_EQ(runs.size(), 27u); // 1080 / 40
+    for (std::size_t i = 0; i < runs.size(); ++i) {
+        EXPECT_EQ(runs[i].x, -30);
+        EXPECT_EQ(runs[i].y, static_cast<int>(i) * 40);
+    }
+}
+
+TEST_F(TextLayoutTest, DrawDocumentStopsAtTheLastLine)
+{
+    const CFDocument d = Doc({{'a'}, {'b'}, {'c'}, {'d'}});
+    DrawDocument(d, surface, fonts, 1, 0);
+    const auto runs = rec.textOuts();
+    ASSERT_EQ(runs.size(), 3u);
+    EXPECT_EQ(runs[0].units, u"b");
+    EXPECT_EQ(runs[2].units, u"d");
+    EXPECT_EQ(runs[2].y, 80);
+
+    rec.clear();
+    DrawDocument(d, surface, fonts, 4, 0); // top == line count
+    DrawDocument(d, surface, fonts, 0xFFFFFFFFu, 0);
+    EXPECT_TRUE(rec.textOuts().empty());
+}
+
+TEST_F(TextLayoutTest, DrawDocumentWithoutRowHeightDrawsNothing)
+{
+    FakeFont flat(Attrs(0, 50));
+    const CFDocument d = Lines(3);
+    DrawDocument(d, surface, EditorFonts{&flat, &text}, 0, 0);
+    EXPECT_TRUE(rec.textOuts().empty());
+}
+
+TEST_F(TextLayoutTest, PrefixExtentSumsTheCellsBeforeTheColumn)
+{
+    const CFDocument d = Doc({{kSign, 'a', kSub3}});
+    EXPECT_EQ(PrefixExtent(d.Line(0), surface, fonts, 0), (Size{0, 40}));
+    EXPECT_EQ(PrefixExtent(d.Line(0), surface, fonts, 2), (Size{64, 40}));
+    EXPECT_EQ(PrefixExtent(d.Line(0), surface, fonts, 3), (Size{80, 40}));
+    try {
+        PrefixExtent(d.Line(0), surface, fonts, 4);
+        FAIL() << "no error for a column beyond the line";
+    } catch (std::uint32_t code) {
+        EXPECT_EQ(code, 1001u);
+    }
+}
+
+TEST_F(TextLayoutTest, CaretFollowsTheActiveScrollOffsetsOnly)
+{
+    const CFDocument d = Doc({{'a'}, {'a'}, {kSign, kSign, 'a'}});
+    const Position cursor{2, 2};
+    EXPECT_EQ(CaretPoint(d, cursor, surface, fonts, {}), (Point{100, 80}));
+    EXPECT_EQ(CaretPoint(d, cursor, surface, fonts, {true, 1, true, 30}), (Point{70, 40}));
+    EXPECT_EQ(CaretPoint(d, cursor, surface, fonts, {false, 1, false, 30}), (Point{100, 80}));
+
+    const Pen pen{true, 1, kBlue};
+    const Brush brush{kWhite};
+    DrawCaret(d, cursor, false, surface, fonts, {true, 1, true, 30}, pen, brush);
+    EXPECT_TRUE(rec.rectangles().empty());
+    DrawCaret(d, cursor, true, surface, fonts, {true, 1, true, 30}, pen, brush);
+    const auto rects = rec.rectangles();
+    ASSERT_EQ(rects.size(), 1u);
+    EXPECT_EQ(rects[0].rect, (Rect{70, 40, 72, 80}));
+    EXPECT_EQ(rects[0].pen.color, kBlue);
+    EXPECT_TRUE(rects[0].pen.visible);
+    EXPECT_EQ(rects[0].brush.color, kWhite);
+}
+
+TEST_F(TextLayoutTest, HitTestPlacesTheCursorBeforeTheCellUnderThePoint)
+{
+    // Cells 50, 14, 16 wide: edges at 50, 64, 80.
+    const CFDocument d = Doc({{'a'}, {kSign, 'a', kSub3}, {}});
+    EXPECT_EQ(HitTest(d, surface, fonts, 0, 40), (Position{1, 0}));
+    EXPECT_EQ(HitTest(d, surface, fonts, 49, 79), (Position{1, 0}));
+    EXPECT_EQ(HitTest(d, surface, fonts, 50, 40), (Position{1, 1}));
+    EXPECT_EQ(HitTest(d, surface, fonts, 63, 40), (Position{1, 1}));
+    EXPECT_EQ(HitTest(d, surface, fonts, 79, 40), (Position{1, 2}));
+    EXPECT_EQ(HitTest(d, surface, fonts, 80, 40), (Position{1, 3}));
+    EXPECT_EQ(HitTest(d, surface, fonts, 5000, 40), (Position{1, 3}));
+    EXPECT_EQ(HitTest(d, surface, fonts, 14, 0), (Position{0, 1}));
+    EXPECT_EQ(HitTest(d, surface, fonts, 300, 80), (Position{2, 0})); // empty line
+}
+
+TEST_F(TextLayoutTest, HitTestOutsideTheDocumentLeavesTheCursor)
+{
+    const CFDocument d = Doc({{'a'}, {'b'}});
+    EXPECT_EQ(HitTest(d, surface, fonts, 0, 80), std::nullopt); // below the last line
+    EXPECT_EQ(HitTest(d, surface, fonts, -1, 0), std::nullopt);
+    EXPECT_EQ(HitTest(d, surface, fonts, 0, -1), std::nullopt);
+    EXPECT_EQ(HitTest(d, surface, fonts, 0, -40000), std::nullopt);
+
+    FakeFont flat(Attrs(0, 50));
+    EXPECT_EQ(HitTest(d, surface, EditorFonts{&flat, &text}, 0, 0), std::nullopt);
+}
+
+TEST_F(TextLayoutTest, HitTestMeasuresOnlyUpToTheCellUnderThePoint)
+{
+    const CFDocument d = Lines(1, std::vector<std::uint32_t>(1000, 'a'));
+    rec.clear();
+    ASSERT_EQ(HitTest(d, surface, fonts, 20, 0), (Position{0, 1}));
+    EXPECT_LE(rec.extentCount(), 3u);
+}
+
+class SelectionTest : public TextLayoutTest {
+protected:
+    // Lines of 10 letters, 140 px each; client width 500.
+    CFDocument d = Lines(10, std::vector<std::uint32_t>(10, 'a'));
+
+    std::vector<RectangleCall> Draw(bool active, Position start, Position end, std::uint32_t top, int hpos)
+    {
+        rec.clear();
+        DrawSelection(d, active, start, end, surface, fonts, top, hpos, 500);
+        return rec.rectangles();
+    }
+};
+
+TEST_F(SelectionTest, InactiveOrAboveTheViewDrawsNothing)
+{
+    EXPECT_TRUE(Draw(false, {1, 2}, {3, 4}, 0, 0).empty());
+    EXPECT_TRUE(Draw(true, {1, 2}, {3, 4}, 4, 0).empty());
+    EXPECT_FALSE(Draw(true, {1, 2}, {3, 4}, 3, 0).empty());
+}
+
+TEST_F(SelectionTest, SingleLineIsOneRowHigh)
+{
+    const auto rects = Draw(true, {2, 1}, {2, 4}, 1, 10);
+    ASSERT_EQ(rects.size(), 1u);
+    EXPECT_EQ(rects[0].rect, (Rect{14 - 10, 40, 56 - 10, 80}));
+    EXPECT_FALSE(rects[0].pen.visible);
+    EXPECT_EQ(rects[0].brush.color, kGray);
+}
+
+TEST_F(SelectionTest, SeveralLinesMakeThreeRectangles)
+{
+    const auto rects = Draw(true, {1, 2}, {4, 3}, 0, 7);
+    ASSERT_EQ(rects.size(), 3u);
+    EXPECT_EQ(rects[0].rect, (Rect{28 - 7, 40, 500 - 7, 81}));
+    EXPECT_EQ(rects[1].rect, (Rect{-7, 80, 500 - 7, 161}));
+    EXPECT_EQ(rects[2].rect, (Rect{-7, 160, 42 - 7, 200}));
+    for (const auto& r : rects) {
+        EXPECT_FALSE(r.pen.visible);
+        EXPECT_EQ(r.brush.color, kGray);
+    }
+}
+
+TEST_F(SelectionTest, SelectionStartingAboveTheViewReachesBackAboveIt)
+{
+    const auto rects = Draw(true, {1, 2}, {4, 3}, 3, 0);
+    ASSERT_EQ(rects.size(), 3u);
+    EXPECT_EQ(rects[0].rect, (Rect{28, -80, 500, -39}));
+    EXPECT_EQ(rects[1].rect, (Rect{0, -40, 500, 41}));
+    EXPECT_EQ(rects[2].rect, (Rect{0, 40, 42, 80}));
+}
+
+TEST_F(SelectionTest, SelectionBeyondTheDocumentDrawsNothing)
+{
+    EXPECT_TRUE(Draw(true, {8, 0}, {12, 3}, 0, 0).empty());
+    EXPECT_TRUE(Draw(true, {2, 0}, {2, 11}, 0, 0).empty());
+}
+
+} // namespace
+} // namespace velmora

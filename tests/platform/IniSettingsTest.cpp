@@ -1,0 +1,127 @@
+#include "platform/ConfiguredPath.h"
+#include "platform/IniSettings.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+namespace velmora {
+namespace {
+
+namespace fs = std::filesystem;
+
+class IniSettingsTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        dir = fs::path(VELMORA_TEST_TMP_DIR) / "ini" / info->name();
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+        file = dir / "config.ini";
+    }
+
+    void Put(const std::string& bytes)
+    {
+        std::ofstream(file, std::ios::binary) << bytes;
+    }
+
+    std::string Bytes() const
+    {
+        std::ifstream in(file, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+
+    fs::path dir;
+    fs::path file;
+};
+
+TEST_F(IniSettingsTest, MissingFileGivesDefaultsAndIsCreatedOnWrite)
+{
+    IniSettings ini(file);
+    EXPECT_FALSE(ini.exists());
+    EXPECT_EQ(ini.readString("SignFont", "Name", "Akkadian"), "Akkadian");
+
+    ASSERT_TRUE(ini.writeString("SignFont", "Name", "Akkadian"));
+    ASSERT_TRUE(ini.writeString("Worddata", "Filename", ".\\signdata.cfd"));
+    EXPECT_TRUE(ini.exists());
+    EXPECT_EQ(Bytes(), "[SignFont]\r\nName=Akkadian\r\n\r\n[Worddata]\r\nFilename=.\\signdata.cfd\r\n");
+    EXPECT_EQ(ini.readString("Worddata", "Filename", "signdata.cfd"), ".\\signdata.cfd");
+    EXPECT_FALSE(fs::exists(dir / "config.ini.tmp"));
+}
+
+TEST_F(IniSettingsTest, ReadsWithoutRegardToCaseBlanksQuotesOrLineEnds)
+{
+    Put("\xEF\xBB\xBF; fonts\n[ signfont ]\n  NAME =  \"Noto Sans Cuneiform\"  \r\nEmpty=\n"
+        "Single='x'\nOdd=\"x'\n[Other]\nname=wrong\n[SIGNFONT]\nName=second\n");
+    IniSettings ini(file);
+    EXPECT_EQ(ini.readString("SignFont", "Name", "d"), "Noto Sans Cuneiform");
+    EXPECT_EQ(ini.readString("SIGNFONT", "empty", "d"), "");
+    EXPECT_EQ(ini.readString("signFont", "single", "d"), "x");
+    EXPECT_EQ(ini.readString("signFont", "odd", "d"), "\"x'");
+    EXPECT_EQ(ini.readString("signfont", "missing", "d"), "d");
+    EXPECT_EQ(ini.readString("missing", "Name", "d"), "d");
+    EXPECT_EQ(ini.readString("Other", "NAME", "d"), "wrong");
+}
+
+TEST_F(IniSettingsTest, KeysOutsideSectionsAndCommentsAreNoSettings)
+{
+    Put("Name=stray\n[SignFont]\n;Name=commented\nName\n");
+    IniSettings ini(file);
+    EXPECT_EQ(ini.readString("SignFont", "Name", "d"), "d");
+    EXPECT_EQ(ini.readString("", "Name", "d"), "d");
+}
+
+TEST_F(IniSettingsTest, WritingKeepsEverythingElse)
+{
+    Put("\xEF\xBB\xBF; settings\n[SignFont]\nname = Akkadian ; old\nSize=3\n\n[Worddata]\nFilename=a.cfd\n");
+    IniSettings ini(file);
+    ASSERT_TRUE(ini.writeString("SIGNFONT", "Name", "Other"));
+    ASSERT_TRUE(ini.writeString("signfont", "Added", "1"));
+    ASSERT_TRUE(ini.writeString("Worddata", "Extra", "x y"));
+    ASSERT_TRUE(ini.writeString("New", "K", "v"));
+    EXPECT_EQ(Bytes(), "\xEF\xBB\xBF; settings\n[SignFont]\nname=Other\nSize=3\nAdded=1\n\n"
+                       "[Worddata]\nFilename=a.cfd\nExtra=x y\n\n[New]\nK=v\n");
+    EXPECT_EQ(ini.readString("signfont", "NAME", "d"), "Other");
+}
+
+TEST_F(IniSettingsTest, CrLfFilesStayCrLfAndEmptySectionsTakeKeys)
+{
+    Put("[A]\r\n[B]\r\nx=1\r\n");
+    IniSettings ini(file);
+    ASSERT_TRUE(ini.writeString("a", "k", "v"));
+    EXPECT_EQ(Bytes(), "[A]\r\nk=v\r\n[B]\r\nx=1\r\n");
+    EXPECT_EQ(ini.readString("B", "k", "d"), "d");
+}
+
+TEST_F(IniSettingsTest, RefusesWhatCouldNotBeReadBack)
+{
+    IniSettings ini(file);
+    EXPECT_FALSE(ini.writeString("S", "K", "two\nlines"));
+    EXPECT_FALSE(ini.writeString("S", "K=", "v"));
+    EXPECT_FALSE(ini.writeString("S]", "K", "v"));
+    EXPECT_FALSE(ini.writeString("", "K", "v"));
+    EXPECT_FALSE(ini.writeString("S", " ", "v"));
+    EXPECT_FALSE(ini.writeString("S", ";K", "v"));
+    EXPECT_FALSE(ini.exists());
+
+    IniSettings unwritable(dir / "missing-folder" / "config.ini");
+    EXPECT_FALSE(unwritable.writeString("S", "K", "v"));
+}
+
+TEST(ConfiguredPathTest, BackslashesAreSeparators)
+{
+    EXPECT_EQ(ResolveConfiguredPath(".\\signdata.cfd"), fs::path("signdata.cfd"));
+    EXPECT_EQ(ResolveConfiguredPath("signdata.cfd"), fs::path("signdata.cfd"));
+    EXPECT_EQ(ResolveConfiguredPath("data\\signs\\main.cfd"), fs::path("data") / "signs" / "main.cfd");
+    EXPECT_EQ(ResolveConfiguredPath("..\\shared/x.cfd"), fs::path("..") / "shared" / "x.cfd");
+    EXPECT_EQ(ResolveConfiguredPath(".\\config.ini").filename(), fs::path("config.ini"));
+    EXPECT_TRUE(ResolveConfiguredPath("\\data\\x.cfd").has_root_directory());
+    EXPECT_TRUE(ResolveConfiguredPath("\xC5\xA1" "a.cfd") == fs::path(u8"ša.cfd"));
+}
+
+} // namespace
+} // namespace velmora

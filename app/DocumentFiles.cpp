@@ -1,6 +1,6 @@
 #include "app/DocumentFiles.h"
 
-#include "app/SafeFileWriter.h"
+#include "platform/SafeFileWriter.h"
 #include "app/Utf8Codec.h"
 #include "document/CFDocument.h"
 

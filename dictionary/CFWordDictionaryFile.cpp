@@ -3,6 +3,7 @@
 // code points in hexadecimal ("DU3 12000,1202d").
 
 #include "dictionary/CFWordDictionary.h"
+#include "platform/SafeFileWriter.h"
 
 #include <array>
 #include <charconv>
@@ -194,12 +195,13 @@ const char* ParseEntryLine(std::string_view line, EntryLine& entry)
 // Writes bytes to the file at path, creating or truncating it.
 bool WriteWholeFile(const std::filesystem::path& path, std::string_view bytes)
 {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out)
+    // Written beside the target and renamed over it, so a failed save never
+    // leaves the old file half overwritten.
+    SafeFileWriter out(path);
+    if (!out.isOpen())
         return false;
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    return !out.fail();
+    out.write(bytes);
+    return out.commit();
 }
 
 template <class Number>

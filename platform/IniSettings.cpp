@@ -1,4 +1,5 @@
 #include "platform/IniSettings.h"
+#include "platform/SafeFileWriter.h"
 
 #include <fstream>
 #include <iterator>
@@ -125,27 +126,11 @@ bool Store(const std::filesystem::path& file, const IniText& text)
 
     // Written beside the file and moved over it, so that a failed write
     // leaves the old settings intact.
-    std::filesystem::path temporary = file;
-    temporary += ".tmp";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out)
-            return false;
-        out.write(data.data(), static_cast<std::streamsize>(data.size()));
-        out.close();
-        if (!out) {
-            std::error_code ignored;
-            std::filesystem::remove(temporary, ignored);
-            return false;
-        }
-    }
-    std::error_code error;
-    std::filesystem::rename(temporary, file, error);
-    if (error) {
-        std::filesystem::remove(temporary, error);
+    SafeFileWriter out(file);
+    if (!out.isOpen())
         return false;
-    }
-    return true;
+    out.write(data);
+    return out.commit();
 }
 
 bool HasLineBreak(std::string_view s)

@@ -1,4 +1,4 @@
-#include "app/SafeFileWriter.h"
+#include "platform/SafeFileWriter.h"
 #include "support/ScratchFolder.h"
 
 #include <gtest/gtest.h>

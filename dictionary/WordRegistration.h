@@ -1,0 +1,23 @@
+#pragma once
+
+namespace velmora {
+
+class CFLine;
+class CFWordDictionary;
+class MessageDisplay;
+class Window;
+
+// Adds a word typed in the registration window to the dictionary: the key
+// and sign number come from the transliteration in the "Alphabet word" field
+// (at most 20 characters, up to two subscript digits), the candidate from
+// the first 20 code points of the "Sign word" field, whatever they are.
+// Invalid input is reported in a message box owned by owner and changes
+// nothing. True when a word was added; the caller then clears the fields.
+bool RegisterWord(CFWordDictionary& dictionary, const CFLine& alphabetWord, const CFLine& signWord,
+                  MessageDisplay& messages, Window* owner);
+
+inline constexpr const char* kNoPhoneticSymbols = "発音記号が入力されていません。";
+inline constexpr const char* kUsePhoneticSymbols = "発音入力には発音記号を用いてください。";
+inline constexpr const char* kNoConversionCharacters = "変換文字が入力されていません。";
+
+} // namespace velmora

@@ -31,6 +31,7 @@ void CFDocument::InsertLine(std::uint32_t index)
 {
     if (index > lines_.size())
         ThrowDocumentError(kErrPosition);
+    ++revision_;
     lines_.insert(lines_.begin() + index, CFLine{});
 }
 
@@ -40,6 +41,7 @@ void CFDocument::EraseLine(std::uint32_t index)
         return;
     if (index >= lines_.size())
         ThrowDocumentError(kErrPosition);
+    ++revision_;
     lines_.erase(lines_.begin() + index);
     if (lines_.empty())
         lines_.emplace_back();
@@ -49,6 +51,7 @@ void CFDocument::InsertLines(std::uint32_t index, std::uint32_t count)
 {
     if (index > lines_.size())
         ThrowDocumentError(kErrPosition);
+    ++revision_;
     lines_.insert(lines_.begin() + index, count, CFLine{});
 }
 
@@ -58,6 +61,7 @@ void CFDocument::EraseLines(std::uint32_t from, std::uint32_t to)
         ThrowDocumentError(kErrPosition);
     if (from >= to)
         return;
+    ++revision_;
     lines_.erase(lines_.begin() + from, lines_.begin() + to);
     if (lines_.empty())
         lines_.emplace_back();
@@ -65,6 +69,7 @@ void CFDocument::EraseLines(std::uint32_t from, std::uint32_t to)
 
 void CFDocument::Clear()
 {
+    ++revision_;
     std::vector<CFLine>(1).swap(lines_);
 }
 
@@ -73,6 +78,7 @@ void CFDocument::InsertCell(std::uint32_t line, std::uint32_t column, std::uint3
     if (line >= lines_.size())
         ThrowDocumentError(kErrCellLine);
     lines_[line].InsertCell(column, cell);
+    ++revision_;
 }
 
 void CFDocument::EraseCell(std::uint32_t line, std::uint32_t column)
@@ -80,6 +86,7 @@ void CFDocument::EraseCell(std::uint32_t line, std::uint32_t column)
     if (line >= lines_.size())
         ThrowDocumentError(kErrCellLine);
     lines_[line].EraseCell(column);
+    ++revision_;
 }
 
 void CFDocument::EraseCells(std::uint32_t line, std::uint32_t from, std::uint32_t to)
@@ -87,6 +94,7 @@ void CFDocument::EraseCells(std::uint32_t line, std::uint32_t from, std::uint32_
     if (line >= lines_.size())
         ThrowDocumentError(kErrCellLine);
     lines_[line].EraseCells(from, to);
+    ++revision_;
 }
 
 void CFDocument::AppendCells(std::uint32_t dst, std::uint32_t src, std::uint32_t from, std::uint32_t to)
@@ -103,6 +111,7 @@ void CFDocument::AppendCells(std::uint32_t dst, std::uint32_t src, std::uint32_t
                                            lines_[src].cells_.begin() + to);
     auto& target = lines_[dst].cells_;
     target.insert(target.end(), moved.begin(), moved.end());
+    ++revision_;
 }
 
 void CFDocument::CopyCells(CFDocument& dstDoc, std::uint32_t dstLine, std::uint32_t pos,
@@ -119,6 +128,7 @@ void CFDocument::CopyCells(CFDocument& dstDoc, std::uint32_t dstLine, std::uint3
         ThrowDocumentError(kErrPosition);
     const std::vector<std::uint32_t> copied(source.begin() + from, source.begin() + to);
     target.insert(target.begin() + pos, copied.begin(), copied.end());
+    ++dstDoc.revision_;
 }
 
 std::uint32_t CFDocument::InsertCells(std::uint32_t n, std::uint32_t line, std::uint32_t column,
@@ -128,14 +138,18 @@ std::uint32_t CFDocument::InsertCells(std::uint32_t n, std::uint32_t line, std::
         return 0;
     if (line >= lines_.size())
         ThrowDocumentError(kErrRangeLine);
-    return lines_[line].InsertCells(n, column, cells);
+    const auto inserted = lines_[line].InsertCells(n, column, cells);
+    ++revision_;
+    return inserted;
 }
 
 std::uint32_t CFDocument::InsertSignWord(std::uint32_t line, std::uint32_t column, const CFWordSign& word)
 {
     if (line >= lines_.size())
         ThrowDocumentError(kErrRangeLine);
-    return lines_[line].InsertSignWord(column, word);
+    const auto inserted = lines_[line].InsertSignWord(column, word);
+    ++revision_;
+    return inserted;
 }
 
 } // namespace velmora

@@ -47,6 +47,11 @@ public:
                               const std::uint32_t* cells);
     std::uint32_t InsertSignWord(std::uint32_t line, std::uint32_t column, const CFWordSign& word);
 
+    // Grows with every change of the text (it may also grow when an
+    // operation turns out to change nothing), so that the owner can tell
+    // whether the text changed since it was saved.
+    std::uint64_t Revision() const { return revision_; }
+
     // Maximum number of cells a line may hold, enforced by the operations
     // that add text.
     std::uint32_t maxLineLength = 1000;
@@ -55,6 +60,7 @@ public:
 
 private:
     std::vector<CFLine> lines_;
+    std::uint64_t revision_ = 0;
 };
 
 } // namespace velmora

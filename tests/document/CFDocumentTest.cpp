@@ -192,3 +192,44 @@ TEST(CFDocument, InsertLinesAndEraseLinesMoveRangesOfLines)
 
 } // namespace
 } // namespace velmora
+
+namespace velmora {
+namespace {
+
+TEST(CFDocument, EveryChangeAdvancesTheRevisionAndReadsDoNot)
+{
+    auto d = Doc({"ab", "cd"});
+    const auto before = d.Revision();
+    d.LineLength(0);
+    d.CellAt(1, 1);
+    EXPECT_EQ(d.Revision(), before);
+    std::uint64_t last = before;
+    const auto changed = [&] {
+        const bool advanced = d.Revision() > last;
+        last = d.Revision();
+        return advanced;
+    };
+    const std::uint32_t cells[] = {'x'};
+    d.InsertCell(0, 0, 'z');
+    EXPECT_TRUE(changed());
+    d.EraseCells(0, 0, 1);
+    EXPECT_TRUE(changed());
+    d.AppendCells(0, 1, 0, 1);
+    EXPECT_TRUE(changed());
+    d.InsertCells(1, 1, 0, cells);
+    EXPECT_TRUE(changed());
+    CFDocument::CopyCells(d, 0, 0, d, 1, 0, 1);
+    EXPECT_TRUE(changed());
+    d.InsertLine(2);
+    EXPECT_TRUE(changed());
+    d.EraseLine(2);
+    EXPECT_TRUE(changed());
+    d.Clear();
+    EXPECT_TRUE(changed());
+    // A failed change leaves the revision alone.
+    EXPECT_EQ(CodeOf([&] { d.InsertCell(0, 5, 'q'); }), kErrPosition);
+    EXPECT_FALSE(changed());
+}
+
+} // namespace
+} // namespace velmora

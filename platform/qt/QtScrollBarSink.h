@@ -13,7 +13,7 @@ namespace velmora {
 // emits no valueChanged, so the state does not come back as a scroll request.
 class QtScrollBarSink : public ScrollBarSink {
 public:
-    // Either bar may be null (that part is not shown).
+    // Either bar may be null (that direction has no bar).
     QtScrollBarSink(QScrollBar* horizontal, QScrollBar* vertical);
 
     void setScrollInfo(ScrollBarId bar, const ScrollInfo& info) override;

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "platform/Clipboard.h"
+
+namespace velmora {
+
+// The system clipboard through QGuiApplication::clipboard(). Text read from
+// it ends at its first NUL unit, as Unicode clipboard text does on systems
+// that store it NUL-terminated, so a NUL never reaches a document.
+class QtClipboard : public Clipboard {
+public:
+    bool hasUnicodeText() const override;
+    std::optional<std::u16string> unicodeText() override;
+    void setUnicodeText(std::u16string_view units) override;
+};
+
+} // namespace velmora

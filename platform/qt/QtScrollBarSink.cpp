@@ -1,0 +1,37 @@
+#include "platform/qt/QtScrollBarSink.h"
+
+#include <QSignalBlocker>
+
+#include <algorithm>
+#include <climits>
+#include <cstdint>
+
+namespace velmora {
+
+QtScrollBarSink::QtScrollBarSink(QScrollBar* horizontal, QScrollBar* vertical)
+    : horizontal_(horizontal), vertical_(vertical)
+{
+}
+
+void QtScrollBarSink::setScrollInfo(ScrollBarId bar, const ScrollInfo& info)
+{
+    QScrollBar* target = bar == ScrollBarId::Horizontal ? horizontal_.data() : vertical_.data();
+    if (target)
+        apply(*target, info);
+}
+
+void QtScrollBarSink::apply(QScrollBar& bar, const ScrollInfo& info)
+{
+    std::int64_t last = info.nMax;
+    if (info.nPage > 0)
+        last = std::int64_t(info.nMax) - std::int64_t(info.nPage) + 1;
+    const int maximum = int(std::clamp<std::int64_t>(last, info.nMin, INT_MAX));
+    const int page = int(std::min<std::uint64_t>(info.nPage, INT_MAX));
+    const QSignalBlocker blocker(bar);
+    bar.setRange(info.nMin, maximum);
+    bar.setPageStep(page);
+    bar.setSingleStep(1);
+    bar.setValue(info.nPos);
+}
+
+} // namespace velmora

@@ -1,6 +1,7 @@
 #include "dictionary/CFWordSign.h"
 #include "document/CFDocument.h"
 #include "document/DocumentError.h"
+#include "tests/support/DocumentText.h"
 
 #include <gtest/gtest.h>
 
@@ -10,44 +11,23 @@
 namespace velmora {
 namespace {
 
-// Builds a document from lines of ASCII letters, one cell per letter.
-CFDocument Doc(const std::vector<std::string>& lines)
+using test::Lines;
+
+CFDocument Doc(const Lines& lines)
 {
-    CFDocument d;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (i > 0)
-            d.InsertLine(static_cast<std::uint32_t>(i));
-        for (char c : lines[i])
-            d.InsertCell(static_cast<std::uint32_t>(i), d.LineLength(static_cast<std::uint32_t>(i)),
-                         static_cast<unsigned char>(c));
-    }
-    return d;
+    return test::MakeDocument(lines);
 }
 
-std::vector<std::string> Text(const CFDocument& d)
+Lines Text(const CFDocument& d)
 {
-    std::vector<std::string> out;
-    for (std::uint32_t l = 0; l < d.LineCount(); ++l) {
-        std::string s;
-        for (auto c : d.Line(l).Cells())
-            s.push_back(static_cast<char>(c));
-        out.push_back(s);
-    }
-    return out;
+    return test::TextOf(d);
 }
 
 template <class F>
 std::uint32_t CodeOf(F&& f)
 {
-    try {
-        f();
-    } catch (std::uint32_t code) {
-        return code;
-    }
-    return 0;
+    return test::ThrownCode(std::forward<F>(f));
 }
-
-using Lines = std::vector<std::string>;
 
 TEST(CFDocument, NewDocumentHasOneEmptyLineAndTheLineLengthLimit)
 {

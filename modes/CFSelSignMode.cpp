@@ -8,6 +8,16 @@
 
 namespace velmora {
 
+namespace {
+
+// No candidate: past the end of the list, or no dictionary.
+bool IsEmpty(const WordPtr& word)
+{
+    return !word || word->Length() == 0;
+}
+
+} // namespace
+
 CFSelSignMode::CFSelSignMode(CFSignFont* signFont, boost::shared_ptr<CFModeData> data)
     : CFMode(signFont, std::move(data))
 {
@@ -15,19 +25,12 @@ CFSelSignMode::CFSelSignMode(CFSignFont* signFont, boost::shared_ptr<CFModeData>
 
 WordPtr CFSelSignMode::Candidate(std::int32_t index) const
 {
-    if (!dictionary_ || index < 0)
-        return dictionary_ ? dictionary_->EmptyWord() : WordPtr();
+    if (!dictionary_)
+        return WordPtr();
+    if (index < 0)
+        return dictionary_->EmptyWord();
     return dictionary_->GetCandidate(static_cast<std::uint32_t>(index), keyWord_);
 }
-
-namespace {
-
-bool IsEmpty(const WordPtr& word)
-{
-    return !word || word->Length() == 0;
-}
-
-} // namespace
 
 void CFSelSignMode::Refresh()
 {

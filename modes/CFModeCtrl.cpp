@@ -1,0 +1,56 @@
+#include "modes/CFModeCtrl.h"
+
+namespace velmora {
+
+CFModeCtrl::CFModeCtrl(CFSignFont* signFont, boost::shared_ptr<CFModeData> data)
+    : current_(&normal_), normal_(signFont, data), input_(signFont, data), selSign_(signFont, data)
+{
+}
+
+void CFModeCtrl::SetMode(int id)
+{
+    if (id == currentId_ && !forceSwitch_)
+        return;
+    CFMode* mode = nullptr;
+    switch (id) {
+    case kNormalModeId:
+        mode = &normal_;
+        break;
+    case kInputModeId:
+        mode = &input_;
+        break;
+    case kSignSelectionModeId:
+        mode = &selSign_;
+        break;
+    default:
+        // Checked before anything changes, so that the id and the mode
+        // object never disagree.
+        throw BadModeId;
+    }
+    currentId_ = id;
+    current_ = mode;
+    forceSwitch_ = false;
+}
+
+void CFModeCtrl::Follow(int next)
+{
+    const int previous = currentId_;
+    if (next == previous)
+        return;
+    SetMode(next);
+    current_->OnEnter(previous);
+}
+
+int CFModeCtrl::RouteKey(std::uint32_t vk)
+{
+    Follow(current_->OnKeyDown(vk));
+    return currentId_;
+}
+
+int CFModeCtrl::RouteMouse(std::uint32_t flags)
+{
+    Follow(current_->OnMouse(flags));
+    return currentId_;
+}
+
+} // namespace velmora

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "modes/CFInputMode.h"
+#include "modes/CFMode.h"
+#include "modes/CFNormalMode.h"
+#include "modes/CFSelSignMode.h"
+
+#include <boost/shared_ptr.hpp>
+
+#include <cstdint>
+
+namespace velmora {
+
+class CFModeData;
+class CFSignFont;
+
+// Owns the three modes of one editor, keeps one of them current and routes
+// the editor's events to it. Starts in normal mode without calling OnEnter.
+class CFModeCtrl {
+public:
+    // The exception type of the controller: thrown by SetMode for an id
+    // that names no mode.
+    enum { BadModeId = 0 };
+    using Error = decltype(BadModeId);
+
+    CFModeCtrl(CFSignFont* signFont, boost::shared_ptr<CFModeData> data);
+    CFModeCtrl(const CFModeCtrl&) = delete;
+    CFModeCtrl& operator=(const CFModeCtrl&) = delete;
+
+    // Makes the mode with the id current (0 normal, 1 input, 2 sign
+    // selection) without calling its OnEnter. Nothing happens when it is
+    // current already, unless the force switch is set; the switch is cleared
+    // afterwards. Throws BadModeId for any other id and then changes nothing.
+    void SetMode(int id);
+
+    // Hands a key-down (virtual-key code) or a mouse press or drag (its key
+    // flags) to the current mode. When the mode names another mode, that one
+    // becomes current and its OnEnter is called with the id of the mode
+    // before. Returns the id of the mode now current.
+    int RouteKey(std::uint32_t vk);
+    int RouteMouse(std::uint32_t flags);
+
+    CFMode& CurrentMode() { return *current_; }
+    int CurrentModeId() const { return currentId_; }
+
+    // When set, the next SetMode re-selects the mode even if it is current.
+    bool forceSwitch() const { return forceSwitch_; }
+    void setForceSwitch(bool force) { forceSwitch_ = force; }
+
+    CFNormalMode& normalMode() { return normal_; }
+    CFInputMode& inputMode() { return input_; }
+    CFSelSignMode& selSignMode() { return selSign_; }
+
+private:
+    // Switches to next when it differs from the current id and enters it.
+    void Follow(int next);
+
+    bool forceSwitch_ = false;
+    int currentId_ = kNormalModeId;
+    CFMode* current_;
+    CFNormalMode normal_;
+    CFInputMode input_;
+    CFSelSignMode selSign_;
+};
+
+} // namespace velmora

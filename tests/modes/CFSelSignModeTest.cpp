@@ -1,0 +1,124 @@
+#include "platform/VirtualKeys.h"
+#include "tests/modes/ModeTestEditor.h"
+#include "tests/support/DocumentText.h"
+
+#include <gtest/gtest.h>
+
+namespace velmora {
+namespace {
+
+using test::kDu1;
+using test::kDu2;
+using test::kDu3;
+using test::ModeTestEditor;
+
+class SelSignModeTest : public ::testing::Test {
+protected:
+    SelSignModeTest() { e.data->alphabetMode = false; }
+
+    // Types the keys and converts them.
+    void convert(const std::string& keys)
+    {
+        e.type(keys);
+        ASSERT_EQ(e.press({vk::Space}), kSignSelectionModeId);
+    }
+    std::int32_t index() { return e.ctrl->selSignMode().candidateIndex(); }
+    std::uint32_t shown() { return e.data->candidates.CellAt(0); }
+
+    ModeTestEditor e;
+};
+
+TEST_F(SelSignModeTest, TheRequestedNumberPicksTheFirstCandidate)
+{
+    convert("DU");
+    EXPECT_EQ(index(), 0);
+    EXPECT_EQ(shown(), kDu1);
+    EXPECT_EQ(e.ctrl->selSignMode().candidateCount(), 3);
+    e.press({vk::Escape, vk::Back}); // Escape does nothing; back to input
+    e.press({vk::Back, vk::Back}); // empty: normal mode
+
+    convert("DU1");
+    EXPECT_EQ(index(), 0);
+    e.ctrl->RouteMouse(0);
+
+    convert("DU3");
+    EXPECT_EQ(index(), 2);
+    EXPECT_EQ(e.data->candidates.Length(), 2u);
+    EXPECT_EQ(shown(), kDu3);
+    e.press({vk::Up});
+    EXPECT_EQ(index(), 1);
+    EXPECT_EQ(shown(), kDu2);
+    e.ctrl->RouteMouse(0);
+
+    convert("DU7"); // no such number: the walk runs off the end
+    EXPECT_EQ(index(), 0);
+    EXPECT_EQ(shown(), kDu1);
+}
+
+TEST_F(SelSignModeTest, CyclingWrapsAtBothEnds)
+{
+    convert("DU");
+    e.press({vk::Up});
+    EXPECT_EQ(index(), 2);
+    e.press({vk::Space});
+    EXPECT_EQ(index(), 0);
+    e.press({vk::Down, vk::Down});
+    EXPECT_EQ(shown(), kDu3);
+    e.press({vk::Down});
+    EXPECT_EQ(shown(), kDu1);
+
+    ModeTestEditor one;
+    one.data->alphabetMode = false;
+    one.type("LUGAL");
+    one.press({vk::Space, vk::Space, vk::Up, vk::Down, 'A', vk::Return});
+    EXPECT_EQ(one.mode(), kNormalModeId);
+    ASSERT_EQ(one.doc().LineLength(0), 1u);
+    EXPECT_EQ(one.doc().CellAt(0, 0), test::kLugal);
+}
+
+TEST_F(SelSignModeTest, BackspaceKeepsTheTextAndAFreshConversionStartsAgain)
+{
+    convert("DU");
+    e.press({vk::Down, 'K'});
+    EXPECT_EQ(e.press({vk::Back}), kInputModeId);
+    EXPECT_EQ(e.pending(), U"du");
+    EXPECT_EQ(e.press({vk::Space}), kSignSelectionModeId);
+    EXPECT_EQ(index(), 0);
+}
+
+TEST_F(SelSignModeTest, EnterAndClickAcceptTheShownCandidate)
+{
+    convert("DU");
+    e.press({vk::Down, vk::Return});
+    EXPECT_TRUE(e.pending().empty());
+    EXPECT_EQ(e.data->currentWord->Cells()[0], kDu2);
+    convert("DU");
+    e.window.setPointer({700, 500}); // wherever the pointer is
+    e.press({vk::Up});
+    e.ctrl->RouteMouse(0);
+    const auto cells = e.doc().Line(0).Cells();
+    EXPECT_EQ(std::u32string(cells.begin(), cells.end()), (std::u32string{kDu2, kDu3, kDu3}));
+    EXPECT_EQ(e.at(), (Position{0, 3}));
+    EXPECT_EQ(e.undoCount(), 2u);
+}
+
+TEST_F(SelSignModeTest, CandidateIsDrawnBlueAtTheCursorWithoutPullBack)
+{
+    e.doc() = test::MakeDocument({"abc"});
+    e.cursor().setPosition({0, 3});
+    e.window.setClientSize(60, 200);
+    convert("DU3");
+    FakeSurface surface;
+    e.ctrl->CurrentMode().OnPaint(surface);
+    const auto outs = surface.recording().textOuts();
+    ASSERT_EQ(outs.size(), 5u);
+    EXPECT_EQ(outs[3].x, 42);
+    EXPECT_EQ(outs[4].x, 92);
+    EXPECT_EQ(outs[4].y, 0);
+    EXPECT_EQ(outs[4].color, kBlue);
+    EXPECT_EQ(outs[4].font->height, 50);
+    EXPECT_EQ(e.fonts.liveFonts(), 0);
+}
+
+} // namespace
+} // namespace velmora

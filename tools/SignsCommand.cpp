@@ -6,9 +6,9 @@
 #include "tools/UnicodeSignNames.h"
 
 #include <algorithm>
+#include <array>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <optional>
 #include <string_view>
 
@@ -83,12 +83,17 @@ bool WantsHelp(std::span<const std::string> args)
                        [](const std::string& a) { return a == "--help" || a == "-h"; });
 }
 
+// The whole content of a file, or null when it cannot be opened or read
+// (a folder opens but cannot be read).
 std::optional<std::string> ReadFile(const std::filesystem::path& path)
 {
     std::ifstream in(path, std::ios::binary);
     if (!in)
         return std::nullopt;
-    std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    std::string bytes;
+    std::array<char, 1 << 16> buffer;
+    while (in.read(buffer.data(), buffer.size()) || in.gcount() > 0)
+        bytes.append(buffer.data(), static_cast<std::size_t>(in.gcount()));
     if (in.bad())
         return std::nullopt;
     return bytes;
@@ -108,14 +113,18 @@ int SignsCommand::Run(std::span<const std::string> args)
         out_ << kHelp;
         return Success;
     }
+    const auto help = [this](std::string_view text) {
+        out_ << text;
+        return Success;
+    };
     if (command == "from-unicode")
-        return WantsHelp(rest) ? (out_ << kFromUnicodeHelp, Success) : FromUnicode(rest);
+        return WantsHelp(rest) ? help(kFromUnicodeHelp) : FromUnicode(rest);
     if (command == "from-osl")
-        return WantsHelp(rest) ? (out_ << kFromOslHelp, Success) : FromOsl(rest);
+        return WantsHelp(rest) ? help(kFromOslHelp) : FromOsl(rest);
     if (command == "lookup")
-        return WantsHelp(rest) ? (out_ << kLookupHelp, Success) : Lookup(rest);
+        return WantsHelp(rest) ? help(kLookupHelp) : Lookup(rest);
     if (command == "resave")
-        return WantsHelp(rest) ? (out_ << kResaveHelp, Success) : Resave(rest);
+        return WantsHelp(rest) ? help(kResaveHelp) : Resave(rest);
     err_ << kProgram << ": unknown command '" << command << "'\n"
          << "Run 'velmora-signs --help' for the list of commands.\n";
     return Failure;
@@ -173,7 +182,7 @@ int SignsCommand::FromOsl(std::span<const std::string> args)
 
     const std::optional<std::string> text = ReadFile(listPath);
     if (!text) {
-        err_ << kProgram << ": " << listPath << ": cannot open the file\n";
+        err_ << kProgram << ": " << listPath << ": cannot open or read the file\n";
         return Failure;
     }
     CFWordDictionary dictionary;

@@ -172,7 +172,10 @@ TEST(SignsToolTest, FromOslWritesTheReadingsAndSummarisesWhatWasLeftOut)
     const std::string absent = (folder / "absent.asl").string();
     const ToolRun missing = RunTool(folder, {"from-osl", absent, out});
     EXPECT_EQ(missing.status, 2);
-    EXPECT_THAT(missing.err, HasSubstr(absent + ": cannot open the file"));
+    EXPECT_THAT(missing.err, HasSubstr(absent + ": cannot open or read the file"));
+    const ToolRun folderAsList = RunTool(folder, {"from-osl", folder.path().string(), out});
+    EXPECT_EQ(folderAsList.status, 2);
+    EXPECT_THAT(folderAsList.err, HasSubstr(folder.path().string() + ": cannot open or read the file"));
 
     const std::string unwritable = (folder / "no-such-folder" / "x.cfd").string();
     const ToolRun cannotWrite = RunTool(folder, {"from-osl", list, unwritable});

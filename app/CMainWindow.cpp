@@ -84,6 +84,9 @@ void CMainWindow::buildMenu()
             }
             QAction* action = menu->addAction(FromUtf8(item.text));
             action->setData(static_cast<int>(item.id));
+            // The items stay where the menu puts them on every platform
+            // (no moving of "About" or "Exit" into an application menu).
+            action->setMenuRole(QAction::NoRole);
             const CommandId id = item.id;
             connect(action, &QAction::triggered, this, [this, id] { run(id); });
             actions_[id] = action;

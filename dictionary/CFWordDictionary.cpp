@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <utility>
 
 namespace velmora {
 
@@ -99,6 +100,12 @@ std::uint32_t CFWordDictionary::CountCandidates(const WordPtr& key) const
 {
     const Entry* entry = FindEntry(key);
     return entry ? static_cast<std::uint32_t>(entry->candidates->size()) : 0;
+}
+
+void CFWordDictionary::SwapEntries(CFWordDictionary& other) noexcept
+{
+    entries_.swap(other.entries_);
+    std::swap(candidateCount_, other.candidateCount_);
 }
 
 void CFWordDictionary::Clear()

@@ -59,6 +59,11 @@ public:
     // Removes every entry. lastLoadResult and the empty word stay; words
     // still referenced elsewhere stay alive.
     void Clear();
+    // Exchanges the entries of the two dictionaries, so that a dictionary
+    // loaded aside can replace this one in a single step. Each object keeps
+    // its identity, its empty word and the record of its own last failing
+    // Load; words handed out before stay alive.
+    void SwapEntries(CFWordDictionary& other) noexcept;
     // The entry whose key word has exactly the same elements as key (raw
     // code points, Length included; numbers play no part), or null.
     const Entry* FindEntry(const WordPtr& key) const;

@@ -3,11 +3,34 @@
 #include "dictionary/CFWordSign.h"
 #include "document/DocumentError.h"
 
+#include <algorithm>
+#include <utility>
+
 namespace velmora {
 
 CFDocument::CFDocument()
     : lines_(1)
 {
+}
+
+CFDocument& CFDocument::operator=(const CFDocument& other)
+{
+    if (this != &other) {
+        lines_ = other.lines_;
+        maxLineLength = other.maxLineLength;
+        revision_ = std::max(revision_, other.revision_) + 1;
+    }
+    return *this;
+}
+
+CFDocument& CFDocument::operator=(CFDocument&& other) noexcept
+{
+    if (this != &other) {
+        lines_ = std::move(other.lines_);
+        maxLineLength = other.maxLineLength;
+        revision_ = std::max(revision_, other.revision_) + 1;
+    }
+    return *this;
 }
 
 std::uint32_t CFDocument::LineLength(std::uint32_t line) const

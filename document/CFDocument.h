@@ -16,6 +16,12 @@ class CFWordSign;
 class CFDocument {
 public:
     CFDocument();
+    CFDocument(const CFDocument&) = default;
+    CFDocument(CFDocument&&) noexcept = default;
+    // Assigning replaces the whole text, which is a change like any other:
+    // the revision moves past those of both documents.
+    CFDocument& operator=(const CFDocument& other);
+    CFDocument& operator=(CFDocument&& other) noexcept;
 
     std::uint32_t LineCount() const { return static_cast<std::uint32_t>(lines_.size()); }
     std::uint32_t LineLength(std::uint32_t line) const;

@@ -158,6 +158,33 @@ TEST(CFWordDictionary, ClearEmptiesButKeepsWordsInUseAlive)
     EXPECT_EQ(d.GetCandidate(0, Key("A"))->At(0), 0x12002u);
 }
 
+TEST(CFWordDictionary, SwapEntriesExchangesTheWordsButNotTheObjects)
+{
+    CFWordDictionary a;
+    CFWordDictionary b;
+    a.AddWord(0, Key("DU"), Sign(0x12109));
+    b.AddWord(3, Key("LUGAL"), Sign(0x12217));
+    b.AddWord(0, Key("LUGAL"), Sign(0x12217));
+    EXPECT_FALSE(b.Load("no such file.cfd"));
+    const WordPtr held = a.GetCandidate(0, Key("DU"));
+    const WordPtr emptyOfA = a.EmptyWord();
+
+    a.SwapEntries(b);
+    EXPECT_EQ(a.CountCandidates(Key("LUGAL")), 2u);
+    EXPECT_EQ(a.CountCandidates(Key("DU")), 0u);
+    EXPECT_EQ(a.EntryCount(), 1u);
+    EXPECT_EQ(a.CandidateCount(), 2u);
+    EXPECT_EQ(b.CountCandidates(Key("DU")), 1u);
+    EXPECT_EQ(b.CandidateCount(), 1u);
+    EXPECT_EQ(b.GetCandidate(0, Key("DU")), held);
+    // Adding after the swap keeps the order of the swapped-in list.
+    a.AddWord(1, Key("LUGAL"), Sign(0x12000));
+    EXPECT_EQ(NumbersOf(a, Key("LUGAL")), (std::vector<std::uint32_t>{0, 1, 3}));
+    EXPECT_EQ(a.EmptyWord(), emptyOfA);
+    EXPECT_EQ(a.lastErrorReason(), "");
+    EXPECT_NE(b.lastErrorReason(), "");
+}
+
 TEST(CFWordDictionary, EntriesAreEnumeratedInKeyOrder)
 {
     CFWordDictionary d;

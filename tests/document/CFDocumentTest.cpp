@@ -211,5 +211,27 @@ TEST(CFDocument, EveryChangeAdvancesTheRevisionAndReadsDoNot)
     EXPECT_FALSE(changed());
 }
 
+TEST(CFDocument, AssigningAnotherTextAdvancesTheRevisionPastBoth)
+{
+    // A document replaced by a freshly built one (as a file load does) must
+    // not fall back to a revision it had before, or an owner comparing
+    // revisions would take the new text for the one it saved.
+    auto d = Doc({"ab", "cd", "ef"});
+    const auto saved = d.Revision();
+    CFDocument fresh;
+    fresh.InsertCell(0, 0, 'x');
+    ASSERT_LT(fresh.Revision(), saved);
+    d = std::move(fresh);
+    EXPECT_GT(d.Revision(), saved);
+    EXPECT_EQ(Text(d), Lines{"x"});
+
+    const auto beforeCopy = d.Revision();
+    const auto other = Doc({"q"});
+    d = other;
+    EXPECT_GT(d.Revision(), beforeCopy);
+    EXPECT_GT(d.Revision(), other.Revision());
+    EXPECT_EQ(Text(d), Lines{"q"});
+}
+
 } // namespace
 } // namespace velmora

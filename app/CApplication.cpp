@@ -1,0 +1,86 @@
+#include "app/CApplication.h"
+
+#include "app/ApplicationIcon.h"
+#include "app/MainCommands.h"
+#include "app/StartUp.h"
+#include "platform/qt/QtWidgetWindow.h"
+
+#include <QFileInfo>
+#include <QStringList>
+
+#include <memory>
+
+namespace velmora {
+
+CApplication::CApplication(int& argc, char** argv)
+    : QApplication(argc, argv)
+    , settings_(std::filesystem::path(kConfigFileName))
+    , platform_(settings_)
+    , fontDialog_(platform_.fonts())
+    , signFont_(platform_.fonts(), settings_)
+{
+    setApplicationName(QStringLiteral("Velmora"));
+    setWindowIcon(ApplicationIcon());
+}
+
+CApplication::~CApplication() = default;
+
+bool CApplication::startUp()
+{
+    return StartUp(settings_, dictionary_, platform_.messages(), nullptr);
+}
+
+MainWindowServices CApplication::mainWindowServices()
+{
+    return MainWindowServices{platform_.fileDialogs(), platform_.messages(), question_, fontDialog_,
+                              dictionary_, signFont_};
+}
+
+std::optional<std::filesystem::path> CApplication::argumentFile() const
+{
+    const QStringList args = arguments();
+    if (args.size() < 2 || args.at(1).isEmpty())
+        return std::nullopt;
+    return std::filesystem::path(QFileInfo(args.at(1)).absoluteFilePath().toStdU16String());
+}
+
+int CApplication::run(CMainWindow& window)
+{
+    // The tool windows are windows of their own; the program ends with the
+    // main window, whatever they show.
+    setQuitOnLastWindowClosed(false);
+    connect(&window, &CMainWindow::closed, this, &QCoreApplication::quit, Qt::QueuedConnection);
+    window.show();
+    if (const auto file = argumentFile())
+        window.openFile(*file);
+    return exec();
+}
+
+bool CApplication::notify(QObject* receiver, QEvent* event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (...) {
+        reportInternalError();
+        return false;
+    }
+}
+
+void CApplication::reportInternalError()
+{
+    // An error while the message is up (its own events pass through here)
+    // is not reported again.
+    if (reporting_)
+        return;
+    reporting_ = true;
+    try {
+        std::unique_ptr<QtWidgetWindow> owner;
+        if (QWidget* active = activeWindow())
+            owner = std::make_unique<QtWidgetWindow>(*active);
+        platform_.messages().showMessage(owner.get(), kInternalError, kErrorCaption);
+    } catch (...) {
+    }
+    reporting_ = false;
+}
+
+} // namespace velmora

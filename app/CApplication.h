@@ -1,0 +1,72 @@
+#pragma once
+
+#include "app/CMainWindow.h"
+#include "dictionary/CFWordDictionary.h"
+#include "platform/IniSettings.h"
+#include "platform/PlatformServices.h"
+#include "platform/qt/QtFontDialog.h"
+#include "platform/qt/QtPlatform.h"
+#include "platform/qt/QtSaveChangesQuestion.h"
+#include "view/CFSignFont.h"
+
+#include <QApplication>
+
+#include <filesystem>
+#include <optional>
+
+namespace velmora {
+
+// The program: the Qt application with the objects that live as long as it
+// does and that every window shares. The settings file is config.ini in the
+// current folder. Typical use:
+//
+//     CApplication app(argc, argv);
+//     if (!app.startUp())
+//         return 0;
+//     CMainWindow window(app.mainWindowServices(), new EditorWidget(...));
+//     ... tool windows, window.setToolWindowCommands(...) ...
+//     return app.run(window);
+class CApplication : public QApplication {
+    Q_OBJECT
+public:
+    CApplication(int& argc, char** argv);
+    ~CApplication() override;
+
+    // Creates config.ini when it is missing and loads the sign dictionary it
+    // names. False, after telling the user why, when the program must end
+    // without showing a window.
+    bool startUp();
+
+    IniSettings& settings() { return settings_; }
+    QtPlatform& platform() { return platform_; }
+    PlatformServices services() { return platform_.services(); }
+    CFWordDictionary& dictionary() { return dictionary_; }
+    CFSignFont& signFont() { return signFont_; }
+    MainWindowServices mainWindowServices();
+
+    // The file named by the first command-line argument (Qt's own options
+    // removed), as an absolute path; none without an argument.
+    std::optional<std::filesystem::path> argumentFile() const;
+
+    // Shows the main window, opens the argument file in it and runs the
+    // event loop until the main window closes. Returns the exit code.
+    int run(CMainWindow& window);
+
+    // Delivers every event; anything an event handler throws is caught here,
+    // the user is told that an internal error occurred, and the program goes
+    // on with its document intact.
+    bool notify(QObject* receiver, QEvent* event) override;
+
+private:
+    void reportInternalError();
+
+    IniSettings settings_;
+    QtPlatform platform_;
+    QtSaveChangesQuestion question_;
+    QtFontDialog fontDialog_;
+    CFWordDictionary dictionary_;
+    CFSignFont signFont_;
+    bool reporting_ = false;
+};
+
+} // namespace velmora

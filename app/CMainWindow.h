@@ -1,0 +1,124 @@
+#pragma once
+
+#include "app/MainCommands.h"
+#include "app/MainMenu.h"
+#include "platform/qt/QtWidgetWindow.h"
+
+#include <QMainWindow>
+
+#include <concepts>
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <memory>
+
+class QAction;
+class QCloseEvent;
+class QLabel;
+
+namespace velmora {
+
+class CFSignFont;
+class CFWordDictionary;
+class FileDialogs;
+class FontDialog;
+class MainEditor;
+class MessageDisplay;
+class SaveChangesQuestion;
+
+// The application-lifetime services the main window's commands use.
+struct MainWindowServices {
+    FileDialogs& dialogs;
+    MessageDisplay& messages;
+    SaveChangesQuestion& question;
+    FontDialog& fontDialog;
+    CFWordDictionary& dictionary;
+    CFSignFont& signFont;
+};
+
+// What the Edit and Word menus start in the tool windows. An empty function
+// leaves its menu item and accelerator disabled.
+struct ToolWindowCommands {
+    std::function<void()> find;             // show the search window and focus it
+    std::function<void()> findNext;         // search on with the search window's word
+    std::function<void()> findPrevious;     // search back with the search window's word
+    std::function<void()> replace;          // show the replace window and focus it
+    std::function<void()> wordRegistration; // show the word registration window
+};
+
+// The main window: the editor filling the area above a three-part status
+// bar, the menu, the accelerators and the title. Its commands run through
+// MainCommands; everything else is plain Qt.
+//
+// The accelerators work while the main window or its editor has the focus
+// (window context), never in a tool window. Closing the window, by Exit or by
+// the window system, asks first when the document has unsaved changes, and
+// emits closed() once the window really closes.
+//
+// Every command and event handler catches whatever escapes from it, tells
+// the user that an internal error occurred and keeps the document.
+class CMainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    // editorWidget is the main editor; it becomes the central widget and
+    // the window owns it. editor is the same object seen as MainEditor.
+    CMainWindow(const MainWindowServices& services, QWidget* editorWidget, MainEditor& editor,
+                QWidget* parent = nullptr);
+    // The same for an editor widget class that implements MainEditor.
+    template <class Editor>
+        requires std::derived_from<Editor, QWidget> && std::derived_from<Editor, MainEditor>
+    CMainWindow(const MainWindowServices& services, Editor* editor, QWidget* parent = nullptr)
+        : CMainWindow(services, editor, *editor, parent)
+    {
+    }
+    ~CMainWindow() override;
+
+    void setToolWindowCommands(ToolWindowCommands commands);
+
+    // Opens a file without a dialog (the program's argument); a failure is
+    // reported to the user. False when the file was not opened.
+    bool openFile(const std::filesystem::path& path);
+
+    MainCommands& commands() { return *commands_; }
+    // The window as the platform layer knows it: the owner of message boxes
+    // and dialogs that belong to the main window.
+    Window* platformWindow() { return &platformWindow_; }
+    // The menu or accelerator action of a command; null for Separator.
+    QAction* action(CommandId id) const;
+
+public slots:
+    // Shows the editor's input kind and cursor in the status bar. Connect
+    // the editor's notification after each key and mouse event to it.
+    void updateStatusBar();
+
+signals:
+    // The window closed for good; the program ends.
+    void closed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildMenu();
+    void buildStatusBar();
+    void run(CommandId id);
+    void showAbout();
+    // Runs a command or handler; anything it throws becomes the internal
+    // error message.
+    template <class F>
+    void guarded(F&& handler);
+    void reportInternalError();
+
+    MainWindowServices services_;
+    MainEditor& editor_;
+    QWidget* editorWidget_;
+    QtWidgetWindow platformWindow_;
+    std::unique_ptr<MainCommands> commands_;
+    ToolWindowCommands tools_;
+    std::map<CommandId, QAction*> actions_;
+    QLabel* modeLabel_ = nullptr;
+    QLabel* lineLabel_ = nullptr;
+    QLabel* columnLabel_ = nullptr;
+};
+
+} // namespace velmora

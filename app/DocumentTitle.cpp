@@ -1,0 +1,103 @@
+#include "app/DocumentTitle.h"
+
+#include <cstdint>
+#include <type_traits>
+
+namespace velmora {
+
+namespace {
+
+constexpr char16_t kReplacement = 0xFFFD;
+
+bool IsContinuation(unsigned char byte)
+{
+    return (byte & 0xC0) == 0x80;
+}
+
+// Strict UTF-8 to UTF-16: an ill-formed sequence (stray or missing
+// continuation bytes, overlong forms, surrogates, values above 0x10FFFF)
+// gives one U+FFFD per byte it could not use.
+std::u16string FromUtf8(std::string_view bytes)
+{
+    std::u16string out;
+    out.reserve(bytes.size());
+    std::size_t i = 0;
+    while (i < bytes.size()) {
+        const auto b0 = static_cast<unsigned char>(bytes[i]);
+        std::size_t length = 0;
+        std::uint32_t c = 0;
+        std::uint32_t minimum = 0;
+        if (b0 < 0x80) {
+            out.push_back(b0);
+            ++i;
+            continue;
+        } else if ((b0 & 0xE0) == 0xC0) {
+            length = 2;
+            c = b0 & 0x1Fu;
+            minimum = 0x80;
+        } else if ((b0 & 0xF0) == 0xE0) {
+            length = 3;
+            c = b0 & 0x0Fu;
+            minimum = 0x800;
+        } else if ((b0 & 0xF8) == 0xF0) {
+            length = 4;
+            c = b0 & 0x07u;
+            minimum = 0x10000;
+        }
+        bool valid = length != 0 && i + length <= bytes.size();
+        for (std::size_t k = 1; valid && k < length; ++k) {
+            const auto b = static_cast<unsigned char>(bytes[i + k]);
+            valid = IsContinuation(b);
+            c = (c << 6) | (b & 0x3Fu);
+        }
+        valid = valid && c >= minimum && c <= 0x10FFFF && (c < 0xD800 || c > 0xDFFF);
+        if (!valid) {
+            out.push_back(kReplacement);
+            ++i;
+            continue;
+        }
+        if (c >= 0x10000) {
+            c -= 0x10000;
+            out.push_back(static_cast<char16_t>(0xD800 + (c >> 10)));
+            out.push_back(static_cast<char16_t>(0xDC00 + (c & 0x3FF)));
+        } else {
+            out.push_back(static_cast<char16_t>(c));
+        }
+        i += length;
+    }
+    return out;
+}
+
+bool IsHighSurrogate(char16_t unit)
+{
+    return unit >= 0xD800 && unit <= 0xDBFF;
+}
+
+} // namespace
+
+std::u16string ComposeDocumentTitle(std::u16string_view name)
+{
+    const std::size_t room = kMaxTitleUnits - kTitleSuffix.size();
+    std::size_t kept = name.size();
+    if (kept > room) {
+        kept = room;
+        // Cutting between the halves of a pair would leave half a character.
+        if (IsHighSurrogate(name[kept - 1]))
+            --kept;
+    }
+    std::u16string title(name.substr(0, kept));
+    title += kTitleSuffix;
+    return title;
+}
+
+std::u16string FileTitleOf(const std::filesystem::path& path)
+{
+    const std::filesystem::path name = path.filename();
+    if constexpr (std::is_same_v<std::filesystem::path::value_type, char>) {
+        return FromUtf8(name.native());
+    } else {
+        return std::u16string(name.native().begin(), name.native().end());
+    }
+}
+
+} // namespace velmora

@@ -1,0 +1,225 @@
+#include "app/MainCommands.h"
+
+#include "app/DocumentFiles.h"
+#include "app/DocumentTitle.h"
+#include "app/MainEditor.h"
+#include "app/StartUp.h"
+#include "dictionary/CFWordDictionary.h"
+#include "document/CFDocument.h"
+#include "platform/FontDialog.h"
+#include "platform/MessageDisplay.h"
+#include "platform/SaveChangesQuestion.h"
+#include "view/CFSignFont.h"
+
+#include <string>
+#include <utility>
+
+namespace velmora {
+
+namespace {
+
+std::string DisplayPath(const std::filesystem::path& path)
+{
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
+
+} // namespace
+
+MainCommands::MainCommands(Services services)
+    : services_(std::move(services))
+{
+    MarkUnchanged();
+    ShowTitle(kNewFileName);
+}
+
+bool MainCommands::NewFile()
+{
+    if (!ConfirmDiscard())
+        return false;
+    services_.editor.NewDocument();
+    textOpen_.ClearPath();
+    textSave_.ClearPath();
+    currentFile_.clear();
+    MarkUnchanged();
+    ShowTitle(kNewFileName);
+    return true;
+}
+
+bool MainCommands::Open()
+{
+    if (!ConfirmDiscard())
+        return false;
+    const auto chosen = textOpen_.Run(services_.dialogs, services_.owner);
+    return chosen && Load(*chosen);
+}
+
+bool MainCommands::OpenFile(const std::filesystem::path& path)
+{
+    if (!ConfirmDiscard())
+        return false;
+    textOpen_.SetPath(path);
+    return Load(path);
+}
+
+bool MainCommands::Load(const std::filesystem::path& path)
+{
+    CFDocument& document = services_.editor.Document();
+    if (!LoadTextFile(path, document)) {
+        ReportFailure(kOpenFailed, path,
+                      "ファイルが読み取れないか、" + std::to_string(document.maxLineLength)
+                          + "文字を超える行があります。");
+        return false;
+    }
+    services_.editor.DocumentReplaced();
+    services_.editor.ResetView();
+    textSave_.TakeOver(textOpen_);
+    currentFile_ = path;
+    MarkUnchanged();
+    ShowTitle(FileTitleOf(path));
+    services_.editor.FocusEditor();
+    return true;
+}
+
+bool MainCommands::Save()
+{
+    if (!currentFile_.empty())
+        return WriteText(currentFile_);
+    const auto chosen = textSave_.Run(services_.dialogs, services_.owner);
+    if (!chosen || !WriteText(*chosen))
+        return false;
+    currentFile_ = *chosen;
+    return true;
+}
+
+bool MainCommands::SaveAs()
+{
+    bool saved = false;
+    if (const auto chosen = textSave_.Run(services_.dialogs, services_.owner);
+        chosen && WriteText(*chosen)) {
+        currentFile_ = *chosen;
+        ShowTitle(FileTitleOf(*chosen));
+        saved = true;
+    }
+    // The open dialog offers the last name chosen for saving, whatever
+    // became of it; the title names only a file the document is in.
+    textOpen_.TakeOver(textSave_);
+    return saved;
+}
+
+bool MainCommands::WriteText(const std::filesystem::path& path)
+{
+    if (!SaveTextFile(path, services_.editor.Document())) {
+        ReportFailure(kSaveFailed, path);
+        return false;
+    }
+    MarkUnchanged();
+    return true;
+}
+
+bool MainCommands::SaveHtml()
+{
+    const auto chosen = htmlSave_.Run(services_.dialogs, services_.owner);
+    if (!chosen)
+        return false;
+    if (!ExportHtml(*chosen, services_.editor.Document())) {
+        ReportFailure(kHtmlSaveFailed, *chosen);
+        return false;
+    }
+    return true;
+}
+
+bool MainCommands::LoadWorddata()
+{
+    bool loaded = false;
+    if (const auto chosen = wordDataOpen_.Run(services_.dialogs, services_.owner)) {
+        // Loaded aside, so that a file that fails half-way leaves the
+        // dictionary in use complete.
+        CFWordDictionary fresh;
+        if (fresh.Load(*chosen)) {
+            services_.dictionary.SwapEntries(fresh);
+            loaded = true;
+        } else {
+            ReportWordDataLoadFailure(fresh, services_.messages, services_.owner);
+        }
+    }
+    wordDataSave_.TakeOver(wordDataOpen_);
+    return loaded;
+}
+
+bool MainCommands::SaveWorddata()
+{
+    bool saved = false;
+    if (const auto chosen = wordDataSave_.Run(services_.dialogs, services_.owner)) {
+        saved = services_.dictionary.Save(*chosen);
+        if (!saved)
+            ReportFailure(kWordDataSaveFailed, *chosen);
+    }
+    wordDataOpen_.TakeOver(wordDataSave_);
+    return saved;
+}
+
+bool MainCommands::Font()
+{
+    CFSignFont& signFont = services_.signFont;
+    FontAttributes initial;
+    if (const auto current = signFont.CurrentSignFontAttributes())
+        initial = *current;
+    else if (signFont.useChosenSignFont() && signFont.signAttributesValid())
+        initial = signFont.signAttributes();
+    else
+        initial = CFSignFont::DefaultSignFont(signFont.ConfiguredFaceName());
+    const auto chosen = services_.fontDialog.chooseFont(services_.owner, initial);
+    if (!chosen)
+        return false;
+    signFont.ChooseSignFont(*chosen);
+    services_.editor.ResetView();
+    return true;
+}
+
+bool MainCommands::ConfirmDiscard()
+{
+    if (!IsModified())
+        return true;
+    switch (services_.question.askSaveChanges(services_.owner, kSaveChangesQuestion, kConfirmCaption)) {
+    case SaveChangesAnswer::Save:
+        return Save();
+    case SaveChangesAnswer::Discard:
+        return true;
+    case SaveChangesAnswer::Cancel:
+        break;
+    }
+    return false;
+}
+
+bool MainCommands::IsModified() const
+{
+    return services_.editor.Document().Revision() != savedRevision_;
+}
+
+void MainCommands::MarkUnchanged()
+{
+    savedRevision_ = services_.editor.Document().Revision();
+}
+
+void MainCommands::ShowTitle(std::u16string_view name)
+{
+    title_ = ComposeDocumentTitle(name);
+    if (services_.setTitle)
+        services_.setTitle(title_);
+}
+
+void MainCommands::ReportFailure(std::string_view what, const std::filesystem::path& path,
+                                 std::string_view detail)
+{
+    std::string text(what);
+    text += '\n';
+    text += DisplayPath(path);
+    if (!detail.empty()) {
+        text += '\n';
+        text += detail;
+    }
+    services_.messages.showMessage(services_.owner, text, kErrorCaption);
+}
+
+} // namespace velmora

@@ -1,0 +1,132 @@
+#pragma once
+
+#include "app/FileDialogRecord.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace velmora {
+
+class CFSignFont;
+class CFWordDictionary;
+class FileDialogs;
+class FontDialog;
+class MainEditor;
+class MessageDisplay;
+class SaveChangesQuestion;
+class Window;
+
+inline constexpr std::string_view kConfirmCaption = "確認";
+inline constexpr std::string_view kSaveChangesQuestion = "ドキュメントは変更されています。保存しますか？";
+inline constexpr std::string_view kOpenFailed = "ファイルを読み込めませんでした。";
+inline constexpr std::string_view kSaveFailed = "ファイルを保存できませんでした。";
+inline constexpr std::string_view kHtmlSaveFailed = "HTMLファイルを保存できませんでした。";
+inline constexpr std::string_view kWordDataSaveFailed = "単語データを保存できませんでした。";
+inline constexpr std::string_view kInternalError =
+    "内部エラーが発生しました。ドキュメントは保持されています。";
+
+// The file commands of the main window and the Font command, over the main
+// editor and the platform's dialogs.
+//
+// It knows the current document file (where Save writes without asking) and
+// whether the document changed since it was last created, loaded or saved;
+// before a command would throw away changed text it asks whether to save it
+// first. A command that fails tells the user which file it could not read or
+// write and leaves the document, the current file and the title as they
+// were. Files are always opened by the full path chosen; the current folder
+// plays no part.
+//
+// Each command returns true when it did its work (a file was read or
+// written, a font chosen), false when it was cancelled or failed.
+class MainCommands {
+public:
+    struct Services {
+        MainEditor& editor;
+        FileDialogs& dialogs;
+        MessageDisplay& messages;
+        SaveChangesQuestion& question;
+        FontDialog& fontDialog;
+        CFWordDictionary& dictionary;
+        CFSignFont& signFont;
+        // Owner of every dialog and message; may be null.
+        Window* owner = nullptr;
+        // Shows a new title of the main window.
+        std::function<void(std::u16string_view)> setTitle;
+    };
+
+    // Starts with the editor's document as a new, unchanged document and
+    // shows its title ("new file - Velmora").
+    explicit MainCommands(Services services);
+    MainCommands(const MainCommands&) = delete;
+    MainCommands& operator=(const MainCommands&) = delete;
+
+    // "New File": after the question about changed text, an empty document
+    // without a file.
+    bool NewFile();
+    // "Open": after the question, the text file chosen in the open dialog
+    // replaces the document and becomes the current file.
+    bool Open();
+    // The same for a file named by the caller (the program's argument).
+    bool OpenFile(const std::filesystem::path& path);
+    // "Save": writes to the current file; without one, asks for a name
+    // first, and the file chosen becomes the current file. The title is
+    // left alone.
+    bool Save();
+    // "SaveAs": asks for a name, writes there, and the file becomes the
+    // current file and names the title.
+    bool SaveAs();
+    // "Save HTML": exports the document to the file chosen.
+    bool SaveHtml();
+    // "Load Worddata": the sign data file chosen replaces the dictionary,
+    // but only when it loads completely; otherwise the user is told why and
+    // the dictionary stays as it was.
+    bool LoadWorddata();
+    // "Save Worddata": writes the dictionary to the file chosen.
+    bool SaveWorddata();
+    // "Font": the font dialog, starting from the current sign font; a font
+    // chosen becomes the sign font of every editor and the main editor's
+    // view starts again at its top.
+    bool Font();
+
+    // Before the document is thrown away (Exit, closing the window): true
+    // when it may go, because it is unchanged, the user chose not to keep the
+    // changes, or it was saved. False when the user cancelled or saving did
+    // not succeed.
+    bool ConfirmDiscard();
+
+    // Whether the document changed since it was created, loaded or saved.
+    bool IsModified() const;
+    // Where Save writes; empty for a document without a file.
+    const std::filesystem::path& CurrentFile() const { return currentFile_; }
+    // The title shown last.
+    const std::u16string& Title() const { return title_; }
+
+    const FileDialogRecord& textOpenRecord() const { return textOpen_; }
+    const FileDialogRecord& textSaveRecord() const { return textSave_; }
+    const FileDialogRecord& htmlSaveRecord() const { return htmlSave_; }
+    const FileDialogRecord& wordDataOpenRecord() const { return wordDataOpen_; }
+    const FileDialogRecord& wordDataSaveRecord() const { return wordDataSave_; }
+
+private:
+    bool Load(const std::filesystem::path& path);
+    bool WriteText(const std::filesystem::path& path);
+    void MarkUnchanged();
+    void ShowTitle(std::u16string_view name);
+    void ReportFailure(std::string_view what, const std::filesystem::path& path,
+                       std::string_view detail = {});
+
+    Services services_;
+    FileDialogRecord textOpen_ = FileDialogRecord::TextOpen();
+    FileDialogRecord textSave_ = FileDialogRecord::TextSave();
+    FileDialogRecord htmlSave_ = FileDialogRecord::HtmlSave();
+    FileDialogRecord wordDataOpen_ = FileDialogRecord::WordDataOpen();
+    FileDialogRecord wordDataSave_ = FileDialogRecord::WordDataSave();
+    std::filesystem::path currentFile_;
+    std::uint64_t savedRevision_ = 0;
+    std::u16string title_;
+};
+
+} // namespace velmora

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <span>
+#include <string_view>
+
+namespace velmora {
+
+// The commands of the main window's menu and keyboard accelerators.
+enum class CommandId : int {
+    Separator = 0, // not a command: a line between menu items
+    About = 104,
+    Exit = 105,
+    NewFile = 1000,
+    Open = 1001,
+    Save = 1002,
+    SaveAs = 1003,
+    SaveHtml = 1005,
+    LoadWorddata = 1007,
+    SaveWorddata = 1008,
+    CutLine = 2000,
+    CopyLine = 2001,
+    PasteLine = 2002,
+    DeleteLine = 2003,
+    Find = 2004,
+    FindNext = 2005,
+    FindPrevious = 2006,
+    Replace = 2007,
+    Font = 3001,
+    WordRegistration = 4001,
+};
+
+// A menu item; "&" marks the letter that selects it with Alt.
+struct MenuItem {
+    CommandId id;
+    std::string_view text; // empty for a separator
+};
+
+struct MenuPopup {
+    std::string_view title;
+    std::span<const MenuItem> items;
+};
+
+// A key combination in the portable text notation ("Ctrl+Shift+F3") and the
+// command it starts while the main window or its editor has the focus.
+struct Accelerator {
+    std::string_view keys;
+    CommandId id;
+};
+
+// The menu bar, left to right.
+std::span<const MenuPopup> MainMenu();
+// The accelerators; a command may have several.
+std::span<const Accelerator> MainAccelerators();
+
+} // namespace velmora

@@ -1,0 +1,266 @@
+#include "app/CMainWindow.h"
+
+#include "dictionary/CFWordDictionary.h"
+#include "tests/qt/ModalHelper.h"
+#include "tests/qt/QStringPrinter.h"
+#include "tests/qt/TestEditorWidget.h"
+#include "tests/support/FakeFileDialogs.h"
+#include "tests/support/FakeFontDialog.h"
+#include "tests/support/FakeFontFactory.h"
+#include "tests/support/MemorySettings.h"
+#include "tests/support/MessageRecorder.h"
+#include "tests/support/ScratchFolder.h"
+#include "tests/support/ScriptedSaveQuestion.h"
+#include "view/CFSignFont.h"
+
+#include <QAction>
+#include <QDialog>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSignalSpy>
+#include <QStatusBar>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace velmora {
+namespace {
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    FakeFileDialogs dialogs;
+    MessageRecorder messages;
+    ScriptedSaveQuestion question;
+    FakeFontDialog fontDialog;
+    CFWordDictionary dictionary;
+    FakeFontFactory fonts;
+    MemorySettings settings;
+    CFSignFont signFont{fonts, settings};
+    TestEditorWidget* editor = new TestEditorWidget;
+    CMainWindow window{MainWindowServices{dialogs, messages, question, fontDialog, dictionary, signFont},
+                       editor};
+
+    QLabel* Part(const char* name) const { return window.findChild<QLabel*>(QString::fromLatin1(name)); }
+    void Type(char c) { editor->document.InsertCell(0, editor->document.LineLength(0), c); }
+    void Activate(QWidget& w)
+    {
+        w.show();
+        w.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    }
+};
+
+// The menu as text: "Popup: item, item, -, item".
+std::vector<QString> MenuText(const QMenuBar& bar)
+{
+    std::vector<QString> out;
+    for (QAction* popup : bar.actions()) {
+        QString line = popup->text() + QStringLiteral(":");
+        for (QAction* item : popup->menu()->actions())
+            line += QStringLiteral(" ") + (item->isSeparator() ? QStringLiteral("-") : item->text());
+        out.push_back(line);
+    }
+    return out;
+}
+
+TEST_F(MainWindowTest, MenuHasThePopupsItemsAndSeparatorsInOrder)
+{
+    EXPECT_EQ(MenuText(*window.menuBar()),
+              (std::vector<QString>{
+                  "File(&F): New File - Open(&O) Save(&S) SaveAs - Save HTML - Load Worddata Save Worddata - Exit(&X)",
+                  "Edit: Cut Line Copy Line Pasete Line Delete Line - Find Find Next Find Previous - Replace",
+                  "Word: Word Registration",
+                  "Setting(&V): Font",
+                  "Help(&H): About(&A)...",
+              }));
+}
+
+TEST_F(MainWindowTest, AcceleratorsAreWindowShortcuts)
+{
+    const auto keys = [&](CommandId id) {
+        QStringList out;
+        for (const QKeySequence& k : window.action(id)->shortcuts())
+            out << k.toString(QKeySequence::PortableText);
+        return out;
+    };
+    EXPECT_EQ(keys(CommandId::About), (QStringList{"Alt+?", "Alt+/"}));
+    EXPECT_EQ(keys(CommandId::Open), QStringList{"Ctrl+O"});
+    EXPECT_EQ(keys(CommandId::Save), QStringList{"Ctrl+S"});
+    EXPECT_EQ(keys(CommandId::Find), QStringList{"Ctrl+F"});
+    EXPECT_EQ(keys(CommandId::FindNext), QStringList{"Ctrl+F3"});
+    EXPECT_EQ(keys(CommandId::FindPrevious), QStringList{"Ctrl+Shift+F3"});
+    EXPECT_TRUE(keys(CommandId::NewFile).isEmpty());
+    for (const CommandId id : {CommandId::About, CommandId::Open, CommandId::Save, CommandId::Find,
+                               CommandId::FindNext, CommandId::FindPrevious})
+        EXPECT_EQ(window.action(id)->shortcutContext(), Qt::WindowShortcut);
+}
+
+TEST_F(MainWindowTest, AcceleratorsActInTheMainWindowOnlyAndReachTheToolCommands)
+{
+    int next = 0;
+    int previous = 0;
+    int finds = 0;
+    window.setToolWindowCommands({[&] { ++finds; }, [&] { ++next; }, [&] { ++previous; }, {}, {}});
+    EXPECT_FALSE(window.action(CommandId::Replace)->isEnabled());
+    EXPECT_TRUE(window.action(CommandId::Find)->isEnabled());
+
+    Activate(window);
+    editor->setFocus();
+    QTest::keyClick(editor, Qt::Key_O, Qt::ControlModifier);
+    EXPECT_EQ(dialogs.calls().size(), 1u);
+    QTest::keyClick(editor, Qt::Key_F3, Qt::ControlModifier);
+    QTest::keyClick(editor, Qt::Key_F3, Qt::ControlModifier | Qt::ShiftModifier);
+    QTest::keyClick(editor, Qt::Key_F, Qt::ControlModifier);
+    EXPECT_EQ(next, 1);
+    EXPECT_EQ(previous, 1);
+    EXPECT_EQ(finds, 1);
+
+    // Another top-level window, as a tool window is.
+    QWidget tool;
+    Activate(tool);
+    QTest::keyClick(&tool, Qt::Key_O, Qt::ControlModifier);
+    QTest::keyClick(&tool, Qt::Key_F3, Qt::ControlModifier);
+    EXPECT_EQ(dialogs.calls().size(), 1u);
+    EXPECT_EQ(next, 1);
+}
+
+TEST_F(MainWindowTest, BothAboutKeysOpenTheAboutBox)
+{
+    for (const Qt::Key key : {Qt::Key_Question, Qt::Key_Slash}) {
+        Activate(window);
+        editor->setFocus();
+        QString caption;
+        test::OnNextModal([&](QWidget* modal) {
+            caption = modal->windowTitle();
+            static_cast<QDialog*>(modal)->accept();
+        });
+        QTest::keyClick(editor, key, Qt::AltModifier);
+        EXPECT_EQ(caption, QStringLiteral("バージョン情報 Velmora")) << key;
+    }
+}
+
+TEST_F(MainWindowTest, StatusBarShowsTheInitialTextsThenTheEditorsState)
+{
+    ASSERT_TRUE(Part("statusMode") && Part("statusLine") && Part("statusColumn"));
+    EXPECT_EQ(Part("statusMode")->text(), "Alphabet");
+    EXPECT_EQ(Part("statusLine")->text(), "line:0");
+    EXPECT_EQ(Part("statusColumn")->text(), "column:0");
+    EXPECT_EQ(Part("statusMode")->width(), 80);
+    EXPECT_EQ(Part("statusLine")->width(), 80);
+    EXPECT_EQ(Part("statusMode")->parentWidget(), window.statusBar());
+
+    window.updateStatusBar();
+    EXPECT_EQ(Part("statusLine")->text(), "line: 0");
+    EXPECT_EQ(Part("statusColumn")->text(), "column: 0");
+
+    editor->alphabetMode = false;
+    editor->cursor = {12, 345};
+    window.updateStatusBar();
+    EXPECT_EQ(Part("statusMode")->text(), "Sign");
+    EXPECT_EQ(Part("statusLine")->text(), "line: 12");
+    EXPECT_EQ(Part("statusColumn")->text(), "column: 345");
+}
+
+TEST_F(MainWindowTest, EditorFillsTheAreaAboveTheStatusBarAtEverySize)
+{
+    window.show();
+    for (const QSize size : {QSize(640, 480), QSize(300, 200), QSize(1000, 700)}) {
+        window.resize(size);
+        QApplication::processEvents();
+        EXPECT_EQ(window.centralWidget(), editor);
+        EXPECT_EQ(editor->geometry().bottom() + 1, window.statusBar()->geometry().top());
+        EXPECT_EQ(editor->width(), window.width());
+    }
+}
+
+TEST_F(MainWindowTest, TitleNamesTheDocument)
+{
+    EXPECT_EQ(window.windowTitle(), "new file - Velmora");
+    test::ScratchFolder folder;
+    test::WriteBytes(folder / "tablet.txt", "abc");
+    EXPECT_TRUE(window.openFile(folder / "tablet.txt"));
+    EXPECT_EQ(window.windowTitle(), "tablet.txt - Velmora");
+    EXPECT_FALSE(window.openFile(folder / "missing.txt"));
+    EXPECT_EQ(window.windowTitle(), "tablet.txt - Velmora");
+    EXPECT_EQ(messages.messages().size(), 1u);
+}
+
+TEST_F(MainWindowTest, ClosingWithUnsavedChangesAsksAndCancelKeepsTheWindow)
+{
+    QSignalSpy closed(&window, &CMainWindow::closed);
+    window.show();
+    Type('a');
+    question.answer(SaveChangesAnswer::Cancel);
+    EXPECT_FALSE(window.close());
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(closed.count(), 0);
+    ASSERT_EQ(question.questions().size(), 1u);
+    EXPECT_EQ(question.questions()[0].owner, window.platformWindow());
+
+    // Exit asks the same way.
+    question.answer(SaveChangesAnswer::Cancel);
+    window.action(CommandId::Exit)->trigger();
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(question.questions().size(), 2u);
+
+    question.answer(SaveChangesAnswer::Discard);
+    window.action(CommandId::Exit)->trigger();
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(closed.count(), 1);
+}
+
+TEST_F(MainWindowTest, AnUnchangedDocumentClosesWithoutAQuestion)
+{
+    QSignalSpy closed(&window, &CMainWindow::closed);
+    window.show();
+    EXPECT_TRUE(window.close());
+    EXPECT_TRUE(question.questions().empty());
+    EXPECT_EQ(closed.count(), 1);
+}
+
+TEST_F(MainWindowTest, EditCommandsGoToTheEditorAndAFailureIsReportedWithTheDocumentKept)
+{
+    window.action(CommandId::CopyLine)->trigger();
+    window.action(CommandId::PasteLine)->trigger();
+    window.action(CommandId::DeleteLine)->trigger();
+    window.action(CommandId::CutLine)->trigger();
+    EXPECT_EQ(editor->copies, 1);
+    EXPECT_EQ(editor->pastes, 1);
+    EXPECT_EQ(editor->deletions, 1);
+    EXPECT_EQ(editor->cuts, 1);
+    EXPECT_TRUE(messages.empty());
+
+    Type('k');
+    editor->throwOnCut = true;
+    window.action(CommandId::CutLine)->trigger();
+    ASSERT_EQ(messages.messages().size(), 1u);
+    EXPECT_EQ(messages.messages()[0].text, "内部エラーが発生しました。ドキュメントは保持されています。");
+    EXPECT_EQ(messages.messages()[0].caption, "エラー");
+    EXPECT_EQ(editor->document.LineLength(0), 1u);
+    EXPECT_TRUE(window.commands().IsModified());
+}
+
+TEST_F(MainWindowTest, FontCommandChangesTheSignFontOnlyWhenAFontIsChosen)
+{
+    editor->cursor = {3, 4};
+    window.action(CommandId::Font)->trigger();
+    EXPECT_FALSE(signFont.useChosenSignFont());
+    EXPECT_EQ(editor->CursorPosition(), (Position{3, 4}));
+
+    FontAttributes chosen;
+    chosen.faceName = "Noto Sans Cuneiform";
+    chosen.height = -30;
+    fontDialog.choice = chosen;
+    window.action(CommandId::Font)->trigger();
+    EXPECT_TRUE(signFont.useChosenSignFont());
+    EXPECT_EQ(signFont.signAttributes(), chosen);
+    EXPECT_EQ(editor->CursorPosition(), (Position{0, 0}));
+    EXPECT_EQ(Part("statusLine")->text(), "line: 0");
+    EXPECT_EQ(fontDialog.owners.back(), window.platformWindow());
+}
+
+} // namespace
+} // namespace velmora

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "app/MainEditor.h"
+#include "document/CFDocument.h"
+
+#include <QWidget>
+
+#include <cstdint>
+
+namespace velmora {
+
+// A stand-in for the main editor widget in the main window's tests: a plain
+// focusable widget over a document, with a cursor and an input kind the test
+// sets, and counters of the commands it received. Its Cut Line throws when
+// told to, as a failing command would.
+class TestEditorWidget : public QWidget, public MainEditor {
+public:
+    TestEditorWidget() { setFocusPolicy(Qt::StrongFocus); }
+
+    CFDocument& Document() override { return document; }
+    void NewDocument() override
+    {
+        document.Clear();
+        cursor = {};
+    }
+    void DocumentReplaced() override { cursor = {}; }
+    void ResetView() override { cursor = {}; }
+    void CutLine() override
+    {
+        if (throwOnCut)
+            throw std::uint32_t{1001};
+        ++cuts;
+    }
+    void CopyLine() override { ++copies; }
+    void PasteLine() override { ++pastes; }
+    void DeleteLine() override { ++deletions; }
+    bool AlphabetMode() const override { return alphabetMode; }
+    Position CursorPosition() const override { return cursor; }
+    void FocusEditor() override { setFocus(Qt::OtherFocusReason); }
+
+    CFDocument document;
+    Position cursor;
+    bool alphabetMode = true;
+    bool throwOnCut = false;
+    int cuts = 0;
+    int copies = 0;
+    int pastes = 0;
+    int deletions = 0;
+};
+
+} // namespace velmora

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "app/MainEditor.h"
+#include "document/CFDocument.h"
+
+namespace velmora {
+
+// A main editor over a document of its own. It counts the calls of the
+// commands and keeps a cursor that NewDocument and ResetView put at (0, 0).
+class FakeMainEditor : public MainEditor {
+public:
+    CFDocument& Document() override { return document; }
+    void NewDocument() override
+    {
+        document.Clear();
+        cursor = {};
+        ++newDocuments;
+    }
+    void DocumentReplaced() override
+    {
+        cursor = {};
+        ++replacements;
+    }
+    void ResetView() override
+    {
+        cursor = {};
+        ++viewResets;
+    }
+    void CutLine() override { ++cuts; }
+    void CopyLine() override { ++copies; }
+    void PasteLine() override { ++pastes; }
+    void DeleteLine() override { ++deletions; }
+    bool AlphabetMode() const override { return alphabetMode; }
+    Position CursorPosition() const override { return cursor; }
+    void FocusEditor() override { ++focusRequests; }
+
+    CFDocument document;
+    Position cursor;
+    bool alphabetMode = true;
+    int newDocuments = 0;
+    int replacements = 0;
+    int viewResets = 0;
+    int cuts = 0;
+    int copies = 0;
+    int pastes = 0;
+    int deletions = 0;
+    int focusRequests = 0;
+};
+
+} // namespace velmora

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "document/Position.h"
+
+namespace velmora {
+
+class CFDocument;
+
+// The main window's editor as the menu commands and the status bar use it.
+// The editor widget implements it.
+class MainEditor {
+public:
+    virtual ~MainEditor() = default;
+
+    // The edited document, which the file commands load into and save.
+    virtual CFDocument& Document() = 0;
+
+    // "New File": the document goes back to one empty line; the selection,
+    // pending input and undo history go with the old text; the cursor goes
+    // to (0, 0) and the view scrolls there.
+    virtual void NewDocument() = 0;
+    // The document's text was replaced as a whole (a file was loaded into
+    // it): forget everything that refers to the old text (selection,
+    // pending transliteration or candidates, undo history) and put the
+    // cursor at (0, 0). ResetView follows.
+    virtual void DocumentReplaced() = 0;
+    // Cursor to (0, 0) and the view scrolled there, for instance after the
+    // sign font changed.
+    virtual void ResetView() = 0;
+
+    // The editing commands of the Edit menu, on the selection.
+    virtual void CutLine() = 0;
+    virtual void CopyLine() = 0;
+    virtual void PasteLine() = 0;
+    virtual void DeleteLine() = 0;
+
+    // What the status bar shows: whether letters type Latin text
+    // ("Alphabet") rather than start a transliteration ("Sign"), and the
+    // cursor.
+    virtual bool AlphabetMode() const = 0;
+    virtual Position CursorPosition() const = 0;
+
+    // Gives the keyboard focus to the editor.
+    virtual void FocusEditor() = 0;
+};
+
+} // namespace velmora

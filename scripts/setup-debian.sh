@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   libboost-dev libgtest-dev libgmock-dev libbenchmark-dev libicu-dev
-  qt6-base-dev qt6-qpa-plugins
+  qt6-base-dev qt6-qpa-plugins qt6-svg-dev
   fonts-ancient-scripts fonts-noto-core fonts-ipafont-gothic
   xvfb xauth xdotool
 )

@@ -1,0 +1,72 @@
+#include "search/CSearchWindow.h"
+
+#include "platform/qt/QtWidgetWindow.h"
+#include "search/SearchCommands.h"
+#include "search/SearchTarget.h"
+#include "view/CEditorWnd.h"
+
+#include <QPushButton>
+
+namespace velmora {
+
+CSearchWindow::CSearchWindow(CEditorWnd& mainEditor, PlatformServices services,
+                             CFSignFont& signFont, CFWordDictionary& dictionary, int width,
+                             int height)
+    : CToolWindow(QStringLiteral("Document search"), width, height, services, true)
+    , mainEditor_(mainEditor)
+{
+    addLabel(QStringLiteral("Search Word"), 10, 10);
+    wordField_ = addWordField(10, 35, signFont, dictionary);
+    searchButton_ = addButton(QStringLiteral("Search"), 10, 130);
+    previousButton_ = addButton(QStringLiteral("Previous"), 120, 130);
+    nextButton_ = addButton(QStringLiteral("Next"), 230, 130);
+
+    connect(searchButton_, &QPushButton::clicked, this, [this] { FindFromTop(ownerWindow()); });
+    connect(previousButton_, &QPushButton::clicked, this,
+            [this] { FindPrevious(ownerWindow()); });
+    connect(nextButton_, &QPushButton::clicked, this, [this] { FindNext(ownerWindow()); });
+}
+
+bool CSearchWindow::FindFromTop(Window& owner)
+{
+    bool hit = false;
+    runCommand([&] {
+        SearchTarget target = mainEditor_.searchTarget();
+        hit = velmora::FindFromTop(target, wordField_->text(), &owner, services().messages);
+    });
+    return hit;
+}
+
+bool CSearchWindow::FindNext(Window& owner)
+{
+    bool hit = false;
+    runCommand([&] {
+        SearchTarget target = mainEditor_.searchTarget();
+        hit = velmora::FindNext(target, wordField_->text(), &owner, services().messages);
+    });
+    return hit;
+}
+
+bool CSearchWindow::FindPrevious(Window& owner)
+{
+    bool hit = false;
+    runCommand([&] {
+        SearchTarget target = mainEditor_.searchTarget();
+        hit = velmora::FindPrevious(target, wordField_->text(), &owner, services().messages);
+    });
+    return hit;
+}
+
+bool CSearchWindow::FindNext(QWidget& owner)
+{
+    QtWidgetWindow window(owner);
+    return FindNext(static_cast<Window&>(window));
+}
+
+bool CSearchWindow::FindPrevious(QWidget& owner)
+{
+    QtWidgetWindow window(owner);
+    return FindPrevious(static_cast<Window&>(window));
+}
+
+} // namespace velmora

@@ -1,0 +1,388 @@
+#include "view/CEditorWnd.h"
+
+#include "document/CCursor.h"
+#include "document/CFDocument.h"
+#include "document/CFSelectedText.h"
+#include "document/TextLayout.h"
+#include "modes/CFModeCtrl.h"
+#include "modes/CFModeData.h"
+#include "platform/qt/InternalError.h"
+#include "platform/qt/QtSurface.h"
+#include "view/CFScrollBar.h"
+#include "tests/qt/GuiTestKit.h"
+
+#include <QApplication>
+#include <QScrollBar>
+#include <QTest>
+#include <QWheelEvent>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+namespace velmora::test {
+namespace {
+
+class EditorWidget : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        editor = std::make_unique<CEditorWnd>(kit.services, kit.signFont, kit.dictionary,
+                                              CFModeData::kMainLineLimit);
+        editor->resize(600, 400);
+        QObject::connect(editor.get(), &CEditorWnd::edited, [this] { ++edits; });
+        ASSERT_TRUE(ShowActive(*editor));
+        editor->setFocus();
+    }
+
+    CFDocument& doc() { return editor->Document(); }
+    Position at() const { return editor->CursorPosition(); }
+    int mode() { return editor->modeCtrl().CurrentModeId(); }
+    std::u32string line(std::uint32_t n) { return CellsOf(doc().Line(n)); }
+    void signSetting() { QTest::keyClick(editor.get(), Qt::Key_Space, Qt::ControlModifier); }
+    void fill(std::uint32_t n, std::uint32_t cell = 'x')
+    {
+        const std::vector<std::uint32_t> cells(n, cell);
+        doc().InsertCells(n, 0, doc().LineLength(0), cells.data());
+    }
+
+    // A point inside the cell at p (or right of the line's end), in client
+    // coordinates of the unscrolled view.
+    QPoint pointOf(Position p)
+    {
+        const EditorFontPair fonts = kit.signFont.CreateEditorFonts();
+        QtSurface surface(editor->viewport());
+        surface.selectFont(fonts.sign());
+        const int h = LineHeight(surface, fonts);
+        const int x = PrefixExtent(doc().Line(p.line), surface, fonts, p.column).cx;
+        surface.selectFont(nullptr);
+        return QPoint(x + 1, int(p.line) * h + h / 2);
+    }
+
+    GuiTestKit kit;
+    std::unique_ptr<CEditorWnd> editor;
+    int edits = 0;
+};
+
+TEST_F(EditorWidget, SignSettingConvertsATransliterationAndInsertsTheSign)
+{
+    signSetting();
+    EXPECT_FALSE(editor->AlphabetMode());
+    edits = 0;
+    QTest::keyClicks(editor.get(), "lugal");
+    EXPECT_EQ(mode(), kInputModeId);
+    EXPECT_EQ(CellsOf(editor->modeData().pending), U"lugal");
+    EXPECT_EQ(edits, 5);
+    QTest::keyClick(editor.get(), Qt::Key_Space);
+    EXPECT_EQ(mode(), kSignSelectionModeId);
+    QTest::keyClick(editor.get(), Qt::Key_Return);
+    EXPECT_EQ(mode(), kNormalModeId);
+    EXPECT_EQ(line(0), std::u32string(1, char32_t(kLugal)));
+    EXPECT_EQ(at(), (Position{0, 1}));
+    EXPECT_EQ(edits, 7);
+}
+
+TEST_F(EditorWidget, TypedSignNumberPreselectsItsCandidateAndDownCycles)
+{
+    signSetting();
+    QTest::keyClicks(editor.get(), "du3");
+    EXPECT_EQ(CellsOf(editor->modeData().pending), U"du\u2083");
+    QTest::keyClick(editor.get(), Qt::Key_Space);
+    ASSERT_EQ(mode(), kSignSelectionModeId);
+    EXPECT_EQ(CellsOf(editor->modeData().candidates), (std::u32string{kDu3, kDu3}));
+    // After the last candidate comes the first.
+    QTest::keyClick(editor.get(), Qt::Key_Down);
+    EXPECT_EQ(CellsOf(editor->modeData().candidates), std::u32string(1, char32_t(kDu1)));
+    QTest::keyClick(editor.get(), Qt::Key_Down);
+    QTest::keyClick(editor.get(), Qt::Key_Return);
+    EXPECT_EQ(line(0), std::u32string(1, char32_t(kDu2)));
+    EXPECT_EQ(at(), (Position{0, 1}));
+}
+
+TEST_F(EditorWidget, AlphabetSettingTypesWhatTheLayoutShowsAndBackspaceDeletes)
+{
+    ASSERT_TRUE(editor->AlphabetMode());
+    QTest::keyClicks(editor.get(), "a-B?@(\"^");
+    EXPECT_EQ(line(0), U"a-B?@(\"^");
+    QTest::keyClick(editor.get(), Qt::Key_Backspace);
+    QTest::keyClick(editor.get(), Qt::Key_Backspace);
+    EXPECT_EQ(line(0), U"a-B?@(");
+    EXPECT_EQ(at(), (Position{0, 6}));
+}
+
+TEST_F(EditorWidget, KeysTheModesDoNotKnowAreLeftToTheParent)
+{
+    QTest::keyClick(editor.get(), Qt::Key_F5);
+    QTest::keyClick(editor.get(), Qt::Key_A, Qt::AltModifier);
+    EXPECT_EQ(edits, 0);
+    EXPECT_EQ(line(0), U"");
+}
+
+TEST_F(EditorWidget, ClickPlacesTheCursorAndResetsTheSelection)
+{
+    QTest::keyClicks(editor.get(), "abcdef");
+    QTest::keyClick(editor.get(), Qt::Key_Return);
+    QTest::keyClicks(editor.get(), "gh");
+    QTest::keyClick(editor.get(), Qt::Key_Left, Qt::ShiftModifier);
+    ASSERT_TRUE(editor->modeData().selection->active());
+    edits = 0;
+
+    QTest::mouseClick(editor->viewport(), Qt::LeftButton, {}, pointOf({0, 3}));
+    EXPECT_EQ(at(), (Position{0, 3}));
+    const CFSelectedText& selection = *editor->modeData().selection;
+    EXPECT_EQ(selection.start(), (Position{0, 3}));
+    EXPECT_EQ(selection.end(), (Position{0, 3}));
+    EXPECT_EQ(edits, 1);
+
+    // Right of the end of the second line.
+    QTest::mouseClick(editor->viewport(), Qt::LeftButton, {}, pointOf({1, 2}) + QPoint(40, 0));
+    EXPECT_EQ(at(), (Position{1, 2}));
+}
+
+TEST_F(EditorWidget, ClickCommitsPendingInputAndTakesTheFocus)
+{
+    signSetting();
+    QTest::keyClicks(editor.get(), "lu");
+    editor->clearFocus();
+    ASSERT_EQ(mode(), kInputModeId);
+
+    QTest::mouseClick(editor->viewport(), Qt::LeftButton, {}, QPoint(200, 100));
+    EXPECT_EQ(mode(), kNormalModeId);
+    EXPECT_EQ(line(0), U"lu");
+    EXPECT_TRUE(editor->hasFocus());
+}
+
+TEST_F(EditorWidget, DragSelectsInNormalModeOnly)
+{
+    QTest::keyClicks(editor.get(), "abcdef");
+    QWidget* viewport = editor->viewport();
+    QTest::mousePress(viewport, Qt::LeftButton, {}, pointOf({0, 1}));
+    QTest::mouseMove(viewport, pointOf({0, 4}));
+    const CFSelectedText& selection = *editor->modeData().selection;
+    EXPECT_EQ(selection.start(), (Position{0, 1}));
+    EXPECT_EQ(selection.end(), (Position{0, 4}));
+    EXPECT_EQ(at(), (Position{0, 4}));
+    QTest::mouseRelease(viewport, Qt::LeftButton, {}, pointOf({0, 4}));
+
+    // A letter typed in the "Sign" setting while the button is held starts
+    // input mode, which a drag does not reach.
+    editor->modeData().alphabetMode = false;
+    QTest::mousePress(viewport, Qt::LeftButton, {}, pointOf({0, 1}));
+    QTest::keyClick(editor.get(), Qt::Key_L);
+    ASSERT_EQ(mode(), kInputModeId);
+    QTest::mouseMove(viewport, pointOf({0, 5}));
+    EXPECT_EQ(at(), (Position{0, 1}));
+    EXPECT_EQ(CellsOf(editor->modeData().pending), U"l");
+    QTest::mouseRelease(viewport, Qt::LeftButton, {}, pointOf({0, 5}));
+}
+
+TEST_F(EditorWidget, CaretBlinksWhileFocusedAndHidesWithoutFocus)
+{
+    const CCursor& cursor = *editor->modeData().cursor;
+    ASSERT_TRUE(editor->hasFocus());
+    EXPECT_TRUE(cursor.caretVisible);
+    bool blinked = false;
+    for (int i = 0; i < 60 && !blinked; ++i) {
+        QTest::qWait(50);
+        blinked = !cursor.caretVisible;
+    }
+    EXPECT_TRUE(blinked);
+
+    QWidget other;
+    ASSERT_TRUE(ShowActive(other));
+    other.setFocus();
+    ASSERT_FALSE(editor->hasFocus());
+    EXPECT_FALSE(cursor.caretVisible);
+    QTest::qWait(700);
+    EXPECT_FALSE(cursor.caretVisible);
+}
+
+TEST_F(EditorWidget, TabIsAKeyOfTheEditor)
+{
+    QWidget parent;
+    auto* first = new CEditorWnd(kit.services, kit.signFont, kit.dictionary, 60000, &parent);
+    auto* second = new CEditorWnd(kit.services, kit.signFont, kit.dictionary, 60000, &parent);
+    second->move(0, 200);
+    int firstEdits = 0;
+    QObject::connect(first, &CEditorWnd::edited, [&] { ++firstEdits; });
+    ASSERT_TRUE(ShowActive(parent));
+    first->setFocus();
+    QTest::keyClick(first, Qt::Key_Tab);
+    QTest::keyClick(first, Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_TRUE(first->hasFocus());
+    EXPECT_FALSE(second->hasFocus());
+    // The Tab presses and the Shift went to the editor.
+    EXPECT_EQ(firstEdits, 3);
+}
+
+TEST_F(EditorWidget, ViewFollowsTheCursorOnALongDocument)
+{
+    for (int i = 0; i < 40; ++i)
+        QTest::keyClick(editor.get(), Qt::Key_Return);
+    const CFScrollBar& scroll = editor->scrollBar();
+    EXPECT_EQ(at(), (Position{40, 0}));
+    EXPECT_GT(scroll.TopLine(), 0u);
+    EXPECT_EQ(editor->verticalScrollBar()->value(), int(scroll.TopLine()));
+    EXPECT_EQ(scroll.Vertical().Info().nMax, 41);
+
+    for (int i = 0; i < 40; ++i)
+        QTest::keyClick(editor.get(), Qt::Key_Up);
+    EXPECT_EQ(scroll.TopLine(), 0u);
+    EXPECT_EQ(editor->verticalScrollBar()->value(), 0);
+}
+
+TEST_F(EditorWidget, ScrollBarActionsAndTheWheelScrollByLines)
+{
+    for (int i = 0; i < 40; ++i)
+        QTest::keyClick(editor.get(), Qt::Key_Return);
+    for (int i = 0; i < 40; ++i)
+        QTest::keyClick(editor.get(), Qt::Key_Up);
+    const CFScrollBar& scroll = editor->scrollBar();
+    QScrollBar& bar = *editor->verticalScrollBar();
+    ASSERT_EQ(scroll.TopLine(), 0u);
+
+    bar.triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    bar.triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    EXPECT_EQ(scroll.TopLine(), 2u);
+    bar.triggerAction(QAbstractSlider::SliderSingleStepSub);
+    EXPECT_EQ(scroll.TopLine(), 1u);
+    EXPECT_EQ(bar.value(), 1);
+    // Page requests move nothing, and the bar stays with the view.
+    bar.triggerAction(QAbstractSlider::SliderPageStepAdd);
+    EXPECT_EQ(scroll.TopLine(), 1u);
+    EXPECT_EQ(bar.value(), 1);
+    bar.setSliderPosition(7);
+    EXPECT_EQ(scroll.TopLine(), 7u);
+    bar.triggerAction(QAbstractSlider::SliderToMinimum);
+    EXPECT_EQ(scroll.TopLine(), 0u);
+
+    const QPointF inside(50, 50);
+    QWheelEvent down(inside, editor->viewport()->mapToGlobal(inside), QPoint(), QPoint(0, -120),
+                     Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(editor->viewport(), &down);
+    EXPECT_EQ(scroll.TopLine(), 3u);
+    // Half notches add up.
+    QWheelEvent half(inside, editor->viewport()->mapToGlobal(inside), QPoint(), QPoint(0, 60),
+                     Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(editor->viewport(), &half);
+    EXPECT_EQ(scroll.TopLine(), 3u);
+    QApplication::sendEvent(editor->viewport(), &half);
+    EXPECT_EQ(scroll.TopLine(), 0u);
+}
+
+TEST_F(EditorWidget, HorizontalThumbReachesTheWholeRange)
+{
+    QScrollBar& bar = *editor->horizontalScrollBar();
+    bar.setSliderPosition(300);
+    EXPECT_EQ(editor->scrollBar().LeftOffset(), 300);
+    bar.setSliderPosition(70000);
+    EXPECT_EQ(editor->scrollBar().LeftOffset(), 70000);
+    EXPECT_EQ(bar.value(), 70000);
+}
+
+TEST_F(EditorWidget, OneLineFieldNeverSplitsItsLine)
+{
+    CEditorWnd field(kit.services, kit.signFont, kit.dictionary, 1);
+    field.resize(370, CEditorWnd::kWordFieldHeight);
+    ASSERT_TRUE(ShowActive(field));
+    field.setFocus();
+    QTest::keyClicks(&field, "ab");
+    QTest::keyClick(&field, Qt::Key_Return);
+    QTest::keyClicks(&field, "c");
+    EXPECT_EQ(field.Document().LineCount(), 1u);
+    EXPECT_EQ(CellsOf(field.text()), U"abc");
+}
+
+TEST_F(EditorWidget, CutAndDeleteLineActOnTheSelectionOnly)
+{
+    QTest::keyClicks(editor.get(), "abc");
+    const std::size_t undoBefore = editor->modeData().undoList->count();
+    editor->CutLine();
+    editor->DeleteLine();
+    EXPECT_EQ(line(0), U"abc");
+    EXPECT_EQ(at(), (Position{0, 3}));
+    EXPECT_EQ(editor->modeData().undoList->count(), undoBefore);
+    EXPECT_EQ(kit.clipboard.putCount(), 0);
+
+    QTest::keyClick(editor.get(), Qt::Key_Left, Qt::ShiftModifier);
+    QTest::keyClick(editor.get(), Qt::Key_Left, Qt::ShiftModifier);
+    editor->CutLine();
+    EXPECT_EQ(line(0), U"a");
+    EXPECT_EQ(kit.clipboard.content(), std::optional<std::u16string>(u"bc"));
+    EXPECT_EQ(at(), (Position{0, 1}));
+
+    editor->PasteLine();
+    EXPECT_EQ(line(0), U"abc");
+    QTest::keyClick(editor.get(), Qt::Key_Left, Qt::ShiftModifier);
+    editor->CopyLine();
+    EXPECT_EQ(kit.clipboard.content(), std::optional<std::u16string>(u"c"));
+    editor->DeleteLine();
+    EXPECT_EQ(line(0), U"ab");
+}
+
+TEST_F(EditorWidget, PasteLineNeverLeavesALineLongerThanTheLimit)
+{
+    fill(995);
+    editor->modeData().cursor->setPosition({0, 995});
+    kit.clipboard.setText(u"abcdefghij");
+    editor->PasteLine();
+    EXPECT_EQ(doc().LineLength(0), 995u);
+
+    kit.clipboard.setText(u"abcd");
+    editor->PasteLine();
+    EXPECT_EQ(doc().LineLength(0), 999u);
+    EXPECT_EQ(at(), (Position{0, 999}));
+}
+
+TEST_F(EditorWidget, NewDocumentLeavesPendingInputAndOldText)
+{
+    QTest::keyClicks(editor.get(), "abc");
+    QTest::keyClick(editor.get(), Qt::Key_Return);
+    signSetting();
+    QTest::keyClicks(editor.get(), "lu");
+    ASSERT_EQ(mode(), kInputModeId);
+
+    editor->NewDocument();
+    EXPECT_EQ(mode(), kNormalModeId);
+    EXPECT_EQ(doc().LineCount(), 1u);
+    EXPECT_EQ(line(0), U"");
+    EXPECT_EQ(at(), (Position{0, 0}));
+    EXPECT_TRUE(editor->modeData().pending.Empty());
+    EXPECT_EQ(editor->modeData().undoList->count(), 0u);
+    QTest::keyClicks(editor.get(), "ka");
+    QTest::keyClick(editor.get(), Qt::Key_Return);
+    EXPECT_EQ(line(0), U"ka");
+}
+
+TEST_F(EditorWidget, RepaintAndFocusHandsTheFocusOn)
+{
+    QWidget other;
+    other.setFocusPolicy(Qt::StrongFocus);
+    ASSERT_TRUE(ShowActive(other));
+    editor->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(editor.get()));
+    editor->setFocus();
+    editor->repaintAndFocus(&other);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    EXPECT_TRUE(other.hasFocus());
+}
+
+TEST_F(EditorWidget, FailureInAKeyIsReportedAndTheDocumentKept)
+{
+    QTest::keyClicks(editor.get(), "ab");
+    // A cursor off the document makes the edit fail inside the document.
+    editor->modeData().cursor->setPosition({5, 0});
+    QTest::keyClick(editor.get(), Qt::Key_C);
+    ASSERT_FALSE(kit.messages.empty());
+    EXPECT_EQ(kit.messages.messages()[0].text, kInternalErrorText);
+    EXPECT_EQ(kit.messages.messages()[0].caption, "エラー");
+    EXPECT_EQ(line(0), U"ab");
+
+    editor->modeData().cursor->setPosition({0, 2});
+    QTest::keyClick(editor.get(), Qt::Key_C);
+    EXPECT_EQ(line(0), U"abc");
+}
+
+} // namespace
+} // namespace velmora::test

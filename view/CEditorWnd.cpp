@@ -1,0 +1,525 @@
+#include "view/CEditorWnd.h"
+
+#include "document/CCursor.h"
+#include "document/CFDocument.h"
+#include "document/CFSelectedText.h"
+#include "modes/CFModeCtrl.h"
+#include "modes/CFModeData.h"
+#include "platform/qt/InternalError.h"
+#include "platform/qt/QtKeyTranslator.h"
+#include "platform/qt/QtKeyboardState.h"
+#include "platform/qt/QtScrollBarSink.h"
+#include "platform/qt/QtSurface.h"
+#include "platform/qt/QtWidgetWindow.h"
+#include "view/CFScrollBar.h"
+#include "view/CFSignFont.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <QTimer>
+#include <QWheelEvent>
+
+#include <boost/make_shared.hpp>
+
+#include <optional>
+#include <utility>
+
+namespace velmora {
+
+namespace {
+
+// Key-state flags of a mouse event, as the modes receive them.
+constexpr std::uint32_t kMouseLeft = 0x0001;
+constexpr std::uint32_t kMouseRight = 0x0002;
+constexpr std::uint32_t kMouseShift = 0x0004;
+constexpr std::uint32_t kMouseControl = 0x0008;
+constexpr std::uint32_t kMouseMiddle = 0x0010;
+
+std::uint32_t MouseFlags(const QMouseEvent& event)
+{
+    std::uint32_t flags = 0;
+    const Qt::MouseButtons buttons = event.buttons();
+    if (buttons.testFlag(Qt::LeftButton))
+        flags |= kMouseLeft;
+    if (buttons.testFlag(Qt::RightButton))
+        flags |= kMouseRight;
+    if (buttons.testFlag(Qt::MiddleButton))
+        flags |= kMouseMiddle;
+    if (event.modifiers().testFlag(Qt::ShiftModifier))
+        flags |= kMouseShift;
+    if (event.modifiers().testFlag(Qt::ControlModifier))
+        flags |= kMouseControl;
+    return flags;
+}
+
+// One notch of a mouse wheel, in eighths of a degree, and the lines it
+// scrolls.
+constexpr int kWheelNotch = 120;
+constexpr int kLinesPerNotch = 3;
+
+// The largest thumb position a scroll request can carry.
+constexpr int kMaxRequestThumb = 0xFFFF;
+
+} // namespace
+
+// The window of the client area. While a mouse event is handled the pointer
+// is where that event happened, so a click lands where the user clicked even
+// when the pointer has moved on since (or, in tests, never moved).
+class CEditorWnd::ViewportWindow : public QtWidgetWindow {
+public:
+    using QtWidgetWindow::QtWidgetWindow;
+
+    Point pointerPosition() const override
+    {
+        if (eventPoint_)
+            return Point{eventPoint_->x(), eventPoint_->y()};
+        return QtWidgetWindow::pointerPosition();
+    }
+
+    // Reports point as the pointer for its lifetime.
+    class EventPoint {
+    public:
+        EventPoint(ViewportWindow& window, QPoint point) : window_(window)
+        {
+            window_.eventPoint_ = point;
+        }
+        ~EventPoint() { window_.eventPoint_.reset(); }
+        EventPoint(const EventPoint&) = delete;
+        EventPoint& operator=(const EventPoint&) = delete;
+
+    private:
+        ViewportWindow& window_;
+    };
+
+private:
+    std::optional<QPoint> eventPoint_;
+};
+
+CEditorWnd::CEditorWnd(PlatformServices services, CFSignFont& signFont,
+                       CFWordDictionary& dictionary, std::int32_t lineLimit, QWidget* parent)
+    : QAbstractScrollArea(parent)
+    , services_(services)
+    , qtKeyboard_(dynamic_cast<QtKeyboardState*>(&services.keyboard))
+    , signFont_(signFont)
+    , window_(std::make_unique<ViewportWindow>(*viewport()))
+    , sink_(std::make_unique<QtScrollBarSink>(horizontalScrollBar(), verticalScrollBar()))
+{
+    setFocusPolicy(Qt::StrongFocus);
+    // Focus asked for the client area (through its Window) goes to the
+    // editor, which receives the keys.
+    viewport()->setFocusProxy(this);
+    viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
+
+    scrollBar_ = boost::make_shared<CFScrollBar>(window_.get(), sink_.get());
+    scrollBar_->InitVertical();
+    scrollBar_->InitHorizontal();
+    data_ = boost::make_shared<CFModeData>(window_.get(), &dictionary, lineLimit, scrollBar_,
+                                           signFont_, services_);
+    ctrl_ = boost::make_shared<CFModeCtrl>(&signFont_, data_);
+    guarded([this] { scrollToCursor(); });
+
+    connect(verticalScrollBar(), &QAbstractSlider::actionTriggered, this,
+            [this](int action) { guarded([&] { scrollAction(ScrollBarId::Vertical, action); }); });
+    connect(horizontalScrollBar(), &QAbstractSlider::actionTriggered, this, [this](int action) {
+        guarded([&] { scrollAction(ScrollBarId::Horizontal, action); });
+    });
+}
+
+CEditorWnd::~CEditorWnd() = default;
+
+template <class Handler>
+void CEditorWnd::guarded(Handler&& handler)
+{
+    RunGuarded(services_.messages, window_.get(), std::forward<Handler>(handler));
+}
+
+CFDocument& CEditorWnd::Document()
+{
+    return data_->document;
+}
+
+const CFLine& CEditorWnd::text() const
+{
+    return data_->document.Line(0);
+}
+
+std::int32_t CEditorWnd::lineLimit() const
+{
+    return data_->lineLimit;
+}
+
+Window& CEditorWnd::window()
+{
+    return *window_;
+}
+
+SearchTarget CEditorWnd::searchTarget()
+{
+    return SearchTarget{data_->document, *data_->selection, *data_->cursor, *scrollBar_,
+                        signFont_,       *data_->undoList,  window_.get()};
+}
+
+void CEditorWnd::scrollToCursor()
+{
+    const EditorFontPair fonts = signFont_.CreateEditorFonts();
+    const CCursor& cursor = *data_->cursor;
+    scrollBar_->ScrollToCursor(data_->document, fonts, cursor.line, cursor.column);
+}
+
+void CEditorWnd::repaint()
+{
+    viewport()->update();
+}
+
+void CEditorWnd::NewDocument()
+{
+    guarded([this] {
+        data_->document.Clear();
+        data_->DocumentReplaced();
+        ctrl_->SetMode(kNormalModeId);
+        data_->cursor->setPosition({0, 0});
+        scrollToCursor();
+    });
+    repaint();
+}
+
+void CEditorWnd::DocumentReplaced()
+{
+    guarded([this] {
+        data_->DocumentReplaced();
+        ctrl_->SetMode(kNormalModeId);
+    });
+    repaint();
+}
+
+void CEditorWnd::ResetView()
+{
+    guarded([this] {
+        data_->cursor->setPosition({0, 0});
+        scrollToCursor();
+    });
+    repaint();
+}
+
+void CEditorWnd::CutLine()
+{
+    guarded([this] {
+        CFSelectedText& selection = *data_->selection;
+        // Nothing selected: nothing to take out, and the cursor stays put.
+        if (!selection.CopyToClipboard(services_.clipboard, services_.messages))
+            return;
+        scrollToCursor();
+        const std::uint32_t before = data_->document.LineLength(selection.start().line);
+        data_->DeleteSelectionWithUndo();
+        // Joining the first and last line of the range may make a line too
+        // long; the deletion is then taken back.
+        data_->ApplyLineLengthGuard(before);
+        scrollToCursor();
+    });
+    repaint();
+}
+
+void CEditorWnd::CopyLine()
+{
+    guarded([this] {
+        data_->selection->CopyToClipboard(services_.clipboard, services_.messages);
+        scrollToCursor();
+    });
+    repaint();
+}
+
+void CEditorWnd::PasteLine()
+{
+    guarded([this] {
+        const Position old = data_->cursor->position();
+        const std::uint32_t before = data_->document.LineLength(old.line);
+        if (!data_->PasteWithUndo())
+            return;
+        if (data_->cursor->position() != old) {
+            // The text under the selection has moved with the pasted text.
+            data_->selection->Reset();
+            // A line longer than a document may hold could not be saved and
+            // loaded again: such a paste is taken back.
+            data_->ApplyLineLengthGuard(before);
+        }
+        scrollToCursor();
+    });
+    repaint();
+}
+
+void CEditorWnd::DeleteLine()
+{
+    guarded([this] {
+        const CFSelectedText& selection = *data_->selection;
+        // Nothing selected: the cursor stays put and no edit is recorded.
+        if (selection.start() == selection.end())
+            return;
+        const std::uint32_t before = data_->document.LineLength(selection.start().line);
+        data_->DeleteSelectionWithUndo();
+        data_->ApplyLineLengthGuard(before);
+        scrollToCursor();
+    });
+    repaint();
+}
+
+bool CEditorWnd::AlphabetMode() const
+{
+    return data_->alphabetMode;
+}
+
+Position CEditorWnd::CursorPosition() const
+{
+    return data_->cursor->position();
+}
+
+void CEditorWnd::FocusEditor()
+{
+    if (isVisible() && !isActiveWindow())
+        activateWindow();
+    setFocus(Qt::OtherFocusReason);
+}
+
+void CEditorWnd::repaintAndFocus(Window* target)
+{
+    repaint();
+    if (target)
+        target->setFocus();
+}
+
+void CEditorWnd::repaintAndFocus(QWidget* target)
+{
+    repaint();
+    if (!target)
+        return;
+    if (target->isVisible() && !target->isActiveWindow())
+        target->activateWindow();
+    target->setFocus(Qt::OtherFocusReason);
+}
+
+bool CEditorWnd::focusNextPrevChild(bool)
+{
+    // Tab is a key of the editor, not a move to the next widget.
+    return false;
+}
+
+bool CEditorWnd::handleKeyPress(QKeyEvent* event)
+{
+    bool used = false;
+    guarded([&] {
+        if (qtKeyboard_)
+            qtKeyboard_->update(*event);
+        const auto key = QtKeyTranslator::translate(*event, services_.keyboard.capsLockOn());
+        if (!key)
+            return;
+        used = true;
+        // The modes read Shift as the key translation chose it.
+        std::optional<QtKeyboardState::ShiftOverride> shift;
+        if (qtKeyboard_)
+            shift.emplace(*qtKeyboard_, key->shift);
+        ctrl_->RouteKey(key->virtualKey);
+        scrollToCursor();
+    });
+    if (used) {
+        repaint();
+        emit edited();
+    }
+    return used;
+}
+
+void CEditorWnd::handleKeyRelease(QKeyEvent* event)
+{
+    if (qtKeyboard_)
+        guarded([&] { qtKeyboard_->update(*event); });
+}
+
+void CEditorWnd::keyPressEvent(QKeyEvent* event)
+{
+    if (handleKeyPress(event))
+        event->accept();
+    else
+        event->ignore();
+}
+
+void CEditorWnd::keyReleaseEvent(QKeyEvent* event)
+{
+    handleKeyRelease(event);
+    QAbstractScrollArea::keyReleaseEvent(event);
+}
+
+void CEditorWnd::routeMouse(QMouseEvent* event)
+{
+    const ViewportWindow::EventPoint at(*window_, event->position().toPoint());
+    ctrl_->RouteMouse(MouseFlags(*event));
+}
+
+void CEditorWnd::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton) {
+        QAbstractScrollArea::mousePressEvent(event);
+        return;
+    }
+    guarded([&] {
+        // A click starts a new selection at the clicked cell.
+        data_->selection->Reset();
+        routeMouse(event);
+    });
+    setFocus(Qt::MouseFocusReason);
+    repaint();
+    emit edited();
+    dragging_ = true;
+    event->accept();
+}
+
+void CEditorWnd::mouseMoveEvent(QMouseEvent* event)
+{
+    // Only normal mode extends a selection by dragging: a key typed while the
+    // button is held may have started a transliteration, which a drag must
+    // not commit.
+    if (!dragging_) {
+        QAbstractScrollArea::mouseMoveEvent(event);
+        return;
+    }
+    event->accept();
+    if (ctrl_->CurrentModeId() != kNormalModeId)
+        return;
+    guarded([&] { routeMouse(event); });
+    repaint();
+    emit edited();
+}
+
+void CEditorWnd::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton) {
+        QAbstractScrollArea::mouseReleaseEvent(event);
+        return;
+    }
+    dragging_ = false;
+    event->accept();
+}
+
+void CEditorWnd::scrollAction(ScrollBarId bar, int action)
+{
+    std::uint32_t request = 0;
+    switch (action) {
+    case QAbstractSlider::SliderSingleStepSub:
+        request = CFScrollPart::kLineUp;
+        break;
+    case QAbstractSlider::SliderSingleStepAdd:
+        request = CFScrollPart::kLineDown;
+        break;
+    case QAbstractSlider::SliderPageStepSub:
+        request = CFScrollPart::kPageUp;
+        break;
+    case QAbstractSlider::SliderPageStepAdd:
+        request = CFScrollPart::kPageDown;
+        break;
+    case QAbstractSlider::SliderToMinimum:
+        request = CFScrollPart::kTop;
+        break;
+    case QAbstractSlider::SliderToMaximum:
+        request = CFScrollPart::kBottom;
+        break;
+    case QAbstractSlider::SliderMove: {
+        QScrollBar* qbar =
+            bar == ScrollBarId::Vertical ? verticalScrollBar() : horizontalScrollBar();
+        const int thumb = qbar->sliderPosition();
+        if (thumb < 0 || thumb > kMaxRequestThumb) {
+            // Beyond what a request carries (the horizontal range reaches
+            // 100000 pixels): the thumb is followed directly, snapped to the
+            // step as a request would be.
+            CFScrollPart& part =
+                bar == ScrollBarId::Vertical ? scrollBar_->Vertical() : scrollBar_->Horizontal();
+            const bool present = bar == ScrollBarId::Vertical ? scrollBar_->HasVertical()
+                                                              : scrollBar_->HasHorizontal();
+            if (present)
+                part.SetPosition(thumb - thumb % part.Step());
+            repaint();
+            return;
+        }
+        request = CFScrollPart::kThumbTrack | (std::uint32_t(thumb) << 16);
+        break;
+    }
+    default:
+        return;
+    }
+    // Every request writes the state back to the bar, so a page request,
+    // which moves nothing, also puts the bar back where it was.
+    scrollBar_->OnScroll(bar, request);
+    repaint();
+}
+
+void CEditorWnd::scrollLines(int lines)
+{
+    const std::uint32_t request = lines < 0 ? CFScrollPart::kLineUp : CFScrollPart::kLineDown;
+    for (int i = lines < 0 ? -lines : lines; i > 0; --i)
+        scrollBar_->OnScroll(ScrollBarId::Vertical, request);
+}
+
+void CEditorWnd::wheelEvent(QWheelEvent* event)
+{
+    wheelRemainder_ += event->angleDelta().y();
+    const int notches = wheelRemainder_ / kWheelNotch;
+    wheelRemainder_ %= kWheelNotch;
+    if (notches != 0) {
+        // Turning the wheel away from the user scrolls towards the top.
+        guarded([&] { scrollLines(-notches * kLinesPerNotch); });
+        repaint();
+    }
+    event->accept();
+}
+
+void CEditorWnd::paintEvent(QPaintEvent*)
+{
+    QPainter painter(viewport());
+    painter.fillRect(viewport()->rect(), Qt::white);
+    try {
+        QtSurface surface(painter, viewport());
+        ctrl_->CurrentMode().OnPaint(surface);
+        paintFailed_ = false;
+    } catch (...) {
+        if (!paintFailed_) {
+            paintFailed_ = true;
+            reportPaintFailure(DescribeCurrentException());
+        }
+    }
+}
+
+void CEditorWnd::reportPaintFailure(const std::string& cause)
+{
+    // Reported once the paint cycle is over: a modal box cannot open inside
+    // one.
+    QTimer::singleShot(0, this, [this, cause] {
+        ReportInternalError(services_.messages, window_.get(), cause);
+    });
+}
+
+void CEditorWnd::focusInEvent(QFocusEvent* event)
+{
+    data_->cursor->caretVisible = true;
+    caretTimer_.start(kCaretBlinkMs, this);
+    repaint();
+    QAbstractScrollArea::focusInEvent(event);
+}
+
+void CEditorWnd::focusOutEvent(QFocusEvent* event)
+{
+    // The caret blinks only in the editor that receives the keys.
+    data_->cursor->caretVisible = false;
+    caretTimer_.stop();
+    repaint();
+    QAbstractScrollArea::focusOutEvent(event);
+}
+
+void CEditorWnd::timerEvent(QTimerEvent* event)
+{
+    if (event->timerId() != caretTimer_.timerId()) {
+        QAbstractScrollArea::timerEvent(event);
+        return;
+    }
+    data_->cursor->caretVisible = !data_->cursor->caretVisible;
+    repaint();
+}
+
+} // namespace velmora

@@ -1,0 +1,158 @@
+#pragma once
+
+#include "app/MainEditor.h"
+#include "document/Position.h"
+#include "platform/PlatformServices.h"
+#include "search/SearchTarget.h"
+#include "view/CFScrollPart.h"
+
+#include <QAbstractScrollArea>
+#include <QBasicTimer>
+
+#include <boost/shared_ptr.hpp>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+class QKeyEvent;
+
+namespace velmora {
+
+class CFDocument;
+class CFLine;
+class CFModeCtrl;
+class CFModeData;
+class CFScrollBar;
+class CFSignFont;
+class CFWordDictionary;
+class QtKeyboardState;
+class QtScrollBarSink;
+class Window;
+
+// The editor widget: shows one document and edits it through the editing
+// modes. The main window holds one for the document (line limit 60000); the
+// word fields of the tool windows are one-line editors (line limit 1) of the
+// same kind, so words are typed there exactly as in the document.
+//
+// The viewport is the client area: the modes measure, hit-test and draw in
+// it. The widget owns the editor's scroll state, editing state and mode
+// controller; the sign font and the dictionary are shared by all editors.
+// After every key and every click it scrolls the cursor into view, repaints
+// and emits edited(). The caret blinks every 500 ms while the editor has the
+// focus. Anything an event handler throws is reported as an internal error;
+// the document stays as it is.
+class CEditorWnd : public QAbstractScrollArea, public MainEditor {
+    Q_OBJECT
+
+public:
+    // A one-line word field is this high.
+    static constexpr int kWordFieldHeight = 80;
+    // The caret's blink period.
+    static constexpr int kCaretBlinkMs = 500;
+
+    // services, signFont and dictionary must outlive the editor. When the
+    // keyboard service is a QtKeyboardState, every key event updates it.
+    CEditorWnd(PlatformServices services, CFSignFont& signFont, CFWordDictionary& dictionary,
+               std::int32_t lineLimit, QWidget* parent = nullptr);
+    ~CEditorWnd() override;
+
+    // MainEditor.
+    CFDocument& Document() override;
+    // Empties the document (one empty line) and forgets what referred to the
+    // old text, back in normal mode, cursor at (0, 0), view scrolled there.
+    void NewDocument() override;
+    // The text was replaced as a whole: selection, pending input, candidates
+    // and undo history go, normal mode, cursor at (0, 0). ResetView follows.
+    void DocumentReplaced() override;
+    // Cursor to (0, 0), the view scrolled there, repainted.
+    void ResetView() override;
+    // Copies the selection to the clipboard and deletes it; nothing happens
+    // when nothing is selected.
+    void CutLine() override;
+    void CopyLine() override;
+    // Pastes the clipboard at the cursor. A paste that would make the line
+    // longer than the longest line a document may hold is taken back, as
+    // with Ctrl+V.
+    void PasteLine() override;
+    // Deletes the selection; nothing happens when nothing is selected.
+    void DeleteLine() override;
+    bool AlphabetMode() const override;
+    Position CursorPosition() const override;
+    void FocusEditor() override;
+
+    // Repaints and gives the keyboard focus to target (no focus change when
+    // it is null), as after a search hit that hands the focus back to the
+    // asking window.
+    void repaintAndFocus(Window* target);
+    void repaintAndFocus(QWidget* target);
+
+    // A key press or release as if typed into this editor, for a tool window
+    // that passes on the keys it receives itself. True when the key was used.
+    bool handleKeyPress(QKeyEvent* event);
+    void handleKeyRelease(QKeyEvent* event);
+
+    CFModeData& modeData() { return *data_; }
+    const CFModeData& modeData() const { return *data_; }
+    CFModeCtrl& modeCtrl() { return *ctrl_; }
+    CFScrollBar& scrollBar() { return *scrollBar_; }
+    CFSignFont& signFont() { return signFont_; }
+    // The first line of the document: the whole text of a one-line field.
+    const CFLine& text() const;
+    // The editor as the search commands work on it.
+    SearchTarget searchTarget();
+    // The platform window of the client area (owner of the editor's
+    // messages).
+    Window& window();
+    const PlatformServices& services() const { return services_; }
+    std::int32_t lineLimit() const;
+
+signals:
+    // After every key press and every click handled by the editor.
+    void edited();
+
+protected:
+    bool focusNextPrevChild(bool next) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void timerEvent(QTimerEvent* event) override;
+
+private:
+    class ViewportWindow;
+
+    // Runs an event handler, reporting whatever it throws.
+    template <class Handler>
+    void guarded(Handler&& handler);
+    void scrollToCursor();
+    void repaint();
+    // A scroll bar action turned into a scroll request of that bar.
+    void scrollAction(ScrollBarId bar, int action);
+    void scrollLines(int lines);
+    void routeMouse(QMouseEvent* event);
+    void reportPaintFailure(const std::string& cause);
+
+    PlatformServices services_;
+    QtKeyboardState* qtKeyboard_;
+    CFSignFont& signFont_;
+    std::unique_ptr<ViewportWindow> window_;
+    std::unique_ptr<QtScrollBarSink> sink_;
+    boost::shared_ptr<CFScrollBar> scrollBar_;
+    boost::shared_ptr<CFModeData> data_;
+    boost::shared_ptr<CFModeCtrl> ctrl_;
+    bool dragging_ = false;
+    // Wheel rotation not yet turned into line steps (eighths of a degree).
+    int wheelRemainder_ = 0;
+    // A paint failed and was reported; the next failures are not, until a
+    // paint succeeds.
+    bool paintFailed_ = false;
+    QBasicTimer caretTimer_;
+};
+
+} // namespace velmora

@@ -1,0 +1,93 @@
+#include "view/CToolWindow.h"
+
+#include "view/CEditorWnd.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+
+namespace velmora {
+
+namespace {
+
+constexpr int kButtonWidth = 100;
+constexpr int kButtonHeight = 30;
+// The word fields leave this much of the window's width free.
+constexpr int kFieldMargin = 30;
+
+} // namespace
+
+CToolWindow::CToolWindow(const QString& title, int width, int height, PlatformServices services,
+                         bool focusOnShow)
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+    , services_(services)
+    , ownerWindow_(*this)
+    , focusOnShow_(focusOnShow)
+{
+    setWindowTitle(title);
+    setFixedSize(width, height);
+    setFocusPolicy(Qt::StrongFocus);
+    // The program ends with its main window, whatever tool windows are open.
+    setAttribute(Qt::WA_QuitOnClose, false);
+}
+
+void CToolWindow::showWindow()
+{
+    showNormal();
+    raise();
+    if (focusOnShow_)
+        ownerWindow_.setFocus();
+}
+
+CEditorWnd* CToolWindow::addWordField(int x, int y, CFSignFont& signFont,
+                                      CFWordDictionary& dictionary)
+{
+    auto* field = new CEditorWnd(services_, signFont, dictionary, 1, this);
+    field->setGeometry(x, y, width() - kFieldMargin, CEditorWnd::kWordFieldHeight);
+    return field;
+}
+
+QLabel* CToolWindow::addLabel(const QString& text, int x, int y)
+{
+    auto* label = new QLabel(text, this);
+    label->move(x, y);
+    label->adjustSize();
+    return label;
+}
+
+QPushButton* CToolWindow::addButton(const QString& text, int x, int y)
+{
+    auto* button = new QPushButton(text, this);
+    button->setGeometry(x, y, kButtonWidth, kButtonHeight);
+    return button;
+}
+
+bool CToolWindow::focusNextPrevChild(bool)
+{
+    return false;
+}
+
+void CToolWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (keyField().handleKeyPress(event))
+        event->accept();
+    else
+        event->ignore();
+    update();
+}
+
+void CToolWindow::keyReleaseEvent(QKeyEvent* event)
+{
+    keyField().handleKeyRelease(event);
+    QWidget::keyReleaseEvent(event);
+}
+
+void CToolWindow::mousePressEvent(QMouseEvent* event)
+{
+    update();
+    event->accept();
+}
+
+} // namespace velmora

@@ -1,4 +1,5 @@
 #include "app/CApplication.h"
+#include "platform/qt/InternalError.h"
 
 #include "app/ApplicationIcon.h"
 #include "app/MainCommands.h"
@@ -68,19 +69,15 @@ bool CApplication::notify(QObject* receiver, QEvent* event)
 
 void CApplication::reportInternalError()
 {
-    // An error while the message is up (its own events pass through here)
-    // is not reported again.
-    if (reporting_)
-        return;
-    reporting_ = true;
     try {
+        const std::string cause = DescribeCurrentException();
         std::unique_ptr<QtWidgetWindow> owner;
         if (QWidget* active = activeWindow())
             owner = std::make_unique<QtWidgetWindow>(*active);
-        platform_.messages().showMessage(owner.get(), kInternalError, kErrorCaption);
+        ReportInternalError(platform_.messages(), owner.get(), cause);
     } catch (...) {
+        // Nothing more can be told; the program goes on.
     }
-    reporting_ = false;
 }
 
 } // namespace velmora

@@ -66,7 +66,6 @@ private:
     QtFontDialog fontDialog_;
     CFWordDictionary dictionary_;
     CFSignFont signFont_;
-    bool reporting_ = false;
 };
 
 } // namespace velmora

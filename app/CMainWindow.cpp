@@ -1,4 +1,5 @@
 #include "app/CMainWindow.h"
+#include "platform/qt/InternalError.h"
 
 #include "app/CAboutDialog.h"
 #include "app/MainEditor.h"
@@ -33,11 +34,7 @@ QString FromUtf8(std::string_view text)
 template <class F>
 void CMainWindow::guarded(F&& handler)
 {
-    try {
-        handler();
-    } catch (...) {
-        reportInternalError();
-    }
+    RunGuarded(services_.messages, &platformWindow_, std::forward<F>(handler));
 }
 
 CMainWindow::CMainWindow(const MainWindowServices& services, QWidget* editorWidget, MainEditor& editor,
@@ -210,15 +207,6 @@ void CMainWindow::closeEvent(QCloseEvent* event)
     }
     event->accept();
     emit closed();
-}
-
-void CMainWindow::reportInternalError()
-{
-    try {
-        services_.messages.showMessage(&platformWindow_, kInternalError, kErrorCaption);
-    } catch (...) {
-        // Nothing more can be told; the document stays as it is.
-    }
 }
 
 } // namespace velmora

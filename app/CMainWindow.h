@@ -107,7 +107,6 @@ private:
     // error message.
     template <class F>
     void guarded(F&& handler);
-    void reportInternalError();
 
     MainWindowServices services_;
     MainEditor& editor_;

@@ -25,8 +25,6 @@ inline constexpr std::string_view kOpenFailed = "ファイルを読み込めま�
 inline constexpr std::string_view kSaveFailed = "ファイルを保存できませんでした。";
 inline constexpr std::string_view kHtmlSaveFailed = "HTMLファイルを保存できませんでした。";
 inline constexpr std::string_view kWordDataSaveFailed = "単語データを保存できませんでした。";
-inline constexpr std::string_view kInternalError =
-    "内部エラーが発生しました。ドキュメントは保持されています。";
 
 // The file commands of the main window and the Font command, over the main
 // editor and the platform's dialogs.

@@ -1,8 +1,8 @@
 #include "platform/IniSettings.h"
 #include "platform/SafeFileWriter.h"
 
+#include <array>
 #include <fstream>
-#include <iterator>
 #include <optional>
 #include <sstream>
 #include <string>
@@ -90,7 +90,12 @@ std::optional<IniText> Load(const std::filesystem::path& file)
     std::ifstream in(file, std::ios::binary);
     if (!in)
         return std::nullopt;
-    std::string data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    // Read through istream::read, which turns a read error (a folder in the
+    // file's place, a failing disk) into the bad state instead of throwing.
+    std::string data;
+    std::array<char, 4096> buffer;
+    while (in.read(buffer.data(), buffer.size()) || in.gcount() > 0)
+        data.append(buffer.data(), static_cast<std::size_t>(in.gcount()));
     if (in.bad())
         return std::nullopt;
 

@@ -26,8 +26,9 @@ class IniSettings : public Settings {
 public:
     explicit IniSettings(std::filesystem::path file);
 
-    // The value, or defaultValue when the file, section or key is absent. A
-    // key present with nothing after '=' reads as the empty string.
+    // The value, or defaultValue when the file cannot be read or the
+    // section or key is absent. A key present with nothing after '=' reads
+    // as the empty string.
     std::string readString(std::string_view section, std::string_view key,
                            std::string_view defaultValue) const override;
     // False when the file cannot be written, or when the section, key or

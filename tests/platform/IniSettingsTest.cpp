@@ -112,6 +112,16 @@ TEST_F(IniSettingsTest, RefusesWhatCouldNotBeReadBack)
     EXPECT_FALSE(unwritable.writeString("S", "K", "v"));
 }
 
+TEST_F(IniSettingsTest, AFileThatCannotBeReadGivesDefaultsAndRefusesWrites)
+{
+    // A folder in the settings file's place opens but cannot be read.
+    fs::create_directory(file);
+    IniSettings ini(file);
+    EXPECT_EQ(ini.readString("SignFont", "Name", "Akkadian"), "Akkadian");
+    EXPECT_FALSE(ini.writeString("SignFont", "Name", "Other"));
+    EXPECT_TRUE(fs::is_directory(file));
+}
+
 TEST(ConfiguredPathTest, BackslashesAreSeparators)
 {
     EXPECT_EQ(ResolveConfiguredPath(".\\signdata.cfd"), fs::path("signdata.cfd"));

@@ -303,6 +303,17 @@ TEST_F(EditorWidget, OneLineFieldNeverSplitsItsLine)
     EXPECT_EQ(CellsOf(field.text()), U"abc");
 }
 
+TEST_F(EditorWidget, AWordFieldSizedAfterItWasMadeHasNothingToScrollVertically)
+{
+    QWidget window;
+    auto* field = new CEditorWnd(kit.services, kit.signFont, kit.dictionary, 1, &window);
+    field->setGeometry(10, 35, 370, CEditorWnd::kWordFieldHeight);
+    ASSERT_TRUE(ShowActive(window));
+    QApplication::processEvents();
+    EXPECT_FALSE(field->verticalScrollBar()->isVisible());
+    EXPECT_TRUE(field->horizontalScrollBar()->isVisible());
+}
+
 TEST_F(EditorWidget, CutAndDeleteLineActOnTheSelectionOnly)
 {
     QTest::keyClicks(editor.get(), "abc");

@@ -3,6 +3,7 @@
 #include "document/CCursor.h"
 #include "document/CFDocument.h"
 #include "document/CFSelectedText.h"
+#include "document/TextLayout.h"
 #include "modes/CFModeCtrl.h"
 #include "modes/CFModeData.h"
 #include "platform/qt/InternalError.h"
@@ -166,6 +167,16 @@ void CEditorWnd::scrollToCursor()
     const EditorFontPair fonts = signFont_.CreateEditorFonts();
     const CCursor& cursor = *data_->cursor;
     scrollBar_->ScrollToCursor(data_->document, fonts, cursor.line, cursor.column);
+}
+
+void CEditorWnd::updatePage()
+{
+    const EditorFontPair fonts = signFont_.CreateEditorFonts();
+    const std::unique_ptr<Surface> surface = window_->createSurface();
+    const int h = surface ? LineHeight(*surface, fonts) : 0;
+    if (h > 0)
+        scrollBar_->UpdatePage(std::uint32_t(window_->clientRect().bottom / h + 1),
+                               data_->document.LineCount());
 }
 
 void CEditorWnd::repaint()
@@ -484,6 +495,14 @@ void CEditorWnd::paintEvent(QPaintEvent*)
             reportPaintFailure(DescribeCurrentException());
         }
     }
+}
+
+void CEditorWnd::resizeEvent(QResizeEvent* event)
+{
+    QAbstractScrollArea::resizeEvent(event);
+    // The editor is made before it is given its size: the page it was
+    // made with fits no more.
+    guarded([this] { updatePage(); });
 }
 
 void CEditorWnd::reportPaintFailure(const std::string& cause)

@@ -120,6 +120,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void timerEvent(QTimerEvent* event) override;
@@ -131,6 +132,9 @@ private:
     template <class Handler>
     void guarded(Handler&& handler);
     void scrollToCursor();
+    // The vertical page and range for the lines the client area shows now;
+    // the view stays where it is.
+    void updatePage();
     void repaint();
     // A scroll bar action turned into a scroll request of that bar.
     void scrollAction(ScrollBarId bar, int action);

@@ -28,7 +28,10 @@ CToolWindow::CToolWindow(const QString& title, int width, int height, PlatformSe
 {
     setWindowTitle(title);
     setFixedSize(width, height);
-    setFocusPolicy(Qt::StrongFocus);
+    // The window takes the focus when it is shown or handed the focus back,
+    // not by a click: a click beside the fields leaves the focus in the
+    // field that has it.
+    setFocusPolicy(Qt::TabFocus);
     // The program ends with its main window, whatever tool windows are open.
     setAttribute(Qt::WA_QuitOnClose, false);
 }

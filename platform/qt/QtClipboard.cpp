@@ -18,7 +18,11 @@ std::optional<std::u16string> QtClipboard::unicodeText()
 {
     if (!hasUnicodeText())
         return std::nullopt;
-    const QString text = QGuiApplication::clipboard()->text();
+    QString text = QGuiApplication::clipboard()->text();
+    // Qt separates lines with LF (on Windows too, where it translates); the
+    // editor expects CR LF.
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
     std::u16string units(reinterpret_cast<const char16_t*>(text.utf16()), std::size_t(text.size()));
     if (const auto nul = units.find(u'\0'); nul != std::u16string::npos)
         units.resize(nul);
@@ -27,8 +31,12 @@ std::optional<std::u16string> QtClipboard::unicodeText()
 
 void QtClipboard::setUnicodeText(std::u16string_view units)
 {
-    if (QClipboard* clipboard = QGuiApplication::clipboard())
-        clipboard->setText(QString(reinterpret_cast<const QChar*>(units.data()), qsizetype(units.size())));
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (!clipboard)
+        return;
+    QString text(reinterpret_cast<const QChar*>(units.data()), qsizetype(units.size()));
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    clipboard->setText(text);
 }
 
 } // namespace velmora

@@ -218,6 +218,8 @@ TEST_F(EditorWidget, TabIsAKeyOfTheEditor)
 
 TEST_F(EditorWidget, ViewFollowsTheCursorOnALongDocument)
 {
+    QApplication::processEvents();
+    EXPECT_FALSE(editor->verticalScrollBar()->isVisible());
     for (int i = 0; i < 40; ++i)
         QTest::keyClick(editor.get(), Qt::Key_Return);
     const CFScrollBar& scroll = editor->scrollBar();
@@ -225,11 +227,18 @@ TEST_F(EditorWidget, ViewFollowsTheCursorOnALongDocument)
     EXPECT_GT(scroll.TopLine(), 0u);
     EXPECT_EQ(editor->verticalScrollBar()->value(), int(scroll.TopLine()));
     EXPECT_EQ(scroll.Vertical().Info().nMax, 41);
+    // The bar appears once there is more than a page to scroll through.
+    QApplication::processEvents();
+    EXPECT_TRUE(editor->verticalScrollBar()->isVisible());
 
     for (int i = 0; i < 40; ++i)
         QTest::keyClick(editor.get(), Qt::Key_Up);
     EXPECT_EQ(scroll.TopLine(), 0u);
     EXPECT_EQ(editor->verticalScrollBar()->value(), 0);
+
+    editor->NewDocument();
+    QApplication::processEvents();
+    EXPECT_FALSE(editor->verticalScrollBar()->isVisible());
 }
 
 TEST_F(EditorWidget, ScrollBarActionsAndTheWheelScrollByLines)
@@ -292,6 +301,17 @@ TEST_F(EditorWidget, OneLineFieldNeverSplitsItsLine)
     QTest::keyClicks(&field, "c");
     EXPECT_EQ(field.Document().LineCount(), 1u);
     EXPECT_EQ(CellsOf(field.text()), U"abc");
+}
+
+TEST_F(EditorWidget, AWordFieldSizedAfterItWasMadeHasNothingToScrollVertically)
+{
+    QWidget window;
+    auto* field = new CEditorWnd(kit.services, kit.signFont, kit.dictionary, 1, &window);
+    field->setGeometry(10, 35, 370, CEditorWnd::kWordFieldHeight);
+    ASSERT_TRUE(ShowActive(window));
+    QApplication::processEvents();
+    EXPECT_FALSE(field->verticalScrollBar()->isVisible());
+    EXPECT_TRUE(field->horizontalScrollBar()->isVisible());
 }
 
 TEST_F(EditorWidget, CutAndDeleteLineActOnTheSelectionOnly)

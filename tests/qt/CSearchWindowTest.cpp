@@ -170,6 +170,19 @@ TEST_F(ReplaceWindow, StartsHiddenWithItsLayout)
     EXPECT_EQ(window.replaceButton().geometry(), QRect(120, 245, 100, 30));
 }
 
+TEST_F(ReplaceWindow, AClickBesideTheFieldsLeavesTheFocusInTheReplaceField)
+{
+    CReplaceWindow window(main, kit.services, kit.signFont, kit.dictionary);
+    window.showWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QTest::mouseClick(window.replaceField().viewport(), Qt::LeftButton, {}, QPoint(5, 5));
+    ASSERT_EQ(QApplication::focusWidget(), &window.replaceField());
+    QTest::mouseClick(&window, Qt::LeftButton, {}, QPoint(300, 300));
+    QTest::keyClicks(QApplication::focusWidget(), "ab");
+    EXPECT_EQ(CellsOf(window.replaceField().text()), U"ab");
+    EXPECT_EQ(CellsOf(window.findField().text()), U"");
+}
+
 TEST_F(ReplaceWindow, ReplacesOneOccurrenceAtATime)
 {
     setText(main, std::u32string{U'x', L, U'y', L});

@@ -43,7 +43,11 @@ TEST(QtClipboard, TextRoundTripsAsUtf16Units)
     clipboard.setUnicodeText(text);
     EXPECT_TRUE(clipboard.hasUnicodeText());
     EXPECT_EQ(clipboard.unicodeText(), text);
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), QString::fromStdU16String(text));
+    // Other programs see their own line breaks, and theirs read as the
+    // editor's.
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QString::fromStdU16String(u"lugal \xD808\xDC44\u2083\nšar"));
+    QGuiApplication::clipboard()->setText(QStringLiteral("a\nb\r\nc"));
+    EXPECT_EQ(clipboard.unicodeText(), u"a\r\nb\r\nc");
 }
 
 TEST(QtClipboard, TextEndsAtANulAndAnEmptyClipboardHasNone)

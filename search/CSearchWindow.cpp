@@ -27,34 +27,29 @@ CSearchWindow::CSearchWindow(CEditorWnd& mainEditor, PlatformServices services,
     connect(nextButton_, &QPushButton::clicked, this, [this] { FindNext(ownerWindow()); });
 }
 
-bool CSearchWindow::FindFromTop(Window& owner)
+bool CSearchWindow::Search(SearchCommand command, Window& owner)
 {
     bool hit = false;
     runCommand([&] {
         SearchTarget target = mainEditor_.searchTarget();
-        hit = velmora::FindFromTop(target, wordField_->text(), &owner, services().messages);
+        hit = command(target, wordField_->text(), &owner, services().messages);
     });
     return hit;
+}
+
+bool CSearchWindow::FindFromTop(Window& owner)
+{
+    return Search(&velmora::FindFromTop, owner);
 }
 
 bool CSearchWindow::FindNext(Window& owner)
 {
-    bool hit = false;
-    runCommand([&] {
-        SearchTarget target = mainEditor_.searchTarget();
-        hit = velmora::FindNext(target, wordField_->text(), &owner, services().messages);
-    });
-    return hit;
+    return Search(&velmora::FindNext, owner);
 }
 
 bool CSearchWindow::FindPrevious(Window& owner)
 {
-    bool hit = false;
-    runCommand([&] {
-        SearchTarget target = mainEditor_.searchTarget();
-        hit = velmora::FindPrevious(target, wordField_->text(), &owner, services().messages);
-    });
-    return hit;
+    return Search(&velmora::FindPrevious, owner);
 }
 
 bool CSearchWindow::FindNext(QWidget& owner)

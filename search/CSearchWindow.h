@@ -7,9 +7,12 @@ class QPushButton;
 namespace velmora {
 
 class CEditorWnd;
+class CFLine;
 class CFSignFont;
 class CFWordDictionary;
+class MessageDisplay;
 class Window;
+struct SearchTarget;
 
 // The "Document search" tool window: one word field, typed like the
 // document, and the buttons "Search" (from the top), "Previous" and "Next",
@@ -47,6 +50,10 @@ protected:
     CEditorWnd& keyField() override { return *wordField_; }
 
 private:
+    using SearchCommand = bool (*)(SearchTarget&, const CFLine&, Window*, MessageDisplay&);
+    // Runs a search command with the word of the field over the main editor.
+    bool Search(SearchCommand command, Window& owner);
+
     CEditorWnd& mainEditor_;
     CEditorWnd* wordField_;
     QPushButton* searchButton_;

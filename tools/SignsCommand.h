@@ -7,9 +7,10 @@
 namespace velmora {
 
 // The velmora-signs command line: builds sign data files from the Unicode
-// character names or from an Oracc sign list, re-saves them, and looks a
-// transliteration up the way the editor's input mode does. Results go to
-// out, errors to err, each naming the file concerned.
+// character names or from an Oracc sign list, makes the data bundled with
+// the program, re-saves sign data files, and looks a transliteration up the
+// way the editor's input mode does. Results go to out,
+// errors to err, each naming the file concerned.
 class SignsCommand {
 public:
     enum ExitStatus : int {
@@ -28,6 +29,7 @@ public:
 private:
     int FromUnicode(std::span<const std::string> args);
     int FromOsl(std::span<const std::string> args);
+    int MakeData(std::span<const std::string> args);
     int Lookup(std::span<const std::string> args);
     int Resave(std::span<const std::string> args);
     int UsageError(const std::string& command, const std::string& message);

@@ -69,7 +69,7 @@ TEST(SignsToolTest, HelpIsGivenForTheToolAndEachCommand)
     const ToolRun help = RunTool(folder, {"--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_THAT(help.out, StartsWith("Usage: velmora-signs COMMAND"));
-    for (const std::string command : {"from-unicode", "from-osl", "lookup", "resave"}) {
+    for (const std::string command : {"from-unicode", "from-osl", "lookup", "resave", "make-data"}) {
         const ToolRun run = RunTool(folder, {command, "--help"});
         EXPECT_EQ(run.status, 0) << command;
         EXPECT_THAT(run.out, StartsWith("Usage: velmora-signs " + command)) << command;
@@ -164,10 +164,12 @@ TEST(SignsToolTest, FromOslWritesTheReadingsAndSummarisesWhatWasLeftOut)
 
     const ToolRun run = RunTool(folder, {"from-osl", list, out});
     ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(ReadBytes(out), "SA20 122ad\r\nCA1 122ad\r\n");
-    EXPECT_THAT(run.out, HasSubstr(out + ": 2 readings under 2 keys"));
+    // The determinatives d, f and m come with every list that lacks them;
+    // the deprecated šag is kept, as no current value reads šag.
+    EXPECT_EQ(ReadBytes(out), "D1 1202d\r\nF1 122a9\r\nM1 12079\r\nSA20 122ad\r\nCA1 122ad\r\nCAG1 122ad\r\n");
+    EXPECT_THAT(run.out, HasSubstr(out + ": 6 readings under 6 keys (0 uncertain and 1 deprecated values kept, "
+                                         "3 determinatives added)"));
     EXPECT_THAT(run.out, HasSubstr("unknown index (ₓ): 1\n"));
-    EXPECT_THAT(run.out, HasSubstr("deprecated value (@v-): 1\n"));
 
     const std::string absent = (folder / "absent.asl").string();
     const ToolRun missing = RunTool(folder, {"from-osl", absent, out});
@@ -186,6 +188,27 @@ TEST(SignsToolTest, FromOslWritesTheReadingsAndSummarisesWhatWasLeftOut)
     const ToolRun malformed = RunTool(folder, {"from-osl", list, out});
     EXPECT_EQ(malformed.status, 2);
     EXPECT_THAT(malformed.err, HasSubstr(list + ":3: not valid UTF-8"));
+}
+
+TEST(SignsToolTest, MakeDataWritesTheBundledDataWithItsSourceAndLicence)
+{
+    ScratchFolder folder;
+    const std::string list = (folder / "excerpt.asl").string();
+    WriteBytes(list, "@sign ŠA\n@ucun\t𒊭\n@v\tša\n@end sign\n");
+    const ToolRun run = RunTool(folder, {"make-data", "--date", "2026-01-02", list, folder.path().string()});
+    ASSERT_EQ(run.status, 0) << run.err;
+
+    const std::string signData = ReadBytes(folder / "signdata.cfd");
+    EXPECT_THAT(signData, StartsWith("// The sign data Velmora starts with"));
+    EXPECT_THAT(signData, HasSubstr("from excerpt.asl, a copy of the\r\n// Oracc Sign List taken on 2026-01-02."));
+    EXPECT_THAT(signData, HasSubstr("CC0 1.0"));
+    EXPECT_THAT(signData, HasSubstr("\r\nCA1 122ad\r\n"));
+    CFWordDictionary dictionary;
+    ASSERT_TRUE(dictionary.LoadFromBytes(signData));
+    EXPECT_EQ(dictionary.CandidateCount(), 4u); // ša and the determinatives
+
+    EXPECT_EQ(RunTool(folder, {"make-data", "--date", "January", list, folder.path().string()}).status, 2);
+    EXPECT_EQ(RunTool(folder, {"make-data", list, (folder / "none").string()}).status, 2);
 }
 
 TEST(SignsToolTest, FromUnicodeWritesTheReadingsOfTheSignNames)

@@ -3,6 +3,7 @@
 #include "dictionary/CFWordDictionary.h"
 #include "tools/FileBytes.h"
 #include "tools/OslSignList.h"
+#include "tools/OslSignNames.h"
 #include "tools/SignLookup.h"
 #include "tools/UnicodeSignNames.h"
 
@@ -74,6 +75,7 @@ constexpr std::string_view kMakeDataHelp =
     "Writes the data that comes with Velmora, made from a copy of the Oracc Sign\n"
     "List, into DIR:\n"
     "  signdata.cfd    the sign data the editor starts with (as from-osl makes it)\n"
+    "  SignNames.inc   the names of the signs, compiled into the editor\n"
     "Each file begins with a comment naming the sign list, the date of the copy\n"
     "(--date, else the list file's modification date) and its CC0 licence.\n"
     "scripts/update-data.sh runs this for the project's data/ folder.\n";
@@ -372,6 +374,7 @@ int SignsCommand::MakeData(std::span<const std::string> args)
     CFWordDictionary dictionary;
     OslSignList::Summary summary = OslSignList::Convert(list, dictionary);
     OslSignList::AddDeterminatives(dictionary, summary);
+    const auto names = OslSignNames::Names(list);
     std::string problem;
     const auto signData = dictionary.Serialize(&problem);
     if (!signData) {
@@ -383,6 +386,9 @@ int SignsCommand::MakeData(std::span<const std::string> args)
         {"signdata.cfd",
          DataHeader("The sign data Velmora starts with: one line per reading.", listName, date, "\r\n") +
              *signData},
+        {"SignNames.inc",
+         OslSignNames::Include(names, DataHeader("The names of the cuneiform signs, by code point.",
+                                                 listName, date, "\n"))},
     };
     for (const auto& [name, bytes] : files) {
         const std::filesystem::path path = folder / name;
@@ -395,6 +401,7 @@ int SignsCommand::MakeData(std::span<const std::string> args)
     out_ << paths[0] << ": " << summary.signs << " signs, " << summary.forms << " forms, " << summary.values
          << " values\n";
     PrintSummary(out_, (folder / "signdata.cfd").string(), summary, dictionary);
+    out_ << (folder / "SignNames.inc").string() << ": " << names.size() << " sign names\n";
     return Success;
 }
 

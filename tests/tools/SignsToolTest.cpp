@@ -206,6 +206,7 @@ TEST(SignsToolTest, MakeDataWritesTheBundledDataWithItsSourceAndLicence)
     CFWordDictionary dictionary;
     ASSERT_TRUE(dictionary.LoadFromBytes(signData));
     EXPECT_EQ(dictionary.CandidateCount(), 4u); // ša and the determinatives
+    EXPECT_THAT(ReadBytes(folder / "SignNames.inc"), HasSubstr("\n{0x122AD, \"ŠA\"},\n"));
 
     EXPECT_EQ(RunTool(folder, {"make-data", "--date", "January", list, folder.path().string()}).status, 2);
     EXPECT_EQ(RunTool(folder, {"make-data", list, (folder / "none").string()}).status, 2);

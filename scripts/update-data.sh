@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Makes the data in data/ again from a copy of the Oracc Sign List (osl.asl):
-# the bundled sign data signdata.cfd and the sign names SignNames.inc.
-# Builds velmora-signs first if needed.
+# the bundled sign data signdata.cfd, the sign names SignNames.inc and the
+# ATF table AtfSigns.inc. Builds velmora-signs first if needed.
 # Usage: scripts/update-data.sh PATH/TO/osl.asl [YYYY-MM-DD]
 # The date is that of the copy (default: the file's modification date).
 set -euo pipefail

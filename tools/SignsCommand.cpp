@@ -1,9 +1,11 @@
 #include "tools/SignsCommand.h"
 
 #include "dictionary/CFWordDictionary.h"
+#include "tools/AtfConvertCommand.h"
 #include "tools/FileBytes.h"
-#include "tools/OslSignList.h"
+#include "tools/OslAtfTable.h"
 #include "tools/OslSignNames.h"
+#include "tools/OslSignList.h"
 #include "tools/SignLookup.h"
 #include "tools/UnicodeSignNames.h"
 
@@ -23,9 +25,11 @@ constexpr std::string_view kProgram = "velmora-signs";
 constexpr std::string_view kHelp =
     "Usage: velmora-signs COMMAND ARGUMENTS...\n"
     "\n"
-    "Builds, converts and inspects Velmora sign data files (.cfd).\n"
+    "Converts ATF transliterations to cuneiform, and builds, inspects and converts\n"
+    "Velmora sign data files (.cfd).\n"
     "\n"
     "Commands:\n"
+    "  convert INPUT.atf [OUTPUT]       convert ATF transliterations to cuneiform\n"
     "  lookup DICT.cfd TRANSLITERATION  the candidates the editor offers for a transliteration\n"
     "  from-osl SIGNLIST.asl OUT.cfd    sign data from a sign list in the Oracc Sign List format\n"
     "  from-unicode OUT.cfd             sign data from the Unicode names of the cuneiform signs\n"
@@ -33,7 +37,8 @@ constexpr std::string_view kHelp =
     "  resave IN.cfd OUT.cfd            load a sign data file and save it again\n"
     "\n"
     "Run 'velmora-signs COMMAND --help' for the details of a command.\n"
-    "Exit status: 0 on success, 1 when lookup finds no candidate, 2 on errors.\n";
+    "Exit status: 0 on success, 1 when lookup finds no candidate or convert keeps\n"
+    "readings in Latin, 2 on errors.\n";
 
 constexpr std::string_view kFromUnicodeHelp =
     "Usage: velmora-signs from-unicode OUT.cfd\n"
@@ -76,6 +81,7 @@ constexpr std::string_view kMakeDataHelp =
     "List, into DIR:\n"
     "  signdata.cfd    the sign data the editor starts with (as from-osl makes it)\n"
     "  SignNames.inc   the names of the signs, compiled into the editor\n"
+    "  AtfSigns.inc    the values and sign names ATF conversion uses, compiled in\n"
     "Each file begins with a comment naming the sign list, the date of the copy\n"
     "(--date, else the list file's modification date) and its CC0 licence.\n"
     "scripts/update-data.sh runs this for the project's data/ folder.\n";
@@ -127,6 +133,8 @@ int SignsCommand::Run(std::span<const std::string> args)
         out_ << text;
         return Success;
     };
+    if (command == "convert")
+        return AtfConvertCommand(out_, err_).Run(rest);
     if (command == "make-data")
         return WantsHelp(rest) ? help(kMakeDataHelp) : MakeData(rest);
     if (command == "from-unicode")
@@ -374,13 +382,14 @@ int SignsCommand::MakeData(std::span<const std::string> args)
     CFWordDictionary dictionary;
     OslSignList::Summary summary = OslSignList::Convert(list, dictionary);
     OslSignList::AddDeterminatives(dictionary, summary);
-    const auto names = OslSignNames::Names(list);
     std::string problem;
     const auto signData = dictionary.Serialize(&problem);
     if (!signData) {
         err_ << kProgram << ": the sign data cannot be written: " << problem << '\n';
         return Failure;
     }
+    const auto names = OslSignNames::Names(list);
+    const auto rows = OslAtfTable::Rows(list);
 
     const std::pair<std::string, std::string> files[] = {
         {"signdata.cfd",
@@ -389,6 +398,9 @@ int SignsCommand::MakeData(std::span<const std::string> args)
         {"SignNames.inc",
          OslSignNames::Include(names, DataHeader("The names of the cuneiform signs, by code point.",
                                                  listName, date, "\n"))},
+        {"AtfSigns.inc",
+         OslAtfTable::Include(rows, DataHeader("The values (V) and sign names (N) of ATF conversion.",
+                                               listName, date, "\n"))},
     };
     for (const auto& [name, bytes] : files) {
         const std::filesystem::path path = folder / name;
@@ -398,10 +410,13 @@ int SignsCommand::MakeData(std::span<const std::string> args)
         }
     }
 
+    const AtfSignTable table = OslAtfTable::Table(rows);
     out_ << paths[0] << ": " << summary.signs << " signs, " << summary.forms << " forms, " << summary.values
          << " values\n";
     PrintSummary(out_, (folder / "signdata.cfd").string(), summary, dictionary);
-    out_ << (folder / "SignNames.inc").string() << ": " << names.size() << " sign names\n";
+    out_ << (folder / "SignNames.inc").string() << ": " << names.size() << " sign names\n"
+         << (folder / "AtfSigns.inc").string() << ": " << table.size(AtfSignTable::Kind::Value) << " values, "
+         << table.size(AtfSignTable::Kind::Name) << " sign names\n";
     return Success;
 }
 

@@ -8,14 +8,15 @@ namespace velmora {
 
 // The velmora-signs command line: builds sign data files from the Unicode
 // character names or from an Oracc sign list, makes the data bundled with
-// the program, re-saves sign data files, and looks a transliteration up the
-// way the editor's input mode does. Results go to out,
+// the program, re-saves sign data files, looks a transliteration up the way
+// the editor's input mode does, and converts ATF files. Results go to out,
 // errors to err, each naming the file concerned.
 class SignsCommand {
 public:
     enum ExitStatus : int {
         Success = 0,
-        NoCandidate = 1, // lookup: the transliteration has no candidate
+        NoCandidate = 1, // lookup: the transliteration has no candidate;
+                         // convert: readings were kept in Latin
         Failure = 2,     // bad arguments, unreadable or malformed input,
                          // output that cannot be written
     };

@@ -79,8 +79,8 @@ bool AddCandidate(CFWordDictionary& dictionary, OslSignList::Summary& summary,
     return true;
 }
 
-// Adds the readings of a list: current values at once, deprecated ones
-// once every current value is known.
+// Adds the readings of a list: certain current values at once, uncertain
+// ones after them, deprecated ones once every current value is known.
 class ReadingCollector {
 public:
     ReadingCollector(const OslReader::Result& list, CFWordDictionary& dictionary,

@@ -257,10 +257,20 @@ TEST_F(EditorWidget, ScrollBarActionsAndTheWheelScrollByLines)
     bar.triggerAction(QAbstractSlider::SliderSingleStepSub);
     EXPECT_EQ(scroll.TopLine(), 1u);
     EXPECT_EQ(bar.value(), 1);
-    // Page requests move nothing, and the bar stays with the view.
+    // A click in the trough pages by the rows shown whole, and the bar
+    // stays with the view.
+    const int rows = editor->scrollBar().Vertical().PageStep();
+    ASSERT_GT(rows, 1);
     bar.triggerAction(QAbstractSlider::SliderPageStepAdd);
+    EXPECT_EQ(scroll.TopLine(), 1u + rows);
+    EXPECT_EQ(bar.value(), 1 + rows);
+    bar.triggerAction(QAbstractSlider::SliderPageStepSub);
     EXPECT_EQ(scroll.TopLine(), 1u);
-    EXPECT_EQ(bar.value(), 1);
+    // The bottom is the last full page, where the thumb ends.
+    bar.triggerAction(QAbstractSlider::SliderToMaximum);
+    EXPECT_EQ(bar.value(), bar.maximum());
+    EXPECT_EQ(scroll.TopLine(), std::uint32_t(bar.maximum()));
+    EXPECT_LT(scroll.TopLine(), 41u - rows + 1);
     bar.setSliderPosition(7);
     EXPECT_EQ(scroll.TopLine(), 7u);
     bar.triggerAction(QAbstractSlider::SliderToMinimum);

@@ -18,8 +18,8 @@ class CFModeData;
 // limit and the longest line an edit may leave (a line holds at most
 // maxLineLength - 1 cells through editing; a longer line read from a file
 // may shrink but not grow), and is recorded as one undo step. A refused
-// command changes nothing; the commands of single keys are refused
-// silently, the others tell the user why.
+// command changes nothing; a typed cell or line break and the deletion of
+// one are refused silently, everything else tells the user why.
 //
 // Cursor movements take extend (Shift held): the selection then reaches
 // from where it began (from the cursor's old place when none was active) to

@@ -184,7 +184,8 @@ void CMainWindow::buildStatusBar()
     modeLabel_ = part("statusMode", initial.mode);
     lineLabel_ = part("statusLine", initial.line);
     columnLabel_ = part("statusColumn", initial.column);
-    modeLabel_->setFixedWidth(kStatusModeRight);
+    // At least as wide as "Alphabet" needs, wider for a lookup status.
+    modeLabel_->setMinimumWidth(kStatusModeRight);
     // A click on the setting switches it.
     modeLabel_->installEventFilter(this);
     lineLabel_->setFixedWidth(kStatusLineRight - kStatusModeRight);
@@ -337,7 +338,8 @@ void CMainWindow::showAbout()
 void CMainWindow::updateStatusBar()
 {
     guarded([&] {
-        const StatusBarTexts texts = StatusBarTexts::For(editor_.AlphabetMode(), editor_.CursorPosition());
+        const StatusBarTexts texts =
+            StatusBarTexts::For(editor_.AlphabetMode(), editor_.CursorPosition(), editor_.LookupStatus());
         actions_.at(CommandId::SignInput)->setChecked(!editor_.AlphabetMode());
         modeLabel_->setText(FromUtf8(texts.mode));
         lineLabel_->setText(FromUtf8(texts.line));

@@ -2,6 +2,8 @@
 
 #include "document/Position.h"
 
+#include <string>
+
 namespace velmora {
 
 class CFDocument;
@@ -50,6 +52,10 @@ public:
     // cursor.
     virtual bool AlphabetMode() const = 0;
     virtual Position CursorPosition() const = 0;
+    // What the status bar says about the transliteration being looked up:
+    // the candidate on show and its place ("du₃ 3/9"), a lookup that found
+    // nothing ("no sign for xyz"), or nothing (empty).
+    virtual std::string LookupStatus() const = 0;
 
     // Gives the keyboard focus to the editor.
     virtual void FocusEditor() = 0;

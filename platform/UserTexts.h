@@ -19,6 +19,13 @@ inline constexpr const char* kTooManyLinesToInput = "最大行数を超えるた
 inline constexpr const char* kLineTooLongToInput = "行の最大文字数を超えるため入力できません。";
 inline constexpr const char* kLineTooLongToDelete = "行の最大文字数を超えるため削除できません。";
 
+// The status bar while a transliteration is looked up: "no sign for xyz"
+// after a lookup that found nothing; "no du₉₉: du 1/9" when the typed index
+// was not found and another reading was taken.
+inline constexpr const char* kNoSignForPrefix = "no sign for ";
+inline constexpr const char* kNoReadingPrefix = "no ";
+inline constexpr const char* kNoReadingSeparator = ": ";
+
 // Search and replace.
 inline constexpr const char* kSearchedToEnd = "ドキュメント末尾まで検索しました。";
 inline constexpr const char* kSearchedToBeginning = "ドキュメント先頭まで検索しました。";

@@ -175,6 +175,17 @@ TEST_F(MainWindowTest, StatusBarShowsTheInitialTextsThenTheEditorsState)
     EXPECT_EQ(Part("statusMode")->text(), "Sign");
     EXPECT_EQ(Part("statusLine")->text(), "line: 12");
     EXPECT_EQ(Part("statusColumn")->text(), "column: 345");
+
+    // What a lookup found takes the setting's place, as wide as it needs.
+    window.show();
+    editor->lookupStatus = "no sign for lugalšarrukīn";
+    window.updateStatusBar();
+    EXPECT_EQ(Part("statusMode")->text(), "no sign for lugalšarrukīn");
+    QApplication::processEvents();
+    EXPECT_GE(Part("statusMode")->width(), Part("statusMode")->sizeHint().width());
+    editor->lookupStatus.clear();
+    window.updateStatusBar();
+    EXPECT_EQ(Part("statusMode")->text(), "Sign");
 }
 
 TEST_F(MainWindowTest, EditorFillsTheAreaAboveTheStatusBarAtEverySize)

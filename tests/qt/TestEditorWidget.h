@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include <cstdint>
+#include <string>
 
 namespace velmora {
 
@@ -42,10 +43,12 @@ public:
     void ToggleSignInput() override { alphabetMode = !alphabetMode; }
     bool AlphabetMode() const override { return alphabetMode; }
     Position CursorPosition() const override { return cursor; }
+    std::string LookupStatus() const override { return lookupStatus; }
     void FocusEditor() override { setFocus(Qt::OtherFocusReason); }
 
     CFDocument document;
     Position cursor;
+    std::string lookupStatus;
     bool alphabetMode = true;
     bool throwOnCut = false;
     int cuts = 0;

@@ -3,6 +3,8 @@
 #include "app/MainEditor.h"
 #include "document/CFDocument.h"
 
+#include <string>
+
 namespace velmora {
 
 // A main editor over a document of its own. It counts the calls of the
@@ -38,10 +40,12 @@ public:
     void ToggleSignInput() override { alphabetMode = !alphabetMode; }
     bool AlphabetMode() const override { return alphabetMode; }
     Position CursorPosition() const override { return cursor; }
+    std::string LookupStatus() const override { return lookupStatus; }
     void FocusEditor() override { ++focusRequests; }
 
     CFDocument document;
     Position cursor;
+    std::string lookupStatus;
     bool alphabetMode = true;
     int newDocuments = 0;
     int replacements = 0;

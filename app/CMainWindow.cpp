@@ -231,6 +231,7 @@ void CMainWindow::run(CommandId id)
         case CommandId::Save: commands_->Save(); break;
         case CommandId::SaveAs: commands_->SaveAs(); break;
         case CommandId::SaveHtml: commands_->SaveHtml(); break;
+        case CommandId::ImportAtf: commands_->ImportAtf(); break;
         case CommandId::LoadWorddata: commands_->LoadWorddata(); break;
         case CommandId::SaveWorddata: commands_->SaveWorddata(); break;
         case CommandId::Exit: close(); break;
@@ -241,6 +242,7 @@ void CMainWindow::run(CommandId id)
         case CommandId::PasteLine: editor_.PasteLine(); break;
         case CommandId::DeleteLine: editor_.DeleteLine(); break;
         case CommandId::SelectAll: editor_.SelectAll(); break;
+        case CommandId::ConvertTransliteration: editor_.ConvertTransliteration(); break;
         case CommandId::Find: tool(tools_.find); break;
         case CommandId::FindNext: tool(tools_.findNext); break;
         case CommandId::FindPrevious: tool(tools_.findPrevious); break;

@@ -1,11 +1,13 @@
 #include "app/MainCommands.h"
 
+#include "app/AtfImport.h"
 #include "app/DocumentFiles.h"
 #include "app/DocumentTitle.h"
 #include "app/MainEditor.h"
 #include "app/StartUp.h"
 #include "dictionary/CFWordDictionary.h"
 #include "document/CFDocument.h"
+#include "modes/CFModeData.h"
 #include "platform/ConfiguredPath.h"
 #include "platform/FontDialog.h"
 #include "platform/MessageDisplay.h"
@@ -32,6 +34,7 @@ bool MainCommands::NewFile()
     textOpen_.ClearPath();
     textSave_.ClearPath();
     currentFile_.clear();
+    importedFrom_.clear();
     MarkUnchanged();
     ShowTitle(kNewFileName);
     return true;
@@ -66,6 +69,7 @@ bool MainCommands::Load(const std::filesystem::path& path)
     services_.editor.ResetView();
     textSave_.TakeOver(textOpen_);
     currentFile_ = path;
+    importedFrom_.clear();
     MarkUnchanged();
     ShowTitle(FileTitleOf(path));
     FileUsed(path);
@@ -77,10 +81,14 @@ bool MainCommands::Save()
 {
     if (!currentFile_.empty())
         return WriteText(currentFile_);
+    const bool imported = !importedFrom_.empty();
     const auto chosen = textSave_.Run(services_.dialogs, services_.owner);
     if (!chosen || !WriteText(*chosen))
         return false;
     currentFile_ = *chosen;
+    // The title named the ATF file; the document is in this file now.
+    if (imported)
+        ShowTitle(FileTitleOf(*chosen));
     return true;
 }
 
@@ -101,10 +109,18 @@ bool MainCommands::SaveAs()
 
 bool MainCommands::WriteText(const std::filesystem::path& path)
 {
+    // The converted text would replace the transliteration it came from.
+    std::error_code error;
+    if (!importedFrom_.empty()
+        && (path == importedFrom_ || std::filesystem::equivalent(path, importedFrom_, error))) {
+        ReportFailure(kSaveFailed, path, kImportSourceNotSaved);
+        return false;
+    }
     if (!SaveTextFile(path, services_.editor.Document())) {
         ReportFailure(kSaveFailed, path);
         return false;
     }
+    importedFrom_.clear();
     MarkUnchanged();
     FileUsed(path);
     return true;
@@ -119,6 +135,40 @@ bool MainCommands::SaveHtml()
         ReportFailure(kHtmlSaveFailed, *chosen);
         return false;
     }
+    return true;
+}
+
+bool MainCommands::ImportAtf()
+{
+    if (!ConfirmDiscard())
+        return false;
+    const auto chosen = atfOpen_.Run(services_.dialogs, services_.owner);
+    if (!chosen)
+        return false;
+    const std::optional<std::string> bytes = AtfImport::ReadFile(*chosen);
+    if (!bytes) {
+        ReportFailure(kImportFailed, *chosen);
+        return false;
+    }
+    CFDocument& document = services_.editor.Document();
+    AtfImport imported =
+        AtfImport::Convert(*bytes, static_cast<std::uint32_t>(CFModeData::kMainLineLimit), document.maxLineLength);
+    if (!imported.ok()) {
+        ReportFailure(kImportFailed, *chosen, imported.Problem());
+        return false;
+    }
+    // Replacing the text moves its revision on: the document counts as
+    // changed until it is saved.
+    document = std::move(imported.document);
+    services_.editor.DocumentReplaced();
+    services_.editor.ResetView();
+    currentFile_.clear();
+    importedFrom_ = *chosen;
+    textSave_.SetPath(AtfImport::SaveName(*chosen));
+    ShowTitle(FileTitleOf(*chosen) + std::u16string(kImportedSuffix));
+    services_.editor.FocusEditor();
+    if (const std::string report = imported.Report(); !report.empty())
+        services_.messages.showMessage(services_.owner, report, kConfirmCaption);
     return true;
 }
 

@@ -25,6 +25,11 @@ inline constexpr std::string_view kOpenFailed = "ファイルを読み込めま�
 inline constexpr std::string_view kSaveFailed = "ファイルを保存できませんでした。";
 inline constexpr std::string_view kHtmlSaveFailed = "HTMLファイルを保存できませんでした。";
 inline constexpr std::string_view kWordDataSaveFailed = "単語データを保存できませんでした。";
+inline constexpr std::string_view kImportFailed = "ATFファイルを読み込めませんでした。";
+inline constexpr std::string_view kImportSourceNotSaved =
+    "インポート元の ATF ファイルには保存できません。別の名前を指定してください。";
+// What the title adds to the name of an imported ATF file.
+inline constexpr std::u16string_view kImportedSuffix = u" (imported)";
 
 // The file commands of the main window and the Font command, over the main
 // editor and the platform's dialogs.
@@ -80,6 +85,15 @@ public:
     bool SaveAs();
     // "Save HTML": exports the document to the file chosen.
     bool SaveHtml();
+    // "Import ATF…": after the question about changed text, the ATF file
+    // chosen, converted to cuneiform, becomes a new unsaved document
+    // without a file; the title names the ATF file with "(imported)". The
+    // first Save asks for a name (offering the ATF name with .txt) and
+    // refuses the ATF file itself, so the transliteration is never
+    // overwritten. Readings kept in Latin are counted in a message. The
+    // ATF file does not join the recent files: they are documents, which
+    // would open as text.
+    bool ImportAtf();
     // "Load Worddata": the sign data file chosen replaces the dictionary,
     // but only when it loads completely; otherwise the user is told why and
     // the dictionary stays as it was.
@@ -109,6 +123,7 @@ public:
     const FileDialogRecord& htmlSaveRecord() const { return htmlSave_; }
     const FileDialogRecord& wordDataOpenRecord() const { return wordDataOpen_; }
     const FileDialogRecord& wordDataSaveRecord() const { return wordDataSave_; }
+    const FileDialogRecord& atfOpenRecord() const { return atfOpen_; }
 
 private:
     bool Load(const std::filesystem::path& path);
@@ -125,7 +140,10 @@ private:
     FileDialogRecord htmlSave_ = FileDialogRecord::HtmlSave();
     FileDialogRecord wordDataOpen_ = FileDialogRecord::WordDataOpen();
     FileDialogRecord wordDataSave_ = FileDialogRecord::WordDataSave();
+    FileDialogRecord atfOpen_ = FileDialogRecord::AtfOpen();
     std::filesystem::path currentFile_;
+    // The ATF file the document was imported from, until it is first saved.
+    std::filesystem::path importedFrom_;
     std::uint64_t savedRevision_ = 0;
     std::u16string title_;
 };

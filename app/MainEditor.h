@@ -40,6 +40,9 @@ public:
     virtual void Undo() = 0;
     virtual void Redo() = 0;
     virtual void SelectAll() = 0;
+    // "Convert Transliteration": the selection, or the cursor's line, from
+    // transliteration to cuneiform in place, as one undoable step.
+    virtual void ConvertTransliteration() = 0;
     // Whether Undo and Redo have a step to take back or make again.
     virtual bool CanUndo() const = 0;
     virtual bool CanRedo() const = 0;

@@ -282,6 +282,11 @@ void CEditorWnd::SelectAll()
     runCommand([](CFEditCommands& commands) { commands.SelectAll(); });
 }
 
+void CEditorWnd::ConvertTransliteration()
+{
+    runCommand([](CFEditCommands& commands) { commands.ConvertTransliteration(); });
+}
+
 void CEditorWnd::ToggleSignInput()
 {
     runCommand([](CFEditCommands& commands) { commands.ToggleAlphabetMode(); });

@@ -86,6 +86,7 @@ public:
     void Undo() override;
     void Redo() override;
     void SelectAll() override;
+    void ConvertTransliteration() override;
     void ToggleSignInput() override;
     bool CanUndo() const override;
     bool CanRedo() const override;

@@ -78,9 +78,10 @@ TEST_F(MainWindowTest, MenuHasThePopupsItemsAndSeparatorsInOrder)
 {
     EXPECT_EQ(MenuText(*window.menuBar()),
               (std::vector<QString>{
-                  "File(&F): New File - Open(&O) Recent Files Save(&S) SaveAs - Save HTML - Load Worddata Save Worddata - Exit(&X)",
+                  "File(&F): New File - Open(&O) Recent Files Save(&S) SaveAs - Save HTML Import ATF… - "
+                  "Load Worddata Save Worddata - Exit(&X)",
                   "Edit: Undo Redo - Cut Line Copy Line Pasete Line Delete Line Select All - Find Find Next "
-                  "Find Previous - Replace",
+                  "Find Previous - Replace - Convert Transliteration",
                   "Word: Word Registration",
                   "Setting(&V): Font Sign Input",
                   "Help(&H): About(&A)...",
@@ -104,10 +105,11 @@ TEST_F(MainWindowTest, AcceleratorsAreWindowShortcuts)
     EXPECT_EQ(keys(CommandId::Undo), QStringList{"Ctrl+Z"});
     EXPECT_EQ(keys(CommandId::Redo), (QStringList{"Ctrl+Y", "Ctrl+Shift+Z"}));
     EXPECT_EQ(keys(CommandId::SelectAll), QStringList{"Ctrl+A"});
+    EXPECT_EQ(keys(CommandId::ConvertTransliteration), QStringList{"Ctrl+T"});
     EXPECT_TRUE(keys(CommandId::NewFile).isEmpty());
     for (const CommandId id : {CommandId::About, CommandId::Open, CommandId::Save, CommandId::Find,
                                CommandId::FindNext, CommandId::FindPrevious, CommandId::Undo,
-                               CommandId::Redo, CommandId::SelectAll})
+                               CommandId::Redo, CommandId::SelectAll, CommandId::ConvertTransliteration})
         EXPECT_EQ(window.action(id)->shortcutContext(), Qt::WindowShortcut);
 }
 
@@ -267,7 +269,8 @@ TEST_F(MainWindowTest, EditCommandsGoToTheEditorAndAFailureIsReportedWithTheDocu
     EXPECT_TRUE(window.commands().IsModified());
 }
 
-// The history keys and Select All reach the editor's commands; Undo and Redo
+// The history keys, Select All and Convert Transliteration reach the
+// editor's commands; Undo and Redo
 // show in the menu whether there is anything to take back or make again;
 // "Sign Input" and a click on the status bar's setting switch the setting.
 TEST_F(MainWindowTest, HistoryKeysSelectAllAndTheSignInputSwitch)
@@ -278,9 +281,11 @@ TEST_F(MainWindowTest, HistoryKeysSelectAllAndTheSignInputSwitch)
     QTest::keyClick(editor, Qt::Key_Y, Qt::ControlModifier);
     QTest::keyClick(editor, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(editor, Qt::Key_T, Qt::ControlModifier);
     EXPECT_EQ(editor->undos, 1);
     EXPECT_EQ(editor->redos, 2);
     EXPECT_EQ(editor->selectAlls, 1);
+    EXPECT_EQ(editor->conversions, 1);
 
     QMenu* edit = window.menuBar()->actions().at(1)->menu();
     ASSERT_TRUE(edit);

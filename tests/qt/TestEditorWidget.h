@@ -38,6 +38,7 @@ public:
     void Undo() override { ++undos; }
     void Redo() override { ++redos; }
     void SelectAll() override { ++selectAlls; }
+    void ConvertTransliteration() override { ++conversions; }
     bool CanUndo() const override { return canUndo; }
     bool CanRedo() const override { return canRedo; }
     void ToggleSignInput() override { alphabetMode = !alphabetMode; }
@@ -58,6 +59,7 @@ public:
     int undos = 0;
     int redos = 0;
     int selectAlls = 0;
+    int conversions = 0;
     bool canUndo = false;
     bool canRedo = false;
 };

@@ -35,6 +35,7 @@ public:
     void Undo() override { ++undos; }
     void Redo() override { ++redos; }
     void SelectAll() override { ++selectAlls; }
+    void ConvertTransliteration() override { ++conversions; }
     bool CanUndo() const override { return canUndo; }
     bool CanRedo() const override { return canRedo; }
     void ToggleSignInput() override { alphabetMode = !alphabetMode; }
@@ -57,6 +58,7 @@ public:
     int undos = 0;
     int redos = 0;
     int selectAlls = 0;
+    int conversions = 0;
     bool canUndo = false;
     bool canRedo = false;
     int focusRequests = 0;

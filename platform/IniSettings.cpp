@@ -1,10 +1,7 @@
 #include "platform/IniSettings.h"
+#include "platform/RegularFile.h"
 #include "platform/SafeFileWriter.h"
 
-#include <array>
-#include <fstream>
-#include <optional>
-#include <sstream>
 #include <string>
 #include <system_error>
 #include <utility>
@@ -16,11 +13,20 @@ namespace {
 
 constexpr std::string_view kBom = "\xEF\xBB\xBF";
 
-// The file split into lines without their ends.
+// One line of the file: its text and the line end that followed it
+// ("\r\n", "\n", or nothing for a last line without one), so that lines
+// the writer does not change are written back byte for byte.
+struct IniLine {
+    std::string text;
+    std::string end;
+};
+
+// The file split into lines.
 struct IniText {
     bool bom = false;
+    // The line end of new lines: that of the file's first line.
     std::string newline = "\r\n";
-    std::vector<std::string> lines;
+    std::vector<IniLine> lines;
 };
 
 bool IsBlank(char c)
@@ -28,11 +34,17 @@ bool IsBlank(char c)
     return c == ' ' || c == '\t';
 }
 
+// Blanks and stray CRs around a name or value are no part of it.
+bool IsSpace(char c)
+{
+    return IsBlank(c) || c == '\r';
+}
+
 std::string_view Trim(std::string_view s)
 {
-    while (!s.empty() && IsBlank(s.front()))
+    while (!s.empty() && IsSpace(s.front()))
         s.remove_prefix(1);
-    while (!s.empty() && IsBlank(s.back()))
+    while (!s.empty() && IsSpace(s.back()))
         s.remove_suffix(1);
     return s;
 }
@@ -84,39 +96,36 @@ std::string Unquote(std::string_view value)
     return std::string(value);
 }
 
-// Nothing when the file cannot be read (it may not exist).
-std::optional<IniText> Load(const std::filesystem::path& file)
+FileLoadResult Load(const std::filesystem::path& file, IniText& text)
 {
-    std::ifstream in(file, std::ios::binary);
-    if (!in)
-        return std::nullopt;
-    // Read through istream::read, which turns a read error (a folder in the
-    // file's place, a failing disk) into the bad state instead of throwing.
     std::string data;
-    std::array<char, 4096> buffer;
-    while (in.read(buffer.data(), buffer.size()) || in.gcount() > 0)
-        data.append(buffer.data(), static_cast<std::size_t>(in.gcount()));
-    if (in.bad())
-        return std::nullopt;
-
-    IniText text;
+    if (FileLoadResult read = RegularFile::ReadAll(file, IniSettings::kMaxFileBytes, data); !read)
+        return read;
     std::string_view rest(data);
     if (rest.starts_with(kBom)) {
         text.bom = true;
         rest.remove_prefix(kBom.size());
     }
-    const auto firstEnd = rest.find('\n');
-    if (firstEnd != std::string_view::npos && (firstEnd == 0 || rest[firstEnd - 1] != '\r'))
-        text.newline = "\n";
     while (!rest.empty()) {
         const auto end = rest.find('\n');
-        std::string_view line = rest.substr(0, end);
-        if (line.ends_with('\r'))
-            line.remove_suffix(1);
-        text.lines.emplace_back(line);
-        rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);
+        IniLine line;
+        if (end == std::string_view::npos) {
+            line.text = rest;
+            rest = {};
+        } else {
+            line.text = rest.substr(0, end);
+            line.end = "\n";
+            if (!line.text.empty() && line.text.back() == '\r') {
+                line.text.pop_back();
+                line.end = "\r\n";
+            }
+            rest.remove_prefix(end + 1);
+        }
+        text.lines.push_back(std::move(line));
     }
-    return text;
+    if (!text.lines.empty() && !text.lines.front().end.empty())
+        text.newline = text.lines.front().end;
+    return FileLoadResult::Success();
 }
 
 bool Store(const std::filesystem::path& file, const IniText& text)
@@ -125,8 +134,8 @@ bool Store(const std::filesystem::path& file, const IniText& text)
     if (text.bom)
         data += kBom;
     for (const auto& line : text.lines) {
-        data += line;
-        data += text.newline;
+        data += line.text;
+        data += line.end;
     }
 
     // Written beside the file and moved over it, so that a failed write
@@ -138,9 +147,29 @@ bool Store(const std::filesystem::path& file, const IniText& text)
     return out.commit();
 }
 
+// Adds a line before index with the file's line end; a last line without
+// an end gets one first.
+void InsertLine(IniText& text, std::size_t index, std::string line)
+{
+    if (index > 0 && text.lines[index - 1].end.empty())
+        text.lines[index - 1].end = text.newline;
+    text.lines.insert(text.lines.begin() + static_cast<std::ptrdiff_t>(index),
+                      IniLine{std::move(line), text.newline});
+}
+
 bool HasLineBreak(std::string_view s)
 {
     return s.find_first_of("\r\n") != std::string_view::npos;
+}
+
+// A value the reader would give back changed: blanks around it are
+// trimmed, and a pair of quotes around it removed.
+bool ReadsBackChanged(std::string_view value)
+{
+    if (!value.empty() && (IsBlank(value.front()) || IsBlank(value.back())))
+        return true;
+    return value.size() >= 2 && (value.front() == '"' || value.front() == '\'')
+           && value.back() == value.front();
 }
 
 } // namespace
@@ -150,16 +179,22 @@ IniSettings::IniSettings(std::filesystem::path file)
 {
 }
 
+FileLoadResult IniSettings::check() const
+{
+    IniText text;
+    return Load(file_, text);
+}
+
 std::string IniSettings::readString(std::string_view section, std::string_view key,
                                     std::string_view defaultValue) const
 {
-    const auto text = Load(file_);
-    if (!text)
+    IniText text;
+    if (!Load(file_, text))
         return std::string(defaultValue);
     bool inSection = false;
     bool seenSection = false;
-    for (const auto& raw : text->lines) {
-        const Line line = Classify(raw);
+    for (const auto& raw : text.lines) {
+        const Line line = Classify(raw.text);
         if (line.kind == Line::kSection) {
             // Only the first section of a name counts.
             if (inSection)
@@ -178,25 +213,23 @@ bool IniSettings::writeString(std::string_view section, std::string_view key, st
     section = Trim(section);
     key = Trim(key);
     if (section.empty() || key.empty() || HasLineBreak(section) || HasLineBreak(key) ||
-        HasLineBreak(value) || section.find(']') != std::string_view::npos ||
+        HasLineBreak(value) || ReadsBackChanged(value) || section.find(']') != std::string_view::npos ||
         key.find('=') != std::string_view::npos || key.front() == '[' || key.front() == ';' ||
         key.front() == '#')
         return false;
 
+    // A missing file is created; one that is there but cannot be read is
+    // left alone.
     IniText text;
-    std::error_code error;
-    if (std::filesystem::exists(file_, error)) {
-        auto loaded = Load(file_);
-        if (!loaded)
-            return false;
-        text = std::move(*loaded);
-    }
+    if (const FileLoadResult loaded = Load(file_, text);
+        !loaded && loaded.reason != FileLoadResult::Reason::Missing)
+        return false;
 
     // The first section of the name: its header and where its lines end.
     std::size_t header = text.lines.size();
     std::size_t sectionEnd = text.lines.size();
     for (std::size_t i = 0; i < text.lines.size(); ++i) {
-        const Line line = Classify(text.lines[i]);
+        const Line line = Classify(text.lines[i].text);
         if (line.kind != Line::kSection)
             continue;
         if (header < text.lines.size()) {
@@ -208,26 +241,25 @@ bool IniSettings::writeString(std::string_view section, std::string_view key, st
     }
 
     if (header == text.lines.size()) {
-        if (!text.lines.empty() && !Trim(text.lines.back()).empty())
-            text.lines.emplace_back();
-        text.lines.push_back("[" + std::string(section) + "]");
-        text.lines.push_back(std::string(key) + "=" + std::string(value));
+        if (!text.lines.empty() && !Trim(text.lines.back().text).empty())
+            InsertLine(text, text.lines.size(), {});
+        InsertLine(text, text.lines.size(), "[" + std::string(section) + "]");
+        InsertLine(text, text.lines.size(), std::string(key) + "=" + std::string(value));
         return Store(file_, text);
     }
 
     std::size_t insertAt = header + 1;
     for (std::size_t i = header + 1; i < sectionEnd; ++i) {
-        const Line line = Classify(text.lines[i]);
+        const Line line = Classify(text.lines[i].text);
         if (line.kind != Line::kEntry)
             continue;
         if (EqualNoCase(line.name, key)) {
-            text.lines[i] = std::string(line.name) + "=" + std::string(value);
+            text.lines[i].text = std::string(line.name) + "=" + std::string(value);
             return Store(file_, text);
         }
         insertAt = i + 1;
     }
-    text.lines.insert(text.lines.begin() + static_cast<std::ptrdiff_t>(insertAt),
-                      std::string(key) + "=" + std::string(value));
+    InsertLine(text, insertAt, std::string(key) + "=" + std::string(value));
     return Store(file_, text);
 }
 

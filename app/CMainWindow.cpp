@@ -200,7 +200,7 @@ void CMainWindow::updateStatusBar()
 void CMainWindow::closeEvent(QCloseEvent* event)
 {
     bool mayClose = false;
-    guarded([&] { mayClose = commands_->ConfirmDiscard(); });
+    guarded([&] { mayClose = commands_->ConfirmExit(); });
     if (!mayClose) {
         event->ignore();
         return;

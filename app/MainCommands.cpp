@@ -16,18 +16,9 @@
 
 namespace velmora {
 
-namespace {
-
-std::string DisplayPath(const std::filesystem::path& path)
-{
-    const std::u8string text = path.u8string();
-    return std::string(text.begin(), text.end());
-}
-
-} // namespace
-
 MainCommands::MainCommands(Services services)
     : services_(std::move(services))
+    , savedDictionaryRevision_(services_.dictionary.Revision())
 {
     MarkUnchanged();
     ShowTitle(kNewFileName);
@@ -64,11 +55,8 @@ bool MainCommands::OpenFile(const std::filesystem::path& path)
 
 bool MainCommands::Load(const std::filesystem::path& path)
 {
-    CFDocument& document = services_.editor.Document();
-    if (!LoadTextFile(path, document)) {
-        ReportFailure(kOpenFailed, path,
-                      "ファイルが読み取れないか、" + std::to_string(document.maxLineLength)
-                          + "文字を超える行があります。");
+    if (const FileLoadResult loaded = LoadTextFile(path, services_.editor.Document()); !loaded) {
+        ReportFailure(kOpenFailed, path, loaded.Describe());
         return false;
     }
     services_.editor.DocumentReplaced();
@@ -88,7 +76,9 @@ bool MainCommands::Save()
     const auto chosen = textSave_.Run(services_.dialogs, services_.owner);
     if (!chosen || !WriteText(*chosen))
         return false;
+    // The document is in that file from now on, and the title says so.
     currentFile_ = *chosen;
+    ShowTitle(FileTitleOf(*chosen));
     return true;
 }
 
@@ -131,6 +121,8 @@ bool MainCommands::SaveHtml()
 
 bool MainCommands::LoadWorddata()
 {
+    if (!ConfirmDiscardDictionary())
+        return false;
     bool loaded = false;
     if (const auto chosen = wordDataOpen_.Run(services_.dialogs, services_.owner)) {
         // Loaded aside, so that a file that fails half-way leaves the
@@ -138,9 +130,11 @@ bool MainCommands::LoadWorddata()
         CFWordDictionary fresh;
         if (fresh.Load(*chosen)) {
             services_.dictionary.SwapEntries(fresh);
+            savedDictionaryRevision_ = services_.dictionary.Revision();
+            wordDataFile_ = *chosen;
             loaded = true;
         } else {
-            ReportWordDataLoadFailure(fresh, services_.messages, services_.owner);
+            ReportWordDataLoadFailure(fresh, *chosen, services_.messages, services_.owner);
         }
     }
     wordDataSave_.TakeOver(wordDataOpen_);
@@ -150,13 +144,25 @@ bool MainCommands::LoadWorddata()
 bool MainCommands::SaveWorddata()
 {
     bool saved = false;
-    if (const auto chosen = wordDataSave_.Run(services_.dialogs, services_.owner)) {
-        saved = services_.dictionary.Save(*chosen);
-        if (!saved)
-            ReportFailure(kWordDataSaveFailed, *chosen);
-    }
+    if (const auto chosen = wordDataSave_.Run(services_.dialogs, services_.owner))
+        saved = WriteDictionary(*chosen);
     wordDataOpen_.TakeOver(wordDataSave_);
     return saved;
+}
+
+bool MainCommands::WriteDictionary(const std::filesystem::path& path)
+{
+    if (!services_.dictionary.Serialize()) {
+        ReportFailure(kWordDataSaveFailed, path, kWordDataNotExpressible);
+        return false;
+    }
+    if (!services_.dictionary.Save(path)) {
+        ReportFailure(kWordDataSaveFailed, path);
+        return false;
+    }
+    savedDictionaryRevision_ = services_.dictionary.Revision();
+    wordDataFile_ = path;
+    return true;
 }
 
 bool MainCommands::Font()
@@ -190,6 +196,31 @@ bool MainCommands::ConfirmDiscard()
         break;
     }
     return false;
+}
+
+bool MainCommands::ConfirmExit()
+{
+    return ConfirmDiscard() && ConfirmDiscardDictionary();
+}
+
+bool MainCommands::ConfirmDiscardDictionary()
+{
+    if (!IsDictionaryModified())
+        return true;
+    switch (services_.question.askSaveChanges(services_.owner, kSaveDictionaryQuestion, kConfirmCaption)) {
+    case SaveChangesAnswer::Save:
+        return wordDataFile_.empty() ? SaveWorddata() : WriteDictionary(wordDataFile_);
+    case SaveChangesAnswer::Discard:
+        return true;
+    case SaveChangesAnswer::Cancel:
+        break;
+    }
+    return false;
+}
+
+bool MainCommands::IsDictionaryModified() const
+{
+    return services_.dictionary.Revision() != savedDictionaryRevision_;
 }
 
 bool MainCommands::IsModified() const

@@ -4,7 +4,10 @@
 #include "platform/ConfiguredPath.h"
 #include "platform/IniSettings.h"
 #include "platform/MessageDisplay.h"
+#include "resources/Messages.h"
 #include "view/CFSignFont.h"
+
+#include <string>
 
 namespace velmora {
 
@@ -25,23 +28,39 @@ std::filesystem::path ConfiguredWordDataPath(const IniSettings& config)
     return config.path().parent_path() / configured;
 }
 
-void ReportWordDataLoadFailure(const CFWordDictionary& dictionary, MessageDisplay& messages,
-                               Window* owner)
+void ReportWordDataLoadFailure(const CFWordDictionary& dictionary, const std::filesystem::path& path,
+                               MessageDisplay& messages, Window* owner)
 {
-    messages.showMessage(owner,
-                         dictionary.lastLoadResult() == CFWordDictionary::SyntaxError
-                             ? kWordDataSyntaxError
-                             : kCannotOpenWordData,
-                         kErrorCaption);
+    std::string text(dictionary.lastLoadResult() == CFWordDictionary::SyntaxError ? kWordDataSyntaxError
+                                                                                  : kCannotOpenWordData);
+    text += '\n';
+    text += DisplayPath(path);
+    text += '\n';
+    text += dictionary.lastLoadFailure().Describe();
+    messages.showMessage(owner, text, kErrorCaption);
+}
+
+std::string DisplayPath(const std::filesystem::path& path)
+{
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
 }
 
 bool StartUp(IniSettings& config, CFWordDictionary& dictionary, MessageDisplay& messages,
              Window* owner)
 {
     EnsureConfigFile(config);
-    if (dictionary.Load(ConfiguredWordDataPath(config)))
+    // A settings file that is there but cannot be read (a folder, a pipe,
+    // unreadable) gives the defaults; the user is told so.
+    if (const FileLoadResult settings = config.check(); !settings && config.exists())
+        messages.showMessage(owner,
+                             std::string(kSettingsUnreadable) + '\n' + DisplayPath(config.path()) + '\n'
+                                 + settings.Describe(),
+                             kErrorCaption);
+    const std::filesystem::path wordData = ConfiguredWordDataPath(config);
+    if (dictionary.Load(wordData))
         return true;
-    ReportWordDataLoadFailure(dictionary, messages, owner);
+    ReportWordDataLoadFailure(dictionary, wordData, messages, owner);
     return false;
 }
 

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "resources/Messages.h"
+
 #include <filesystem>
+#include <string>
 #include <string_view>
 
 namespace velmora {
@@ -20,11 +23,6 @@ inline constexpr std::string_view kDefaultWordDataFile = "signdata.cfd";
 // The value a new settings file gets.
 inline constexpr std::string_view kInitialWordDataFile = ".\\signdata.cfd";
 
-inline constexpr std::string_view kErrorCaption = "エラー";
-inline constexpr std::string_view kCannotOpenWordData = "文字変換ファイルが開けません。";
-inline constexpr std::string_view kWordDataSyntaxError =
-    "ファイル構文エラーです。\n文字変換ファイル読み取りに失敗しました。";
-
 // Creates the settings file with the sign font's face ("SignFont"/"Name" =
 // "Akkadian") and the sign data file (".\signdata.cfd") when it does not
 // exist. An existing file is left exactly as it is, missing keys included.
@@ -35,15 +33,19 @@ void EnsureConfigFile(IniSettings& config);
 // the program keeps it).
 std::filesystem::path ConfiguredWordDataPath(const IniSettings& config);
 
-// Tells the user why the dictionary's last Load failed: the file could not
-// be opened or read, or it is malformed.
-void ReportWordDataLoadFailure(const CFWordDictionary& dictionary, MessageDisplay& messages,
-                               Window* owner);
+// Tells the user why the dictionary's last Load of the file at path failed:
+// the file could not be opened or read (and why), or which line is malformed.
+void ReportWordDataLoadFailure(const CFWordDictionary& dictionary, const std::filesystem::path& path,
+                               MessageDisplay& messages, Window* owner);
+
+// A path as the messages show it (UTF-8).
+std::string DisplayPath(const std::filesystem::path& path);
 
 // Everything before the main window shows: makes sure the settings file
 // exists and loads the sign data file it names into the (empty)
-// dictionary. When that fails the user is told why and the result is false:
-// the program must end without showing its window.
+// dictionary. A settings file that cannot be read is reported and its
+// defaults used. When the sign data cannot be loaded the user is told why
+// and the result is false: the program must end without showing its window.
 bool StartUp(IniSettings& config, CFWordDictionary& dictionary, MessageDisplay& messages,
              Window* owner);
 

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <vector>
 
 namespace velmora {
@@ -65,21 +67,45 @@ TEST_F(StartUpTest, ConfiguredNameWithBackslashesIsAPathBesideTheSettings)
 
 TEST_F(StartUpTest, EachLoadFailureHasItsMessageAndEndsTheProgram)
 {
-    // No sign data file at all.
+    const std::string path = (folder / "signdata.cfd").string();
+    // No sign data file at all: the message, the file and what happened.
     EXPECT_FALSE(Start());
     ASSERT_EQ(messages.messages().size(), 1u);
     EXPECT_EQ(messages.messages()[0],
-              (MessageRecorder::Message{&owner, "文字変換ファイルが開けません。", "エラー"}));
+              (MessageRecorder::Message{&owner, "文字変換ファイルが開けません。\n" + path + "\nファイルが存在しません。",
+                                        "エラー"}));
 
-    // A malformed line.
+    // A malformed line, named by its number.
     messages.clear();
     WriteBytes(folder / "signdata.cfd", "A 12000\r\nQ! 12000\r\n");
     CFWordDictionary second;
     EXPECT_FALSE(StartUp(config, second, messages, &owner));
     ASSERT_EQ(messages.messages().size(), 1u);
     EXPECT_EQ(messages.messages()[0].text,
-              "ファイル構文エラーです。\n文字変換ファイル読み取りに失敗しました。");
+              "ファイル構文エラーです。\n文字変換ファイル読み取りに失敗しました。\n" + path
+                  + "\n2 行目の書式が正しくありません。");
     EXPECT_EQ(messages.messages()[0].caption, "エラー");
+
+    // A pipe in the sign data file's place is refused at once.
+    messages.clear();
+    std::filesystem::remove(folder / "signdata.cfd");
+    ASSERT_EQ(::mkfifo((folder / "signdata.cfd").c_str(), 0600), 0);
+    CFWordDictionary third;
+    EXPECT_FALSE(StartUp(config, third, messages, &owner));
+    ASSERT_EQ(messages.messages().size(), 1u);
+    EXPECT_NE(messages.messages()[0].text.find("通常のファイルではありません"), std::string::npos);
+}
+
+TEST_F(StartUpTest, SettingsThatCannotBeReadAreReportedAndTheDefaultsUsed)
+{
+    std::filesystem::create_directory(folder / "config.ini");
+    WriteBytes(folder / "signdata.cfd", "A 12000\r\n");
+    EXPECT_TRUE(Start());
+    ASSERT_EQ(messages.messages().size(), 1u);
+    EXPECT_EQ(messages.messages()[0].text, "設定ファイルを読み込めません。既定の設定を使います。\n"
+                                               + (folder / "config.ini").string()
+                                               + "\n通常のファイルではありません（フォルダーやデバイスなど）。");
+    EXPECT_EQ(dictionary.CountCandidates(Key("A")), 1u);
 }
 
 } // namespace

@@ -212,6 +212,23 @@ TEST_F(MainWindowTest, ClosingWithUnsavedChangesAsksAndCancelKeepsTheWindow)
     EXPECT_EQ(closed.count(), 1);
 }
 
+TEST_F(MainWindowTest, ClosingAfterAWordWasRegisteredAsksAboutTheWordData)
+{
+    QSignalSpy closed(&window, &CMainWindow::closed);
+    window.show();
+    dictionary.AddWord(0, CFWordSign::FromCells(std::vector<std::uint32_t>{'A'}),
+                       CFWordSign::FromCells(std::vector<std::uint32_t>{0x12000}));
+    question.answer(SaveChangesAnswer::Cancel);
+    EXPECT_FALSE(window.close());
+    EXPECT_TRUE(window.isVisible());
+    ASSERT_EQ(question.questions().size(), 1u);
+    EXPECT_EQ(question.questions()[0].text, "文字変換データは変更されています。保存しますか？");
+
+    question.answer(SaveChangesAnswer::Discard);
+    EXPECT_TRUE(window.close());
+    EXPECT_EQ(closed.count(), 1);
+}
+
 TEST_F(MainWindowTest, AnUnchangedDocumentClosesWithoutAQuestion)
 {
     QSignalSpy closed(&window, &CMainWindow::closed);

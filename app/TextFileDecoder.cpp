@@ -3,6 +3,8 @@
 #include "document/CFDocument.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstring>
 
 namespace velmora {
 
@@ -56,6 +58,20 @@ inline int DecodeSequence(const std::uint8_t* p, std::size_t avail, std::uint32_
         return -1;
     cp = c;
     return length;
+}
+
+// The code point of a four-byte sequence whose bytes (lead in the low byte)
+// have already been checked for their forms.
+inline std::uint32_t DecodeFour(std::uint32_t w)
+{
+    return ((w & 0x07u) << 18) | ((w & 0x3F00u) << 4) | ((w & 0x3F0000u) >> 10) | ((w & 0x3F000000u) >> 24);
+}
+
+// Whether one of the eight bytes of w is the ASCII byte b.
+inline bool HasByte(std::uint64_t w, std::uint8_t b)
+{
+    const std::uint64_t x = w ^ (0x0101010101010101ull * b);
+    return ((x - 0x0101010101010101ull) & ~x & 0x8080808080808080ull) != 0;
 }
 
 } // namespace
@@ -128,6 +144,34 @@ const std::uint8_t* TextFileDecoder::decodeFrom(const std::uint8_t* p, const std
     std::uint32_t used = used_;
     const std::uint32_t max = maxLineLength_;
     while (p < end) {
+        // Runs of the common cases eight bytes at a time: two signs of four
+        // bytes, or eight ASCII characters that end no line. Anything else,
+        // and the last bytes of the line's room, go the general way below.
+        if constexpr (std::endian::native == std::endian::little) {
+            while (end - p >= 8 && max - used >= 8) {
+                std::uint64_t w;
+                std::memcpy(&w, p, 8);
+                if ((w & 0xC0C0C0F8C0C0C0F8ull) == 0x808080F0808080F0ull) {
+                    const std::uint32_t a = DecodeFour(static_cast<std::uint32_t>(w));
+                    const std::uint32_t b = DecodeFour(static_cast<std::uint32_t>(w >> 32));
+                    if (a - 0x10000 > 0xFFFFF || b - 0x10000 > 0xFFFFF)
+                        break;
+                    cells[used] = a;
+                    cells[used + 1] = b;
+                    used += 2;
+                    p += 8;
+                } else if ((w & 0x8080808080808080ull) == 0 && !HasByte(w, kCr) && !HasByte(w, kLf)) {
+                    for (int i = 0; i < 8; ++i)
+                        cells[used + i] = p[i];
+                    used += 8;
+                    p += 8;
+                } else {
+                    break;
+                }
+            }
+            if (p == end)
+                break;
+        }
         const std::uint8_t b = *p;
         std::uint32_t cp;
         if (b < 0x80) {

@@ -24,6 +24,7 @@
 
 #include <fcntl.h>
 #include <spawn.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -158,6 +159,15 @@ double RunSeconds(std::vector<std::string> args, std::string* output = nullptr)
     return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? seconds : -1;
 }
 
+// CPU seconds (user and system) of this process, or of its ended children.
+double CpuSeconds(int who)
+{
+    rusage usage{};
+    ::getrusage(who, &usage);
+    const auto seconds = [](const timeval& t) { return double(t.tv_sec) + double(t.tv_usec) / 1e6; };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
 double Median(std::vector<double> values)
 {
     std::sort(values.begin(), values.end());
@@ -175,22 +185,28 @@ void CompareWithVim(const char* self)
         return;
     }
     const auto size = std::filesystem::file_size(path);
-    std::vector<double> ours;
-    std::vector<double> vim;
+    std::vector<double> ours, oursCpu, vim, vimCpu;
     for (int round = 0; round < 5; ++round) {
         const auto start = Clock::now();
-        CFDocument loaded;
-        if (!velmora::LoadTextFile(path, loaded))
-            std::printf("LoadTextFile failed\n");
-        ours.push_back(std::chrono::duration<double>(Clock::now() - start).count());
+        const double cpu = CpuSeconds(RUSAGE_SELF);
+        {
+            CFDocument loaded;
+            if (!velmora::LoadTextFile(path, loaded))
+                std::printf("LoadTextFile failed\n");
+            ours.push_back(std::chrono::duration<double>(Clock::now() - start).count());
+            oursCpu.push_back(CpuSeconds(RUSAGE_SELF) - cpu);
+        }
+        const double childCpu = CpuSeconds(RUSAGE_CHILDREN);
         vim.push_back(RunSeconds({"vim", "-u", "NONE", "-i", "NONE", "-n", "-N", "-es", "-c", "q", path.string()}));
+        vimCpu.push_back(CpuSeconds(RUSAGE_CHILDREN) - childCpu);
     }
-    std::printf("\nOpening %.1f MB (60000 lines of %u signs), median of 5, same run:\n", size / 1e6,
-                kCellsPerLine);
-    std::printf("  LoadTextFile  %7.3f s  %6.0f MB/s\n", Median(ours), size / 1e6 / Median(ours));
+    std::printf("\nOpening %.1f MB (60000 lines of %u signs), median of 5, same run, wall and CPU time:\n",
+                size / 1e6, kCellsPerLine);
+    std::printf("  LoadTextFile  %7.3f s  %7.3f s CPU  %6.0f MB/s\n", Median(ours), Median(oursCpu),
+                size / 1e6 / Median(ours));
     if (Median(vim) > 0)
-        std::printf("  vim -es       %7.3f s  (LoadTextFile / vim = %.2f)\n", Median(vim),
-                    Median(ours) / Median(vim));
+        std::printf("  vim -es       %7.3f s  %7.3f s CPU  (LoadTextFile / vim: %.2f wall, %.2f CPU)\n",
+                    Median(vim), Median(vimCpu), Median(ours) / Median(vim), Median(oursCpu) / Median(vimCpu));
     else
         std::printf("  vim           not available\n");
     std::string report;

@@ -2,11 +2,13 @@
 #include "platform/qt/InternalError.h"
 
 #include "app/ApplicationIcon.h"
+#include "app/CrashRecovery.h"
 #include "app/MainCommands.h"
 #include "app/StartUp.h"
 #include "platform/qt/QtWidgetWindow.h"
 
 #include <QFileInfo>
+#include <QStandardPaths>
 #include <QStringList>
 
 #include <memory>
@@ -22,6 +24,11 @@ CApplication::CApplication(int& argc, char** argv)
 {
     setApplicationName(QStringLiteral("Velmora"));
     setWindowIcon(ApplicationIcon());
+    // Recovery copies go to the user's data folder, never beside the
+    // user's files.
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    if (!data.isEmpty())
+        recovery_ = std::make_unique<CrashRecovery>(std::filesystem::path(data.toStdU16String()) / "recovery");
 }
 
 CApplication::~CApplication() = default;
@@ -52,8 +59,11 @@ int CApplication::run(CMainWindow& window)
     setQuitOnLastWindowClosed(false);
     connect(&window, &CMainWindow::closed, this, &QCoreApplication::quit, Qt::QueuedConnection);
     window.show();
-    if (const auto file = argumentFile())
-        window.openFile(*file);
+    window.setCrashRecovery(recovery_.get());
+    if (!window.offerRecovery()) {
+        if (const auto file = argumentFile())
+            window.openFile(*file);
+    }
     return exec();
 }
 

@@ -12,6 +12,7 @@
 #include <QApplication>
 
 #include <filesystem>
+#include <memory>
 #include <optional>
 
 namespace velmora {
@@ -26,6 +27,8 @@ namespace velmora {
 //     CMainWindow window(app.mainWindowServices(), new EditorWidget(...));
 //     ... tool windows, window.setToolWindowCommands(...) ...
 //     return app.run(window);
+class CrashRecovery;
+
 class CApplication : public QApplication {
     Q_OBJECT
 public:
@@ -48,8 +51,10 @@ public:
     // removed), as an absolute path; none without an argument.
     std::optional<std::filesystem::path> argumentFile() const;
 
-    // Shows the main window, opens the argument file in it and runs the
-    // event loop until the main window closes. Returns the exit code.
+    // Shows the main window, offers the documents earlier runs left unsaved
+    // or else opens the argument file in it, keeps a recovery copy of
+    // unsaved changes in the user's data folder, and runs the event loop
+    // until the main window closes. Returns the exit code.
     int run(CMainWindow& window);
 
     // Delivers every event; anything an event handler throws is caught here,
@@ -66,6 +71,8 @@ private:
     QtFontDialog fontDialog_;
     CFWordDictionary dictionary_;
     CFSignFont signFont_;
+    // Null when the system names no data folder for the user.
+    std::unique_ptr<CrashRecovery> recovery_;
 };
 
 } // namespace velmora

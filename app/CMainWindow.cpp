@@ -2,6 +2,7 @@
 #include "platform/qt/InternalError.h"
 
 #include "app/CAboutDialog.h"
+#include "app/CrashRecovery.h"
 #include "app/MainEditor.h"
 #include "app/StartUp.h"
 #include "app/StatusBarTexts.h"
@@ -15,8 +16,11 @@
 #include <QList>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QString>
+#include <QTimer>
 
 #include <string>
 
@@ -145,6 +149,49 @@ bool CMainWindow::openFile(const std::filesystem::path& path)
     return opened;
 }
 
+void CMainWindow::setCrashRecovery(CrashRecovery* recovery)
+{
+    recovery_ = recovery;
+    if (recoveryTimer_ == nullptr) {
+        recoveryTimer_ = new QTimer(this);
+        connect(recoveryTimer_, &QTimer::timeout, this, &CMainWindow::updateRecovery);
+    }
+    if (recovery_ != nullptr)
+        recoveryTimer_->start(1000);
+    else
+        recoveryTimer_->stop();
+}
+
+void CMainWindow::updateRecovery()
+{
+    if (recovery_ == nullptr)
+        return;
+    guarded([&] {
+        recovery_->Update(editor_.Document(), commands_->IsModified(), commands_->CurrentFile(),
+                          CrashRecovery::Clock::now());
+    });
+}
+
+bool CMainWindow::offerRecovery()
+{
+    bool restored = false;
+    if (recovery_ != nullptr)
+        guarded([&] { restored = commands_->OfferRecovery(*recovery_, [this] { return askRestore(); }); });
+    updateStatusBar();
+    return restored;
+}
+
+bool CMainWindow::askRestore()
+{
+    QMessageBox box(QMessageBox::Question, FromUtf8(kConfirmCaption), FromUtf8(kRestoreQuestion),
+                    QMessageBox::NoButton, this);
+    QPushButton* restore = box.addButton(tr("復元する"), QMessageBox::YesRole);
+    box.addButton(tr("復元しない"), QMessageBox::NoRole);
+    box.setDefaultButton(restore);
+    box.exec();
+    return box.clickedButton() == restore;
+}
+
 void CMainWindow::run(CommandId id)
 {
     const auto tool = [](const std::function<void()>& command) {
@@ -176,9 +223,11 @@ void CMainWindow::run(CommandId id)
         }
     });
     // Commands move the cursor too (Open, New File, the searches); the
-    // status bar shows where it is now.
+    // status bar shows where it is now. A save removes the recovery copy
+    // at once.
     editorWidget_->update();
     updateStatusBar();
+    updateRecovery();
 }
 
 void CMainWindow::showAbout()
@@ -206,6 +255,9 @@ void CMainWindow::closeEvent(QCloseEvent* event)
         return;
     }
     event->accept();
+    // Saved or given up: nothing is left to recover.
+    if (recovery_ != nullptr)
+        guarded([&] { recovery_->Remove(); });
     emit closed();
 }
 

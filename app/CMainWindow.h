@@ -15,11 +15,13 @@
 class QAction;
 class QCloseEvent;
 class QLabel;
+class QTimer;
 
 namespace velmora {
 
 class CFSignFont;
 class CFWordDictionary;
+class CrashRecovery;
 class FileDialogs;
 class FontDialog;
 class MainEditor;
@@ -79,6 +81,15 @@ public:
     // reported to the user. False when the file was not opened.
     bool openFile(const std::filesystem::path& path);
 
+    // From now on keeps a copy of the document while it has unsaved changes
+    // (checked every second), removed when they are saved or given up and
+    // when the window closes. recovery must outlive the window; null stops.
+    void setCrashRecovery(CrashRecovery* recovery);
+    // Offers the documents that earlier runs left unsaved when they ended
+    // ("前回保存されなかった変更があります。復元しますか？"). True when one was
+    // restored.
+    bool offerRecovery();
+
     MainCommands& commands() { return *commands_; }
     // The window as the platform layer knows it: the owner of message boxes
     // and dialogs that belong to the main window.
@@ -103,6 +114,8 @@ private:
     void buildStatusBar();
     void run(CommandId id);
     void showAbout();
+    void updateRecovery();
+    bool askRestore();
     // Runs a command or handler; anything it throws becomes the internal
     // error message.
     template <class F>
@@ -118,6 +131,8 @@ private:
     QLabel* modeLabel_ = nullptr;
     QLabel* lineLabel_ = nullptr;
     QLabel* columnLabel_ = nullptr;
+    CrashRecovery* recovery_ = nullptr;
+    QTimer* recoveryTimer_ = nullptr;
 };
 
 } // namespace velmora

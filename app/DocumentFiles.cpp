@@ -52,6 +52,12 @@ bool SaveTextFile(const std::filesystem::path& path, const CFDocument& document)
     SafeFileWriter out(path);
     if (!out.isOpen())
         return false;
+    WriteTextFileBytes(out, document);
+    return out.commit();
+}
+
+void WriteTextFileBytes(SafeFileWriter& out, const CFDocument& document)
+{
     std::string bytes;
     bytes.reserve(kChunk + 4 * 1024);
     const std::uint32_t count = document.LineCount();
@@ -67,7 +73,6 @@ bool SaveTextFile(const std::filesystem::path& path, const CFDocument& document)
         }
     }
     out.write(bytes);
-    return out.commit();
 }
 
 FileLoadResult LoadTextFile(const std::filesystem::path& path, CFDocument& document, std::uint32_t lineLimit)
@@ -75,13 +80,20 @@ FileLoadResult LoadTextFile(const std::filesystem::path& path, CFDocument& docum
     RegularFile file;
     if (FileLoadResult opened = file.open(path, MaxTextFileBytes(document.maxLineLength, lineLimit)); !opened)
         return opened;
+    return ReadTextFile(file, {}, document, lineLimit);
+}
 
+FileLoadResult ReadTextFile(RegularFile& file, std::string_view start, CFDocument& document,
+                            std::uint32_t lineLimit)
+{
     // The file is read into a document of its own, which replaces the
     // caller's only when the whole file was read: a failure never leaves a
     // half-loaded document that a later save would write over the file.
     CFDocument loaded;
     loaded.maxLineLength = document.maxLineLength;
     TextFileDecoder decoder(loaded, document.maxLineLength, lineLimit);
+    if (!decoder.feed(start))
+        return decoder.result();
     std::vector<std::uint8_t> buffer(kChunk);
     while (const std::size_t got = file.read(buffer.data(), buffer.size())) {
         if (!decoder.feed(buffer.data(), got))

@@ -5,11 +5,14 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 namespace velmora {
 
 class CFDocument;
 class CFLine;
+class RegularFile;
+class SafeFileWriter;
 
 // The document's files: the UTF-8 text file it is saved as and loaded from,
 // and the HTML page it is exported as.
@@ -38,6 +41,10 @@ constexpr std::uint64_t MaxTextFileBytes(std::uint32_t maxLineLength, std::uint3
 // created or written completely.
 bool SaveTextFile(const std::filesystem::path& path, const CFDocument& document);
 
+// Writes the text file's bytes of the document to out (SaveTextFile without
+// opening and committing, for files that hold the text after a header).
+void WriteTextFileBytes(SafeFileWriter& out, const CFDocument& document);
+
 // Appends the UTF-8 bytes of a line's cells to out (no line end).
 void EncodeTextLine(const CFLine& line, std::string& out);
 
@@ -49,6 +56,11 @@ void EncodeTextLine(const CFLine& line, std::string& out);
 // UTF-8, or has too long a line or too many lines.
 FileLoadResult LoadTextFile(const std::filesystem::path& path, CFDocument& document,
                         std::uint32_t lineLimit = kTextFileLineLimit);
+
+// LoadTextFile on a file already open, of which start holds the bytes read
+// so far and not yet used.
+FileLoadResult ReadTextFile(RegularFile& file, std::string_view start, CFDocument& document,
+                            std::uint32_t lineLimit = kTextFileLineLimit);
 
 // Writes the document as a minimal HTML page, every cell as a decimal
 // numeric character reference and "<br/>" between lines. Line ends of the

@@ -1,5 +1,6 @@
 #include "app/MainCommands.h"
 
+#include "app/CrashRecovery.h"
 #include "app/DocumentFiles.h"
 #include "app/DocumentTitle.h"
 #include "app/MainEditor.h"
@@ -194,6 +195,42 @@ bool MainCommands::ConfirmDiscard()
         return true;
     case SaveChangesAnswer::Cancel:
         break;
+    }
+    return false;
+}
+
+bool MainCommands::OfferRecovery(CrashRecovery& recovery, const std::function<bool()>& askRestore)
+{
+    for (const CrashRecovery::LeftOver& leftOver : recovery.FindLeftOvers()) {
+        std::error_code ec;
+        if (!askRestore()) {
+            std::filesystem::remove(leftOver.copy, ec);
+            continue;
+        }
+        std::filesystem::path originalFile;
+        if (const FileLoadResult read =
+                CrashRecovery::Read(leftOver.copy, services_.editor.Document(), originalFile);
+            !read) {
+            ReportFailure(kOpenFailed, leftOver.copy, read.Describe());
+            continue;
+        }
+        services_.editor.DocumentReplaced();
+        services_.editor.ResetView();
+        // Unsaved changes of that file: Save writes there.
+        currentFile_ = originalFile;
+        if (originalFile.empty()) {
+            textOpen_.ClearPath();
+            textSave_.ClearPath();
+            ShowTitle(kNewFileName);
+        } else {
+            textOpen_.SetPath(originalFile);
+            textSave_.TakeOver(textOpen_);
+            ShowTitle(FileTitleOf(originalFile));
+        }
+        // This run's copy replaces the old one before it goes.
+        if (recovery.Write(services_.editor.Document(), currentFile_) && leftOver.copy != recovery.CopyPath())
+            std::filesystem::remove(leftOver.copy, ec);
+        return true;
     }
     return false;
 }

@@ -13,6 +13,7 @@ namespace velmora {
 
 class CFSignFont;
 class CFWordDictionary;
+class CrashRecovery;
 class FileDialogs;
 class FontDialog;
 class MainEditor;
@@ -95,6 +96,14 @@ public:
     // The same for the dictionary alone. Saving writes to the sign data file
     // last loaded or saved with the menu, or asks for a name.
     bool ConfirmDiscardDictionary();
+
+    // At start: offers, one at a time, the copies of documents that earlier
+    // runs left when they ended without saving (askRestore asks the user).
+    // The first one taken replaces the document as unsaved changes, named
+    // after its file, which Save then writes; this run's copy takes over
+    // from it. Copies the user refuses are removed; one that cannot be read
+    // is reported and kept. True when a document was restored.
+    bool OfferRecovery(CrashRecovery& recovery, const std::function<bool()>& askRestore);
 
     // Whether the document changed since it was created, loaded or saved.
     bool IsModified() const;

@@ -1,5 +1,7 @@
 #include "platform/SafeFileWriter.h"
 
+#include "platform/Process.h"
+
 #include <atomic>
 #include <cerrno>
 #include <chrono>
@@ -15,7 +17,6 @@
 #error "SafeFileWriter needs the POSIX file interface"
 #endif
 #include <fcntl.h>
-#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -83,7 +84,7 @@ fs::path TemporaryName(const fs::path& folder)
         std::chrono::steady_clock::now().time_since_epoch().count());
     const std::uint64_t key = stamp ^ (++counter * 0x9E3779B97F4A7C15ull);
     char name[64];
-    std::snprintf(name, sizeof name, ".velmora-%ld-%016llx.tmp", static_cast<long>(::getpid()),
+    std::snprintf(name, sizeof name, ".velmora-%ld-%016llx.tmp", CurrentProcessId(),
                   static_cast<unsigned long long>(key));
     return folder / name;
 }
@@ -164,11 +165,6 @@ bool WriteAll(int fd, const void* data, std::size_t size)
         size -= static_cast<std::size_t>(n);
     }
     return true;
-}
-
-bool ProcessHasEnded(long pid)
-{
-    return pid > 0 && ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH;
 }
 
 } // namespace
@@ -353,7 +349,7 @@ void SafeFileWriter::RemoveStaleTemporaries(const fs::path& folder)
         const char* digits = name.c_str() + kTemporaryPrefix.size();
         char* stop = nullptr;
         const long pid = std::strtol(digits, &stop, 10);
-        if (stop == digits || *stop != '-' || pid == static_cast<long>(::getpid()))
+        if (stop == digits || *stop != '-' || pid == CurrentProcessId())
             continue;
         if (ProcessHasEnded(pid))
             ::unlink(it->path().c_str());

@@ -18,6 +18,8 @@ inline constexpr std::string_view kWordDataSyntaxError =
 // Questions before unsaved work would be lost.
 inline constexpr std::string_view kSaveChangesQuestion = "ドキュメントは変更されています。保存しますか？";
 inline constexpr std::string_view kSaveDictionaryQuestion = "文字変換データは変更されています。保存しますか？";
+// At start, when a run ended without saving its changes.
+inline constexpr std::string_view kRestoreQuestion = "前回保存されなかった変更があります。復元しますか？";
 
 // The file commands failed (followed by the file and the reason).
 inline constexpr std::string_view kOpenFailed = "ファイルを読み込めませんでした。";

@@ -1,5 +1,6 @@
 #include "app/CMainWindow.h"
 
+#include "app/CrashRecovery.h"
 #include "dictionary/CFWordDictionary.h"
 #include "tests/qt/ModalHelper.h"
 #include "tests/qt/QStringPrinter.h"
@@ -18,6 +19,8 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTest>
@@ -26,8 +29,21 @@
 
 #include <vector>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 namespace velmora {
 namespace {
+
+// The id of a process that has ended.
+long EndedProcessId()
+{
+    const pid_t child = ::fork();
+    if (child == 0)
+        ::_exit(0);
+    ::waitpid(child, nullptr, 0);
+    return child;
+}
 
 class MainWindowTest : public ::testing::Test {
 protected:
@@ -227,6 +243,45 @@ TEST_F(MainWindowTest, ClosingAfterAWordWasRegisteredAsksAboutTheWordData)
     question.answer(SaveChangesAnswer::Discard);
     EXPECT_TRUE(window.close());
     EXPECT_EQ(closed.count(), 1);
+}
+
+TEST_F(MainWindowTest, UnsavedTextIsCopiedForRecoveryAndOfferedToTheNextRun)
+{
+    test::ScratchFolder folder;
+    CrashRecovery recovery(folder / "data", 1); // as a run with process id 1 (never ended)
+    window.setCrashRecovery(&recovery);
+    Type('a');
+    QTest::qWait(1300);
+    ASSERT_TRUE(recovery.HasCopy());
+
+    // The next run (another process id) finds it when this one "crashed".
+    TestEditorWidget* nextEditor = new TestEditorWidget;
+    ScriptedSaveQuestion nextQuestion;
+    CMainWindow next{MainWindowServices{dialogs, messages, nextQuestion, fontDialog, dictionary, signFont},
+                     nextEditor};
+    const auto copy = recovery.CopyPath();
+    const auto moved = folder / "data" / ("recovery-" + std::to_string(EndedProcessId()) + ".vrc");
+    std::filesystem::rename(copy, moved);
+    CrashRecovery nextRecovery(folder / "data");
+    next.setCrashRecovery(&nextRecovery);
+    QString text;
+    test::OnNextModal([&](QWidget* modal) {
+        auto* box = static_cast<QMessageBox*>(modal);
+        text = box->text();
+        box->defaultButton()->click();
+    });
+    EXPECT_TRUE(next.offerRecovery());
+    EXPECT_EQ(text, QStringLiteral("前回保存されなかった変更があります。復元しますか？"));
+    EXPECT_EQ(nextEditor->document.Line(0).Cells().size(), 1u);
+    EXPECT_TRUE(next.commands().IsModified());
+    EXPECT_EQ(next.windowTitle(), "new file - Velmora");
+
+    // Giving the changes up on closing removes the copy.
+    nextQuestion.answer(SaveChangesAnswer::Discard);
+    EXPECT_TRUE(next.close());
+    EXPECT_FALSE(nextRecovery.HasCopy());
+    EXPECT_FALSE(std::filesystem::exists(nextRecovery.CopyPath()));
+    window.setCrashRecovery(nullptr);
 }
 
 TEST_F(MainWindowTest, AnUnchangedDocumentClosesWithoutAQuestion)

@@ -3,6 +3,7 @@
 #include "app/TextFileDecoder.h"
 #include "app/Utf8Codec.h"
 #include "document/CFDocument.h"
+#include "modes/CFModeData.h"
 #include "platform/RegularFile.h"
 #include "platform/SafeFileWriter.h"
 
@@ -18,6 +19,9 @@ namespace {
 
 constexpr std::uint8_t kCR = 0x0D;
 constexpr std::uint8_t kLF = 0x0A;
+
+static_assert(kTextFileLineLimit == static_cast<std::uint32_t>(CFModeData::kMainLineLimit),
+              "a text file holds at most what the main editor holds");
 
 // Pieces of this size are read and written at a time.
 constexpr std::size_t kChunk = std::size_t{1} << 18;

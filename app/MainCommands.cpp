@@ -7,6 +7,7 @@
 #include "app/StartUp.h"
 #include "dictionary/CFWordDictionary.h"
 #include "document/CFDocument.h"
+#include "platform/ConfiguredPath.h"
 #include "platform/FontDialog.h"
 #include "platform/MessageDisplay.h"
 #include "platform/SaveChangesQuestion.h"
@@ -66,6 +67,7 @@ bool MainCommands::Load(const std::filesystem::path& path)
     currentFile_ = path;
     MarkUnchanged();
     ShowTitle(FileTitleOf(path));
+    FileUsed(path);
     services_.editor.FocusEditor();
     return true;
 }
@@ -105,6 +107,7 @@ bool MainCommands::WriteText(const std::filesystem::path& path)
         return false;
     }
     MarkUnchanged();
+    FileUsed(path);
     return true;
 }
 
@@ -135,7 +138,8 @@ bool MainCommands::LoadWorddata()
             wordDataFile_ = *chosen;
             loaded = true;
         } else {
-            ReportWordDataLoadFailure(fresh, *chosen, services_.messages, services_.owner);
+            ReportWordDataLoadFailure(fresh.lastLoadFailure(), std::span(&*chosen, 1), services_.messages,
+                                      services_.owner);
         }
     }
     wordDataSave_.TakeOver(wordDataOpen_);
@@ -270,6 +274,12 @@ void MainCommands::MarkUnchanged()
     savedRevision_ = services_.editor.Document().Revision();
 }
 
+void MainCommands::FileUsed(const std::filesystem::path& path)
+{
+    if (services_.fileUsed)
+        services_.fileUsed(path);
+}
+
 void MainCommands::ShowTitle(std::u16string_view name)
 {
     title_ = ComposeDocumentTitle(name);
@@ -282,7 +292,7 @@ void MainCommands::ReportFailure(std::string_view what, const std::filesystem::p
 {
     std::string text(what);
     text += '\n';
-    text += DisplayPath(path);
+    text += PathText(path);
     if (!detail.empty()) {
         text += '\n';
         text += detail;

@@ -1,5 +1,6 @@
 #include "app/StartUp.h"
 
+#include "app/ProgramFolders.h"
 #include "dictionary/CFWordDictionary.h"
 #include "platform/ConfiguredPath.h"
 #include "platform/IniSettings.h"
@@ -7,9 +8,27 @@
 #include "resources/Messages.h"
 #include "view/CFSignFont.h"
 
+#include <algorithm>
 #include <string>
+#include <system_error>
 
 namespace velmora {
+
+namespace {
+
+bool Exists(const std::filesystem::path& path)
+{
+    std::error_code error;
+    return std::filesystem::exists(path, error);
+}
+
+} // namespace
+
+std::filesystem::path ChooseConfigFile(const ProgramFolders& folders)
+{
+    const std::filesystem::path portable = folders.start / kConfigFileName;
+    return Exists(portable) || folders.userConfig.empty() ? portable : folders.userConfig / kConfigFileName;
+}
 
 void EnsureConfigFile(IniSettings& config)
 {
@@ -17,50 +36,66 @@ void EnsureConfigFile(IniSettings& config)
         return;
     // A file that cannot be written leaves the defaults in force, which are
     // the same values; nothing is lost.
+    std::error_code error;
+    std::filesystem::create_directories(config.path().parent_path(), error);
     config.writeString(CFSignFont::kSection, CFSignFont::kNameKey, CFSignFont::kDefaultFace);
     config.writeString(kWordDataSection, kWordDataKey, kInitialWordDataFile);
 }
 
-std::filesystem::path ConfiguredWordDataPath(const IniSettings& config)
+std::vector<std::filesystem::path> WordDataCandidates(const IniSettings& config,
+                                                      const ProgramFolders& folders)
 {
     const std::filesystem::path configured = ResolveConfiguredPath(
         config.readString(kWordDataSection, kWordDataKey, kDefaultWordDataFile));
-    return config.path().parent_path() / configured;
+    if (configured.is_absolute())
+        return {configured};
+    std::vector<std::filesystem::path> candidates;
+    for (const auto& folder : {config.path().parent_path(), folders.installedData, folders.program}) {
+        if (folder.empty())
+            continue;
+        const std::filesystem::path candidate = (folder / configured).lexically_normal();
+        if (std::ranges::find(candidates, candidate) == candidates.end())
+            candidates.push_back(candidate);
+    }
+    return candidates;
 }
 
-void ReportWordDataLoadFailure(const CFWordDictionary& dictionary, const std::filesystem::path& path,
+void ReportWordDataLoadFailure(const FileLoadResult& failure, std::span<const std::filesystem::path> tried,
                                MessageDisplay& messages, Window* owner)
 {
-    std::string text(dictionary.lastLoadResult() == CFWordDictionary::SyntaxError ? kWordDataSyntaxError
-                                                                                  : kCannotOpenWordData);
+    std::string text(failure.reason == FileLoadResult::Reason::Syntax ? kWordDataSyntaxError
+                                                                      : kCannotOpenWordData);
+    for (const auto& path : tried) {
+        text += '\n';
+        text += PathText(path);
+    }
     text += '\n';
-    text += DisplayPath(path);
-    text += '\n';
-    text += dictionary.lastLoadFailure().Describe();
+    text += failure.Describe();
     messages.showMessage(owner, text, kErrorCaption);
 }
 
-std::string DisplayPath(const std::filesystem::path& path)
-{
-    const std::u8string text = path.u8string();
-    return std::string(text.begin(), text.end());
-}
-
-bool StartUp(IniSettings& config, CFWordDictionary& dictionary, MessageDisplay& messages,
-             Window* owner)
+bool StartUp(IniSettings& config, const ProgramFolders& folders, CFWordDictionary& dictionary,
+             MessageDisplay& messages, Window* owner)
 {
     EnsureConfigFile(config);
     // A settings file that is there but cannot be read (a folder, a pipe,
     // unreadable) gives the defaults; the user is told so.
     if (const FileLoadResult settings = config.check(); !settings && config.exists())
         messages.showMessage(owner,
-                             std::string(kSettingsUnreadable) + '\n' + DisplayPath(config.path()) + '\n'
+                             std::string(kSettingsUnreadable) + '\n' + PathText(config.path()) + '\n'
                                  + settings.Describe(),
                              kErrorCaption);
-    const std::filesystem::path wordData = ConfiguredWordDataPath(config);
-    if (dictionary.Load(wordData))
-        return true;
-    ReportWordDataLoadFailure(dictionary, wordData, messages, owner);
+    const std::vector<std::filesystem::path> candidates = WordDataCandidates(config, folders);
+    const auto found = std::ranges::find_if(candidates, Exists);
+    if (found != candidates.end()) {
+        if (dictionary.Load(*found))
+            return true;
+        // The file found is the one to blame.
+        ReportWordDataLoadFailure(dictionary.lastLoadFailure(), std::span(&*found, 1), messages, owner);
+        return false;
+    }
+    ReportWordDataLoadFailure(FileLoadResult::Failure(FileLoadResult::Reason::Missing, "no such file"),
+                              candidates, messages, owner);
     return false;
 }
 

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "platform/FileLoadResult.h"
 #include "resources/Messages.h"
 
 #include <filesystem>
-#include <string>
+#include <span>
 #include <string_view>
+#include <vector>
 
 namespace velmora {
 
@@ -12,8 +14,9 @@ class CFWordDictionary;
 class IniSettings;
 class MessageDisplay;
 class Window;
+struct ProgramFolders;
 
-// The settings file, in the current folder.
+// The settings file's name.
 inline constexpr std::string_view kConfigFileName = "config.ini";
 // Where the settings name the sign data file, and the file read when they
 // do not.
@@ -23,30 +26,39 @@ inline constexpr std::string_view kDefaultWordDataFile = "signdata.cfd";
 // The value a new settings file gets.
 inline constexpr std::string_view kInitialWordDataFile = ".\\signdata.cfd";
 
-// Creates the settings file with the sign font's face ("SignFont"/"Name" =
-// "Akkadian") and the sign data file (".\signdata.cfd") when it does not
-// exist. An existing file is left exactly as it is, missing keys included.
+// The settings file to use: config.ini in the start folder when there is
+// one (a portable set-up), else config.ini in the user's configuration
+// folder (the start folder's after all when the platform names none).
+std::filesystem::path ChooseConfigFile(const ProgramFolders& folders);
+
+// Creates the settings file, and its folder, with the sign font's face
+// ("SignFont"/"Name" = "Akkadian") and the sign data file (".\signdata.cfd")
+// when it does not exist. An existing file is left exactly as it is,
+// missing keys included.
 void EnsureConfigFile(IniSettings& config);
 
-// The sign data file the settings name. "\" separates folders; a relative
-// name is taken from the settings file's folder (the current folder, where
-// the program keeps it).
-std::filesystem::path ConfiguredWordDataPath(const IniSettings& config);
+// Where the sign data file the settings name may lie, in the order to try
+// them. "\" separates folders. An absolute name is its own only place; a
+// relative one is looked for beside the settings file, then in the
+// installed data folder, then in the program's own folder (the build
+// folder), each place once.
+std::vector<std::filesystem::path> WordDataCandidates(const IniSettings& config,
+                                                      const ProgramFolders& folders);
 
-// Tells the user why the dictionary's last Load of the file at path failed:
-// the file could not be opened or read (and why), or which line is malformed.
-void ReportWordDataLoadFailure(const CFWordDictionary& dictionary, const std::filesystem::path& path,
+// Tells the user why a sign data file did not load: the message for a file
+// that could not be used or for a malformed one, the file or files tried on
+// the lines after it, and then what happened (the file does not exist, is
+// not a regular file, which line is malformed, ...).
+void ReportWordDataLoadFailure(const FileLoadResult& failure, std::span<const std::filesystem::path> tried,
                                MessageDisplay& messages, Window* owner);
 
-// A path as the messages show it (UTF-8).
-std::string DisplayPath(const std::filesystem::path& path);
-
 // Everything before the main window shows: makes sure the settings file
-// exists and loads the sign data file it names into the (empty)
-// dictionary. A settings file that cannot be read is reported and its
-// defaults used. When the sign data cannot be loaded the user is told why
-// and the result is false: the program must end without showing its window.
-bool StartUp(IniSettings& config, CFWordDictionary& dictionary, MessageDisplay& messages,
-             Window* owner);
+// exists and loads into the (empty) dictionary the first of the sign data
+// file's candidates that exists. A settings file that is there but cannot be
+// read is reported and its defaults used. When no candidate exists or the
+// one found does not load, the user is told why and the result is false:
+// the program must end without showing its window.
+bool StartUp(IniSettings& config, const ProgramFolders& folders, CFWordDictionary& dictionary,
+             MessageDisplay& messages, Window* owner);
 
 } // namespace velmora

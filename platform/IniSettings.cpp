@@ -2,6 +2,9 @@
 #include "platform/RegularFile.h"
 #include "platform/SafeFileWriter.h"
 
+#include <algorithm>
+#include <iterator>
+#include <optional>
 #include <string>
 #include <system_error>
 #include <utility>
@@ -28,6 +31,12 @@ struct IniText {
     std::string newline = "\r\n";
     std::vector<IniLine> lines;
 };
+
+// A new line, with the file's line end.
+IniLine NewLine(const IniText& text, std::string line)
+{
+    return {std::move(line), text.newline};
+}
 
 bool IsBlank(char c)
 {
@@ -133,9 +142,10 @@ bool Store(const std::filesystem::path& file, const IniText& text)
     std::string data;
     if (text.bom)
         data += kBom;
-    for (const auto& line : text.lines) {
-        data += line.text;
-        data += line.end;
+    for (std::size_t i = 0; i < text.lines.size(); ++i) {
+        data += text.lines[i].text;
+        // A last line without an end that is no longer last gets one.
+        data += text.lines[i].end.empty() && i + 1 < text.lines.size() ? text.newline : text.lines[i].end;
     }
 
     // Written beside the file and moved over it, so that a failed write
@@ -147,29 +157,80 @@ bool Store(const std::filesystem::path& file, const IniText& text)
     return out.commit();
 }
 
-// Adds a line before index with the file's line end; a last line without
-// an end gets one first.
-void InsertLine(IniText& text, std::size_t index, std::string line)
-{
-    if (index > 0 && text.lines[index - 1].end.empty())
-        text.lines[index - 1].end = text.newline;
-    text.lines.insert(text.lines.begin() + static_cast<std::ptrdiff_t>(index),
-                      IniLine{std::move(line), text.newline});
-}
-
 bool HasLineBreak(std::string_view s)
 {
     return s.find_first_of("\r\n") != std::string_view::npos;
 }
 
-// A value the reader would give back changed: blanks around it are
-// trimmed, and a pair of quotes around it removed.
-bool ReadsBackChanged(std::string_view value)
+// Whether a section name, and a key with its value, read back as written.
+bool IsWritableSection(std::string_view section)
 {
-    if (!value.empty() && (IsBlank(value.front()) || IsBlank(value.back())))
-        return true;
-    return value.size() >= 2 && (value.front() == '"' || value.front() == '\'')
-           && value.back() == value.front();
+    return !section.empty() && !HasLineBreak(section) && section.find(']') == std::string_view::npos;
+}
+
+bool IsWritableEntry(std::string_view key, std::string_view value)
+{
+    return !key.empty() && !HasLineBreak(key) && !HasLineBreak(value) &&
+        key.find('=') == std::string_view::npos && key.front() != '[' && key.front() != ';' &&
+        key.front() != '#';
+}
+
+// The entry line of a key and value. A value the reader would give back
+// changed (it trims blanks around a value and removes a pair of quotes
+// around it) is written in double quotes, which the reader removes again.
+std::string EntryLine(std::string_view key, std::string_view value)
+{
+    const bool blankAround = !value.empty() && (IsBlank(value.front()) || IsBlank(value.back()));
+    const bool quoted = value.size() >= 2 && (value.front() == '"' || value.front() == '\'')
+                        && value.back() == value.front();
+    std::string line(key);
+    line += '=';
+    if (blankAround || quoted)
+        line += '"' + std::string(value) + '"';
+    else
+        line += value;
+    return line;
+}
+
+// The file's text, loaded to change one section, and the lines of that
+// section: its header and the line after its last. Only the first section
+// of a name counts; a missing one is added at the end, after a blank line.
+// Nothing when the file exists but cannot be read.
+struct SectionEdit {
+    IniText text;
+    std::size_t header = 0;
+    std::size_t end = 0;
+};
+
+std::optional<SectionEdit> EditSection(const std::filesystem::path& file, std::string_view section)
+{
+    SectionEdit edit;
+    // A missing file is created; one that is there but cannot be read is
+    // left alone.
+    if (const FileLoadResult loaded = Load(file, edit.text);
+        !loaded && loaded.reason != FileLoadResult::Reason::Missing)
+        return std::nullopt;
+    std::vector<IniLine>& lines = edit.text.lines;
+    edit.header = edit.end = lines.size();
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const Line line = Classify(lines[i].text);
+        if (line.kind != Line::kSection)
+            continue;
+        if (edit.header < lines.size()) {
+            edit.end = i;
+            break;
+        }
+        if (EqualNoCase(line.name, section))
+            edit.header = i;
+    }
+    if (edit.header == lines.size()) {
+        if (!lines.empty() && !Trim(lines.back().text).empty())
+            lines.push_back(NewLine(edit.text, {}));
+        lines.push_back(NewLine(edit.text, "[" + std::string(section) + "]"));
+        edit.header = lines.size() - 1;
+        edit.end = lines.size();
+    }
+    return edit;
 }
 
 } // namespace
@@ -212,55 +273,55 @@ bool IniSettings::writeString(std::string_view section, std::string_view key, st
 {
     section = Trim(section);
     key = Trim(key);
-    if (section.empty() || key.empty() || HasLineBreak(section) || HasLineBreak(key) ||
-        HasLineBreak(value) || ReadsBackChanged(value) || section.find(']') != std::string_view::npos ||
-        key.find('=') != std::string_view::npos || key.front() == '[' || key.front() == ';' ||
-        key.front() == '#')
+    if (!IsWritableSection(section) || !IsWritableEntry(key, value))
+        return false;
+    auto edit = EditSection(file_, section);
+    if (!edit)
         return false;
 
-    // A missing file is created; one that is there but cannot be read is
-    // left alone.
-    IniText text;
-    if (const FileLoadResult loaded = Load(file_, text);
-        !loaded && loaded.reason != FileLoadResult::Reason::Missing)
-        return false;
-
-    // The first section of the name: its header and where its lines end.
-    std::size_t header = text.lines.size();
-    std::size_t sectionEnd = text.lines.size();
-    for (std::size_t i = 0; i < text.lines.size(); ++i) {
-        const Line line = Classify(text.lines[i].text);
-        if (line.kind != Line::kSection)
-            continue;
-        if (header < text.lines.size()) {
-            sectionEnd = i;
-            break;
-        }
-        if (EqualNoCase(line.name, section))
-            header = i;
-    }
-
-    if (header == text.lines.size()) {
-        if (!text.lines.empty() && !Trim(text.lines.back().text).empty())
-            InsertLine(text, text.lines.size(), {});
-        InsertLine(text, text.lines.size(), "[" + std::string(section) + "]");
-        InsertLine(text, text.lines.size(), std::string(key) + "=" + std::string(value));
-        return Store(file_, text);
-    }
-
-    std::size_t insertAt = header + 1;
-    for (std::size_t i = header + 1; i < sectionEnd; ++i) {
-        const Line line = Classify(text.lines[i].text);
+    std::vector<IniLine>& lines = edit->text.lines;
+    std::size_t insertAt = edit->header + 1;
+    for (std::size_t i = edit->header + 1; i < edit->end; ++i) {
+        const Line line = Classify(lines[i].text);
         if (line.kind != Line::kEntry)
             continue;
         if (EqualNoCase(line.name, key)) {
-            text.lines[i].text = std::string(line.name) + "=" + std::string(value);
-            return Store(file_, text);
+            lines[i].text = EntryLine(line.name, value);
+            return Store(file_, edit->text);
         }
         insertAt = i + 1;
     }
-    InsertLine(text, insertAt, std::string(key) + "=" + std::string(value));
-    return Store(file_, text);
+    lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(insertAt),
+                 NewLine(edit->text, EntryLine(key, value)));
+    return Store(file_, edit->text);
+}
+
+bool IniSettings::writeSection(std::string_view section, std::span<const SettingsEntry> entries)
+{
+    section = Trim(section);
+    if (!IsWritableSection(section))
+        return false;
+    for (const auto& [key, value] : entries) {
+        if (!IsWritableEntry(Trim(key), value))
+            return false;
+    }
+    auto edit = EditSection(file_, section);
+    if (!edit)
+        return false;
+    std::vector<IniLine> newLines;
+    for (const auto& [key, value] : entries)
+        newLines.push_back(NewLine(edit->text, EntryLine(Trim(key), value)));
+
+    // The new entries go right under the header, followed by the section's
+    // other lines (comments, blank lines) in their order.
+    std::vector<IniLine>& lines = edit->text.lines;
+    const auto first = lines.begin() + static_cast<std::ptrdiff_t>(edit->header + 1);
+    const auto last = lines.begin() + static_cast<std::ptrdiff_t>(edit->end);
+    std::copy_if(std::make_move_iterator(first), std::make_move_iterator(last), std::back_inserter(newLines),
+                 [](const IniLine& line) { return Classify(line.text).kind != Line::kEntry; });
+    lines.insert(lines.erase(first, last), std::make_move_iterator(newLines.begin()),
+                 std::make_move_iterator(newLines.end()));
+    return Store(file_, edit->text);
 }
 
 bool IniSettings::exists() const

@@ -44,10 +44,15 @@ public:
     // False when the file cannot be read or written, or when the section,
     // key or value could not be read back as written (an empty section or
     // key, a line break anywhere, ']' in the section, '=' in the key, a key
-    // starting with '[', ';' or '#', a value with blanks around it or in a
-    // pair of quotes).
+    // starting with '[', ';' or '#'). A value with blanks around it or in a
+    // pair of quotes is written in double quotes, so that it reads back as
+    // it was.
     bool writeString(std::string_view section, std::string_view key,
                      std::string_view value) override;
+    // Entry lines of the section are replaced by the entries, placed right
+    // under its header; its comments and blank lines stay. False, writing
+    // nothing, for the same reasons as writeString.
+    bool writeSection(std::string_view section, std::span<const SettingsEntry> entries) override;
 
     // Whether the file exists.
     bool exists() const;

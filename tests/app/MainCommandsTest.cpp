@@ -47,8 +47,10 @@ protected:
     CFSignFont signFont{fonts, settings};
     FakeWindow owner;
     std::vector<std::u16string> titles;
+    std::vector<fs::path> used;
     MainCommands commands{{editor, dialogs, messages, question, fontDialog, dictionary, signFont, &owner,
-                           [this](std::u16string_view title) { titles.emplace_back(title); }}};
+                           [this](std::u16string_view title) { titles.emplace_back(title); },
+                           [this](const fs::path& path) { used.push_back(path); }}};
 
     fs::path File(const std::string& name, const std::string& bytes)
     {
@@ -104,6 +106,15 @@ TEST_F(MainCommandsTest, OpenReplacesTheDocumentAndSaveThenWritesThereWithoutADi
     EXPECT_FALSE(commands.IsModified());
     // The save dialog now offers the opened file.
     EXPECT_EQ(commands.textSaveRecord().path(), file);
+
+    // Every document file read or written is reported (the recent files);
+    // a failed open and an HTML export are not.
+    EXPECT_FALSE(commands.OpenFile(folder / "missing.txt"));
+    dialogs.choose(folder / "tablet.html");
+    EXPECT_TRUE(commands.SaveHtml());
+    dialogs.choose(folder / "copy.txt");
+    EXPECT_TRUE(commands.SaveAs());
+    EXPECT_EQ(used, (std::vector<fs::path>{file, file, folder / "copy.txt"}));
 }
 
 TEST_F(MainCommandsTest, SaveOfADocumentWithoutFileAsksForANameEveryTimeUntilOneIsSaved)

@@ -2,7 +2,8 @@
 // NUL byte and the value to write (without a NUL: a fixed value). Reading
 // must never fail; a write that is refused must leave the file byte for
 // byte; a write that is taken must read back exactly, leave another setting
-// as it was, and writing the same value again must change nothing.
+// as it was, and writing the same value again must change nothing. The same
+// holds for a whole section written at once.
 #include "platform/IniSettings.h"
 
 #include <cstdint>
@@ -65,6 +66,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::abort();
     const std::string written = Bytes(file);
     if (!settings.writeString("SignFont", "Name", value) || Bytes(file) != written)
+        std::abort();
+
+    const velmora::SettingsEntry entries[] = {{"File1", value}, {"File2", "x" + value}};
+    if (!settings.writeSection("RecentFiles", entries)) {
+        if (Bytes(file) != written)
+            std::abort();
+        return 0;
+    }
+    if (settings.readString("RecentFiles", "File1", "\x01none") != value
+        || settings.readString("RecentFiles", "File2", "\x01none") != "x" + value
+        || settings.readString("SignFont", "Name", "\x01none") != value
+        || settings.readString("Worddata", "Filename", "\x01none") != other)
         std::abort();
     return 0;
 }

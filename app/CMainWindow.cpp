@@ -8,6 +8,7 @@
 #include "app/StatusBarTexts.h"
 #include "app/WindowGeometry.h"
 #include "platform/MessageDisplay.h"
+#include "platform/UserTexts.h"
 #include "view/CFSignFont.h"
 
 #include <QAction>
@@ -255,8 +256,8 @@ bool CMainWindow::offerRecovery()
 
 bool CMainWindow::askRestore()
 {
-    QMessageBox box(QMessageBox::Question, FromUtf8(kConfirmCaption), FromUtf8(kRestoreQuestion),
-                    QMessageBox::NoButton, this);
+    QMessageBox box(QMessageBox::Question, FromUtf8(texts::kConfirmCaption),
+                    FromUtf8(texts::kRestoreQuestion), QMessageBox::NoButton, this);
     QPushButton* restore = box.addButton(tr("復元する"), QMessageBox::YesRole);
     box.addButton(tr("復元しない"), QMessageBox::NoRole);
     box.setDefaultButton(restore);

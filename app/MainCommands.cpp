@@ -11,6 +11,7 @@
 #include "platform/FontDialog.h"
 #include "platform/MessageDisplay.h"
 #include "platform/SaveChangesQuestion.h"
+#include "platform/UserTexts.h"
 #include "view/CFSignFont.h"
 
 #include <string>
@@ -58,7 +59,7 @@ bool MainCommands::OpenFile(const std::filesystem::path& path)
 bool MainCommands::Load(const std::filesystem::path& path)
 {
     if (const FileLoadResult loaded = LoadTextFile(path, services_.editor.Document()); !loaded) {
-        ReportFailure(kOpenFailed, path, loaded.Describe());
+        ReportFailure(texts::kOpenFailed, path, loaded.Describe());
         return false;
     }
     services_.editor.DocumentReplaced();
@@ -103,7 +104,7 @@ bool MainCommands::SaveAs()
 bool MainCommands::WriteText(const std::filesystem::path& path)
 {
     if (!SaveTextFile(path, services_.editor.Document())) {
-        ReportFailure(kSaveFailed, path);
+        ReportFailure(texts::kSaveFailed, path);
         return false;
     }
     MarkUnchanged();
@@ -117,7 +118,7 @@ bool MainCommands::SaveHtml()
     if (!chosen)
         return false;
     if (!ExportHtml(*chosen, services_.editor.Document())) {
-        ReportFailure(kHtmlSaveFailed, *chosen);
+        ReportFailure(texts::kHtmlSaveFailed, *chosen);
         return false;
     }
     return true;
@@ -158,11 +159,11 @@ bool MainCommands::SaveWorddata()
 bool MainCommands::WriteDictionary(const std::filesystem::path& path)
 {
     if (!services_.dictionary.Serialize()) {
-        ReportFailure(kWordDataSaveFailed, path, kWordDataNotExpressible);
+        ReportFailure(texts::kWordDataSaveFailed, path, texts::kWordDataNotExpressible);
         return false;
     }
     if (!services_.dictionary.Save(path)) {
-        ReportFailure(kWordDataSaveFailed, path);
+        ReportFailure(texts::kWordDataSaveFailed, path);
         return false;
     }
     savedDictionaryRevision_ = services_.dictionary.Revision();
@@ -192,7 +193,7 @@ bool MainCommands::ConfirmDiscard()
 {
     if (!IsModified())
         return true;
-    switch (services_.question.askSaveChanges(services_.owner, kSaveChangesQuestion, kConfirmCaption)) {
+    switch (services_.question.askSaveChanges(services_.owner, texts::kSaveChangesQuestion, texts::kConfirmCaption)) {
     case SaveChangesAnswer::Save:
         return Save();
     case SaveChangesAnswer::Discard:
@@ -215,7 +216,7 @@ bool MainCommands::OfferRecovery(CrashRecovery& recovery, const std::function<bo
         if (const FileLoadResult read =
                 CrashRecovery::Read(leftOver.copy, services_.editor.Document(), originalFile);
             !read) {
-            ReportFailure(kOpenFailed, leftOver.copy, read.Describe());
+            ReportFailure(texts::kOpenFailed, leftOver.copy, read.Describe());
             continue;
         }
         services_.editor.DocumentReplaced();
@@ -248,7 +249,7 @@ bool MainCommands::ConfirmDiscardDictionary()
 {
     if (!IsDictionaryModified())
         return true;
-    switch (services_.question.askSaveChanges(services_.owner, kSaveDictionaryQuestion, kConfirmCaption)) {
+    switch (services_.question.askSaveChanges(services_.owner, texts::kSaveDictionaryQuestion, texts::kConfirmCaption)) {
     case SaveChangesAnswer::Save:
         return wordDataFile_.empty() ? SaveWorddata() : WriteDictionary(wordDataFile_);
     case SaveChangesAnswer::Discard:
@@ -297,7 +298,7 @@ void MainCommands::ReportFailure(std::string_view what, const std::filesystem::p
         text += '\n';
         text += detail;
     }
-    services_.messages.showMessage(services_.owner, text, kErrorCaption);
+    services_.messages.showMessage(services_.owner, text, texts::kErrorCaption);
 }
 
 } // namespace velmora

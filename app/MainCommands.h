@@ -1,7 +1,6 @@
 #pragma once
 
 #include "app/FileDialogRecord.h"
-#include "resources/Messages.h"
 
 #include <cstdint>
 #include <filesystem>

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "platform/FileLoadResult.h"
-#include "resources/Messages.h"
 
 #include <filesystem>
 #include <span>

@@ -1,6 +1,6 @@
 #include "platform/FileLoadResult.h"
 
-#include "resources/Messages.h"
+#include "platform/UserTexts.h"
 
 namespace velmora {
 
@@ -29,14 +29,14 @@ std::string FileLoadResult::Describe() const
     const std::string limitText = std::to_string(limit);
     switch (reason) {
     case Reason::Ok: return {};
-    case Reason::Missing: return std::string(kFileMissing);
-    case Reason::NotRegular: return std::string(kFileNotRegular);
-    case Reason::TooLarge: return Fill(kFileTooLarge, limitText);
-    case Reason::CannotRead: return Fill(kFileCannotRead, systemError.empty() ? detail : systemError);
-    case Reason::NotUtf8: return Fill(kFileNotUtf8, lineText);
-    case Reason::LineTooLong: return Fill(kFileLineTooLong, lineText, limitText);
-    case Reason::TooManyLines: return Fill(kFileTooManyLines, limitText);
-    case Reason::Syntax: return Fill(kFileSyntax, lineText);
+    case Reason::Missing: return std::string(texts::kFileMissing);
+    case Reason::NotRegular: return std::string(texts::kFileNotRegular);
+    case Reason::TooLarge: return Fill(texts::kFileTooLarge, limitText);
+    case Reason::CannotRead: return Fill(texts::kFileCannotRead, systemError.empty() ? detail : systemError);
+    case Reason::NotUtf8: return Fill(texts::kFileNotUtf8, lineText);
+    case Reason::LineTooLong: return Fill(texts::kFileLineTooLong, lineText, limitText);
+    case Reason::TooManyLines: return Fill(texts::kFileTooManyLines, limitText);
+    case Reason::Syntax: return Fill(texts::kFileSyntax, lineText);
     }
     return {};
 }

@@ -1,39 +1,34 @@
 #include "app/AtfImport.h"
 
+#include "platform/RegularFile.h"
 #include "platform/UserTexts.h"
-
-#include <fstream>
-#include <iterator>
-#include <system_error>
 
 namespace velmora {
 
 AtfImport AtfImport::Convert(std::string_view utf8, std::uint32_t lineLimit, std::uint32_t maxLineLength,
                              const AtfConverter& converter)
 {
+    using Reason = FileLoadResult::Reason;
     AtfImport result;
     const AtfConverter::Conversion conversion = converter.ConvertText(utf8);
     result.keptLatin = conversion.counts.keptLatin;
     result.unlabelled = conversion.unlabelled.size();
     if (!conversion.ok()) {
-        result.status = Status::NotUtf8;
-        result.line = conversion.invalidUtf8Line;
+        result.load = FileLoadResult::Failure(Reason::NotUtf8, "not UTF-8", conversion.invalidUtf8Line);
         return result;
     }
     if (conversion.lines.empty()) {
-        result.status = Status::NoTextLines;
+        result.noTextLines = true;
         return result;
     }
     if (conversion.lines.size() > lineLimit) {
-        result.status = Status::TooManyLines;
-        result.limit = lineLimit;
+        result.load = FileLoadResult::Failure(Reason::TooManyLines, "too many text lines", 0, lineLimit);
         return result;
     }
     for (const AtfConverter::TextLine& line : conversion.lines) {
         if (line.cells.size() > maxLineLength) {
-            result.status = Status::LineTooLong;
-            result.line = line.number;
-            result.limit = maxLineLength;
+            result.load = FileLoadResult::Failure(Reason::LineTooLong, "text line too long", line.number,
+                                                  maxLineLength);
             return result;
         }
     }
@@ -47,23 +42,9 @@ AtfImport AtfImport::Convert(std::string_view utf8, std::uint32_t lineLimit, std
     return result;
 }
 
-std::optional<std::string> AtfImport::ReadFile(const std::filesystem::path& path)
+FileLoadResult AtfImport::ReadFile(const std::filesystem::path& path, std::string& bytes)
 {
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error))
-        return std::nullopt;
-    const std::uintmax_t size = std::filesystem::file_size(path, error);
-    if (error || size > kMaxFileSize)
-        return std::nullopt;
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return std::nullopt;
-    std::string bytes;
-    bytes.reserve(static_cast<std::size_t>(size));
-    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    if (in.bad() || bytes.size() > kMaxFileSize)
-        return std::nullopt;
-    return bytes;
+    return RegularFile::ReadAll(path, kMaxFileSize, bytes);
 }
 
 std::filesystem::path AtfImport::SaveName(const std::filesystem::path& path)
@@ -75,20 +56,7 @@ std::filesystem::path AtfImport::SaveName(const std::filesystem::path& path)
 
 std::string AtfImport::Problem() const
 {
-    switch (status) {
-    case Status::Ok:
-        return {};
-    case Status::NotUtf8:
-        return texts::kAtfNotUtf8Prefix + std::to_string(line) + texts::kAtfNotUtf8Suffix;
-    case Status::NoTextLines:
-        return texts::kAtfNoTextLines;
-    case Status::TooManyLines:
-        return texts::kAtfTooManyLinesPrefix + std::to_string(limit) + texts::kAtfTooManyLinesSuffix;
-    case Status::LineTooLong:
-        return std::to_string(line) + texts::kAtfLineTooLongMiddle + std::to_string(limit)
-            + texts::kAtfLineTooLongSuffix;
-    }
-    return {};
+    return noTextLines ? std::string(texts::kAtfNoTextLines) : load.Describe();
 }
 
 std::string AtfImport::Report() const

@@ -2,11 +2,11 @@
 
 #include "atf/AtfConverter.h"
 #include "document/CFDocument.h"
+#include "platform/FileLoadResult.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -20,14 +20,6 @@ namespace velmora {
 // told to the user afterwards.
 class AtfImport {
 public:
-    enum class Status {
-        Ok,
-        NotUtf8,      // line: the first line that is not UTF-8
-        NoTextLines,  // nothing with a line label
-        TooManyLines, // more text lines than the editor holds
-        LineTooLong,  // line: a text line of more cells than a line holds
-    };
-
     // The largest file imported (bytes).
     static constexpr std::uint64_t kMaxFileSize = std::uint64_t{64} << 20;
 
@@ -35,16 +27,16 @@ public:
     // at most maxLineLength cells.
     static AtfImport Convert(std::string_view utf8, std::uint32_t lineLimit, std::uint32_t maxLineLength,
                              const AtfConverter& converter = AtfConverter());
-    // The bytes of an ATF file, or nothing when it cannot be read or is
-    // larger than kMaxFileSize.
-    static std::optional<std::string> ReadFile(const std::filesystem::path& path);
+    // The bytes of an ATF file: only a regular file of at most kMaxFileSize
+    // bytes is read; otherwise the result says why.
+    static FileLoadResult ReadFile(const std::filesystem::path& path, std::string& bytes);
 
     // The name a document imported from path is first saved under: the ATF
     // file's name with ".txt" (".cuneiform.txt" for a .txt), beside it, so
     // that saving never offers the ATF file itself.
     static std::filesystem::path SaveName(const std::filesystem::path& path);
 
-    bool ok() const { return status == Status::Ok; }
+    bool ok() const { return load.ok() && !noTextLines; }
     // Why the import failed, for the user (Japanese, UTF-8).
     std::string Problem() const;
     // What the user is told after an import: how many readings stayed in
@@ -52,11 +44,11 @@ public:
     // everything was converted.
     std::string Report() const;
 
-    Status status = Status::Ok;
-    // The ATF line a failure refers to.
-    std::uint32_t line = 0;
-    // The limit that was passed (TooManyLines: lines, LineTooLong: cells).
-    std::uint32_t limit = 0;
+    // Not UTF-8 (line), more text lines than the editor holds (limit) or a
+    // text line longer than a line holds (line in the ATF file, limit).
+    FileLoadResult load;
+    // The file has no line with a label: nothing to convert.
+    bool noTextLines = false;
     CFDocument document;
     // Readings kept in Latin.
     std::size_t keptLatin = 0;

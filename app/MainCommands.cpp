@@ -1,6 +1,7 @@
 #include "app/MainCommands.h"
 
 #include "app/AtfImport.h"
+#include "app/CrashRecovery.h"
 #include "app/DocumentFiles.h"
 #include "app/DocumentTitle.h"
 #include "app/MainEditor.h"
@@ -12,6 +13,7 @@
 #include "platform/FontDialog.h"
 #include "platform/MessageDisplay.h"
 #include "platform/SaveChangesQuestion.h"
+#include "platform/UserTexts.h"
 #include "view/CFSignFont.h"
 
 #include <string>
@@ -21,6 +23,7 @@ namespace velmora {
 
 MainCommands::MainCommands(Services services)
     : services_(std::move(services))
+    , savedDictionaryRevision_(services_.dictionary.Revision())
 {
     MarkUnchanged();
     ShowTitle(kNewFileName);
@@ -58,11 +61,8 @@ bool MainCommands::OpenFile(const std::filesystem::path& path)
 
 bool MainCommands::Load(const std::filesystem::path& path)
 {
-    CFDocument& document = services_.editor.Document();
-    if (!LoadTextFile(path, document)) {
-        ReportFailure(kOpenFailed, path,
-                      "ファイルが読み取れないか、" + std::to_string(document.maxLineLength)
-                          + "文字を超える行があります。");
+    if (const FileLoadResult loaded = LoadTextFile(path, services_.editor.Document()); !loaded) {
+        ReportFailure(texts::kOpenFailed, path, loaded.Describe());
         return false;
     }
     services_.editor.DocumentReplaced();
@@ -81,14 +81,12 @@ bool MainCommands::Save()
 {
     if (!currentFile_.empty())
         return WriteText(currentFile_);
-    const bool imported = !importedFrom_.empty();
     const auto chosen = textSave_.Run(services_.dialogs, services_.owner);
     if (!chosen || !WriteText(*chosen))
         return false;
+    // The document is in that file from now on, and the title says so.
     currentFile_ = *chosen;
-    // The title named the ATF file; the document is in this file now.
-    if (imported)
-        ShowTitle(FileTitleOf(*chosen));
+    ShowTitle(FileTitleOf(*chosen));
     return true;
 }
 
@@ -113,11 +111,11 @@ bool MainCommands::WriteText(const std::filesystem::path& path)
     std::error_code error;
     if (!importedFrom_.empty()
         && (path == importedFrom_ || std::filesystem::equivalent(path, importedFrom_, error))) {
-        ReportFailure(kSaveFailed, path, kImportSourceNotSaved);
+        ReportFailure(texts::kSaveFailed, path, texts::kImportSourceNotSaved);
         return false;
     }
     if (!SaveTextFile(path, services_.editor.Document())) {
-        ReportFailure(kSaveFailed, path);
+        ReportFailure(texts::kSaveFailed, path);
         return false;
     }
     importedFrom_.clear();
@@ -132,7 +130,7 @@ bool MainCommands::SaveHtml()
     if (!chosen)
         return false;
     if (!ExportHtml(*chosen, services_.editor.Document())) {
-        ReportFailure(kHtmlSaveFailed, *chosen);
+        ReportFailure(texts::kHtmlSaveFailed, *chosen);
         return false;
     }
     return true;
@@ -145,16 +143,16 @@ bool MainCommands::ImportAtf()
     const auto chosen = atfOpen_.Run(services_.dialogs, services_.owner);
     if (!chosen)
         return false;
-    const std::optional<std::string> bytes = AtfImport::ReadFile(*chosen);
-    if (!bytes) {
-        ReportFailure(kImportFailed, *chosen);
+    std::string bytes;
+    if (const FileLoadResult read = AtfImport::ReadFile(*chosen, bytes); !read) {
+        ReportFailure(texts::kImportFailed, *chosen, read.Describe());
         return false;
     }
     CFDocument& document = services_.editor.Document();
     AtfImport imported =
-        AtfImport::Convert(*bytes, static_cast<std::uint32_t>(CFModeData::kMainLineLimit), document.maxLineLength);
+        AtfImport::Convert(bytes, static_cast<std::uint32_t>(CFModeData::kMainLineLimit), document.maxLineLength);
     if (!imported.ok()) {
-        ReportFailure(kImportFailed, *chosen, imported.Problem());
+        ReportFailure(texts::kImportFailed, *chosen, imported.Problem());
         return false;
     }
     // Replacing the text moves its revision on: the document counts as
@@ -168,12 +166,14 @@ bool MainCommands::ImportAtf()
     ShowTitle(FileTitleOf(*chosen) + std::u16string(kImportedSuffix));
     services_.editor.FocusEditor();
     if (const std::string report = imported.Report(); !report.empty())
-        services_.messages.showMessage(services_.owner, report, kConfirmCaption);
+        services_.messages.showMessage(services_.owner, report, texts::kConfirmCaption);
     return true;
 }
 
 bool MainCommands::LoadWorddata()
 {
+    if (!ConfirmDiscardDictionary())
+        return false;
     bool loaded = false;
     if (const auto chosen = wordDataOpen_.Run(services_.dialogs, services_.owner)) {
         // Loaded aside, so that a file that fails half-way leaves the
@@ -181,9 +181,11 @@ bool MainCommands::LoadWorddata()
         CFWordDictionary fresh;
         if (fresh.Load(*chosen)) {
             services_.dictionary.SwapEntries(fresh);
+            savedDictionaryRevision_ = services_.dictionary.Revision();
+            wordDataFile_ = *chosen;
             loaded = true;
         } else {
-            ReportWordDataLoadFailure(fresh.lastLoadResult(), std::span(&*chosen, 1), services_.messages,
+            ReportWordDataLoadFailure(fresh.lastLoadFailure(), std::span(&*chosen, 1), services_.messages,
                                       services_.owner);
         }
     }
@@ -194,13 +196,25 @@ bool MainCommands::LoadWorddata()
 bool MainCommands::SaveWorddata()
 {
     bool saved = false;
-    if (const auto chosen = wordDataSave_.Run(services_.dialogs, services_.owner)) {
-        saved = services_.dictionary.Save(*chosen);
-        if (!saved)
-            ReportFailure(kWordDataSaveFailed, *chosen);
-    }
+    if (const auto chosen = wordDataSave_.Run(services_.dialogs, services_.owner))
+        saved = WriteDictionary(*chosen);
     wordDataOpen_.TakeOver(wordDataSave_);
     return saved;
+}
+
+bool MainCommands::WriteDictionary(const std::filesystem::path& path)
+{
+    if (!services_.dictionary.Serialize()) {
+        ReportFailure(texts::kWordDataSaveFailed, path, texts::kWordDataNotExpressible);
+        return false;
+    }
+    if (!services_.dictionary.Save(path)) {
+        ReportFailure(texts::kWordDataSaveFailed, path);
+        return false;
+    }
+    savedDictionaryRevision_ = services_.dictionary.Revision();
+    wordDataFile_ = path;
+    return true;
 }
 
 bool MainCommands::Font()
@@ -225,7 +239,7 @@ bool MainCommands::ConfirmDiscard()
 {
     if (!IsModified())
         return true;
-    switch (services_.question.askSaveChanges(services_.owner, kSaveChangesQuestion, kConfirmCaption)) {
+    switch (services_.question.askSaveChanges(services_.owner, texts::kSaveChangesQuestion, texts::kConfirmCaption)) {
     case SaveChangesAnswer::Save:
         return Save();
     case SaveChangesAnswer::Discard:
@@ -234,6 +248,68 @@ bool MainCommands::ConfirmDiscard()
         break;
     }
     return false;
+}
+
+bool MainCommands::OfferRecovery(CrashRecovery& recovery, const std::function<bool()>& askRestore)
+{
+    for (const CrashRecovery::LeftOver& leftOver : recovery.FindLeftOvers()) {
+        std::error_code ec;
+        if (!askRestore()) {
+            std::filesystem::remove(leftOver.copy, ec);
+            continue;
+        }
+        std::filesystem::path originalFile;
+        if (const FileLoadResult read =
+                CrashRecovery::Read(leftOver.copy, services_.editor.Document(), originalFile);
+            !read) {
+            ReportFailure(texts::kOpenFailed, leftOver.copy, read.Describe());
+            continue;
+        }
+        services_.editor.DocumentReplaced();
+        services_.editor.ResetView();
+        // Unsaved changes of that file: Save writes there.
+        currentFile_ = originalFile;
+        importedFrom_.clear();
+        if (originalFile.empty()) {
+            textOpen_.ClearPath();
+            textSave_.ClearPath();
+            ShowTitle(kNewFileName);
+        } else {
+            textOpen_.SetPath(originalFile);
+            textSave_.TakeOver(textOpen_);
+            ShowTitle(FileTitleOf(originalFile));
+        }
+        // This run's copy replaces the old one before it goes.
+        if (recovery.Write(services_.editor.Document(), currentFile_) && leftOver.copy != recovery.CopyPath())
+            std::filesystem::remove(leftOver.copy, ec);
+        return true;
+    }
+    return false;
+}
+
+bool MainCommands::ConfirmExit()
+{
+    return ConfirmDiscard() && ConfirmDiscardDictionary();
+}
+
+bool MainCommands::ConfirmDiscardDictionary()
+{
+    if (!IsDictionaryModified())
+        return true;
+    switch (services_.question.askSaveChanges(services_.owner, texts::kSaveDictionaryQuestion, texts::kConfirmCaption)) {
+    case SaveChangesAnswer::Save:
+        return wordDataFile_.empty() ? SaveWorddata() : WriteDictionary(wordDataFile_);
+    case SaveChangesAnswer::Discard:
+        return true;
+    case SaveChangesAnswer::Cancel:
+        break;
+    }
+    return false;
+}
+
+bool MainCommands::IsDictionaryModified() const
+{
+    return services_.dictionary.Revision() != savedDictionaryRevision_;
 }
 
 bool MainCommands::IsModified() const
@@ -269,7 +345,7 @@ void MainCommands::ReportFailure(std::string_view what, const std::filesystem::p
         text += '\n';
         text += detail;
     }
-    services_.messages.showMessage(services_.owner, text, kErrorCaption);
+    services_.messages.showMessage(services_.owner, text, texts::kErrorCaption);
 }
 
 } // namespace velmora

@@ -74,6 +74,7 @@ void CFWordDictionary::AddWord(std::uint32_t number, WordPtr key, WordPtr candid
         InsertCandidate(found->second, candidate);
     }
     ++candidateCount_;
+    ++revision_;
 }
 
 const CFWordDictionary::Entry* CFWordDictionary::FindEntry(const WordPtr& key) const
@@ -106,12 +107,15 @@ void CFWordDictionary::SwapEntries(CFWordDictionary& other) noexcept
 {
     entries_.swap(other.entries_);
     std::swap(candidateCount_, other.candidateCount_);
+    ++revision_;
+    ++other.revision_;
 }
 
 void CFWordDictionary::Clear()
 {
     entries_.clear();
     candidateCount_ = 0;
+    ++revision_;
 }
 
 void CFWordDictionary::ForEachEntry(const std::function<void(const Entry&)>& visit) const

@@ -48,9 +48,11 @@ class Window;
 // caret (CCandidateWindow); a click on one of its rows accepts that
 // candidate. The list closes when the mode leaves sign selection, when the
 // keyboard focus goes elsewhere and when the window the editor is in moves;
-// the next key or click in the editor brings it back. The caret blinks every 500 ms while the editor has the
-// focus. Anything an event handler throws is reported as an internal error;
-// the document stays as it is.
+// the next key or click in the editor brings it back.
+//
+// The caret blinks every 500 ms while the editor has the focus. Anything an
+// event handler throws is reported as an internal error; the document stays
+// as it is.
 class CEditorWnd : public QAbstractScrollArea, public MainEditor {
     Q_OBJECT
 
@@ -178,8 +180,6 @@ private:
     void closeCandidateWindow();
     // A row of the candidate list was clicked.
     void chooseCandidate(int candidate);
-    // The caret's row, in global coordinates.
-    QRect caretRow();
 
     PlatformServices services_;
     QtKeyboardState* qtKeyboard_;

@@ -427,9 +427,12 @@ void CMainWindow::closeEvent(QCloseEvent* event)
     }
     event->accept();
     guarded([&] { saveWindowGeometry(); });
-    // Saved or given up: nothing is left to recover.
+    // Saved or given up: nothing is left to recover, and nothing writes a
+    // copy again (Exit updates the copy after the command, when the window
+    // has closed already).
     if (recovery_ != nullptr)
         guarded([&] { recovery_->Remove(); });
+    setCrashRecovery(nullptr);
     emit closed();
 }
 

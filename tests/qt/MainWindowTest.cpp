@@ -302,9 +302,11 @@ TEST_F(MainWindowTest, UnsavedTextIsCopiedForRecoveryAndOfferedToTheNextRun)
     EXPECT_TRUE(next.commands().IsModified());
     EXPECT_EQ(next.windowTitle(), "new file - Velmora");
 
-    // Giving the changes up on closing removes the copy.
+    // Giving the changes up on Exit removes the copy, and none comes back.
     nextQuestion.answer(SaveChangesAnswer::Discard);
-    EXPECT_TRUE(next.close());
+    next.show();
+    next.action(CommandId::Exit)->trigger();
+    EXPECT_FALSE(next.isVisible());
     EXPECT_FALSE(nextRecovery.HasCopy());
     EXPECT_FALSE(std::filesystem::exists(nextRecovery.CopyPath()));
     window.setCrashRecovery(nullptr);

@@ -164,9 +164,9 @@ bool MainCommands::ImportAtf()
     importedFrom_ = *chosen;
     textSave_.SetPath(AtfImport::SaveName(*chosen));
     ShowTitle(FileTitleOf(*chosen) + std::u16string(kImportedSuffix));
-    services_.editor.FocusEditor();
     if (const std::string report = imported.Report(); !report.empty())
         services_.messages.showMessage(services_.owner, report, texts::kConfirmCaption);
+    services_.editor.FocusEditor();
     return true;
 }
 

@@ -42,8 +42,8 @@ void ShowMatch(SearchTarget& target, std::uint32_t line, std::uint32_t start, st
     target.selection.Extend(line, start);
     target.selection.Extend(line, start + length);
     target.cursor.setPosition({line, start});
-    const auto fonts = target.signFont.CreateEditorFonts();
-    target.scrollBar.ScrollToCursor(target.document, fonts, line, start);
+    const auto fonts = target.signFont.Fonts();
+    target.scrollBar.ScrollToCursor(target.document, *fonts, line, start);
 }
 
 bool FindFromTop(SearchTarget& target, const CFLine& word, Window* owner, MessageDisplay& messages)

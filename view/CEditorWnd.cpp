@@ -164,16 +164,16 @@ SearchTarget CEditorWnd::searchTarget()
 
 void CEditorWnd::scrollToCursor()
 {
-    const EditorFontPair fonts = signFont_.CreateEditorFonts();
+    const auto fonts = signFont_.Fonts();
     const CCursor& cursor = *data_->cursor;
-    scrollBar_->ScrollToCursor(data_->document, fonts, cursor.line, cursor.column);
+    scrollBar_->ScrollToCursor(data_->document, *fonts, cursor.line, cursor.column);
 }
 
 void CEditorWnd::updatePage()
 {
-    const EditorFontPair fonts = signFont_.CreateEditorFonts();
+    const auto fonts = signFont_.Fonts();
     const std::unique_ptr<Surface> surface = window_->createSurface();
-    const int h = surface ? LineHeight(*surface, fonts) : 0;
+    const int h = surface ? LineHeight(*surface, *fonts) : 0;
     if (h > 0)
         scrollBar_->UpdatePage(std::uint32_t(window_->clientRect().bottom / h + 1),
                                data_->document.LineCount());

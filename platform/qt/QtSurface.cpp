@@ -5,7 +5,6 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QRect>
-#include <QScreen>
 #include <QWidget>
 
 #include <algorithm>
@@ -45,12 +44,9 @@ int layOut(const QFontMetrics& metrics, const QString& text, Place place)
 
 } // namespace
 
-QtSurface::QtSurface(QPainter& painter, QWidget* widget)
-    : painter_(&painter), widget_(widget), font_(systemFont(widget))
-{
-}
+QtSurface::QtSurface(QPainter& painter, QWidget* widget) : painter_(&painter), widget_(widget) {}
 
-QtSurface::QtSurface(QWidget* widget) : widget_(widget), font_(systemFont(widget)) {}
+QtSurface::QtSurface(QWidget* widget) : widget_(widget) {}
 
 QColor QtSurface::toQColor(ColorRef color)
 {
@@ -62,61 +58,59 @@ QString QtSurface::toQString(std::u16string_view units)
     return QString(reinterpret_cast<const QChar*>(units.data()), qsizetype(units.size()));
 }
 
-void QtSurface::selectFont(const Font* font)
+QPaintDevice* QtSurface::device() const
 {
-    const auto* qtFont = dynamic_cast<const QtFont*>(font);
-    font_ = qtFont ? qtFont->qfont() : systemFont(widget_);
-    metrics_.reset();
+    return painter_ ? painter_->device() : widget_.data();
 }
 
-const QFontMetrics& QtSurface::metrics()
+const QtSurface::FontUse& QtSurface::use(const Font* font)
 {
-    if (!metrics_) {
-        const QPaintDevice* device = painter_ ? painter_->device() : widget_.data();
-        metrics_.emplace(font_, device);
+    if (!fonts_.empty() && fonts_.front().font == font)
+        return fonts_.front();
+    for (auto it = fonts_.begin(); it != fonts_.end(); ++it) {
+        if (it->font == font) {
+            std::rotate(fonts_.begin(), it, it + 1);
+            return fonts_.front();
+        }
     }
-    return *metrics_;
+    const auto* qtFont = dynamic_cast<const QtFont*>(font);
+    QFont qfont = qtFont ? qtFont->qfont() : systemFont(widget_);
+    QFontMetrics metrics(qfont, device());
+    fonts_.insert(fonts_.begin(), FontUse{font, std::move(qfont), std::move(metrics)});
+    return fonts_.front();
 }
 
-int QtSurface::advance(const QString& text)
+Size QtSurface::textExtent(const Font* font, std::u16string_view units)
 {
-    return layOut(metrics(), text, [](int, const QString&) {});
+    const QFontMetrics& metrics = use(font).metrics;
+    return Size{layOut(metrics, toQString(units), [](int, const QString&) {}), metrics.height()};
 }
 
-Size QtSurface::textExtent(std::u16string_view units)
-{
-    return Size{advance(toQString(units)), metrics().height()};
-}
-
-void QtSurface::textOut(int x, int y, std::u16string_view units)
+void QtSurface::textOut(Point at, const Font* font, std::u16string_view units,
+                        const TextColors& colors)
 {
     if (!painter_)
         return;
+    const FontUse& used = use(font);
     const QString text = toQString(units);
-    const QFontMetrics& fm = metrics();
-    if (!transparent_)
-        painter_->fillRect(QRect(x, y, advance(text), fm.height()), toQColor(backgroundColor_));
-    painter_->setFont(font_);
-    painter_->setPen(toQColor(textColor_));
-    const int baseline = y + fm.ascent();
-    layOut(fm, text, [&](int offset, const QString& stretch) {
-        painter_->drawText(QPoint(x + offset, baseline), stretch);
+    if (colors.opaque) {
+        const int width = layOut(used.metrics, text, [](int, const QString&) {});
+        painter_->fillRect(QRect(at.x, at.y, width, used.metrics.height()),
+                           toQColor(colors.background));
+    }
+    if (!painterFontSet_ || painterFont_ != font) {
+        painter_->setFont(used.qfont);
+        painterFont_ = font;
+        painterFontSet_ = true;
+    }
+    if (painterColor_ != colors.text) {
+        painter_->setPen(toQColor(colors.text));
+        painterColor_ = colors.text;
+    }
+    const int baseline = at.y + used.metrics.ascent();
+    layOut(used.metrics, text, [&](int offset, const QString& stretch) {
+        painter_->drawText(QPoint(at.x + offset, baseline), stretch);
     });
-}
-
-void QtSurface::setTextColor(ColorRef color)
-{
-    textColor_ = color;
-}
-
-void QtSurface::setBackgroundTransparent(bool transparent)
-{
-    transparent_ = transparent;
-}
-
-void QtSurface::setBackgroundColor(ColorRef color)
-{
-    backgroundColor_ = color;
 }
 
 void QtSurface::rectangle(const Rect& rect, const Pen& pen, const Brush& brush)
@@ -144,12 +138,11 @@ void QtSurface::rectangle(const Rect& rect, const Pen& pen, const Brush& brush)
     painter_->fillRect(QRect(right - thickX, top, thickX, height), outline);
 }
 
-int QtSurface::screenHeight() const
+Size QtSurface::size() const
 {
-    const QScreen* screen = widget_ ? widget_->screen() : QGuiApplication::primaryScreen();
-    if (!screen)
-        screen = QGuiApplication::primaryScreen();
-    return screen ? screen->geometry().height() : 0;
+    if (const QPaintDevice* area = device())
+        return Size{area->width(), area->height()};
+    return Size{};
 }
 
 } // namespace velmora

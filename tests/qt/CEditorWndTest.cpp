@@ -51,12 +51,10 @@ protected:
     // coordinates of the unscrolled view.
     QPoint pointOf(Position p)
     {
-        const EditorFontPair fonts = kit.signFont.CreateEditorFonts();
+        const auto fonts = kit.signFont.Fonts();
         QtSurface surface(editor->viewport());
-        surface.selectFont(fonts.sign());
-        const int h = LineHeight(surface, fonts);
-        const int x = PrefixExtent(doc().Line(p.line), surface, fonts, p.column).cx;
-        surface.selectFont(nullptr);
+        const int h = LineHeight(surface, *fonts);
+        const int x = PrefixExtent(doc().Line(p.line), surface, *fonts, p.column).cx;
         return QPoint(x + 1, int(p.line) * h + h / 2);
     }
 
@@ -138,6 +136,26 @@ TEST_F(EditorWidget, ClickPlacesTheCursorAndResetsTheSelection)
     // Right of the end of the second line.
     QTest::mouseClick(editor->viewport(), Qt::LeftButton, {}, pointOf({1, 2}) + QPoint(40, 0));
     EXPECT_EQ(at(), (Position{1, 2}));
+}
+
+TEST_F(EditorWidget, ClicksFollowTheWidthsOfAFontChosenLater)
+{
+    QTest::keyClicks(editor.get(), "abcdefgh");
+    const QPoint third = pointOf({0, 3});
+    QTest::mouseClick(editor->viewport(), Qt::LeftButton, {}, third);
+    ASSERT_EQ(at(), (Position{0, 3}));
+
+    // Letters twice as wide: the same point now lies over the second cell.
+    FontAttributes wide = CFSignFont::DefaultTextFont();
+    wide.width *= 2;
+    kit.signFont.ChooseTextFont(wide);
+    editor->ResetView();
+    const QPoint thirdNow = pointOf({0, 3});
+    EXPECT_GT(thirdNow.x(), third.x() + 20);
+    QTest::mouseClick(editor->viewport(), Qt::LeftButton, {}, thirdNow);
+    EXPECT_EQ(at(), (Position{0, 3}));
+    QTest::mouseClick(editor->viewport(), Qt::LeftButton, {}, third);
+    EXPECT_EQ(at(), (Position{0, 1}));
 }
 
 TEST_F(EditorWidget, ClickCommitsPendingInputAndTakesTheFocus)

@@ -129,13 +129,13 @@ void DrawLine(const CFLine& line, Surface& surface, const EditorFonts& fonts, in
               const TextColors& colors)
 {
     const auto cells = line.Cells();
-    const int right = surface.size().cx;
+    const Rect area = surface.area();
     std::size_t i = 0;
     // Past the cells that end left of the area, keeping the last of them.
     int before = 0;
     while (i < cells.size()) {
         const int width = CellWidth(cells[i], surface, fonts);
-        if (x + width > 0)
+        if (x + width > area.left)
             break;
         x += width;
         before = width;
@@ -146,7 +146,7 @@ void DrawLine(const CFLine& line, Surface& surface, const EditorFonts& fonts, in
         x -= before;
     }
     for (; i < cells.size(); ++i) {
-        const bool last = x >= right;
+        const bool last = x >= area.right;
         x += DrawCell(cells[i], surface, fonts, x, y, colors).cx;
         if (last)
             break;
@@ -163,11 +163,14 @@ void DrawDocument(const CFDocument& document, Surface& surface, const EditorFont
     // Without a row height every line would land on the first row.
     if (h <= 0)
         return;
-    const int height = surface.size().cy;
-    std::uint32_t rows = height > 0 ? static_cast<std::uint32_t>((height - 1) / h + 1) : 0;
-    if (rows > count - top)
-        rows = count - top;
-    for (std::uint32_t i = 0; i < rows; ++i)
+    // The rows that meet the area, with one more on either side for glyphs
+    // that overhang their row.
+    const Rect area = surface.area();
+    if (area.bottom <= 0 || area.bottom <= area.top)
+        return;
+    const std::uint32_t first = area.top > h ? static_cast<std::uint32_t>(area.top / h - 1) : 0;
+    const std::uint32_t end = static_cast<std::uint32_t>((area.bottom - 1) / h + 2);
+    for (std::uint32_t i = first; i < end && i < count - top; ++i)
         DrawLine(document.Line(top + i), surface, fonts, -hpos, static_cast<int>(i) * h, colors);
 }
 

@@ -41,14 +41,15 @@ Size MeasureCell(std::uint32_t cell, Surface& surface, const EditorFonts& fonts)
 Size DrawCell(std::uint32_t cell, Surface& surface, const EditorFonts& fonts, int x, int y,
               const TextColors& colors);
 // Draws the cells of a line side by side, the first at x, all with their top
-// at y. Only the cells that reach into the surface's width are drawn, with
-// one more on either side for glyphs that overhang their cell; the others
-// would not show.
+// at y. Only the cells that reach into the surface's area across are drawn,
+// with one more on either side for glyphs that overhang their cell; the
+// others would not show.
 void DrawLine(const CFLine& line, Surface& surface, const EditorFonts& fonts, int x, int y,
               const TextColors& colors);
-// Draws the lines from top down, as many as show in the surface's height
-// (the last one possibly in part), shifted left by hpos. Draws nothing when
-// top is not a line of the document or the row height is 0.
+// Draws the lines from top down, shifted left by hpos: the rows that meet the
+// surface's area (the last one possibly in part), with one more on either
+// side. Draws nothing when top is not a line of the document or the row
+// height is 0.
 void DrawDocument(const CFDocument& document, Surface& surface, const EditorFonts& fonts,
                   std::uint32_t top, int hpos, const TextColors& colors);
 

@@ -46,9 +46,9 @@ public:
     // Fills [left, right) x [top, bottom) with the brush and outlines it with
     // the pen.
     virtual void rectangle(const Rect& rect, const Pen& pen, const Brush& brush) = 0;
-    // The size of the area drawn on (for a window, its client area). Nothing
-    // outside it shows.
-    virtual Size size() const = 0;
+    // The part of the window's client area that is drawn: all of it, or the
+    // part being painted again. Nothing outside it shows.
+    virtual Rect area() const = 0;
 };
 
 } // namespace velmora

@@ -21,19 +21,19 @@ QFont systemFont(const QWidget* widget)
 // Lays out a run: each stretch between NUL units goes to place with its x
 // offset from the start; a NUL unit takes the average character width. The
 // result is the width of the whole run.
-template <class Place>
-int layOut(const QFontMetrics& metrics, const QString& text, Place place)
+template <class Advance, class Place>
+int layOut(const QFontMetrics& metrics, std::u16string_view text, Advance advance, Place place)
 {
     int x = 0;
-    qsizetype start = 0;
+    std::size_t start = 0;
     while (start <= text.size()) {
-        qsizetype nul = text.indexOf(QChar(0), start);
-        if (nul < 0)
+        std::size_t nul = text.find(u'\0', start);
+        if (nul == std::u16string_view::npos)
             nul = text.size();
         if (nul > start) {
-            const QString stretch = text.mid(start, nul - start);
+            const std::u16string_view stretch = text.substr(start, nul - start);
             place(x, stretch);
-            x += metrics.horizontalAdvance(stretch);
+            x += advance(stretch);
         }
         if (nul < text.size())
             x += metrics.averageCharWidth();
@@ -44,7 +44,10 @@ int layOut(const QFontMetrics& metrics, const QString& text, Place place)
 
 } // namespace
 
-QtSurface::QtSurface(QPainter& painter, QWidget* widget) : painter_(&painter), widget_(widget) {}
+QtSurface::QtSurface(QPainter& painter, QWidget* widget, std::optional<Rect> area)
+    : painter_(&painter), widget_(widget), area_(area)
+{
+}
 
 QtSurface::QtSurface(QWidget* widget) : widget_(widget) {}
 
@@ -76,14 +79,24 @@ const QtSurface::FontUse& QtSurface::use(const Font* font)
     const auto* qtFont = dynamic_cast<const QtFont*>(font);
     QFont qfont = qtFont ? qtFont->qfont() : systemFont(widget_);
     QFontMetrics metrics(qfont, device());
-    fonts_.insert(fonts_.begin(), FontUse{font, std::move(qfont), std::move(metrics)});
+    fonts_.insert(fonts_.begin(), FontUse{font, qtFont, std::move(qfont), std::move(metrics)});
     return fonts_.front();
+}
+
+int QtSurface::advance(const FontUse& used, std::u16string_view stretch)
+{
+    if (used.qtFont)
+        return used.qtFont->shaped(stretch, device()).advance;
+    return used.metrics.horizontalAdvance(toQString(stretch));
 }
 
 Size QtSurface::textExtent(const Font* font, std::u16string_view units)
 {
-    const QFontMetrics& metrics = use(font).metrics;
-    return Size{layOut(metrics, toQString(units), [](int, const QString&) {}), metrics.height()};
+    const FontUse& used = use(font);
+    const int width = layOut(
+        used.metrics, units, [&](std::u16string_view stretch) { return advance(used, stretch); },
+        [](int, std::u16string_view) {});
+    return Size{width, used.metrics.height()};
 }
 
 void QtSurface::textOut(Point at, const Font* font, std::u16string_view units,
@@ -92,24 +105,32 @@ void QtSurface::textOut(Point at, const Font* font, std::u16string_view units,
     if (!painter_)
         return;
     const FontUse& used = use(font);
-    const QString text = toQString(units);
-    if (colors.opaque) {
-        const int width = layOut(used.metrics, text, [](int, const QString&) {});
-        painter_->fillRect(QRect(at.x, at.y, width, used.metrics.height()),
+    if (colors.opaque)
+        painter_->fillRect(QRect(at.x, at.y, textExtent(font, units).cx, used.metrics.height()),
                            toQColor(colors.background));
-    }
-    if (!painterFontSet_ || painterFont_ != font) {
-        painter_->setFont(used.qfont);
-        painterFont_ = font;
-        painterFontSet_ = true;
-    }
     if (painterColor_ != colors.text) {
         painter_->setPen(toQColor(colors.text));
         painterColor_ = colors.text;
     }
     const int baseline = at.y + used.metrics.ascent();
-    layOut(used.metrics, text, [&](int offset, const QString& stretch) {
-        painter_->drawText(QPoint(at.x + offset, baseline), stretch);
+    // A stretch followed by nothing needs no advance.
+    const auto advanceTo = [&](std::u16string_view stretch) {
+        return stretch.data() + stretch.size() == units.data() + units.size() ? 0
+                                                                              : advance(used, stretch);
+    };
+    layOut(used.metrics, units, advanceTo, [&](int offset, std::u16string_view stretch) {
+        if (used.qtFont) {
+            // The glyphs Qt's own text drawing would put down, shaped once.
+            for (const QGlyphRun& run : used.qtFont->shaped(stretch, painter_->device()).glyphs)
+                painter_->drawGlyphRun(QPointF(at.x + offset, baseline), run);
+            return;
+        }
+        if (!painterFontSet_ || painterFont_ != font) {
+            painter_->setFont(used.qfont);
+            painterFont_ = font;
+            painterFontSet_ = true;
+        }
+        painter_->drawText(QPoint(at.x + offset, baseline), toQString(stretch));
     });
 }
 
@@ -138,11 +159,13 @@ void QtSurface::rectangle(const Rect& rect, const Pen& pen, const Brush& brush)
     painter_->fillRect(QRect(right - thickX, top, thickX, height), outline);
 }
 
-Size QtSurface::size() const
+Rect QtSurface::area() const
 {
-    if (const QPaintDevice* area = device())
-        return Size{area->width(), area->height()};
-    return Size{};
+    if (area_)
+        return *area_;
+    if (const QPaintDevice* whole = device())
+        return Rect{0, 0, whole->width(), whole->height()};
+    return Rect{};
 }
 
 } // namespace velmora

@@ -17,6 +17,8 @@ class QWidget;
 
 namespace velmora {
 
+class QtFont;
+
 // A Surface over a QPainter during a paint cycle, or a measuring surface that
 // draws nothing. Fonts are QtFonts (any other Font counts as the system
 // font). Text is measured with QFontMetrics: a run is as wide as its
@@ -28,7 +30,9 @@ public:
     // Draws with painter, which must stay active while the surface is used
     // and whose font and pen only the surface sets meanwhile; the system
     // font is the widget's (the application's when null).
-    explicit QtSurface(QPainter& painter, QWidget* widget = nullptr);
+    // The area is the painter's device, or the part of it given.
+    explicit QtSurface(QPainter& painter, QWidget* widget = nullptr,
+                       std::optional<Rect> area = std::nullopt);
     // Measures for the widget (the screen's resolution when null); draws
     // nothing.
     explicit QtSurface(QWidget* widget = nullptr);
@@ -37,7 +41,7 @@ public:
     void textOut(Point at, const Font* font, std::u16string_view units,
                  const TextColors& colors) override;
     void rectangle(const Rect& rect, const Pen& pen, const Brush& brush) override;
-    Size size() const override;
+    Rect area() const override;
 
     bool drawing() const { return painter_ != nullptr; }
 
@@ -49,17 +53,22 @@ private:
     // A font as this surface measures and draws it.
     struct FontUse {
         const Font* font;
+        const QtFont* qtFont; // null for the system font
         QFont qfont;
         QFontMetrics metrics;
     };
     const FontUse& use(const Font* font);
     QPaintDevice* device() const;
+    // The horizontal advance of a stretch of units without NUL units.
+    int advance(const FontUse& used, std::u16string_view stretch);
 
     QPainter* painter_ = nullptr;
     QPointer<QWidget> widget_;
+    std::optional<Rect> area_;
     // The few fonts used on this surface; the last one used first.
     std::vector<FontUse> fonts_;
-    // The font and colour last given to the painter.
+    // The font (for text drawn without glyphs of its own) and the colour
+    // last given to the painter.
     const Font* painterFont_ = nullptr;
     bool painterFontSet_ = false;
     std::optional<ColorRef> painterColor_;

@@ -123,24 +123,31 @@ TEST_F(TextLayoutTest, LineHeightIsTheReferenceSignInTheSignFont)
     EXPECT_EQ(extent.font, sign.attributes());
 }
 
-TEST_F(TextLayoutTest, DrawDocumentDrawsTheRowsThatShowInTheArea)
+TEST_F(TextLayoutTest, DrawDocumentDrawsTheRowsThatMeetTheAreaAndOneMoreOnEitherSide)
 {
     const CFDocument d = Lines(100);
-    DrawDocument(d, surface, fonts, 10, 0, {});
-    auto runs = rec.textOuts();
-    ASSERT_EQ(runs.size(), 15u); // 600 / 40
-    for (std::size_t i = 0; i < runs.size(); ++i) {
-        EXPECT_EQ(runs[i].x, 0);
-        EXPECT_EQ(runs[i].y, static_cast<int>(i) * 40);
-    }
-
-    // A row that shows only in part is drawn too.
-    rec.clear();
-    FakeSurface taller(surface.sharedRecording(), {800, 601});
-    DrawDocument(d, taller, fonts, 10, 0, {});
-    runs = rec.textOuts();
-    ASSERT_EQ(runs.size(), 16u);
-    EXPECT_EQ(runs.back().y, 600);
+    const auto rowsOf = [&](Rect area) {
+        rec.clear();
+        FakeSurface part(surface.sharedRecording(), area);
+        DrawDocument(d, part, fonts, 10, 0, {});
+        std::vector<int> rows;
+        for (const auto& run : rec.textOuts()) {
+            EXPECT_EQ(run.x, 0);
+            rows.push_back(run.y / 40);
+        }
+        return rows;
+    };
+    // 600 / 40: rows 0 to 14, and row 15 below them.
+    auto rows = rowsOf({0, 0, 800, 600});
+    ASSERT_EQ(rows.size(), 16u);
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        EXPECT_EQ(rows[i], static_cast<int>(i));
+    // A row that shows only in part counts.
+    EXPECT_EQ(rowsOf({0, 0, 800, 601}).size(), 17u);
+    // The part being painted again: rows 2 to 4.
+    EXPECT_EQ(rowsOf({0, 100, 800, 180}), (std::vector<int>{1, 2, 3, 4, 5}));
+    EXPECT_EQ(rowsOf({0, 0, 800, 40}), (std::vector<int>{0, 1}));
+    EXPECT_TRUE(rowsOf({0, 0, 800, 0}).empty());
 }
 
 TEST_F(TextLayoutTest, DrawDocumentStopsAtTheLastLine)
@@ -244,29 +251,32 @@ TEST_F(TextLayoutTest, OnlyCellsReachingIntoTheAreaAreDrawnWhereTheyAlwaysLie)
     for (int i = 0; i < 250; ++i)
         cells.insert(cells.end(), {'a', kSign, kSub3, kSign2});
     const CFDocument d = Doc({cells});
-    FakeSurface unclipped(nullptr, {1 << 30, 600});
+    FakeSurface unclipped(nullptr, {0, 0, 1 << 30, 600});
     DrawLine(d.Line(0), unclipped, fonts, 0, 0, {});
     const auto all = unclipped.recording().textOuts();
     ASSERT_EQ(all.size(), 1000u);
 
-    for (const int hpos : {0, 7000, 7007, 30000}) {
-        rec.clear();
-        FakeSurface area(surface.sharedRecording(), {800, 600});
-        DrawLine(d.Line(0), area, fonts, -hpos, 0, {});
-        const auto drawn = rec.textOuts();
-        // The cells whose box meets [0, 800), one more on either side.
-        std::size_t first = 0;
-        while (first + 1 < all.size() && all[first + 1].x - hpos <= 0)
-            ++first;
-        std::size_t last = first;
-        while (last + 1 < all.size() && all[last + 1].x - hpos < 800)
-            ++last;
-        const std::size_t from = first > 0 ? first - 1 : 0;
-        const std::size_t to = std::min(last + 1, all.size() - 1);
-        ASSERT_EQ(drawn.size(), to - from + 1) << "hpos " << hpos;
-        for (std::size_t i = 0; i < drawn.size(); ++i) {
-            EXPECT_EQ(drawn[i].x, all[from + i].x - hpos);
-            EXPECT_EQ(drawn[i].units, all[from + i].units);
+    for (const Rect area : {Rect{0, 0, 800, 600}, Rect{300, 0, 500, 600}}) {
+        for (const int hpos : {0, 7000, 7007, 30000}) {
+            rec.clear();
+            FakeSurface part(surface.sharedRecording(), area);
+            DrawLine(d.Line(0), part, fonts, -hpos, 0, {});
+            const auto drawn = rec.textOuts();
+            // The cells whose box meets the area across, one more on either
+            // side.
+            std::size_t first = 0;
+            while (first + 1 < all.size() && all[first + 1].x - hpos <= area.left)
+                ++first;
+            std::size_t last = first;
+            while (last + 1 < all.size() && all[last + 1].x - hpos < area.right)
+                ++last;
+            const std::size_t from = first > 0 ? first - 1 : 0;
+            const std::size_t to = std::min(last + 1, all.size() - 1);
+            ASSERT_EQ(drawn.size(), to - from + 1) << "hpos " << hpos << ", area from " << area.left;
+            for (std::size_t i = 0; i < drawn.size(); ++i) {
+                EXPECT_EQ(drawn[i].x, all[from + i].x - hpos);
+                EXPECT_EQ(drawn[i].units, all[from + i].units);
+            }
         }
     }
 }

@@ -12,6 +12,8 @@
 #include "tests/qt/GuiTestKit.h"
 
 #include <QApplication>
+#include <QPaintEvent>
+#include <QRegion>
 #include <QScrollBar>
 #include <QTest>
 #include <QWheelEvent>
@@ -156,6 +158,50 @@ TEST_F(EditorWidget, ClicksFollowTheWidthsOfAFontChosenLater)
     EXPECT_EQ(at(), (Position{0, 3}));
     QTest::mouseClick(editor->viewport(), Qt::LeftButton, {}, third);
     EXPECT_EQ(at(), (Position{0, 1}));
+}
+
+// Remembers the region of every paint of a widget.
+class PaintRegions : public QObject {
+public:
+    explicit PaintRegions(QWidget* widget) { widget->installEventFilter(this); }
+    std::vector<QRegion> regions;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            regions.push_back(static_cast<QPaintEvent*>(event)->region());
+        return false;
+    }
+};
+
+TEST_F(EditorWidget, KeysPaintTheRowsThatChangedAndANewLineTheWholeView)
+{
+    QTest::keyClicks(editor.get(), "abc");
+    QTest::keyClick(editor.get(), Qt::Key_Return);
+    QTest::keyClicks(editor.get(), "def");
+    QApplication::processEvents();
+    const int h = pointOf({1, 0}).y() - pointOf({0, 0}).y();
+    ASSERT_GT(h, 0);
+    PaintRegions paints(editor->viewport());
+
+    QTest::keyClick(editor.get(), Qt::Key_Left);
+    QApplication::processEvents();
+    ASSERT_FALSE(paints.regions.empty());
+    EXPECT_EQ(paints.regions.back().boundingRect(), QRect(0, h, editor->viewport()->width(), h + 1));
+    QTest::keyClick(editor.get(), Qt::Key_Up);
+    QApplication::processEvents();
+    EXPECT_EQ(paints.regions.back().boundingRect(), QRect(0, 0, editor->viewport()->width(), 2 * h + 1));
+
+    QTest::keyClicks(editor.get(), "x");
+    QApplication::processEvents();
+    EXPECT_EQ(paints.regions.back().boundingRect(), QRect(0, 0, editor->viewport()->width(), h + 1));
+    EXPECT_EQ(line(0), U"abxc");
+
+    // A new line moves every line below it.
+    QTest::keyClick(editor.get(), Qt::Key_Return);
+    QApplication::processEvents();
+    EXPECT_EQ(paints.regions.back().boundingRect(), editor->viewport()->rect());
 }
 
 TEST_F(EditorWidget, ClickCommitsPendingInputAndTakesTheFocus)

@@ -192,7 +192,8 @@ TEST(QtSurface, MeasuringSurfaceMeasuresAlikeAndDrawsNothing)
     const std::u16string run = u"\xD808\xDC44 a\u2083";
     EXPECT_EQ(measuring.textExtent(sign.get(), run), drawing.textExtent(sign.get(), run));
     EXPECT_FALSE(measuring.drawing());
-    EXPECT_EQ(drawing.size(), (Size{200, 120}));
+    EXPECT_EQ(drawing.area(), (Rect{0, 0, 200, 120}));
+    EXPECT_EQ(QtSurface(painter, nullptr, Rect{5, 6, 7, 8}).area(), (Rect{5, 6, 7, 8}));
     measuring.textOut({0, 0}, sign.get(), run, TextColors{kBlack, true});
     measuring.rectangle(Rect{0, 0, 10, 10}, Pen{}, Brush{kBlack});
     painter.end();
@@ -213,7 +214,7 @@ TEST(QtSurface, EachCallMeasuresInItsOwnFont)
                   metrics.horizontalAdvance(QStringLiteral("abc")));
         EXPECT_GE(surface.textExtent(sign.get(), u"a").cy, 48);
     }
-    EXPECT_EQ(surface.size(), Size{});
+    EXPECT_EQ(surface.area(), Rect{});
 }
 
 } // namespace

@@ -53,7 +53,7 @@ TEST(QtWidgetWindow, ReportsTheWidget)
 
     const auto surface = window.createSurface();
     EXPECT_GT(surface->textExtent(nullptr, u"a").cx, 0);
-    EXPECT_EQ(surface->size(), (Size{320, 200}));
+    EXPECT_EQ(surface->area(), (Rect{0, 0, 320, 200}));
 }
 
 } // namespace

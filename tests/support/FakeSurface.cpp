@@ -23,7 +23,7 @@ std::optional<FontAttributes> AttributesOf(const Font* font)
 
 } // namespace
 
-FakeSurface::FakeSurface(std::shared_ptr<SurfaceRecording> recording, Size area)
+FakeSurface::FakeSurface(std::shared_ptr<SurfaceRecording> recording, Rect area)
     : recording_(recording ? std::move(recording) : std::make_shared<SurfaceRecording>())
     , area_(area)
 {

@@ -76,17 +76,17 @@ struct SurfaceRecording {
 // So in the editor's default fonts (sign 50 x 50, text 20 x 14) a sign is 50
 // wide and 50 high, a Latin letter 14 wide, a subscript digit with its NUL
 // unit 28.
-// The area drawn on is 800 x 600 unless given.
+// The area drawn on is (0, 0)-(800, 600) unless given.
 class FakeSurface : public Surface {
 public:
     explicit FakeSurface(std::shared_ptr<SurfaceRecording> recording = nullptr,
-                         Size area = {800, 600});
+                         Rect area = {0, 0, 800, 600});
 
     Size textExtent(const Font* font, std::u16string_view units) override;
     void textOut(Point at, const Font* font, std::u16string_view units,
                  const TextColors& colors) override;
     void rectangle(const Rect& rect, const Pen& pen, const Brush& brush) override;
-    Size size() const override { return area_; }
+    Rect area() const override { return area_; }
 
     SurfaceRecording& recording() { return *recording_; }
     const SurfaceRecording& recording() const { return *recording_; }
@@ -96,7 +96,7 @@ private:
     Size measure(const std::optional<FontAttributes>& font, std::u16string_view units) const;
 
     std::shared_ptr<SurfaceRecording> recording_;
-    Size area_;
+    Rect area_;
 };
 
 } // namespace velmora

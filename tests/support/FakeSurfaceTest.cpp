@@ -37,7 +37,7 @@ TEST(FakeSurfaceTest, MeasuresGlyphsByTheFontOfTheCall)
     s.recording().glyphWidths[U'a'] = 3;
     EXPECT_EQ(s.textExtent(&sign, u"\xD808\xDC44" u"a"), (Size{73, 50}));
     EXPECT_EQ(s.recording().callsOf<TextExtentCall>().back().font, sign.attributes());
-    EXPECT_EQ(s.size(), (Size{800, 600}));
+    EXPECT_EQ(s.area(), (Rect{0, 0, 800, 600}));
 }
 
 TEST(FakeSurfaceTest, RecordsFontAndColoursWithEachRun)
@@ -45,7 +45,7 @@ TEST(FakeSurfaceTest, RecordsFontAndColoursWithEachRun)
     FakeWindow window;
     window.setClientSize(300, 200);
     auto surface = window.createSurface();
-    EXPECT_EQ(surface->size(), (Size{300, 200}));
+    EXPECT_EQ(surface->area(), (Rect{0, 0, 300, 200}));
     FakeFont font(Attrs(20, 14));
     surface->textOut({3, 4}, &font, u"ab", TextColors{kBlue});
     surface->rectangle({1, 2, 3, 4}, Pen{false, 1, 0}, Brush{kGray});

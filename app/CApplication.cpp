@@ -6,21 +6,57 @@
 #include "app/StartUp.h"
 #include "platform/qt/QtWidgetWindow.h"
 
+#include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
 #include <QStringList>
 
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace velmora {
 
+namespace {
+
+std::filesystem::path PathOf(const QString& path)
+{
+    return std::filesystem::path(path.toStdU16String()).lexically_normal();
+}
+
+// The platform's places for the user's files, under a folder named after
+// the program in lower case (~/.config/velmora, ~/.local/share/velmora), and
+// the data installed beside the program.
+ProgramFolders FindProgramFolders()
+{
+    const QString program = QCoreApplication::applicationDirPath();
+    const auto userFolder = [](QStandardPaths::StandardLocation location) {
+        const QString folder = QStandardPaths::writableLocation(location);
+        return folder.isEmpty() ? std::filesystem::path() : PathOf(folder + QStringLiteral("/velmora"));
+    };
+    return ProgramFolders{
+        .start = PathOf(QDir::currentPath()),
+        .userConfig = userFolder(QStandardPaths::GenericConfigLocation),
+        .userData = userFolder(QStandardPaths::GenericDataLocation),
+        .installedData = PathOf(program + QStringLiteral("/" VELMORA_RELATIVE_DATA_DIR)),
+        .program = PathOf(program),
+    };
+}
+
+} // namespace
+
 CApplication::CApplication(int& argc, char** argv)
     : QApplication(argc, argv)
-    , settings_(std::filesystem::path(kConfigFileName))
+    , folders_(FindProgramFolders())
+    , settings_(ChooseConfigFile(folders_))
     , platform_(settings_)
     , fontDialog_(platform_.fonts())
     , signFont_(platform_.fonts(), settings_)
 {
     setApplicationName(QStringLiteral("Velmora"));
+    // Lets the desktop match the windows with the installed desktop entry
+    // and its icon.
+    setDesktopFileName(QStringLiteral(VELMORA_APP_ID));
     setWindowIcon(ApplicationIcon());
 }
 
@@ -28,21 +64,24 @@ CApplication::~CApplication() = default;
 
 bool CApplication::startUp()
 {
-    return StartUp(settings_, dictionary_, platform_.messages(), nullptr);
+    return StartUp(settings_, folders_, dictionary_, platform_.messages(), nullptr);
 }
 
 MainWindowServices CApplication::mainWindowServices()
 {
     return MainWindowServices{platform_.fileDialogs(), platform_.messages(), question_, fontDialog_,
-                              dictionary_, signFont_};
+                              dictionary_, signFont_, settings_};
 }
 
-std::optional<std::filesystem::path> CApplication::argumentFile() const
+CommandLine CApplication::commandLine() const
 {
-    const QStringList args = arguments();
-    if (args.size() < 2 || args.at(1).isEmpty())
-        return std::nullopt;
-    return std::filesystem::path(QFileInfo(args.at(1)).absoluteFilePath().toStdU16String());
+    std::vector<std::string> args;
+    for (const QString& arg : arguments().mid(1))
+        args.push_back(arg.toStdString());
+    CommandLine line = CommandLine::Parse(args);
+    if (line.file)
+        line.file = PathOf(QFileInfo(QString::fromStdU16String(line.file->u16string())).absoluteFilePath());
+    return line;
 }
 
 int CApplication::run(CMainWindow& window)
@@ -52,7 +91,7 @@ int CApplication::run(CMainWindow& window)
     setQuitOnLastWindowClosed(false);
     connect(&window, &CMainWindow::closed, this, &QCoreApplication::quit, Qt::QueuedConnection);
     window.show();
-    if (const auto file = argumentFile())
+    if (const auto file = commandLine().file)
         window.openFile(*file);
     return exec();
 }

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "app/CMainWindow.h"
+#include "app/CommandLine.h"
+#include "app/ProgramFolders.h"
 #include "dictionary/CFWordDictionary.h"
 #include "platform/IniSettings.h"
 #include "platform/PlatformServices.h"
@@ -12,13 +14,13 @@
 #include <QApplication>
 
 #include <filesystem>
-#include <optional>
 
 namespace velmora {
 
 // The program: the Qt application with the objects that live as long as it
 // does and that every window shares. The settings file is config.ini in the
-// current folder. Typical use:
+// current folder when there is one, else in the user's configuration folder.
+// Typical use:
 //
 //     CApplication app(argc, argv);
 //     if (!app.startUp())
@@ -37,6 +39,9 @@ public:
     // without showing a window.
     bool startUp();
 
+    // Where the program finds its files, worked out once at construction.
+    const ProgramFolders& folders() const { return folders_; }
+
     IniSettings& settings() { return settings_; }
     QtPlatform& platform() { return platform_; }
     PlatformServices services() { return platform_.services(); }
@@ -44,12 +49,11 @@ public:
     CFSignFont& signFont() { return signFont_; }
     MainWindowServices mainWindowServices();
 
-    // The file named by the first command-line argument (Qt's own options
-    // removed), as an absolute path; none without an argument.
-    std::optional<std::filesystem::path> argumentFile() const;
+    // The command line without Qt's own options, the file made absolute.
+    CommandLine commandLine() const;
 
-    // Shows the main window, opens the argument file in it and runs the
-    // event loop until the main window closes. Returns the exit code.
+    // Shows the main window, opens the command line's file in it and runs
+    // the event loop until the main window closes. Returns the exit code.
     int run(CMainWindow& window);
 
     // Delivers every event; anything an event handler throws is caught here,
@@ -60,6 +64,7 @@ public:
 private:
     void reportInternalError();
 
+    ProgramFolders folders_;
     IniSettings settings_;
     QtPlatform platform_;
     QtSaveChangesQuestion question_;

@@ -5,20 +5,31 @@
 #include "app/MainEditor.h"
 #include "app/StartUp.h"
 #include "app/StatusBarTexts.h"
+#include "app/WindowGeometry.h"
 #include "platform/MessageDisplay.h"
 #include "view/CFSignFont.h"
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QGuiApplication>
 #include <QKeySequence>
 #include <QLabel>
 #include <QList>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
+#include <QScreen>
 #include <QStatusBar>
 #include <QString>
+#include <QUrl>
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 namespace velmora {
 
@@ -27,6 +38,41 @@ namespace {
 QString FromUtf8(std::string_view text)
 {
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+// The first local file (not a folder) among the URLs a drag carries.
+QString DraggedFile(const QMimeData* data)
+{
+    if (data == nullptr || !data->hasUrls())
+        return {};
+    for (const QUrl& url : data->urls()) {
+        if (url.isLocalFile() && QFileInfo(url.toLocalFile()).isFile())
+            return url.toLocalFile();
+    }
+    return {};
+}
+
+// "&3 ~/texts/letter.txt": the number selects it with the keyboard; the
+// home folder is shortened to "~".
+QString RecentFileLabel(int number, const std::filesystem::path& path)
+{
+    QString text = QDir::toNativeSeparators(QString::fromStdU16String(path.u16string()));
+    const QString home = QDir::toNativeSeparators(QDir::homePath());
+    if (text.startsWith(home + QDir::separator()))
+        text = QStringLiteral("~") + text.mid(home.size());
+    text.replace(QStringLiteral("&"), QStringLiteral("&&"));
+    return QStringLiteral("&%1 %2").arg(number).arg(text);
+}
+
+// The part of a rectangle some screen shows, as an area.
+qint64 VisibleArea(const QRect& rect)
+{
+    qint64 largest = 0;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        const QRect shown = screen->availableGeometry().intersected(rect);
+        largest = std::max(largest, qint64(shown.width()) * shown.height());
+    }
+    return largest;
 }
 
 } // namespace
@@ -44,6 +90,7 @@ CMainWindow::CMainWindow(const MainWindowServices& services, QWidget* editorWidg
     , editor_(editor)
     , editorWidget_(editorWidget)
     , platformWindow_(*this)
+    , recentFiles_(services.settings)
 {
     // As the central widget the editor fills the area between the menu and
     // the status bar at every size.
@@ -55,10 +102,15 @@ CMainWindow::CMainWindow(const MainWindowServices& services, QWidget* editorWidg
     services_.signFont.setOwner(&platformWindow_);
     commands_ = std::make_unique<MainCommands>(MainCommands::Services{
         editor_, services_.dialogs, services_.messages, services_.question, services_.fontDialog,
-        services_.dictionary, services_.signFont, &platformWindow_, [this](std::u16string_view title) {
+        services_.dictionary, services_.signFont, &platformWindow_,
+        [this](std::u16string_view title) {
             setWindowTitle(QString::fromUtf16(title.data(), qsizetype(title.size())));
-        }});
+        },
+        [this](const std::filesystem::path& path) { recentFiles_.Add(path); }});
     resize(800, 600);
+    restoreWindowGeometry();
+    refreshRecentFiles();
+    setAcceptDrops(true);
     editorWidget_->setFocus(Qt::OtherFocusReason);
 }
 
@@ -77,6 +129,14 @@ void CMainWindow::buildMenu()
         for (const MenuItem& item : popup.items) {
             if (item.id == CommandId::Separator) {
                 menu->addSeparator();
+                continue;
+            }
+            if (item.id == CommandId::RecentFiles) {
+                recentMenu_ = menu->addMenu(FromUtf8(item.text));
+                recentMenu_->setObjectName(QStringLiteral("recentFiles"));
+                actions_[item.id] = recentMenu_->menuAction();
+                // Files may have gone since the menu was last shown.
+                connect(menu, &QMenu::aboutToShow, this, &CMainWindow::refreshRecentFiles);
                 continue;
             }
             QAction* action = menu->addAction(FromUtf8(item.text));
@@ -172,6 +232,7 @@ void CMainWindow::run(CommandId id)
         case CommandId::Font: commands_->Font(); break;
         case CommandId::WordRegistration: tool(tools_.wordRegistration); break;
         case CommandId::About: showAbout(); break;
+        case CommandId::RecentFiles: // a submenu, no command
         case CommandId::Separator: break;
         }
     });
@@ -179,6 +240,76 @@ void CMainWindow::run(CommandId id)
     // status bar shows where it is now.
     editorWidget_->update();
     updateStatusBar();
+}
+
+void CMainWindow::refreshRecentFiles()
+{
+    guarded([&] {
+        recentMenu_->clear();
+        const std::vector<std::filesystem::path> files = recentFiles_.ExistingFiles();
+        int number = 0;
+        for (const std::filesystem::path& path : files) {
+            QAction* action = recentMenu_->addAction(RecentFileLabel(++number, path));
+            action->setMenuRole(QAction::NoRole);
+            connect(action, &QAction::triggered, this, [this, path] { openFile(path); });
+        }
+        recentMenu_->addSeparator();
+        QAction* clear = recentMenu_->addAction(FromUtf8(kClearRecentFiles));
+        clear->setMenuRole(QAction::NoRole);
+        // The submenu is emptied the next time the File menu opens, not
+        // here, where the item that was chosen is still being handled.
+        connect(clear, &QAction::triggered, this, [this] {
+            guarded([&] { recentFiles_.Clear(); });
+            recentMenu_->menuAction()->setEnabled(false);
+        });
+        recentMenu_->menuAction()->setEnabled(!files.empty());
+    });
+}
+
+void CMainWindow::restoreWindowGeometry()
+{
+    const auto stored = WindowGeometry::Read(services_.settings);
+    if (!stored)
+        return;
+    QRect rect(stored->x, stored->y, stored->width, stored->height);
+    // No larger than the screen now (it may be smaller than the one the
+    // window was last on), and where it was only when most of it would be
+    // seen: a screen may have gone. Else the window system places it.
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        rect.setSize(rect.size().boundedTo(screen->availableGeometry().size()));
+    if (VisibleArea(rect) * 2 >= qint64(rect.width()) * rect.height())
+        setGeometry(rect);
+    else
+        resize(rect.size());
+    if (stored->maximized)
+        setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void CMainWindow::saveWindowGeometry()
+{
+    // A maximized window keeps the place and size it returns to.
+    QRect rect = isMaximized() || isFullScreen() || isMinimized() ? normalGeometry() : geometry();
+    if (!rect.isValid())
+        rect = geometry();
+    WindowGeometry{rect.x(), rect.y(), rect.width(), rect.height(), isMaximized()}.Write(services_.settings);
+}
+
+void CMainWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!DraggedFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void CMainWindow::dropEvent(QDropEvent* event)
+{
+    const QString file = DraggedFile(event->mimeData());
+    if (file.isEmpty())
+        return;
+    event->acceptProposedAction();
+    // Opened once the drop is over: the question about unsaved changes is
+    // modal, and the program the file came from waits for the drop to end.
+    const std::filesystem::path path(QFileInfo(file).absoluteFilePath().toStdU16String());
+    QMetaObject::invokeMethod(this, [this, path] { openFile(path); }, Qt::QueuedConnection);
 }
 
 void CMainWindow::showAbout()
@@ -206,6 +337,7 @@ void CMainWindow::closeEvent(QCloseEvent* event)
         return;
     }
     event->accept();
+    guarded([&] { saveWindowGeometry(); });
     emit closed();
 }
 

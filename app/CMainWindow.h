@@ -2,6 +2,7 @@
 
 #include "app/MainCommands.h"
 #include "app/MainMenu.h"
+#include "app/RecentFiles.h"
 #include "platform/qt/QtWidgetWindow.h"
 
 #include <QMainWindow>
@@ -14,7 +15,10 @@
 
 class QAction;
 class QCloseEvent;
+class QDragEnterEvent;
+class QDropEvent;
 class QLabel;
+class QMenu;
 
 namespace velmora {
 
@@ -25,6 +29,7 @@ class FontDialog;
 class MainEditor;
 class MessageDisplay;
 class SaveChangesQuestion;
+class Settings;
 
 // The application-lifetime services the main window's commands use.
 struct MainWindowServices {
@@ -34,6 +39,8 @@ struct MainWindowServices {
     FontDialog& fontDialog;
     CFWordDictionary& dictionary;
     CFSignFont& signFont;
+    // Where the recent files and the window's place and size are kept.
+    Settings& settings;
 };
 
 // What the Edit and Word menus start in the tool windows. An empty function
@@ -52,8 +59,13 @@ struct ToolWindowCommands {
 //
 // The accelerators work while the main window or its editor has the focus
 // (window context), never in a tool window. Closing the window, by Exit or by
-// the window system, asks first when the document has unsaved changes, and
-// emits closed() once the window really closes.
+// the window system, asks first when the document has unsaved changes, keeps
+// the window's place and size in the settings for the next start, and emits
+// closed() once the window really closes.
+//
+// The File menu's "Recent Files" offers the documents opened or saved last;
+// a file dropped on the window opens as Open would open it, after the same
+// question about unsaved changes.
 //
 // Every command and event handler catches whatever escapes from it, tells
 // the user that an internal error occurred and keeps the document.
@@ -75,8 +87,9 @@ public:
 
     void setToolWindowCommands(ToolWindowCommands commands);
 
-    // Opens a file without a dialog (the program's argument); a failure is
-    // reported to the user. False when the file was not opened.
+    // Opens a file without a dialog (the program's argument, a recent file,
+    // a dropped file), after the question about unsaved changes; a failure
+    // is reported to the user. False when the file was not opened.
     bool openFile(const std::filesystem::path& path);
 
     MainCommands& commands() { return *commands_; }
@@ -97,10 +110,17 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void buildMenu();
     void buildStatusBar();
+    // Fills "Recent Files" with the listed files that exist, then "Clear";
+    // without any, the submenu is disabled.
+    void refreshRecentFiles();
+    void restoreWindowGeometry();
+    void saveWindowGeometry();
     void run(CommandId id);
     void showAbout();
     // Runs a command or handler; anything it throws becomes the internal
@@ -112,9 +132,11 @@ private:
     MainEditor& editor_;
     QWidget* editorWidget_;
     QtWidgetWindow platformWindow_;
+    RecentFiles recentFiles_;
     std::unique_ptr<MainCommands> commands_;
     ToolWindowCommands tools_;
     std::map<CommandId, QAction*> actions_;
+    QMenu* recentMenu_ = nullptr;
     QLabel* modeLabel_ = nullptr;
     QLabel* lineLabel_ = nullptr;
     QLabel* columnLabel_ = nullptr;

@@ -6,6 +6,7 @@
 #include "app/StartUp.h"
 #include "dictionary/CFWordDictionary.h"
 #include "document/CFDocument.h"
+#include "platform/ConfiguredPath.h"
 #include "platform/FontDialog.h"
 #include "platform/MessageDisplay.h"
 #include "platform/SaveChangesQuestion.h"
@@ -15,16 +16,6 @@
 #include <utility>
 
 namespace velmora {
-
-namespace {
-
-std::string DisplayPath(const std::filesystem::path& path)
-{
-    const std::u8string text = path.u8string();
-    return std::string(text.begin(), text.end());
-}
-
-} // namespace
 
 MainCommands::MainCommands(Services services)
     : services_(std::move(services))
@@ -77,6 +68,7 @@ bool MainCommands::Load(const std::filesystem::path& path)
     currentFile_ = path;
     MarkUnchanged();
     ShowTitle(FileTitleOf(path));
+    FileUsed(path);
     services_.editor.FocusEditor();
     return true;
 }
@@ -114,6 +106,7 @@ bool MainCommands::WriteText(const std::filesystem::path& path)
         return false;
     }
     MarkUnchanged();
+    FileUsed(path);
     return true;
 }
 
@@ -140,7 +133,8 @@ bool MainCommands::LoadWorddata()
             services_.dictionary.SwapEntries(fresh);
             loaded = true;
         } else {
-            ReportWordDataLoadFailure(fresh, services_.messages, services_.owner);
+            ReportWordDataLoadFailure(fresh.lastLoadResult(), std::span(&*chosen, 1), services_.messages,
+                                      services_.owner);
         }
     }
     wordDataSave_.TakeOver(wordDataOpen_);
@@ -202,6 +196,12 @@ void MainCommands::MarkUnchanged()
     savedRevision_ = services_.editor.Document().Revision();
 }
 
+void MainCommands::FileUsed(const std::filesystem::path& path)
+{
+    if (services_.fileUsed)
+        services_.fileUsed(path);
+}
+
 void MainCommands::ShowTitle(std::u16string_view name)
 {
     title_ = ComposeDocumentTitle(name);
@@ -214,7 +214,7 @@ void MainCommands::ReportFailure(std::string_view what, const std::filesystem::p
 {
     std::string text(what);
     text += '\n';
-    text += DisplayPath(path);
+    text += PathText(path);
     if (!detail.empty()) {
         text += '\n';
         text += detail;

@@ -53,6 +53,8 @@ public:
         Window* owner = nullptr;
         // Shows a new title of the main window.
         std::function<void(std::u16string_view)> setTitle;
+        // Told of every document file read or written (the recent files).
+        std::function<void(const std::filesystem::path&)> fileUsed;
     };
 
     // Starts with the editor's document as a new, unchanged document and
@@ -113,6 +115,7 @@ private:
     bool WriteText(const std::filesystem::path& path);
     void MarkUnchanged();
     void ShowTitle(std::u16string_view name);
+    void FileUsed(const std::filesystem::path& path);
     void ReportFailure(std::string_view what, const std::filesystem::path& path,
                        std::string_view detail = {});
 

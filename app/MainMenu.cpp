@@ -12,6 +12,7 @@ constexpr std::array kFile{
     MenuItem{CommandId::NewFile, "New File"},
     kSeparator,
     MenuItem{CommandId::Open, "Open(&O)"},
+    MenuItem{CommandId::RecentFiles, "Recent Files"},
     MenuItem{CommandId::Save, "Save(&S)"},
     MenuItem{CommandId::SaveAs, "SaveAs"},
     kSeparator,

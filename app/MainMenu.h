@@ -14,6 +14,7 @@ enum class CommandId : int {
     Open = 1001,
     Save = 1002,
     SaveAs = 1003,
+    RecentFiles = 1004, // the submenu of the documents opened or saved last
     SaveHtml = 1005,
     LoadWorddata = 1007,
     SaveWorddata = 1008,
@@ -28,6 +29,9 @@ enum class CommandId : int {
     Font = 3001,
     WordRegistration = 4001,
 };
+
+// The last item of the "Recent Files" submenu, which empties it.
+inline constexpr std::string_view kClearRecentFiles = "Clear";
 
 // A menu item; "&" marks the letter that selects it with Alt.
 struct MenuItem {

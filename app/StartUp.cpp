@@ -1,12 +1,33 @@
 #include "app/StartUp.h"
 
+#include "app/ProgramFolders.h"
 #include "dictionary/CFWordDictionary.h"
 #include "platform/ConfiguredPath.h"
 #include "platform/IniSettings.h"
 #include "platform/MessageDisplay.h"
 #include "view/CFSignFont.h"
 
+#include <algorithm>
+#include <string>
+#include <system_error>
+
 namespace velmora {
+
+namespace {
+
+bool Exists(const std::filesystem::path& path)
+{
+    std::error_code error;
+    return std::filesystem::exists(path, error);
+}
+
+} // namespace
+
+std::filesystem::path ChooseConfigFile(const ProgramFolders& folders)
+{
+    const std::filesystem::path portable = folders.start / kConfigFileName;
+    return Exists(portable) || folders.userConfig.empty() ? portable : folders.userConfig / kConfigFileName;
+}
 
 void EnsureConfigFile(IniSettings& config)
 {
@@ -14,34 +35,56 @@ void EnsureConfigFile(IniSettings& config)
         return;
     // A file that cannot be written leaves the defaults in force, which are
     // the same values; nothing is lost.
+    std::error_code error;
+    std::filesystem::create_directories(config.path().parent_path(), error);
     config.writeString(CFSignFont::kSection, CFSignFont::kNameKey, CFSignFont::kDefaultFace);
     config.writeString(kWordDataSection, kWordDataKey, kInitialWordDataFile);
 }
 
-std::filesystem::path ConfiguredWordDataPath(const IniSettings& config)
+std::vector<std::filesystem::path> WordDataCandidates(const IniSettings& config,
+                                                      const ProgramFolders& folders)
 {
     const std::filesystem::path configured = ResolveConfiguredPath(
         config.readString(kWordDataSection, kWordDataKey, kDefaultWordDataFile));
-    return config.path().parent_path() / configured;
+    if (configured.is_absolute())
+        return {configured};
+    std::vector<std::filesystem::path> candidates;
+    for (const auto& folder : {config.path().parent_path(), folders.installedData, folders.program}) {
+        if (folder.empty())
+            continue;
+        const std::filesystem::path candidate = (folder / configured).lexically_normal();
+        if (std::ranges::find(candidates, candidate) == candidates.end())
+            candidates.push_back(candidate);
+    }
+    return candidates;
 }
 
-void ReportWordDataLoadFailure(const CFWordDictionary& dictionary, MessageDisplay& messages,
-                               Window* owner)
+void ReportWordDataLoadFailure(CFWordDictionary::LoadResult reason,
+                               std::span<const std::filesystem::path> tried,
+                               MessageDisplay& messages, Window* owner)
 {
-    messages.showMessage(owner,
-                         dictionary.lastLoadResult() == CFWordDictionary::SyntaxError
-                             ? kWordDataSyntaxError
-                             : kCannotOpenWordData,
-                         kErrorCaption);
+    std::string text(reason == CFWordDictionary::SyntaxError ? kWordDataSyntaxError : kCannotOpenWordData);
+    for (const auto& path : tried) {
+        text += '\n';
+        text += PathText(path);
+    }
+    messages.showMessage(owner, text, kErrorCaption);
 }
 
-bool StartUp(IniSettings& config, CFWordDictionary& dictionary, MessageDisplay& messages,
-             Window* owner)
+bool StartUp(IniSettings& config, const ProgramFolders& folders, CFWordDictionary& dictionary,
+             MessageDisplay& messages, Window* owner)
 {
     EnsureConfigFile(config);
-    if (dictionary.Load(ConfiguredWordDataPath(config)))
-        return true;
-    ReportWordDataLoadFailure(dictionary, messages, owner);
+    const std::vector<std::filesystem::path> candidates = WordDataCandidates(config, folders);
+    const auto found = std::ranges::find_if(candidates, Exists);
+    if (found != candidates.end()) {
+        if (dictionary.Load(*found))
+            return true;
+        // The file found is the one to blame.
+        ReportWordDataLoadFailure(dictionary.lastLoadResult(), std::span(&*found, 1), messages, owner);
+        return false;
+    }
+    ReportWordDataLoadFailure(CFWordDictionary::CannotOpen, candidates, messages, owner);
     return false;
 }
 

@@ -1,16 +1,20 @@
 #pragma once
 
+#include "dictionary/CFWordDictionary.h"
+
 #include <filesystem>
+#include <span>
 #include <string_view>
+#include <vector>
 
 namespace velmora {
 
-class CFWordDictionary;
 class IniSettings;
 class MessageDisplay;
 class Window;
+struct ProgramFolders;
 
-// The settings file, in the current folder.
+// The settings file's name.
 inline constexpr std::string_view kConfigFileName = "config.ini";
 // Where the settings name the sign data file, and the file read when they
 // do not.
@@ -25,26 +29,38 @@ inline constexpr std::string_view kCannotOpenWordData = "文字変換ファイ�
 inline constexpr std::string_view kWordDataSyntaxError =
     "ファイル構文エラーです。\n文字変換ファイル読み取りに失敗しました。";
 
-// Creates the settings file with the sign font's face ("SignFont"/"Name" =
-// "Akkadian") and the sign data file (".\signdata.cfd") when it does not
-// exist. An existing file is left exactly as it is, missing keys included.
+// The settings file to use: config.ini in the start folder when there is
+// one (a portable set-up), else config.ini in the user's configuration
+// folder (the start folder's after all when the platform names none).
+std::filesystem::path ChooseConfigFile(const ProgramFolders& folders);
+
+// Creates the settings file, and its folder, with the sign font's face
+// ("SignFont"/"Name" = "Akkadian") and the sign data file (".\signdata.cfd")
+// when it does not exist. An existing file is left exactly as it is,
+// missing keys included.
 void EnsureConfigFile(IniSettings& config);
 
-// The sign data file the settings name. "\" separates folders; a relative
-// name is taken from the settings file's folder (the current folder, where
-// the program keeps it).
-std::filesystem::path ConfiguredWordDataPath(const IniSettings& config);
+// Where the sign data file the settings name may lie, in the order to try
+// them. "\" separates folders. An absolute name is its own only place; a
+// relative one is looked for beside the settings file, then in the
+// installed data folder, then in the program's own folder (the build
+// folder), each place once.
+std::vector<std::filesystem::path> WordDataCandidates(const IniSettings& config,
+                                                      const ProgramFolders& folders);
 
-// Tells the user why the dictionary's last Load failed: the file could not
-// be opened or read, or it is malformed.
-void ReportWordDataLoadFailure(const CFWordDictionary& dictionary, MessageDisplay& messages,
-                               Window* owner);
+// Tells the user why a sign data file did not load (it could not be opened,
+// or it is malformed), with the file or files tried on the lines after the
+// reason.
+void ReportWordDataLoadFailure(CFWordDictionary::LoadResult reason,
+                               std::span<const std::filesystem::path> tried,
+                               MessageDisplay& messages, Window* owner);
 
 // Everything before the main window shows: makes sure the settings file
-// exists and loads the sign data file it names into the (empty)
-// dictionary. When that fails the user is told why and the result is false:
-// the program must end without showing its window.
-bool StartUp(IniSettings& config, CFWordDictionary& dictionary, MessageDisplay& messages,
-             Window* owner);
+// exists and loads into the (empty) dictionary the first of the sign data
+// file's candidates that exists. When none exists or it does not load, the
+// user is told why and the result is false: the program must end without
+// showing its window.
+bool StartUp(IniSettings& config, const ProgramFolders& folders, CFWordDictionary& dictionary,
+             MessageDisplay& messages, Window* owner);
 
 } // namespace velmora

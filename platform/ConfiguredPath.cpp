@@ -13,4 +13,10 @@ std::filesystem::path ResolveConfiguredPath(std::string_view configured)
     return std::filesystem::path(text).lexically_normal();
 }
 
+std::string PathText(const std::filesystem::path& path)
+{
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
+
 } // namespace velmora

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <string>
 #include <string_view>
 
 namespace velmora {
@@ -10,5 +11,8 @@ namespace velmora {
 // path of this system in its lexically normal form. A relative path stays
 // relative (to the current directory).
 std::filesystem::path ResolveConfiguredPath(std::string_view configured);
+
+// A path as UTF-8 text, as messages show it and the settings file keeps it.
+std::string PathText(const std::filesystem::path& path);
 
 } // namespace velmora

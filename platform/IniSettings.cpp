@@ -1,8 +1,10 @@
 #include "platform/IniSettings.h"
 #include "platform/SafeFileWriter.h"
 
+#include <algorithm>
 #include <array>
 #include <fstream>
+#include <iterator>
 #include <optional>
 #include <sstream>
 #include <string>
@@ -143,6 +145,62 @@ bool HasLineBreak(std::string_view s)
     return s.find_first_of("\r\n") != std::string_view::npos;
 }
 
+// Whether a section name, and a key with its value, read back as written.
+bool IsWritableSection(std::string_view section)
+{
+    return !section.empty() && !HasLineBreak(section) && section.find(']') == std::string_view::npos;
+}
+
+bool IsWritableEntry(std::string_view key, std::string_view value)
+{
+    return !key.empty() && !HasLineBreak(key) && !HasLineBreak(value) &&
+        key.find('=') == std::string_view::npos && key.front() != '[' && key.front() != ';' &&
+        key.front() != '#';
+}
+
+// The file's text, loaded to change one section, and the lines of that
+// section: its header and the line after its last. Only the first section
+// of a name counts; a missing one is added at the end, after a blank line.
+// Nothing when the file exists but cannot be read.
+struct SectionEdit {
+    IniText text;
+    std::size_t header = 0;
+    std::size_t end = 0;
+};
+
+std::optional<SectionEdit> EditSection(const std::filesystem::path& file, std::string_view section)
+{
+    SectionEdit edit;
+    std::error_code error;
+    if (std::filesystem::exists(file, error)) {
+        auto loaded = Load(file);
+        if (!loaded)
+            return std::nullopt;
+        edit.text = std::move(*loaded);
+    }
+    std::vector<std::string>& lines = edit.text.lines;
+    edit.header = edit.end = lines.size();
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const Line line = Classify(lines[i]);
+        if (line.kind != Line::kSection)
+            continue;
+        if (edit.header < lines.size()) {
+            edit.end = i;
+            break;
+        }
+        if (EqualNoCase(line.name, section))
+            edit.header = i;
+    }
+    if (edit.header == lines.size()) {
+        if (!lines.empty() && !Trim(lines.back()).empty())
+            lines.emplace_back();
+        lines.push_back("[" + std::string(section) + "]");
+        edit.header = lines.size() - 1;
+        edit.end = lines.size();
+    }
+    return edit;
+}
+
 } // namespace
 
 IniSettings::IniSettings(std::filesystem::path file)
@@ -177,58 +235,54 @@ bool IniSettings::writeString(std::string_view section, std::string_view key, st
 {
     section = Trim(section);
     key = Trim(key);
-    if (section.empty() || key.empty() || HasLineBreak(section) || HasLineBreak(key) ||
-        HasLineBreak(value) || section.find(']') != std::string_view::npos ||
-        key.find('=') != std::string_view::npos || key.front() == '[' || key.front() == ';' ||
-        key.front() == '#')
+    if (!IsWritableSection(section) || !IsWritableEntry(key, value))
+        return false;
+    auto edit = EditSection(file_, section);
+    if (!edit)
         return false;
 
-    IniText text;
-    std::error_code error;
-    if (std::filesystem::exists(file_, error)) {
-        auto loaded = Load(file_);
-        if (!loaded)
-            return false;
-        text = std::move(*loaded);
-    }
-
-    // The first section of the name: its header and where its lines end.
-    std::size_t header = text.lines.size();
-    std::size_t sectionEnd = text.lines.size();
-    for (std::size_t i = 0; i < text.lines.size(); ++i) {
-        const Line line = Classify(text.lines[i]);
-        if (line.kind != Line::kSection)
-            continue;
-        if (header < text.lines.size()) {
-            sectionEnd = i;
-            break;
-        }
-        if (EqualNoCase(line.name, section))
-            header = i;
-    }
-
-    if (header == text.lines.size()) {
-        if (!text.lines.empty() && !Trim(text.lines.back()).empty())
-            text.lines.emplace_back();
-        text.lines.push_back("[" + std::string(section) + "]");
-        text.lines.push_back(std::string(key) + "=" + std::string(value));
-        return Store(file_, text);
-    }
-
-    std::size_t insertAt = header + 1;
-    for (std::size_t i = header + 1; i < sectionEnd; ++i) {
-        const Line line = Classify(text.lines[i]);
+    std::vector<std::string>& lines = edit->text.lines;
+    std::size_t insertAt = edit->header + 1;
+    for (std::size_t i = edit->header + 1; i < edit->end; ++i) {
+        const Line line = Classify(lines[i]);
         if (line.kind != Line::kEntry)
             continue;
         if (EqualNoCase(line.name, key)) {
-            text.lines[i] = std::string(line.name) + "=" + std::string(value);
-            return Store(file_, text);
+            lines[i] = std::string(line.name) + "=" + std::string(value);
+            return Store(file_, edit->text);
         }
         insertAt = i + 1;
     }
-    text.lines.insert(text.lines.begin() + static_cast<std::ptrdiff_t>(insertAt),
-                      std::string(key) + "=" + std::string(value));
-    return Store(file_, text);
+    lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(insertAt), std::string(key) + "=" + std::string(value));
+    return Store(file_, edit->text);
+}
+
+bool IniSettings::writeSection(std::string_view section, std::span<const SettingsEntry> entries)
+{
+    section = Trim(section);
+    if (!IsWritableSection(section))
+        return false;
+    std::vector<std::string> newLines;
+    for (const auto& [key, value] : entries) {
+        const std::string_view name = Trim(key);
+        if (!IsWritableEntry(name, value))
+            return false;
+        newLines.push_back(std::string(name) + "=" + value);
+    }
+    auto edit = EditSection(file_, section);
+    if (!edit)
+        return false;
+
+    // The new entries go right under the header, followed by the section's
+    // other lines (comments, blank lines) in their order.
+    std::vector<std::string>& lines = edit->text.lines;
+    const auto first = lines.begin() + static_cast<std::ptrdiff_t>(edit->header + 1);
+    const auto last = lines.begin() + static_cast<std::ptrdiff_t>(edit->end);
+    std::copy_if(std::make_move_iterator(first), std::make_move_iterator(last), std::back_inserter(newLines),
+                 [](const std::string& line) { return Classify(line).kind != Line::kEntry; });
+    lines.insert(lines.erase(first, last), std::make_move_iterator(newLines.begin()),
+                 std::make_move_iterator(newLines.end()));
+    return Store(file_, edit->text);
 }
 
 bool IniSettings::exists() const

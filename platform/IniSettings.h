@@ -37,6 +37,10 @@ public:
     // starting with '[', ';' or '#').
     bool writeString(std::string_view section, std::string_view key,
                      std::string_view value) override;
+    // Entry lines of the section are replaced by the entries, placed right
+    // under its header; its comments and blank lines stay. False, writing
+    // nothing, for the same reasons as writeString.
+    bool writeSection(std::string_view section, std::span<const SettingsEntry> entries) override;
 
     // Whether the file exists.
     bool exists() const;

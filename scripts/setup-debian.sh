@@ -9,6 +9,7 @@ packages=(
   qt6-base-dev qt6-qpa-plugins qt6-svg-dev
   fonts-ancient-scripts fonts-noto-core fonts-ipafont-gothic
   xvfb xauth xdotool
+  desktop-file-utils appstream libxml2-utils help2man man-db
 )
 
 missing=()

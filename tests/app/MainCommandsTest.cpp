@@ -47,8 +47,10 @@ protected:
     CFSignFont signFont{fonts, settings};
     FakeWindow owner;
     std::vector<std::u16string> titles;
+    std::vector<fs::path> used;
     MainCommands commands{{editor, dialogs, messages, question, fontDialog, dictionary, signFont, &owner,
-                           [this](std::u16string_view title) { titles.emplace_back(title); }}};
+                           [this](std::u16string_view title) { titles.emplace_back(title); },
+                           [this](const fs::path& path) { used.push_back(path); }}};
 
     fs::path File(const std::string& name, const std::string& bytes)
     {
@@ -104,6 +106,15 @@ TEST_F(MainCommandsTest, OpenReplacesTheDocumentAndSaveThenWritesThereWithoutADi
     EXPECT_FALSE(commands.IsModified());
     // The save dialog now offers the opened file.
     EXPECT_EQ(commands.textSaveRecord().path(), file);
+
+    // Every document file read or written is reported (the recent files);
+    // a failed open and an HTML export are not.
+    EXPECT_FALSE(commands.OpenFile(folder / "missing.txt"));
+    dialogs.choose(folder / "tablet.html");
+    EXPECT_TRUE(commands.SaveHtml());
+    dialogs.choose(folder / "copy.txt");
+    EXPECT_TRUE(commands.SaveAs());
+    EXPECT_EQ(used, (std::vector<fs::path>{file, file, folder / "copy.txt"}));
 }
 
 TEST_F(MainCommandsTest, SaveOfADocumentWithoutFileAsksForANameEveryTimeUntilOneIsSaved)
@@ -364,7 +375,7 @@ TEST_F(MainCommandsTest, LoadWorddataReplacesTheDictionaryOnlyWhenTheWholeFileLo
     EXPECT_FALSE(commands.LoadWorddata());
     ASSERT_EQ(messages.messages().size(), 1u);
     EXPECT_EQ(messages.messages()[0].text,
-              "ファイル構文エラーです。\n文字変換ファイル読み取りに失敗しました。");
+              "ファイル構文エラーです。\n文字変換ファイル読み取りに失敗しました。\n" + broken.string());
     EXPECT_EQ(messages.messages()[0].caption, "エラー");
     EXPECT_EQ(dictionary.CountCandidates(Key("LUGAL")), 1u);
     EXPECT_EQ(dictionary.CountCandidates(Key("A")), 0u);
@@ -374,7 +385,7 @@ TEST_F(MainCommandsTest, LoadWorddataReplacesTheDictionaryOnlyWhenTheWholeFileLo
     dialogs.choose(folder / "absent.cfd");
     EXPECT_FALSE(commands.LoadWorddata());
     ASSERT_EQ(messages.messages().size(), 1u);
-    EXPECT_EQ(messages.messages()[0].text, "文字変換ファイルが開けません。");
+    EXPECT_EQ(messages.messages()[0].text, "文字変換ファイルが開けません。\n" + (folder / "absent.cfd").string());
     EXPECT_EQ(dictionary.EntryCount(), 1u);
 
     messages.clear();

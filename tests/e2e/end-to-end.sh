@@ -1,77 +1,25 @@
 #!/usr/bin/env bash
 # End-to-end scenarios: the built editor in a real X server (Xvfb), in a
-# temporary folder, driven with real key presses (xdotool).
+# temporary folder with an empty home, driven with real key presses
+# (xdotool).
 # Usage: end-to-end.sh VELMORA SIGNDATA
 set -u
-velmora="$1"
-signdata="$2"
+velmora="$(realpath "$1")"
+signdata="$(realpath "$2")"
 
-if ! command -v Xvfb >/dev/null || ! command -v xdotool >/dev/null; then
-  echo "Xvfb and xdotool are needed (scripts/setup-debian.sh installs them)" >&2
-  exit 1
-fi
-
-work="$(mktemp -d)"
-xvfb_pid=""
-app_pid=""
-cleanup() {
-  [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-# A display of our own: Xvfb picks a free number and writes it to a pipe.
-exec 3<> <(:)
-Xvfb -displayfd 3 -screen 0 1280x900x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-read -r -t 20 display <&3 || { echo "Xvfb did not start" >&2; exit 1; }
-export DISPLAY=":$display"
-unset QT_QPA_PLATFORM
-export ASAN_OPTIONS="${ASAN_OPTIONS:-}:detect_leaks=0"
-
-passed=0
-failed=0
-fail() { echo "FAIL: $*" >&2; failed=$((failed + 1)); }
-pass() { echo "ok: $*"; passed=$((passed + 1)); }
+source "$(dirname "$0")/session.sh"
 
 # Starts the editor in folder $1 with the remaining arguments.
 start() {
   local folder="$1"; shift
-  (cd "$folder" && exec "$velmora" "$@" >"$folder/editor.log" 2>&1) &
-  app_pid=$!
+  start_program "$folder" "$velmora" "$@"
 }
-
-# Waits for a visible window whose title matches $1; prints its id.
-window() {
-  local id
-  for _ in $(seq 100); do
-    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1)
-    [ -n "$id" ] && { echo "$id"; return 0; }
-    kill -0 "$app_pid" 2>/dev/null || return 1
-    sleep 0.1
-  done
-  return 1
-}
-
-# Waits for the editor to end; succeeds when it ended by itself.
-ended() {
-  for _ in $(seq 100); do
-    kill -0 "$app_pid" 2>/dev/null || { wait "$app_pid"; local rc=$?; app_pid=""; return $rc; }
-    sleep 0.1
-  done
-  return 1
-}
-
-focus() { xdotool windowactivate --sync "$1" >/dev/null 2>&1 || xdotool windowfocus --sync "$1"; sleep 0.3; }
-keys() { xdotool key --delay 60 "$@"; sleep 0.3; }
-typed() { xdotool type --delay 60 "$1"; sleep 0.3; }
-hex() { od -An -tx1 "$1" | tr -d ' \n'; }
 
 # 1. A transliteration typed in the "Sign" setting becomes a sign in the
-#    opened file, saved with Ctrl+S without a dialog.
+#    opened file, saved with Ctrl+S without a dialog. The settings are the
+#    user's, the sign data the build's, beside the program.
 scenario_convert_and_save() {
-  local dir="$work/convert"; mkdir -p "$dir"; cp "$signdata" "$dir/signdata.cfd"
+  local dir="$work/convert"; mkdir -p "$dir"
   printf 'x' >"$dir/tablet.txt"
   start "$dir" tablet.txt
   local w; w=$(window "tablet.txt - Velmora") || { fail "the opened file's window did not appear"; return; }
@@ -90,24 +38,27 @@ scenario_convert_and_save() {
     || fail "saved bytes $(hex "$dir/tablet.txt"), expected $want"
 }
 
-# 2. Without sign data the editor says so and ends without its window,
-#    leaving a config.ini with the two defaults.
+# 2. When the sign data file config.ini names is nowhere, the editor says so
+#    and ends without its window, leaving config.ini as it was.
 scenario_missing_sign_data() {
   local dir="$work/missing"; mkdir -p "$dir"
+  printf '[Worddata]\r\nFilename=nowhere.cfd\r\n' >"$dir/config.ini"
   start "$dir"
   local m; m=$(window "エラー") || { fail "no error message without sign data"; return; }
   xdotool search --onlyvisible --name "Velmora" >/dev/null 2>&1 && fail "the main window is shown"
   focus "$m"
   keys Return
   ended || { fail "the editor did not end after the message"; return; }
-  grep -q '^Name=Akkadian' "$dir/config.ini" && grep -q '^Filename=.\\signdata.cfd' "$dir/config.ini" \
-    && pass "missing sign data reported, config.ini created" || fail "config.ini: $(cat "$dir/config.ini")"
+  [ "$(cat "$dir/config.ini")" = "$(printf '[Worddata]\r\nFilename=nowhere.cfd\r')" ] \
+    && pass "missing sign data reported, config.ini unchanged" || fail "config.ini: $(cat "$dir/config.ini")"
 }
 
 # 3. Leaving with unsaved text asks first; cancelling keeps the editor open,
 #    discarding ends it and writes nothing.
 scenario_unsaved_question() {
+  # A portable set-up: config.ini and the sign data in the start folder.
   local dir="$work/unsaved"; mkdir -p "$dir"; cp "$signdata" "$dir/signdata.cfd"
+  printf '[Worddata]\r\nFilename=.\\signdata.cfd\r\n' >"$dir/config.ini"
   start "$dir"
   local w; w=$(window "new file - Velmora") || { fail "the main window did not appear"; return; }
   focus "$w"
@@ -133,5 +84,4 @@ scenario_convert_and_save
 scenario_missing_sign_data
 scenario_unsaved_question
 
-echo "$passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+finish

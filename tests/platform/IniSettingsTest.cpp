@@ -7,6 +7,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <vector>
 
 namespace velmora {
 namespace {
@@ -95,6 +96,29 @@ TEST_F(IniSettingsTest, CrLfFilesStayCrLfAndEmptySectionsTakeKeys)
     ASSERT_TRUE(ini.writeString("a", "k", "v"));
     EXPECT_EQ(Bytes(), "[A]\r\nk=v\r\n[B]\r\nx=1\r\n");
     EXPECT_EQ(ini.readString("B", "k", "d"), "d");
+}
+
+TEST_F(IniSettingsTest, AWholeSectionIsReplacedInOneWriteKeepingItsComments)
+{
+    Put("[SignFont]\nName=Akkadian\n\n[recentfiles]\n; newest first\nFile1=/a.txt\nFile2=/b.txt\n"
+        "File3=/c.txt\n\n[Worddata]\nFilename=a.cfd\n");
+    IniSettings ini(file);
+    const std::vector<SettingsEntry> two{{"File1", "/c.txt"}, {" File2 ", "/a b.txt"}};
+    ASSERT_TRUE(ini.writeSection("RecentFiles", two));
+    EXPECT_EQ(Bytes(), "[SignFont]\nName=Akkadian\n\n[recentfiles]\nFile1=/c.txt\nFile2=/a b.txt\n"
+                       "; newest first\n\n[Worddata]\nFilename=a.cfd\n");
+    EXPECT_EQ(ini.readString("RecentFiles", "File3", "none"), "none");
+
+    ASSERT_TRUE(ini.writeSection("RECENTFILES", {}));
+    ASSERT_TRUE(ini.writeSection("Window", std::vector<SettingsEntry>{{"Width", "800"}}));
+    EXPECT_EQ(Bytes(), "[SignFont]\nName=Akkadian\n\n[recentfiles]\n; newest first\n\n"
+                       "[Worddata]\nFilename=a.cfd\n\n[Window]\nWidth=800\n");
+
+    // One entry that could not be read back refuses the whole write.
+    const std::vector<SettingsEntry> broken{{"File1", "/x.txt"}, {"File2", "two\nlines"}};
+    EXPECT_FALSE(ini.writeSection("Window", broken));
+    EXPECT_EQ(ini.readString("Window", "Width", "d"), "800");
+    EXPECT_FALSE(IniSettings(dir / "missing-folder" / "config.ini").writeSection("Window", {}));
 }
 
 TEST_F(IniSettingsTest, RefusesWhatCouldNotBeReadBack)

@@ -1,6 +1,8 @@
 #include "app/CMainWindow.h"
 
 #include "dictionary/CFWordDictionary.h"
+#include "modes/CFModeData.h"
+#include "tests/qt/GuiTestKit.h"
 #include "tests/qt/ModalHelper.h"
 #include "tests/qt/QStringPrinter.h"
 #include "tests/qt/TestEditorWidget.h"
@@ -11,19 +13,25 @@
 #include "tests/support/MessageRecorder.h"
 #include "tests/support/ScratchFolder.h"
 #include "tests/support/ScriptedSaveQuestion.h"
+#include "view/CEditorWnd.h"
 #include "view/CFSignFont.h"
 
 #include <QAction>
 #include <QDialog>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTest>
+#include <QUrl>
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <vector>
 
 namespace velmora {
@@ -40,8 +48,8 @@ protected:
     MemorySettings settings;
     CFSignFont signFont{fonts, settings};
     TestEditorWidget* editor = new TestEditorWidget;
-    CMainWindow window{MainWindowServices{dialogs, messages, question, fontDialog, dictionary, signFont},
-                       editor};
+    MainWindowServices services{dialogs, messages, question, fontDialog, dictionary, signFont, settings};
+    CMainWindow window{services, editor};
 
     QLabel* Part(const char* name) const { return window.findChild<QLabel*>(QString::fromLatin1(name)); }
     void Type(char c) { editor->document.InsertCell(0, editor->document.LineLength(0), c); }
@@ -70,7 +78,7 @@ TEST_F(MainWindowTest, MenuHasThePopupsItemsAndSeparatorsInOrder)
 {
     EXPECT_EQ(MenuText(*window.menuBar()),
               (std::vector<QString>{
-                  "File(&F): New File - Open(&O) Save(&S) SaveAs - Save HTML - Load Worddata Save Worddata - Exit(&X)",
+                  "File(&F): New File - Open(&O) Recent Files Save(&S) SaveAs - Save HTML - Load Worddata Save Worddata - Exit(&X)",
                   "Edit: Cut Line Copy Line Pasete Line Delete Line - Find Find Next Find Previous - Replace",
                   "Word: Word Registration",
                   "Setting(&V): Font",
@@ -260,6 +268,148 @@ TEST_F(MainWindowTest, FontCommandChangesTheSignFontOnlyWhenAFontIsChosen)
     EXPECT_EQ(editor->CursorPosition(), (Position{0, 0}));
     EXPECT_EQ(Part("statusLine")->text(), "line: 0");
     EXPECT_EQ(fontDialog.owners.back(), window.platformWindow());
+}
+
+// The texts of the Recent Files submenu as the user sees it when the File
+// menu opens, "-" for the separator.
+QStringList RecentMenu(CMainWindow& window)
+{
+    QMenu* file = window.menuBar()->actions().at(0)->menu();
+    emit file->aboutToShow();
+    QStringList out;
+    for (QAction* item : window.action(CommandId::RecentFiles)->menu()->actions())
+        out << (item->isSeparator() ? QStringLiteral("-") : item->text());
+    return out;
+}
+
+QAction* RecentItem(CMainWindow& window, int index)
+{
+    return window.action(CommandId::RecentFiles)->menu()->actions().at(index);
+}
+
+QString Label(int number, const std::filesystem::path& path)
+{
+    return QStringLiteral("&%1 ").arg(number) + QString::fromStdU16String(path.u16string());
+}
+
+TEST_F(MainWindowTest, RecentFilesOfferTheDocumentsOpenedAndSavedLastAndReopenThem)
+{
+    test::ScratchFolder folder;
+    const auto letter = folder / "letter.txt";
+    const auto hymn = folder / "hymn & prayer.txt";
+    const auto copy = folder / "copy.txt";
+    test::WriteBytes(letter, "a-na be-li2-ia");
+    test::WriteBytes(hymn, "i-nu an-um");
+    EXPECT_EQ(RecentMenu(window), (QStringList{"-", "Clear"}));
+    EXPECT_FALSE(window.action(CommandId::RecentFiles)->isEnabled());
+
+    ASSERT_TRUE(window.openFile(letter));
+    ASSERT_TRUE(window.openFile(hymn));
+    dialogs.choose(copy);
+    window.action(CommandId::SaveAs)->trigger();
+    EXPECT_FALSE(window.openFile(folder / "missing.txt"));
+    messages.clear();
+    // "&" in a name is shown as itself, not as a mnemonic.
+    EXPECT_EQ(RecentMenu(window),
+              (QStringList{Label(1, copy), Label(2, folder / "hymn && prayer.txt"), Label(3, letter), "-", "Clear"}));
+    EXPECT_TRUE(window.action(CommandId::RecentFiles)->isEnabled());
+
+    // A file deleted meanwhile is left out.
+    std::filesystem::remove(copy);
+    EXPECT_EQ(RecentMenu(window).size(), 4);
+
+    // Choosing one with unsaved changes asks first, then opens it.
+    Type('x');
+    question.answer(SaveChangesAnswer::Discard);
+    RecentItem(window, 1)->trigger();
+    EXPECT_EQ(question.questions().size(), 1u);
+    EXPECT_EQ(window.windowTitle(), "letter.txt - Velmora");
+    EXPECT_EQ(RecentMenu(window).at(0), Label(1, letter));
+    EXPECT_TRUE(messages.empty());
+
+    // Clear empties the list for good.
+    RecentMenu(window);
+    RecentItem(window, 3)->trigger();
+    EXPECT_FALSE(window.action(CommandId::RecentFiles)->isEnabled());
+    EXPECT_EQ(RecentMenu(window), (QStringList{"-", "Clear"}));
+    EXPECT_EQ(settings.readString("RecentFiles", "File1", "none"), "none");
+}
+
+TEST_F(MainWindowTest, AFileDroppedOnTheWindowOpensAfterTheQuestionAboutChanges)
+{
+    test::ScratchFolder folder;
+    test::WriteBytes(folder / "tablet.txt", "lugal");
+    QMimeData files;
+    files.setUrls({QUrl::fromLocalFile(QString::fromStdU16String(folder.path().u16string())),
+                   QUrl(QStringLiteral("https://oracc.org/x.txt")),
+                   QUrl::fromLocalFile(QString::fromStdU16String((folder / "tablet.txt").u16string()))});
+    QMimeData folderOnly;
+    folderOnly.setUrls({QUrl::fromLocalFile(QString::fromStdU16String(folder.path().u16string()))});
+
+    const auto enter = [&](const QMimeData& data) {
+        QDragEnterEvent event(QPoint(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        event.setAccepted(false);
+        QApplication::sendEvent(&window, &event);
+        return event.isAccepted();
+    };
+    // As a drag does: it enters the window, then drops.
+    const auto drop = [&](const QMimeData& data) {
+        ASSERT_TRUE(enter(data));
+        QDropEvent event(QPointF(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&window, &event);
+        QApplication::processEvents();
+    };
+    EXPECT_TRUE(window.acceptDrops());
+    // The real editor leaves drops on it to the window around it.
+    test::GuiTestKit kit;
+    const CEditorWnd realEditor(kit.services, kit.signFont, kit.dictionary, CFModeData::kMainLineLimit);
+    EXPECT_FALSE(realEditor.acceptDrops() || realEditor.viewport()->acceptDrops());
+    EXPECT_FALSE(enter(folderOnly));
+    EXPECT_TRUE(enter(files));
+
+    Type('x');
+    question.answer(SaveChangesAnswer::Cancel);
+    drop(files);
+    EXPECT_EQ(question.questions().size(), 1u);
+    EXPECT_EQ(window.windowTitle(), "new file - Velmora");
+
+    question.answer(SaveChangesAnswer::Discard);
+    drop(files);
+    EXPECT_EQ(question.questions().size(), 2u);
+    EXPECT_EQ(window.windowTitle(), "tablet.txt - Velmora");
+    EXPECT_EQ(editor->document.LineLength(0), 5u);
+    EXPECT_EQ(settings.readString("RecentFiles", "File1", ""), (folder / "tablet.txt").string());
+}
+
+TEST_F(MainWindowTest, PlaceAndSizeAreKeptForTheNextStart)
+{
+    window.show();
+    window.setGeometry(QRect(60, 70, 640, 480));
+    QApplication::processEvents();
+    ASSERT_TRUE(window.close());
+    EXPECT_EQ(settings.readString("Window", "Width", ""), "640");
+    EXPECT_EQ(settings.readString("Window", "Maximized", ""), "0");
+
+    CMainWindow next(services, new TestEditorWidget);
+    EXPECT_EQ(next.geometry(), QRect(60, 70, 640, 480));
+    EXPECT_FALSE(next.windowState() & Qt::WindowMaximized);
+
+    // Maximized, it keeps the size it returns to.
+    next.showMaximized();
+    QApplication::processEvents();
+    ASSERT_TRUE(next.close());
+    EXPECT_EQ(settings.readString("Window", "Maximized", ""), "1");
+    EXPECT_EQ(settings.readString("Window", "Height", ""), "480");
+    CMainWindow third(services, new TestEditorWidget);
+    EXPECT_TRUE(third.windowState() & Qt::WindowMaximized);
+
+    // A place no screen shows any more: the size is kept, the place left to
+    // the window system.
+    settings.set("Window", "X", "-50000");
+    settings.set("Window", "Maximized", "0");
+    CMainWindow moved(services, new TestEditorWidget);
+    EXPECT_EQ(moved.size(), QSize(640, 480));
+    EXPECT_NE(moved.geometry().x(), -50000);
 }
 
 } // namespace

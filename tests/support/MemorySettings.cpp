@@ -1,6 +1,5 @@
 #include "tests/support/MemorySettings.h"
 
-
 namespace velmora {
 
 namespace {
@@ -35,6 +34,19 @@ bool MemorySettings::writeString(std::string_view section, std::string_view key,
     if (!writable_)
         return false;
     values_[keyOf(section, key)] = std::string(value);
+    return true;
+}
+
+bool MemorySettings::writeSection(std::string_view section, std::span<const SettingsEntry> entries)
+{
+    for (const auto& [key, value] : entries)
+        writes_.push_back({std::string(section), key, value});
+    if (!writable_)
+        return false;
+    const std::string name = Lower(section);
+    std::erase_if(values_, [&](const auto& value) { return value.first.first == name; });
+    for (const auto& [key, value] : entries)
+        values_[keyOf(section, key)] = value;
     return true;
 }
 

@@ -23,6 +23,8 @@ public:
     std::string readString(std::string_view section, std::string_view key,
                            std::string_view defaultValue) const override;
     bool writeString(std::string_view section, std::string_view key, std::string_view value) override;
+    // Recorded as one write per entry.
+    bool writeSection(std::string_view section, std::span<const SettingsEntry> entries) override;
 
     // Test set-up: stores a value without recording a write.
     void set(std::string_view section, std::string_view key, std::string_view value);

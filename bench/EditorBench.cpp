@@ -318,12 +318,14 @@ int main(int argc, char** argv)
     if (!std::getenv("QT_QPA_PLATFORM"))
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
 
-    // The program starts in a folder with its settings and sign data.
+    // The program starts in a folder with its own settings and sign data,
+    // so that it leaves the user's alone.
     const auto folder = std::filesystem::temp_directory_path() /
                         ("velmora-bench-editor-" + std::to_string(::getpid()));
     std::filesystem::create_directories(folder);
     std::filesystem::current_path(folder);
     std::ofstream("signdata.cfd") << "A 12000\r\nNA 1223e\r\nLUGAL 12217\r\n";
+    std::ofstream("config.ini") << "[SignFont]\r\nName=Akkadian\r\n[Worddata]\r\nFilename=signdata.cfd\r\n";
 
     int status = 0;
     {

@@ -22,6 +22,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QMouseEvent>
 #include <QScreen>
 #include <QStatusBar>
 #include <QString>
@@ -147,6 +148,15 @@ void CMainWindow::buildMenu()
             const CommandId id = item.id;
             connect(action, &QAction::triggered, this, [this, id] { run(id); });
             actions_[id] = action;
+            if (id == CommandId::SignInput)
+                action->setCheckable(true);
+            if (id == CommandId::Undo) {
+                // Undo and Redo show whether there is a step to take back or
+                // make again; in between they stay enabled, so that their
+                // keys always reach the editor's command.
+                connect(menu, &QMenu::aboutToShow, this, [this] { enableHistoryItems(false); });
+                connect(menu, &QMenu::aboutToHide, this, [this] { enableHistoryItems(true); });
+            }
         }
     }
     std::map<CommandId, QList<QKeySequence>> keys;
@@ -175,6 +185,8 @@ void CMainWindow::buildStatusBar()
     lineLabel_ = part("statusLine", initial.line);
     columnLabel_ = part("statusColumn", initial.column);
     modeLabel_->setFixedWidth(kStatusModeRight);
+    // A click on the setting switches it.
+    modeLabel_->installEventFilter(this);
     lineLabel_->setFixedWidth(kStatusLineRight - kStatusModeRight);
     statusBar()->addWidget(modeLabel_);
     statusBar()->addWidget(lineLabel_);
@@ -221,15 +233,19 @@ void CMainWindow::run(CommandId id)
         case CommandId::LoadWorddata: commands_->LoadWorddata(); break;
         case CommandId::SaveWorddata: commands_->SaveWorddata(); break;
         case CommandId::Exit: close(); break;
+        case CommandId::Undo: editor_.Undo(); break;
+        case CommandId::Redo: editor_.Redo(); break;
         case CommandId::CutLine: editor_.CutLine(); break;
         case CommandId::CopyLine: editor_.CopyLine(); break;
         case CommandId::PasteLine: editor_.PasteLine(); break;
         case CommandId::DeleteLine: editor_.DeleteLine(); break;
+        case CommandId::SelectAll: editor_.SelectAll(); break;
         case CommandId::Find: tool(tools_.find); break;
         case CommandId::FindNext: tool(tools_.findNext); break;
         case CommandId::FindPrevious: tool(tools_.findPrevious); break;
         case CommandId::Replace: tool(tools_.replace); break;
         case CommandId::Font: commands_->Font(); break;
+        case CommandId::SignInput: editor_.ToggleSignInput(); break;
         case CommandId::WordRegistration: tool(tools_.wordRegistration); break;
         case CommandId::About: showAbout(); break;
         case CommandId::RecentFiles: // a submenu, no command
@@ -322,10 +338,29 @@ void CMainWindow::updateStatusBar()
 {
     guarded([&] {
         const StatusBarTexts texts = StatusBarTexts::For(editor_.AlphabetMode(), editor_.CursorPosition());
+        actions_.at(CommandId::SignInput)->setChecked(!editor_.AlphabetMode());
         modeLabel_->setText(FromUtf8(texts.mode));
         lineLabel_->setText(FromUtf8(texts.line));
         columnLabel_->setText(FromUtf8(texts.column));
     });
+}
+
+void CMainWindow::enableHistoryItems(bool always)
+{
+    guarded([&] {
+        actions_.at(CommandId::Undo)->setEnabled(always || editor_.CanUndo());
+        actions_.at(CommandId::Redo)->setEnabled(always || editor_.CanRedo());
+    });
+}
+
+bool CMainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == modeLabel_ && event->type() == QEvent::MouseButtonPress
+        && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        run(CommandId::SignInput);
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void CMainWindow::closeEvent(QCloseEvent* event)

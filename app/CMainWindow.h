@@ -54,8 +54,11 @@ struct ToolWindowCommands {
 };
 
 // The main window: the editor filling the area above a three-part status
-// bar, the menu, the accelerators and the title. Its commands run through
-// MainCommands; everything else is plain Qt.
+// bar, the menu, the accelerators and the title. Its file commands run
+// through MainCommands, its editing commands through the editor's own
+// commands; everything else is plain Qt. A click on the status bar's
+// setting part switches the editor between "Alphabet" and "Sign", as the
+// checkable "Sign Input" item does.
 //
 // The accelerators work while the main window or its editor has the focus
 // (window context), never in a tool window. Closing the window, by Exit or by
@@ -100,8 +103,9 @@ public:
     QAction* action(CommandId id) const;
 
 public slots:
-    // Shows the editor's input kind and cursor in the status bar. Connect
-    // the editor's notification after each key and mouse event to it.
+    // Shows the editor's input kind and cursor in the status bar (and the
+    // kind in the "Sign Input" item). Connect the editor's notification
+    // after each key and mouse event to it.
     void updateStatusBar();
 
 signals:
@@ -110,6 +114,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
@@ -123,6 +128,9 @@ private:
     void saveWindowGeometry();
     void run(CommandId id);
     void showAbout();
+    // Undo and Redo enabled only when there is a step for them (always:
+    // enabled whatever the history holds).
+    void enableHistoryItems(bool always);
     // Runs a command or handler; anything it throws becomes the internal
     // error message.
     template <class F>

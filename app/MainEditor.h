@@ -28,11 +28,22 @@ public:
     // sign font changed.
     virtual void ResetView() = 0;
 
-    // The editing commands of the Edit menu, on the selection.
+    // The editing commands of the Edit menu: the same commands as the
+    // editor's keys. Cut, copy and delete work on the selection, paste at
+    // the cursor.
     virtual void CutLine() = 0;
     virtual void CopyLine() = 0;
     virtual void PasteLine() = 0;
     virtual void DeleteLine() = 0;
+    virtual void Undo() = 0;
+    virtual void Redo() = 0;
+    virtual void SelectAll() = 0;
+    // Whether Undo and Redo have a step to take back or make again.
+    virtual bool CanUndo() const = 0;
+    virtual bool CanRedo() const = 0;
+    // Switches between "Alphabet" and "Sign" ("Sign Input" of the Setting
+    // menu, a click on the status bar's setting), as Ctrl+Space does.
+    virtual void ToggleSignInput() = 0;
 
     // What the status bar shows: whether letters type Latin text
     // ("Alphabet") rather than start a transliteration ("Sign"), and the

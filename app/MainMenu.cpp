@@ -26,10 +26,14 @@ constexpr std::array kFile{
 
 // "Pasete Line" is the item's established text.
 constexpr std::array kEdit{
+    MenuItem{CommandId::Undo, "Undo"},
+    MenuItem{CommandId::Redo, "Redo"},
+    kSeparator,
     MenuItem{CommandId::CutLine, "Cut Line"},
     MenuItem{CommandId::CopyLine, "Copy Line"},
     MenuItem{CommandId::PasteLine, "Pasete Line"},
     MenuItem{CommandId::DeleteLine, "Delete Line"},
+    MenuItem{CommandId::SelectAll, "Select All"},
     kSeparator,
     MenuItem{CommandId::Find, "Find"},
     MenuItem{CommandId::FindNext, "Find Next"},
@@ -39,7 +43,10 @@ constexpr std::array kEdit{
 };
 
 constexpr std::array kWord{MenuItem{CommandId::WordRegistration, "Word Registration"}};
-constexpr std::array kSetting{MenuItem{CommandId::Font, "Font"}};
+constexpr std::array kSetting{
+    MenuItem{CommandId::Font, "Font"},
+    MenuItem{CommandId::SignInput, "Sign Input"},
+};
 constexpr std::array kHelp{MenuItem{CommandId::About, "About(&A)..."}};
 
 constexpr std::array kMenu{
@@ -58,6 +65,10 @@ constexpr std::array kAccelerators{
     Accelerator{"Ctrl+F", CommandId::Find},
     Accelerator{"Ctrl+Shift+F3", CommandId::FindPrevious},
     Accelerator{"Ctrl+F3", CommandId::FindNext},
+    Accelerator{"Ctrl+Z", CommandId::Undo},
+    Accelerator{"Ctrl+Y", CommandId::Redo},
+    Accelerator{"Ctrl+Shift+Z", CommandId::Redo},
+    Accelerator{"Ctrl+A", CommandId::SelectAll},
 };
 
 } // namespace

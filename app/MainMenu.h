@@ -26,7 +26,11 @@ enum class CommandId : int {
     FindNext = 2005,
     FindPrevious = 2006,
     Replace = 2007,
+    Undo = 2008,
+    Redo = 2009,
+    SelectAll = 2010,
     Font = 3001,
+    SignInput = 3002, // checkable: checked while the editor is in "Sign"
     WordRegistration = 4001,
 };
 

@@ -8,7 +8,6 @@
 namespace velmora {
 
 class Clipboard;
-class MessageDisplay;
 class Window;
 
 // The selection of an editor: a normalised range of the edited document
@@ -26,9 +25,9 @@ public:
     // Sets the anchor on the first call after a reset; afterwards moves the
     // far end, keeping start <= end with the anchor at one of them.
     void Extend(std::uint32_t line, std::uint32_t column);
-    // Empties the range and makes the selection inactive. The anchor and the
-    // break count stay. The editor calls it when the whole document is
-    // replaced, since the old range may lie beyond the new text.
+    // Empties the range and makes the selection inactive; the anchor stays.
+    // The editor calls it when the whole document is replaced, since the old
+    // range may lie beyond the new text.
     void Reset();
     // Removes the range from the document, joining its first and last line.
     // Neither the cursor nor the selection moves.
@@ -40,37 +39,24 @@ public:
     // returns the number of line breaks inserted.
     std::uint32_t InsertBuffer(std::uint32_t line, std::uint32_t column);
 
-    // Puts the range on the clipboard as Unicode text, cut at the
-    // clipboard's byte limit, and remembers the number of line breaks
-    // written. Warns when the text reached the limit. False when nothing is
-    // selected; the clipboard is then untouched.
-    bool CopyToClipboard(Clipboard& clipboard, MessageDisplay& messages);
-    // Inserts the clipboard's Unicode text at (line, column) and returns the
-    // position after it; with no text on the clipboard the user is told and
-    // the document stays as it was.
-    Position PasteFromClipboard(Clipboard& clipboard, MessageDisplay& messages,
-                                std::uint32_t line, std::uint32_t column);
+    // Puts the whole range on the clipboard as Unicode text. False when
+    // nothing is selected; the clipboard is then untouched.
+    bool CopyToClipboard(Clipboard& clipboard);
 
     Window* window() const { return window_; }
     CFDocument& document() const { return document_; }
     const CFDocument& buffer() const { return buffer_; }
     bool active() const { return active_; }
-    // Line breaks put on the clipboard by the latest copy of this selection.
-    std::uint32_t breakCount() const { return breakCount_; }
     Position anchor() const { return anchor_; }
     Position start() const { return start_; }
     // start == end: nothing is selected.
     Position end() const { return end_; }
 
 private:
-    // Throws kErrPosition unless the range lies inside the document.
-    void checkRange() const;
-
     Window* window_;
     CFDocument& document_;
     CFDocument buffer_;
     bool active_ = false;
-    std::uint32_t breakCount_ = 0;
     Position anchor_;
     Position start_;
     Position end_;

@@ -29,6 +29,9 @@ void CFUndoCommand::Undo()
 {
     switch (kind_) {
     case kInsertion:
+        // Kept for Redo; the copy also checks the range before anything
+        // is deleted.
+        selection_->CopyToBuffer();
         selection_->DeleteSelected();
         break;
     case kDeletion:
@@ -38,6 +41,22 @@ void CFUndoCommand::Undo()
         return;
     }
     cursor_->setPosition(first_);
+}
+
+void CFUndoCommand::Redo()
+{
+    switch (kind_) {
+    case kInsertion:
+        selection_->InsertBuffer(first_.line, first_.column);
+        cursor_->setPosition(selection_->end());
+        break;
+    case kDeletion:
+        selection_->DeleteSelected();
+        cursor_->setPosition(first_);
+        break;
+    default:
+        break;
+    }
 }
 
 } // namespace velmora

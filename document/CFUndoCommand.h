@@ -19,8 +19,10 @@ inline constexpr std::uint32_t kDeletion = 2;
 
 // One recorded edit: its kind, the two positions the recorder passed
 // (earlier first) and a selection of its own holding the normalised range
-// and, for a deletion, a copy of the text taken when the command is made.
-// A command of any other kind is kept but changes nothing when undone.
+// and, for a deletion, a copy of the text taken when the command is made;
+// an insertion copies its text when it is undone, so that it can be redone.
+// A command of any other kind is kept but changes nothing when undone or
+// redone.
 class CFUndoCommand {
 public:
     // Captures the range, and for a deletion its text, so a deletion must be
@@ -34,6 +36,9 @@ public:
     // followed the recording; otherwise the document's error code is thrown
     // and nothing is changed.
     void Undo();
+    // Makes the edit again after Undo and puts the cursor where the edit
+    // left it: behind an inserted text, at the place of a deleted one.
+    void Redo();
 
     std::uint32_t kind() const { return kind_; }
     Position first() const { return first_; }

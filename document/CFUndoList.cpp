@@ -1,6 +1,7 @@
 #include "document/CFUndoList.h"
 
 #include "document/CCursor.h"
+#include "document/RangeEdit.h"
 
 #include <boost/make_shared.hpp>
 
@@ -22,20 +23,78 @@ void CFUndoList::RecordUndo(std::uint32_t kind, std::uint32_t firstLine, std::ui
 void CFUndoList::RecordUndo(std::uint32_t kind, Position first, Position second)
 {
     // Made first: if the range does not fit the document, the list keeps
-    // its oldest command.
+    // its oldest step.
     auto command = boost::make_shared<CFUndoCommand>(window_, document_, cursor_, kind, first, second);
-    if (commands_.size() >= kMaxCommands)
-        commands_.pop_front();
-    commands_.push_back(std::move(command));
+    if (stepDepth_ > 0 && stepStarted_) {
+        done_.back().push_back(std::move(command));
+        return;
+    }
+    // A new step: what was undone can no longer be redone.
+    undone_.clear();
+    if (done_.size() >= kMaxCommands)
+        done_.pop_front();
+    done_.emplace_back();
+    done_.back().push_back(std::move(command));
+    stepStarted_ = stepDepth_ > 0;
+}
+
+Position CFUndoList::ReplaceRange(Position start, Position end, const CFDocument& text)
+{
+    const Step step(*this);
+    if (start != end) {
+        // Recorded before the deletion, so that the command keeps the text.
+        RecordUndo(kDeletion, start, end);
+        EraseRange(document_, start, end);
+    }
+    if (IsEmptyText(text))
+        return start;
+    const Position after = InsertText(document_, start, text);
+    RecordUndo(kInsertion, start, after);
+    return after;
+}
+
+void CFUndoList::BeginStep()
+{
+    if (stepDepth_++ == 0)
+        stepStarted_ = false;
+}
+
+void CFUndoList::EndStep()
+{
+    if (stepDepth_ > 0 && --stepDepth_ == 0)
+        stepStarted_ = false;
 }
 
 void CFUndoList::Undo()
 {
-    if (commands_.empty())
+    if (done_.empty())
         return;
-    const auto command = std::move(commands_.back());
-    commands_.pop_back();
-    command->Undo();
+    // A step still being recorded ends here.
+    stepStarted_ = false;
+    Commands step = std::move(done_.back());
+    done_.pop_back();
+    for (auto command = step.rbegin(); command != step.rend(); ++command)
+        (*command)->Undo();
+    undone_.push_back(std::move(step));
+}
+
+void CFUndoList::Redo()
+{
+    if (undone_.empty())
+        return;
+    stepStarted_ = false;
+    Commands step = std::move(undone_.back());
+    undone_.pop_back();
+    for (const auto& command : step)
+        command->Redo();
+    done_.push_back(std::move(step));
+}
+
+void CFUndoList::Clear()
+{
+    done_.clear();
+    undone_.clear();
+    stepStarted_ = false;
 }
 
 } // namespace velmora

@@ -1,114 +1,73 @@
 #include "document/LineClipboard.h"
 
-#include "document/CFDocument.h"
-
-#include <algorithm>
+#include <vector>
 
 namespace velmora {
 
 namespace {
 
-class Encoder {
-public:
-    explicit Encoder(ClipboardText& out) : out_(out) {}
+bool IsHighSurrogate(char16_t u)
+{
+    return (u & 0xFC00) == 0xD800;
+}
 
-    // Writes the cells [from, to) of a line, stopping once the write limit
-    // is reached before a cell.
-    void cells(const CFLine& line, std::uint32_t from, std::uint32_t to)
-    {
-        for (std::uint32_t c = from; c < to; ++c) {
-            if (out_.bytes >= ClipboardText::kWriteLimit)
-                return;
-            const std::uint32_t cell = line.CellAt(c);
-            if (cell >= 0x10000) {
-                const std::uint32_t v = cell - 0x10000;
-                out_.units.push_back(static_cast<char16_t>(0xD800 + ((v >> 10) & 0x3FF)));
-                out_.units.push_back(static_cast<char16_t>(0xDC00 + (v & 0x3FF)));
-                out_.bytes += 4;
-            } else {
-                out_.units.push_back(static_cast<char16_t>(cell));
-                out_.bytes += 2;
-            }
-        }
-    }
-
-    void lineBreak()
-    {
-        if (out_.bytes >= ClipboardText::kBreakLimit)
-            return;
-        out_.units += u"\r\n";
-        out_.bytes += 4;
-        ++out_.breakCount;
-    }
-
-private:
-    ClipboardText& out_;
-};
+bool IsLowSurrogate(char16_t u)
+{
+    return (u & 0xFC00) == 0xDC00;
+}
 
 } // namespace
 
-ClipboardText EncodeClipboardText(const CFDocument& document, Position start, Position end)
+std::u16string EncodeClipboardText(const CFDocument& text)
 {
-    ClipboardText out;
-    Encoder encoder(out);
-    if (start.line == end.line) {
-        encoder.cells(document.Line(start.line), start.column, end.column);
-    } else {
-        const CFLine& first = document.Line(start.line);
-        encoder.cells(first, start.column, first.Length());
-        encoder.lineBreak();
-        for (std::uint32_t l = start.line + 1; l < end.line; ++l) {
-            if (out.bytes >= ClipboardText::kWriteLimit)
-                break;
-            const CFLine& line = document.Line(l);
-            encoder.cells(line, 0, line.Length());
-            encoder.lineBreak();
+    std::u16string units;
+    for (std::uint32_t l = 0; l < text.LineCount(); ++l) {
+        if (l > 0)
+            units += u"\r\n";
+        for (const std::uint32_t cell : text.Line(l).Cells()) {
+            if (cell >= 0x10000) {
+                const std::uint32_t v = cell - 0x10000;
+                units.push_back(static_cast<char16_t>(0xD800 + ((v >> 10) & 0x3FF)));
+                units.push_back(static_cast<char16_t>(0xDC00 + (v & 0x3FF)));
+            } else {
+                units.push_back(static_cast<char16_t>(cell));
+            }
         }
-        encoder.cells(document.Line(end.line), 0, end.column);
     }
-    out.bytes += 2; // the terminating NUL
-    return out;
+    return units;
 }
 
-Position PasteClipboardText(CFDocument& document, Position at, std::u16string_view units)
+CFDocument DecodeClipboardText(std::u16string_view units)
 {
-    const auto nul = units.find(u'\0');
-    const std::size_t count = std::min<std::size_t>(nul == std::u16string_view::npos ? units.size() : nul,
-                                                    kPasteReadLimit);
+    if (const auto nul = units.find(u'\0'); nul != std::u16string_view::npos)
+        units = units.substr(0, nul);
 
-    // The rest of the target line is set aside and put back after the text.
-    CFDocument tail;
-    const std::uint32_t length = document.LineLength(at.line);
-    CFDocument::CopyCells(tail, 0, 0, document, at.line, at.column, length);
-    document.EraseCells(at.line, at.column, length);
-
-    Position cur = at;
-    std::size_t i = 0;
-    while (i < count) {
+    CFDocument text;
+    std::vector<std::uint32_t> line;
+    std::uint32_t lineIndex = 0;
+    const auto endLine = [&] {
+        text.InsertCells(static_cast<std::uint32_t>(line.size()), lineIndex, 0, line.data());
+        line.clear();
+    };
+    for (std::size_t i = 0; i < units.size(); ++i) {
         const char16_t u = units[i];
-        if (u == u'\r') {
-            ++cur.line;
-            document.InsertLine(cur.line);
-            cur.column = 0;
-            i += 2;
+        if (u == u'\r' || u == u'\n') {
+            if (u == u'\r' && i + 1 < units.size() && units[i + 1] == u'\n')
+                ++i;
+            endLine();
+            text.InsertLine(++lineIndex);
             continue;
         }
-        std::uint32_t cell = u;
-        // A high surrogate takes the next unit as its low half; a lone one at
-        // the very end of the text stays a cell of its own.
-        if ((u & 0xFC00) == 0xD800 && i + 1 < count) {
-            cell = 0x10000 + ((std::uint32_t(u) & 0x3FF) << 10) + (std::uint32_t(units[i + 1]) & 0x3FF);
+        if (IsHighSurrogate(u) && i + 1 < units.size() && IsLowSurrogate(units[i + 1])) {
+            line.push_back(0x10000 + ((std::uint32_t(u) & 0x3FF) << 10)
+                           + (std::uint32_t(units[i + 1]) & 0x3FF));
             ++i;
+            continue;
         }
-        document.InsertCell(cur.line, cur.column, cell);
-        ++cur.column;
-        if (cur.column >= document.maxLineLength)
-            break;
-        ++i;
+        line.push_back(u);
     }
-
-    CFDocument::CopyCells(document, cur.line, cur.column, tail, 0, 0, tail.LineLength(0));
-    return cur;
+    endLine();
+    return text;
 }
 
 } // namespace velmora

@@ -3,9 +3,8 @@
 #include "dictionary/CFWordDictionary.h"
 #include "dictionary/TransliterationKey.h"
 #include "document/TextLayout.h"
+#include "modes/CFEditCommands.h"
 #include "modes/CFModeData.h"
-#include "platform/KeyboardState.h"
-#include "platform/PlatformServices.h"
 #include "platform/VirtualKeys.h"
 #include "platform/Window.h"
 #include "view/CFSignFont.h"
@@ -96,8 +95,8 @@ std::uint32_t CFInputMode::ModifiedVowel(std::uint32_t vk, std::uint32_t vowel, 
 
 bool CFInputMode::ToCharacter(std::uint32_t vk, std::uint32_t position)
 {
-    const KeyboardState& keys = data_->services.keyboard;
-    const std::uint32_t character = KeyCharacter(vk, keys.shiftHeld(), keys.capsLockOn());
+    const KeyModifiers& keys = data_->modifiers;
+    const std::uint32_t character = KeyCharacter(vk, keys.shift, keys.capsLock);
     if (character == 0)
         return false;
     pending_->InsertCell(position, character);
@@ -117,7 +116,7 @@ void CFInputMode::OnEnter(int previous)
 
 int CFInputMode::OnKeyDown(std::uint32_t vk)
 {
-    const bool capsLock = data_->services.keyboard.capsLockOn();
+    const bool capsLock = data_->modifiers.capsLock;
     const std::uint32_t count = PendingCount();
 
     if (IsLetterOrDigitKey(vk) || vk == vk::Oem3) {
@@ -144,8 +143,7 @@ int CFInputMode::OnKeyDown(std::uint32_t vk)
     case vk::Space:
         return Convert();
     case vk::Return:
-        Commit();
-        return kNormalModeId;
+        return Commit();
     case vk::Escape:
         pending_->Clear();
         return kNormalModeId;
@@ -170,27 +168,19 @@ int CFInputMode::Convert()
     return kSignSelectionModeId;
 }
 
-void CFInputMode::Commit()
+int CFInputMode::Commit()
 {
-    const std::uint32_t line = cursor_->line;
-    const std::uint32_t column = cursor_->column;
-    const auto cells = pending_->Cells();
-    const std::uint32_t k =
-        document_->InsertCells(static_cast<std::uint32_t>(cells.size()), line, column, cells.data());
+    // A text that does not fit stays, with a message, for the user to
+    // shorten or to commit elsewhere.
+    if (!CFEditCommands(*data_).InsertAtCursor(pending_->Cells()))
+        return kInputModeId;
     pending_->Clear();
-    // Normal mode checks the line length for what was inserted here.
-    data_->committedCells = k;
-    if (k == 0)
-        return;
-    // The record covers exactly the cells that went in.
-    data_->RecordEdit(kInsertion, line, column, line, column + k);
-    cursor_->column = column + k;
+    return kNormalModeId;
 }
 
 int CFInputMode::OnMouse(std::uint32_t)
 {
-    Commit();
-    return kNormalModeId;
+    return Commit();
 }
 
 void CFInputMode::OnPaint(Surface& surface)

@@ -10,7 +10,9 @@ namespace velmora {
 // vowels, subscript index digits) in the editing state's pending text and
 // shows it in blue at the cursor. Space looks it up in the dictionary and,
 // on a hit, hands over to sign selection; Enter or a mouse press puts the
-// Latin text itself into the document; Escape drops it.
+// Latin text itself into the document (or, when the line has no room for
+// it, says so and keeps it); Escape drops it. Shift and Caps Lock are read
+// from the modifiers of the key being handled.
 class CFInputMode : public CFMode {
 public:
     // A character is taken while the pending text holds at most this many.
@@ -42,9 +44,11 @@ public:
 private:
     // Space: looks the transliteration up; the id of the mode to follow.
     int Convert();
-    // Puts the pending text into the document at the cursor with an undo
-    // record, moves the cursor behind it and empties the pending text.
-    void Commit();
+    // Puts the pending text into the document at the cursor as one undo
+    // step, moves the cursor behind it and empties the pending text; the id
+    // of the mode to follow. Refused with a message, the text kept, when
+    // the line would grow too long.
+    int Commit();
 };
 
 } // namespace velmora

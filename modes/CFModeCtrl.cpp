@@ -1,9 +1,15 @@
 #include "modes/CFModeCtrl.h"
 
+#include "modes/CFModeData.h"
+
 namespace velmora {
 
 CFModeCtrl::CFModeCtrl(CFSignFont* signFont, boost::shared_ptr<CFModeData> data)
-    : current_(&normal_), normal_(signFont, data), input_(signFont, data), selSign_(signFont, data)
+    : data_(data),
+      current_(&normal_),
+      normal_(signFont, data),
+      input_(signFont, data),
+      selSign_(signFont, data)
 {
 }
 
@@ -41,8 +47,9 @@ void CFModeCtrl::Follow(int next)
     current_->OnEnter(previous);
 }
 
-int CFModeCtrl::RouteKey(std::uint32_t vk)
+int CFModeCtrl::RouteKey(std::uint32_t vk, KeyModifiers modifiers)
 {
+    data_->modifiers = modifiers;
     Follow(current_->OnKeyDown(vk));
     return currentId_;
 }

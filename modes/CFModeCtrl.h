@@ -4,6 +4,7 @@
 #include "modes/CFMode.h"
 #include "modes/CFNormalMode.h"
 #include "modes/CFSelSignMode.h"
+#include "modes/KeyModifiers.h"
 
 #include <boost/shared_ptr.hpp>
 
@@ -36,8 +37,9 @@ public:
     // Hands a key-down (virtual-key code) or a mouse press or drag (its key
     // flags) to the current mode. When the mode names another mode, that one
     // becomes current and its OnEnter is called with the id of the mode
-    // before. Returns the id of the mode now current.
-    int RouteKey(std::uint32_t vk);
+    // before. Returns the id of the mode now current. The key's modifiers
+    // are stored in the editing state first, for the modes to read.
+    int RouteKey(std::uint32_t vk, KeyModifiers modifiers = {});
     int RouteMouse(std::uint32_t flags);
 
     CFMode& CurrentMode() { return *current_; }
@@ -55,6 +57,7 @@ private:
     // Switches to next when it differs from the current id and enters it.
     void Follow(int next);
 
+    boost::shared_ptr<CFModeData> data_;
     bool forceSwitch_ = false;
     int currentId_ = kNormalModeId;
     CFMode* current_;

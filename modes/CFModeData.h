@@ -8,6 +8,7 @@
 #include "document/CFUndoList.h"
 #include "document/Position.h"
 #include "document/ScrollOffsets.h"
+#include "modes/KeyModifiers.h"
 
 #include <boost/shared_ptr.hpp>
 
@@ -22,10 +23,11 @@ class Window;
 struct PlatformServices;
 
 // The editing state of one editor: its document, the transliteration being
-// typed, the candidate on show, cursor, selection and undo history, and the
-// settings that decide how keys are read. Shared by the editor, the mode
-// controller and the three modes; the modes read and write its fields
-// directly.
+// typed, the candidate on show, cursor, selection and undo history, the
+// settings that decide how keys are read and the modifiers of the key being
+// handled. Shared by the editor, the mode controller and the three modes;
+// the modes read and write its fields directly, and edit through the
+// editing commands (CFEditCommands) that the editor's menu commands use too.
 class CFModeData {
 public:
     // The most lines the main editor's document may hold.
@@ -38,29 +40,6 @@ public:
                PlatformServices& services);
     CFModeData(const CFModeData&) = delete;
     CFModeData& operator=(const CFModeData&) = delete;
-
-    // Records an edit for undo: kind kInsertion after inserting, kDeletion
-    // before deleting, earlier position first.
-    void RecordEdit(std::uint32_t kind, std::uint32_t firstLine, std::uint32_t firstColumn,
-                    std::uint32_t secondLine, std::uint32_t secondColumn);
-
-    // Deletes the selected range with an undo record made first, puts the
-    // cursor at its start and resets the selection. It does not test for a
-    // selection: with none it records an empty deletion at the range's start
-    // ((0, 0) after a reset) and moves the cursor there. Always true.
-    bool DeleteSelectionWithUndo();
-
-    // Pastes the clipboard's text at the cursor and moves the cursor behind
-    // it, with one insertion record when the cursor moved. Refused, with a
-    // message, when the line count plus the line breaks of this editor's
-    // latest copy reaches the line limit: false then.
-    bool PasteWithUndo();
-
-    // Takes the newest edit back when the cursor line holds maxLineLength
-    // cells or more and more than lengthBeforeEdit, the length the line that
-    // received the edit had before it. With the default 0 any line of the
-    // limit's length counts. True when Undo was applied.
-    bool ApplyLineLengthGuard(std::uint32_t lengthBeforeEdit = 0);
 
     // The whole document was replaced (new file, open): cursor to (0, 0),
     // selection reset, undo history dropped (its commands describe text that
@@ -101,10 +80,9 @@ public:
     bool alphabetLock = false;
     // The key with which normal mode handed over to input mode.
     std::int32_t firstKey = 0;
-    // Cells input mode put into the document when it last returned to normal
-    // mode (0 when it inserted nothing), so that normal mode can take back an
-    // insertion that made the line too long. Normal mode clears it.
-    std::uint32_t committedCells = 0;
+    // The modifiers of the key being handled, set by the controller's
+    // RouteKey before the key reaches a mode.
+    KeyModifiers modifiers;
 
     CFSignFont* signFont;
     PlatformServices& services;

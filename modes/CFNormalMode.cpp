@@ -1,15 +1,13 @@
 #include "modes/CFNormalMode.h"
 
 #include "document/TextLayout.h"
+#include "modes/CFEditCommands.h"
 #include "modes/CFModeData.h"
-#include "platform/KeyboardState.h"
-#include "platform/PlatformServices.h"
 #include "platform/VirtualKeys.h"
 #include "platform/Window.h"
 #include "view/CFScrollBar.h"
 #include "view/CFSignFont.h"
 
-#include <algorithm>
 #include <string_view>
 
 namespace velmora {
@@ -52,201 +50,121 @@ std::uint32_t CFNormalMode::AlphabetCharacter(std::uint32_t vk, bool shifted)
     return 0;
 }
 
-bool CFNormalMode::MoveCursor(std::uint32_t vk)
+bool CFNormalMode::MoveCursor(std::uint32_t vk, const KeyModifiers& keys)
 {
-    CCursor& c = *cursor_;
-    const std::uint32_t lastLine = document_->LineCount() - 1;
+    CFEditCommands commands(*data_);
+    const bool extend = keys.shift;
     switch (vk) {
     case vk::Up:
-        if (c.line > 0) {
-            --c.line;
-            c.column = std::min(c.column, document_->LineLength(c.line));
-        }
+        commands.MoveUp(extend);
         return true;
     case vk::Down:
-        if (c.line < lastLine) {
-            ++c.line;
-            c.column = std::min(c.column, document_->LineLength(c.line));
-        }
+        commands.MoveDown(extend);
         return true;
     case vk::Left:
-        if (c.column > 0) {
-            --c.column;
-        } else if (c.line > 0) {
-            --c.line;
-            c.column = document_->LineLength(c.line);
-        }
+        keys.ctrl ? commands.MoveWordLeft(extend) : commands.MoveLeft(extend);
         return true;
     case vk::Right:
-        if (c.column < document_->LineLength(c.line)) {
-            ++c.column;
-        } else if (c.line < lastLine) {
-            ++c.line;
-            c.column = 0;
-        }
+        keys.ctrl ? commands.MoveWordRight(extend) : commands.MoveRight(extend);
+        return true;
+    case vk::Home:
+        keys.ctrl ? commands.MoveDocumentStart(extend) : commands.MoveLineStart(extend);
+        return true;
+    case vk::End:
+        keys.ctrl ? commands.MoveDocumentEnd(extend) : commands.MoveLineEnd(extend);
+        return true;
+    case vk::Prior:
+        commands.MovePageUp(extend);
+        return true;
+    case vk::Next:
+        commands.MovePageDown(extend);
         return true;
     default:
         return false;
     }
 }
 
-std::optional<std::uint32_t> CFNormalMode::TypeCharacter(std::uint32_t character)
+void CFNormalMode::RunShortcut(std::uint32_t vk, const KeyModifiers& keys)
 {
-    const std::uint32_t line = cursor_->line;
-    const std::uint32_t column = cursor_->column;
-    const std::uint32_t before = document_->LineLength(line);
-    document_->InsertCell(line, column, character);
-    cursor_->column = column + 1;
-    data_->RecordEdit(kInsertion, line, column, line, column + 1);
-    return before;
-}
-
-std::optional<std::uint32_t> CFNormalMode::DeleteBackwards()
-{
-    // A selection is deleted only when it holds something: after a click or
-    // a lone Shift it is active but empty, and the key deletes a cell.
-    if (selection_->active() && selection_->start() != selection_->end()) {
-        const std::uint32_t before = document_->LineLength(selection_->start().line);
-        data_->DeleteSelectionWithUndo();
-        return before;
+    CFEditCommands commands(*data_);
+    switch (vk) {
+    case 'C':
+        commands.Copy();
+        break;
+    case 'X':
+        commands.Cut();
+        break;
+    case 'V':
+        commands.Paste();
+        break;
+    case 'Z':
+        keys.shift ? commands.Redo() : commands.Undo();
+        break;
+    case 'Y':
+        commands.Redo();
+        break;
+    case 'A':
+        commands.SelectAll();
+        break;
+    default:
+        break;
     }
-    selection_->Reset();
-    const std::uint32_t line = cursor_->line;
-    const std::uint32_t column = cursor_->column;
-    if (column > 0) {
-        const std::uint32_t before = document_->LineLength(line);
-        data_->RecordEdit(kDeletion, line, column - 1, line, column);
-        document_->EraseCell(line, column - 1);
-        cursor_->column = column - 1;
-        return before;
-    }
-    if (line > 0) {
-        const std::uint32_t previous = line - 1;
-        const std::uint32_t length = document_->LineLength(previous);
-        data_->RecordEdit(kDeletion, previous, length, line, 0);
-        document_->AppendCells(previous, line, 0, document_->LineLength(line));
-        document_->EraseLine(line);
-        cursor_->setPosition({previous, length});
-        return length;
-    }
-    return std::nullopt;
-}
-
-std::optional<std::uint32_t> CFNormalMode::SplitLine()
-{
-    const std::uint32_t line = cursor_->line;
-    const std::uint32_t column = cursor_->column;
-    const std::uint32_t end = document_->LineLength(line);
-    document_->InsertLine(line + 1);
-    document_->AppendCells(line + 1, line, column, end);
-    document_->EraseCells(line, column, end);
-    cursor_->setPosition({line + 1, 0});
-    selection_->Reset();
-    data_->RecordEdit(kInsertion, line, column, line + 1, 0);
-    return end;
-}
-
-std::optional<std::uint32_t> CFNormalMode::Cut()
-{
-    PlatformServices& services = data_->services;
-    // Nothing selected: nothing to take out, and the cursor stays put.
-    if (!selection_->CopyToClipboard(services.clipboard, services.messages))
-        return std::nullopt;
-    const std::uint32_t before = document_->LineLength(selection_->start().line);
-    data_->DeleteSelectionWithUndo();
-    return before;
-}
-
-std::optional<std::uint32_t> CFNormalMode::Paste()
-{
-    const Position old = cursor_->position();
-    const std::uint32_t before = document_->LineLength(old.line);
-    if (!data_->PasteWithUndo() || cursor_->position() == old)
-        return std::nullopt;
-    // The text under the selection has moved with the pasted text.
-    selection_->Reset();
-    return before;
 }
 
 int CFNormalMode::OnKeyDown(std::uint32_t vk)
 {
-    const KeyboardState& keys = data_->services.keyboard;
-    const bool ctrl = keys.ctrlHeld();
-    const bool shift = keys.shiftHeld();
-    std::optional<std::uint32_t> edit;
+    const KeyModifiers keys = data_->modifiers;
+    CFEditCommands commands(*data_);
 
-    if (ctrl && vk == vk::Space) {
-        if (!data_->alphabetLock)
-            data_->alphabetMode = !data_->alphabetMode;
-        selection_->Reset();
-    } else if (MoveCursor(vk)) {
-        if (shift)
-            selection_->Extend(cursor_->line, cursor_->column);
-        else
-            selection_->Reset();
-    } else if (vk == vk::Space) {
-        edit = TypeCharacter(U' ');
-        selection_->Reset();
-    } else if (vk == vk::Back || vk == vk::Delete) {
-        edit = DeleteBackwards();
-    } else if (ctrl && vk == 'C') {
-        selection_->CopyToClipboard(data_->services.clipboard, data_->services.messages);
-    } else if (ctrl && vk == 'X') {
-        edit = Cut();
-    } else if (ctrl && vk == 'V') {
-        edit = Paste();
-    } else if (ctrl && vk == 'Z') {
-        if (data_->undoList->count() > 0) {
-            data_->undoList->Undo();
-            // The selected range may no longer exist.
-            selection_->Reset();
-        }
-    } else if (vk == vk::Return && std::int64_t(document_->LineCount()) < lineLimit_) {
-        edit = SplitLine();
-    } else if (vk == vk::Shift) {
-        selection_->Extend(cursor_->line, cursor_->column);
-    } else if (!ctrl) {
-        selection_->Reset();
-        if (data_->alphabetMode) {
-            const std::uint32_t character = AlphabetCharacter(vk, shift != keys.capsLockOn());
-            if (character != 0)
-                edit = TypeCharacter(character);
-        } else if (IsLetterOrDigitKey(vk)) {
-            data_->firstKey = static_cast<std::int32_t>(vk);
-            return kInputModeId;
-        }
+    if (keys.ctrl && vk == vk::Space) {
+        commands.ToggleAlphabetMode();
+        return kNormalModeId;
     }
-
-    // Only a key that changed the document can have made its line too long;
-    // a cursor key on a line that is already that long takes nothing back.
-    if (edit)
-        data_->ApplyLineLengthGuard(*edit);
+    if (MoveCursor(vk, keys))
+        return kNormalModeId;
+    switch (vk) {
+    case vk::Space:
+        commands.TypeCell(U' ');
+        return kNormalModeId;
+    case vk::Back:
+        commands.DeleteBackward();
+        return kNormalModeId;
+    case vk::Delete:
+        commands.DeleteForward();
+        return kNormalModeId;
+    case vk::Return:
+        // With or without Ctrl; at the editor's line limit nothing is split.
+        commands.SplitLine();
+        return kNormalModeId;
+    case vk::Shift:
+        commands.AnchorSelection();
+        return kNormalModeId;
+    default:
+        break;
+    }
+    if (keys.ctrl) {
+        RunShortcut(vk, keys);
+        return kNormalModeId;
+    }
+    selection_->Reset();
+    if (data_->alphabetMode) {
+        const std::uint32_t character = AlphabetCharacter(vk, keys.shift != keys.capsLock);
+        if (character != 0)
+            commands.TypeCell(character);
+    } else if (IsLetterOrDigitKey(vk)) {
+        data_->firstKey = static_cast<std::int32_t>(vk);
+        return kInputModeId;
+    }
     return kNormalModeId;
 }
 
 void CFNormalMode::OnEnter(int previous)
 {
     RetakeWords();
-    if (previous == kSignSelectionModeId) {
-        if (!currentWord_)
-            return;
-        const std::uint32_t line = cursor_->line;
-        const std::uint32_t column = cursor_->column;
-        const std::uint32_t before = document_->LineLength(line);
-        const std::uint32_t k = document_->InsertSignWord(line, column, *currentWord_);
-        if (k == 0)
-            return;
-        cursor_->column = column + k;
-        data_->RecordEdit(kInsertion, line, column, line, column + k);
-        data_->ApplyLineLengthGuard(before);
-    } else if (previous == kInputModeId) {
-        const std::uint32_t k = data_->committedCells;
-        data_->committedCells = 0;
-        if (k == 0)
-            return;
-        const std::uint32_t length = document_->LineLength(cursor_->line);
-        data_->ApplyLineLengthGuard(length - std::min(k, length));
-    }
+    // A candidate accepted in sign selection mode goes in at the cursor;
+    // that mode has made sure it fits.
+    if (previous == kSignSelectionModeId && currentWord_)
+        CFEditCommands(*data_).InsertAtCursor(currentWord_->Cells());
 }
 
 int CFNormalMode::OnMouse(std::uint32_t)

@@ -1,21 +1,18 @@
 #pragma once
 
 #include "modes/CFMode.h"
+#include "modes/KeyModifiers.h"
 
 #include <cstdint>
-#include <optional>
 
 namespace velmora {
 
-// Mode 0: moves the cursor, selects, edits, runs the clipboard and undo
-// shortcuts, types characters in the "Alphabet" setting and hands letters
-// and digits over to input mode in the "Sign" setting. Entered from sign
-// selection it inserts the accepted signs.
-//
-// An edit that leaves the cursor line at the document's maximum line length
-// or beyond, and longer than the line was, is taken back at once, so typing
-// keeps a line below the limit. Keys that change nothing never take anything
-// back.
+// Mode 0: moves the cursor, selects, edits, runs the clipboard, undo, redo
+// and select-all shortcuts, types characters in the "Alphabet" setting and
+// hands letters and digits over to input mode in the "Sign" setting. Entered
+// from sign selection it inserts the accepted signs. Every key is carried
+// out by the editing commands (CFEditCommands), so an edit that would make
+// a line too long, or pass the editor's line limit, changes nothing.
 class CFNormalMode : public CFMode {
 public:
     CFNormalMode(CFSignFont* signFont, boost::shared_ptr<CFModeData> data);
@@ -31,15 +28,12 @@ public:
     static std::uint32_t AlphabetCharacter(std::uint32_t vk, bool shifted);
 
 private:
-    // Arrow keys: moves the cursor and returns true; false for other keys.
-    bool MoveCursor(std::uint32_t vk);
-    // The edits of the keys. Each returns the length that the line taking
-    // the edit had before it, or nothing when the document is unchanged.
-    std::optional<std::uint32_t> TypeCharacter(std::uint32_t character);
-    std::optional<std::uint32_t> DeleteBackwards();
-    std::optional<std::uint32_t> SplitLine();
-    std::optional<std::uint32_t> Cut();
-    std::optional<std::uint32_t> Paste();
+    // Arrows, Home, End, Page Up and Page Down: moves the cursor and returns
+    // true; false for other keys.
+    bool MoveCursor(std::uint32_t vk, const KeyModifiers& keys);
+    // The Ctrl shortcuts of the editor: C, X, V, Z (Shift+Z redoes), Y, A.
+    // Other keys with Ctrl do nothing.
+    void RunShortcut(std::uint32_t vk, const KeyModifiers& keys);
 };
 
 } // namespace velmora

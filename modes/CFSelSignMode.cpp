@@ -2,9 +2,12 @@
 
 #include "dictionary/CFWordDictionary.h"
 #include "document/TextLayout.h"
+#include "modes/CFEditCommands.h"
 #include "modes/CFModeData.h"
 #include "platform/VirtualKeys.h"
 #include "view/CFSignFont.h"
+
+#include <algorithm>
 
 namespace velmora {
 
@@ -39,6 +42,15 @@ void CFSelSignMode::Refresh()
         candidates_->InsertSignWord(0, *currentWord_);
 }
 
+void CFSelSignMode::Show(std::int32_t index)
+{
+    if (count_ <= 0)
+        return;
+    index_ = index;
+    currentWord_ = Candidate(index_);
+    Refresh();
+}
+
 void CFSelSignMode::OnEnter(int)
 {
     index_ = 0;
@@ -69,6 +81,10 @@ void CFSelSignMode::OnEnter(int)
 
 int CFSelSignMode::Accept()
 {
+    // A candidate that does not fit the line is refused with a message; the
+    // transliteration and the candidate stay, so nothing typed is lost.
+    if (currentWord_ && !CFEditCommands(*data_).CheckInsertAtCursor(currentWord_->Cells()))
+        return kSignSelectionModeId;
     pending_->Clear();
     data_->currentWord = currentWord_;
     return kNormalModeId;
@@ -94,6 +110,12 @@ int CFSelSignMode::OnKeyDown(std::uint32_t vk)
             --index_;
         currentWord_ = Candidate(index_);
         Refresh();
+        return kSignSelectionModeId;
+    case vk::Next:
+        Show(index_ + 1 >= count_ ? 0 : std::min(index_ + kCandidatePage, count_ - 1));
+        return kSignSelectionModeId;
+    case vk::Prior:
+        Show(index_ == 0 ? count_ - 1 : std::max(index_ - kCandidatePage, 0));
         return kSignSelectionModeId;
     case vk::Back:
         return kInputModeId;

@@ -8,10 +8,16 @@ namespace velmora {
 
 // Mode 2: shows one dictionary candidate of the converted transliteration in
 // blue at the cursor. Space or Down shows the next, Up the previous (both
-// wrap around); Enter or a mouse press accepts it for normal mode to insert;
+// wrap around); Page Down and Page Up move a page of candidates on or back,
+// stopping at the last and the first candidate and wrapping from there;
+// Enter or a mouse press accepts it for normal mode to insert (a candidate
+// the line has no room for is refused with a message and stays on show);
 // Backspace goes back to input mode with the transliteration kept.
 class CFSelSignMode : public CFMode {
 public:
+    // Candidates in one page.
+    static constexpr std::int32_t kCandidatePage = 9;
+
     CFSelSignMode(CFSignFont* signFont, boost::shared_ptr<CFModeData> data);
 
     void OnEnter(int previous) override;
@@ -29,6 +35,8 @@ private:
     WordPtr Candidate(std::int32_t index) const;
     // Shows the current word: the candidate buffer takes its signs.
     void Refresh();
+    // Makes the candidate at the index the current word and shows it.
+    void Show(std::int32_t index);
     // Hands the shown candidate to normal mode.
     int Accept();
 

@@ -2,7 +2,9 @@
 
 namespace velmora {
 
-// Modifier state at the time a key is handled.
+// The keyboard's modifier state as the platform follows it. The front end
+// reads Caps Lock from it to translate keys; the editing modes never poll it:
+// they read the modifiers that came with the key (KeyModifiers).
 class KeyboardState {
 public:
     virtual ~KeyboardState() = default;

@@ -20,9 +20,14 @@ CReplaceWindow::CReplaceWindow(CEditorWnd& mainEditor, PlatformServices services
     replaceField_ = addWordField(10, 150, signFont, dictionary);
     searchButton_ = addButton(QStringLiteral("Search"), 10, 245);
     replaceButton_ = addButton(QStringLiteral("Replace"), 120, 245);
+    replaceAllButton_ = addButton(QStringLiteral("Replace All"), 230, 245);
+    setSettingSource(&mainEditor_);
 
     connect(searchButton_, &QPushButton::clicked, this, [this] { FindFromTop(); });
     connect(replaceButton_, &QPushButton::clicked, this, [this] { ReplaceNext(); });
+    connect(replaceAllButton_, &QPushButton::clicked, this, [this] { ReplaceAll(); });
+    connect(findField_, &CEditorWnd::enterPressed, this, [this] { FindFromTop(); });
+    connect(replaceField_, &CEditorWnd::enterPressed, this, [this] { ReplaceNext(); });
 }
 
 bool CReplaceWindow::FindFromTop()
@@ -34,6 +39,17 @@ bool CReplaceWindow::FindFromTop()
                                    services().messages);
     });
     return hit;
+}
+
+std::uint32_t CReplaceWindow::ReplaceAll()
+{
+    std::uint32_t count = 0;
+    runCommand([&] {
+        SearchTarget target = mainEditor_.searchTarget();
+        count = velmora::ReplaceAll(target, findField_->text(), replaceField_->text(),
+                                    &ownerWindow(), services().messages);
+    });
+    return count;
 }
 
 bool CReplaceWindow::ReplaceNext()

@@ -25,6 +25,8 @@ CSearchWindow::CSearchWindow(CEditorWnd& mainEditor, PlatformServices services,
     connect(previousButton_, &QPushButton::clicked, this,
             [this] { FindPrevious(ownerWindow()); });
     connect(nextButton_, &QPushButton::clicked, this, [this] { FindNext(ownerWindow()); });
+    connect(wordField_, &CEditorWnd::enterPressed, this, [this] { FindNext(ownerWindow()); });
+    setSettingSource(&mainEditor_);
 }
 
 bool CSearchWindow::Search(SearchCommand command, Window& owner)

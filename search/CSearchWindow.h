@@ -17,8 +17,10 @@ struct SearchTarget;
 // The "Document search" tool window: one word field, typed like the
 // document, and the buttons "Search" (from the top), "Previous" and "Next",
 // which select the next occurrence in the main editor and give the focus
-// back to this window. The main window's Find Next and Find Previous use the
-// same word, also while this window is hidden.
+// back to this window; Enter in the field runs "Next". The main window's
+// Find Next and Find Previous use the same word, also while this window is
+// hidden. The field takes the main editor's setting when the window is
+// shown.
 class CSearchWindow : public CToolWindow {
     Q_OBJECT
 

@@ -4,8 +4,10 @@
 #include "document/CFDocument.h"
 #include "document/CFSelectedText.h"
 #include "document/TextLayout.h"
+#include "modes/CFEditCommands.h"
 #include "modes/CFModeCtrl.h"
 #include "modes/CFModeData.h"
+#include "platform/VirtualKeys.h"
 #include "platform/qt/InternalError.h"
 #include "platform/qt/QtKeyTranslator.h"
 #include "platform/qt/QtKeyboardState.h"
@@ -256,65 +258,70 @@ void CEditorWnd::ResetView()
     repaint();
 }
 
-void CEditorWnd::CutLine()
+template <class Command>
+void CEditorWnd::runCommand(Command&& command)
 {
-    guarded([this] {
-        CFSelectedText& selection = *data_->selection;
-        // Nothing selected: nothing to take out, and the cursor stays put.
-        if (!selection.CopyToClipboard(services_.clipboard, services_.messages))
-            return;
-        scrollToCursor();
-        const std::uint32_t before = data_->document.LineLength(selection.start().line);
-        data_->DeleteSelectionWithUndo();
-        // Joining the first and last line of the range may make a line too
-        // long; the deletion is then taken back.
-        data_->ApplyLineLengthGuard(before);
+    guarded([&] {
+        CFEditCommands commands(*data_);
+        command(commands);
         scrollToCursor();
     });
     repaint();
+}
+
+void CEditorWnd::CutLine()
+{
+    runCommand([](CFEditCommands& commands) { commands.Cut(); });
 }
 
 void CEditorWnd::CopyLine()
 {
-    guarded([this] {
-        data_->selection->CopyToClipboard(services_.clipboard, services_.messages);
-        scrollToCursor();
-    });
-    repaint();
+    runCommand([](CFEditCommands& commands) { commands.Copy(); });
 }
 
 void CEditorWnd::PasteLine()
 {
-    guarded([this] {
-        const Position old = data_->cursor->position();
-        const std::uint32_t before = data_->document.LineLength(old.line);
-        if (!data_->PasteWithUndo())
-            return;
-        if (data_->cursor->position() != old) {
-            // The text under the selection has moved with the pasted text.
-            data_->selection->Reset();
-            // A line longer than a document may hold could not be saved and
-            // loaded again: such a paste is taken back.
-            data_->ApplyLineLengthGuard(before);
-        }
-        scrollToCursor();
-    });
-    repaint();
+    runCommand([](CFEditCommands& commands) { commands.Paste(); });
 }
 
 void CEditorWnd::DeleteLine()
 {
-    guarded([this] {
-        const CFSelectedText& selection = *data_->selection;
-        // Nothing selected: the cursor stays put and no edit is recorded.
-        if (selection.start() == selection.end())
-            return;
-        const std::uint32_t before = data_->document.LineLength(selection.start().line);
-        data_->DeleteSelectionWithUndo();
-        data_->ApplyLineLengthGuard(before);
-        scrollToCursor();
-    });
-    repaint();
+    runCommand([](CFEditCommands& commands) { commands.DeleteSelection(); });
+}
+
+void CEditorWnd::Undo()
+{
+    runCommand([](CFEditCommands& commands) { commands.Undo(); });
+}
+
+void CEditorWnd::Redo()
+{
+    runCommand([](CFEditCommands& commands) { commands.Redo(); });
+}
+
+void CEditorWnd::SelectAll()
+{
+    runCommand([](CFEditCommands& commands) { commands.SelectAll(); });
+}
+
+void CEditorWnd::ToggleSignInput()
+{
+    runCommand([](CFEditCommands& commands) { commands.ToggleAlphabetMode(); });
+}
+
+bool CEditorWnd::CanUndo() const
+{
+    return data_->undoList->count() > 0;
+}
+
+bool CEditorWnd::CanRedo() const
+{
+    return data_->undoList->redoCount() > 0;
+}
+
+void CEditorWnd::setAlphabetMode(bool alphabet)
+{
+    runCommand([alphabet](CFEditCommands& commands) { commands.SetAlphabetMode(alphabet); });
 }
 
 bool CEditorWnd::AlphabetMode() const
@@ -361,24 +368,31 @@ bool CEditorWnd::handleKeyPress(QKeyEvent* event)
 {
     const ViewSnapshot before = snapshot();
     bool used = false;
+    bool enter = false;
     guarded([&] {
         if (qtKeyboard_)
             qtKeyboard_->update(*event);
-        const auto key = QtKeyTranslator::translate(*event, services_.keyboard.capsLockOn());
+        const bool capsLock = services_.keyboard.capsLockOn();
+        const auto key = QtKeyTranslator::translate(*event, capsLock);
         if (!key)
             return;
         used = true;
+        // Enter in a one-line field, where it never splits the line, is the
+        // window's to act on (its search or replace).
+        enter = key->virtualKey == vk::Return && lineLimit() == 1
+                && ctrl_->CurrentModeId() == kNormalModeId;
         // The modes read Shift as the key translation chose it.
-        std::optional<QtKeyboardState::ShiftOverride> shift;
-        if (qtKeyboard_)
-            shift.emplace(*qtKeyboard_, key->shift);
-        ctrl_->RouteKey(key->virtualKey);
+        const KeyModifiers modifiers{key->shift, event->modifiers().testFlag(Qt::ControlModifier),
+                                     capsLock};
+        ctrl_->RouteKey(key->virtualKey, modifiers);
         scrollToCursor();
     });
     if (used) {
         repaintChanged(before);
         emit edited();
     }
+    if (enter)
+        emit enterPressed();
     return used;
 }
 

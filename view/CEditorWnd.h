@@ -40,7 +40,8 @@ class Window;
 // it. The widget owns the editor's scroll state, editing state and mode
 // controller; the sign font and the dictionary are shared by all editors.
 // After every key and every click it scrolls the cursor into view, repaints
-// and emits edited(). The caret blinks every 500 ms while the editor has the
+// and emits edited(). A key goes to the modes with the modifiers of its
+// event. The caret blinks every 500 ms while the editor has the
 // focus. Anything an event handler throws is reported as an internal error;
 // the document stays as it is.
 class CEditorWnd : public QAbstractScrollArea, public MainEditor {
@@ -52,8 +53,9 @@ public:
     // The caret's blink period.
     static constexpr int kCaretBlinkMs = 500;
 
-    // services, signFont and dictionary must outlive the editor. When the
-    // keyboard service is a QtKeyboardState, every key event updates it.
+    // services, signFont and dictionary must outlive the editor. Caps Lock
+    // is taken from the keyboard service; when that is a QtKeyboardState,
+    // every key event updates it.
     CEditorWnd(PlatformServices services, CFSignFont& signFont, CFWordDictionary& dictionary,
                std::int32_t lineLimit, QWidget* parent = nullptr);
     ~CEditorWnd() override;
@@ -68,16 +70,18 @@ public:
     void DocumentReplaced() override;
     // Cursor to (0, 0), the view scrolled there, repainted.
     void ResetView() override;
-    // Copies the selection to the clipboard and deletes it; nothing happens
-    // when nothing is selected.
+    // The editing commands of the menus: the same commands as the editor's
+    // keys (CFEditCommands), then the view follows the cursor.
     void CutLine() override;
     void CopyLine() override;
-    // Pastes the clipboard at the cursor. A paste that would make the line
-    // longer than the longest line a document may hold is taken back, as
-    // with Ctrl+V.
     void PasteLine() override;
-    // Deletes the selection; nothing happens when nothing is selected.
     void DeleteLine() override;
+    void Undo() override;
+    void Redo() override;
+    void SelectAll() override;
+    void ToggleSignInput() override;
+    bool CanUndo() const override;
+    bool CanRedo() const override;
     bool AlphabetMode() const override;
     Position CursorPosition() const override;
     void FocusEditor() override;
@@ -87,6 +91,9 @@ public:
     // asking window.
     void repaintAndFocus(Window* target);
     void repaintAndFocus(QWidget* target);
+
+    // "Alphabet" (true) or "Sign", unless the editor's setting is locked.
+    void setAlphabetMode(bool alphabet);
 
     // A key press or release as if typed into this editor, for a tool window
     // that passes on the keys it receives itself. True when the key was used.
@@ -111,6 +118,9 @@ public:
 signals:
     // After every key press and every click handled by the editor.
     void edited();
+    // Enter was pressed in a one-line editor outside a transliteration or a
+    // candidate choice, where it changes nothing (after edited()).
+    void enterPressed();
 
 protected:
     bool focusNextPrevChild(bool next) override;
@@ -132,6 +142,10 @@ private:
     // Runs an event handler, reporting whatever it throws.
     template <class Handler>
     void guarded(Handler&& handler);
+    // Runs an editing command on the editing state, then scrolls the cursor
+    // into view and repaints.
+    template <class Command>
+    void runCommand(Command&& command);
     void scrollToCursor();
     // The vertical page and range for the lines the client area shows now;
     // the view stays where it is.

@@ -1,9 +1,16 @@
 #include "view/CFScrollPart.h"
 
+#include "platform/Window.h"
+
+#include <algorithm>
+
 namespace velmora {
 
 namespace {
 constexpr unsigned kInitialPage = 30;
+// Kept free at the right edge when paging sideways, as when following the
+// cursor.
+constexpr int kHorizontalMargin = 50;
 } // namespace
 
 CFScrollPart::CFScrollPart(Window* window, ScrollBarSink* sink, ScrollBarId bar)
@@ -32,6 +39,14 @@ void CFScrollPart::OnScroll(std::uint32_t request)
         if (info_.nPos < info_.nMax - 1)
             info_.nPos += step_;
         break;
+    case kPageUp:
+        info_.nPos = std::max(info_.nMin, info_.nPos - PageStep());
+        break;
+    case kPageDown:
+        // A view already below the last full page (by line-down requests)
+        // is not pulled back up.
+        info_.nPos = std::max(info_.nPos, std::min(info_.nPos + PageStep(), MaxPosition()));
+        break;
     case kThumbTrack:
         info_.nPos = thumb - thumb % step_;
         break;
@@ -39,12 +54,27 @@ void CFScrollPart::OnScroll(std::uint32_t request)
         info_.nPos = info_.nMin;
         break;
     case kBottom:
-        info_.nPos = info_.nMax;
+        info_.nPos = MaxPosition();
         break;
     default:
         break;
     }
     Write();
+}
+
+int CFScrollPart::MaxPosition() const
+{
+    const std::int64_t last =
+        info_.nPage > 0 ? std::int64_t(info_.nMax) - std::int64_t(info_.nPage) + 1 : info_.nMax;
+    return static_cast<int>(std::max<std::int64_t>(info_.nMin, last));
+}
+
+int CFScrollPart::PageStep() const
+{
+    if (bar_ == ScrollBarId::Vertical)
+        return std::max(1, static_cast<int>(info_.nPage) - 1);
+    const int width = window_ ? window_->clientRect().right - window_->clientRect().left : 0;
+    return std::max(1, width - kHorizontalMargin);
 }
 
 void CFScrollPart::SetPosition(int position)

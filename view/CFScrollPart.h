@@ -34,10 +34,22 @@ public:
 
     // Handles one scroll request: the request code in the low 16 bits, the
     // thumb position (for kThumbTrack) in the high 16 bits. Line up stops at
-    // 0, line down at nMax - 1; the thumb snaps to a multiple of the step;
-    // top and bottom go to nMin and nMax; other codes change nothing. The
-    // state is written to the sink in every case.
+    // 0, line down at nMax - 1; page up and page down move by PageStep,
+    // stopping at nMin and at the last full page; the thumb snaps to a
+    // multiple of the step; top goes to nMin, bottom to the last full page;
+    // other codes change nothing. The state is written to the sink in every
+    // case.
     void OnScroll(std::uint32_t request);
+
+    // The last full page: the position at which the page's last unit is
+    // nMax, the largest the bar's thumb can show (nMin when the page holds
+    // the whole range).
+    int MaxPosition() const;
+    // How far a page request moves: for the vertical part the lines the view
+    // shows whole (the page less the partly shown row at the bottom), for
+    // the horizontal part the width of the client area less 50 pixels. At
+    // least 1.
+    int PageStep() const;
 
     // Sets the position and writes the state.
     void SetPosition(int position);

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QShowEvent>
 
 namespace velmora {
 
@@ -49,6 +50,7 @@ CEditorWnd* CToolWindow::addWordField(int x, int y, CFSignFont& signFont,
 {
     auto* field = new CEditorWnd(services_, signFont, dictionary, 1, this);
     field->setGeometry(x, y, width() - kFieldMargin, CEditorWnd::kWordFieldHeight);
+    fields_.push_back(field);
     return field;
 }
 
@@ -85,6 +87,16 @@ void CToolWindow::keyReleaseEvent(QKeyEvent* event)
 {
     keyField().handleKeyRelease(event);
     QWidget::keyReleaseEvent(event);
+}
+
+void CToolWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    // Not when the window system shows it again (after minimising).
+    if (!settingSource_ || event->spontaneous())
+        return;
+    for (CEditorWnd* field : fields_)
+        field->setAlphabetMode(settingSource_->AlphabetMode());
 }
 
 void CToolWindow::mousePressEvent(QMouseEvent* event)

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include <utility>
+#include <vector>
 
 class QLabel;
 class QPushButton;
@@ -47,6 +48,10 @@ protected:
 
     // A one-line word field at (x, y), as wide as the window less 30 pixels.
     CEditorWnd* addWordField(int x, int y, CFSignFont& signFont, CFWordDictionary& dictionary);
+    // Each time the window is shown its word fields take the setting
+    // ("Alphabet" or "Sign") that editor is in, so that a word is typed as
+    // the document is. Null: the fields keep their own.
+    void setSettingSource(const CEditorWnd* editor) { settingSource_ = editor; }
     QLabel* addLabel(const QString& text, int x, int y);
     QPushButton* addButton(const QString& text, int x, int y);
 
@@ -61,11 +66,14 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     PlatformServices services_;
     QtWidgetWindow ownerWindow_;
     bool focusOnShow_;
+    std::vector<CEditorWnd*> fields_;
+    const CEditorWnd* settingSource_ = nullptr;
 };
 
 } // namespace velmora

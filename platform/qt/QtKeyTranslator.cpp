@@ -66,6 +66,14 @@ std::optional<std::uint32_t> namedKey(int key)
         return vk::Down;
     case Qt::Key_Delete:
         return vk::Delete;
+    case Qt::Key_Home:
+        return vk::Home;
+    case Qt::Key_End:
+        return vk::End;
+    case Qt::Key_PageUp:
+        return vk::Prior;
+    case Qt::Key_PageDown:
+        return vk::Next;
     default:
         return std::nullopt;
     }

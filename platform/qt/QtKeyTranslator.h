@@ -14,8 +14,9 @@ namespace velmora {
 // the Shift state to report while it is handled.
 //
 // - Letters: 'A'..'Z' with the physical Shift.
-// - Space, Enter (both), Backspace, Delete, Escape, Tab, the arrows, Shift,
-//   Control and Caps Lock: their own codes, with the physical Shift.
+// - Space, Enter (both), Backspace, Delete, Escape, Tab, the arrows, Home,
+//   End, Page Up, Page Down, Shift, Control and Caps Lock: their own codes,
+//   with the physical Shift.
 // - A printable character of the Japanese keyboard table (digits, the
 //   punctuation keys 0xBA-0xC0 and 0xDB-0xDE, and "!"..")" on Shift+1..9):
 //   the key and Shift state that make the modes' table give that same
@@ -24,7 +25,7 @@ namespace velmora {
 //   when Caps Lock is on. Thus "-" is the macron key 0xBD, "^" the circumflex
 //   key 0xDE and "@" the apostrophe key 0xC0 on every layout.
 // - With Ctrl held the key itself is taken (Ctrl+C is 0x43).
-// - Everything else (function and navigation keys, Alt combinations,
+// - Everything else (function keys, Insert, Alt combinations,
 //   characters the table lacks such as "_" or "é") gives nothing.
 class QtKeyTranslator {
 public:

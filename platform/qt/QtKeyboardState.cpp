@@ -50,15 +50,4 @@ void QtKeyboardState::update(const QKeyEvent& event)
     capsLock_ = ch.isUpper() != shift_;
 }
 
-QtKeyboardState::ShiftOverride::ShiftOverride(QtKeyboardState& state, bool shift)
-    : state_(state), previous_(state.shiftOverride_)
-{
-    state_.shiftOverride_ = shift;
-}
-
-QtKeyboardState::ShiftOverride::~ShiftOverride()
-{
-    state_.shiftOverride_ = previous_;
-}
-
 } // namespace velmora

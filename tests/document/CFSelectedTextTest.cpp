@@ -68,7 +68,6 @@ TEST(CFSelectedText, ResetEmptiesTheRangeAndTheNextExtendSetsANewAnchor)
     EXPECT_EQ(s.anchor(), P(1, 2));
     EXPECT_EQ(s.start(), P(1, 2));
     EXPECT_EQ(s.end(), P(1, 2));
-    EXPECT_EQ(s.breakCount(), 0u);
 }
 
 TEST(CFSelectedText, ThreeLineRangeSurvivesDeleteAndReinsert)

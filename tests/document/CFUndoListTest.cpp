@@ -194,6 +194,112 @@ TEST(CFUndoList, OnlyTheNewest256EditsAreKept)
     EXPECT_EQ(TextOf(e.document), Lines{typed.substr(0, 44)});
 }
 
+TEST(CFUndoList, UndoneStepsAreRedoneUntilANewEditIsRecorded)
+{
+    Editor e({"abc", "def", "ghi"});
+    e.cursor->setPosition({0, 3});
+    e.type('x');
+    e.enter();
+    e.deleteRange(P(1, 0), P(2, 2));
+    e.cursor->setPosition({1, 0});
+    e.joinWithPrevious();
+    const Lines done = TextOf(e.document);
+    ASSERT_EQ(done, (Lines{"abcxf", "ghi"}));
+
+    while (e.undo.count() > 0)
+        e.undo.Undo();
+    EXPECT_EQ(TextOf(e.document), (Lines{"abc", "def", "ghi"}));
+    EXPECT_EQ(e.undo.redoCount(), 4u);
+
+    // Each redo leaves the cursor where the edit left it.
+    e.undo.Redo();
+    EXPECT_EQ(TextOf(e.document), (Lines{"abcx", "def", "ghi"}));
+    EXPECT_EQ(e.at(), P(0, 4));
+    e.undo.Redo();
+    EXPECT_EQ(e.at(), P(1, 0));
+    e.undo.Redo();
+    e.undo.Redo();
+    EXPECT_EQ(TextOf(e.document), done);
+    EXPECT_EQ(e.at(), P(0, 4));
+    e.undo.Redo(); // nothing left to redo
+    EXPECT_EQ(TextOf(e.document), done);
+
+    // Undo and redo alternate freely; a new edit forgets what was undone.
+    e.undo.Undo();
+    e.undo.Undo();
+    e.undo.Redo();
+    EXPECT_EQ(TextOf(e.document), (Lines{"abcx", "f", "ghi"}));
+    e.cursor->setPosition({1, 1});
+    e.type('!');
+    EXPECT_EQ(e.undo.redoCount(), 0u);
+    e.undo.Redo();
+    EXPECT_EQ(TextOf(e.document), (Lines{"abcx", "f!", "ghi"}));
+}
+
+TEST(CFUndoList, AStepTakesItsRecordsBackAndForthTogether)
+{
+    Editor e({"a-na be-li2-ia", "qi2-bi2-ma"});
+    e.cursor->setPosition({0, 14});
+    e.type('!');
+    {
+        // A Replace All of "-" by "." as one step, among nested steps.
+        const CFUndoList::Step all(e.undo);
+        e.undo.ReplaceRange(P(0, 1), P(0, 2), MakeDocument({"."}));
+        {
+            const CFUndoList::Step inner(e.undo);
+            e.undo.ReplaceRange(P(0, 7), P(0, 8), MakeDocument({"."}));
+        }
+        e.undo.ReplaceRange(P(1, 3), P(1, 4), MakeDocument({"."}));
+    }
+    // A replacement by several lines, and a deletion, are one step each.
+    EXPECT_EQ(e.undo.ReplaceRange(P(1, 0), P(1, 3), MakeDocument({"x", "", "y"})), P(3, 1));
+    e.undo.ReplaceRange(P(0, 0), P(2, 0), MakeDocument({""}));
+    ASSERT_EQ(TextOf(e.document), (Lines{"", "y.bi2-ma"}));
+    EXPECT_EQ(e.undo.count(), 4u);
+
+    e.undo.Undo();
+    e.undo.Undo();
+    EXPECT_EQ(TextOf(e.document), (Lines{"a.na be.li2-ia!", "qi2.bi2-ma"}));
+    e.undo.Undo();
+    EXPECT_EQ(TextOf(e.document), (Lines{"a-na be-li2-ia!", "qi2-bi2-ma"}));
+    EXPECT_EQ(e.at(), P(0, 1));
+    e.undo.Redo();
+    EXPECT_EQ(TextOf(e.document), (Lines{"a.na be.li2-ia!", "qi2.bi2-ma"}));
+    e.undo.Redo();
+    e.undo.Redo();
+    EXPECT_EQ(TextOf(e.document), (Lines{"", "y.bi2-ma"}));
+
+    // An empty step records nothing and a record after it is a step of its
+    // own.
+    { const CFUndoList::Step nothing(e.undo); }
+    e.cursor->setPosition({0, 0});
+    e.type('z');
+    EXPECT_EQ(e.undo.count(), 5u);
+}
+
+// The limit counts what the user did, not the records it took.
+TEST(CFUndoList, TheLimitCountsStepsAndUndoneStepsCanAllBeRedone)
+{
+    Editor e({""});
+    for (int i = 0; i < 300; ++i) {
+        const CFUndoList::Step step(e.undo);
+        e.type('a');
+        e.type('b');
+    }
+    EXPECT_EQ(e.undo.count(), CFUndoList::kMaxCommands);
+    std::string kept;
+    for (int i = 0; i < 44; ++i)
+        kept += "ab";
+    while (e.undo.count() > 0)
+        e.undo.Undo();
+    EXPECT_EQ(TextOf(e.document), Lines{kept});
+    EXPECT_EQ(e.undo.redoCount(), CFUndoList::kMaxCommands);
+    while (e.undo.redoCount() > 0)
+        e.undo.Redo();
+    EXPECT_EQ(e.document.LineLength(0), 600u);
+    EXPECT_EQ(e.at(), P(0, 600));
+}
+
 TEST(CFUndoList, CommandsOfOtherKindsAreDroppedWithoutEffect)
 {
     Editor e({"abc"});

@@ -1,3 +1,4 @@
+#include "platform/UserTexts.h"
 #include "platform/VirtualKeys.h"
 #include "tests/modes/ModeTestEditor.h"
 #include "tests/support/DocumentText.h"
@@ -151,19 +152,29 @@ TEST_F(InputModeTest, ClickCommitsWithAnUndoRecord)
     EXPECT_EQ(e.at(), (Position{0, 1}));
 }
 
-TEST_F(InputModeTest, CommittedTextThatMakesTheLineTooLongIsTakenBack)
+// Typed text the line has no room for is not lost: the user is told and the
+// transliteration stays for editing.
+TEST_F(InputModeTest, CommittedTextThatWouldMakeTheLineTooLongIsRefusedAndKept)
 {
     e.fillLine(0, 997);
     e.cursor().setPosition({0, 997});
     e.type("AB");
     e.press({vk::Return});
     EXPECT_EQ(e.doc().LineLength(0), 999u);
-    e.type("C");
-    e.ctrl->RouteMouse(0);
+    EXPECT_TRUE(e.messages.empty());
+
+    e.type("CA");
+    EXPECT_EQ(e.ctrl->RouteMouse(0), kInputModeId);
+    EXPECT_EQ(e.press({vk::Return}), kInputModeId);
+    EXPECT_EQ(e.pending(), U"\u0161a");
     EXPECT_EQ(e.doc().LineLength(0), 999u);
     EXPECT_EQ(e.undoCount(), 1u);
+    ASSERT_EQ(e.messages.messages().size(), 2u);
+    EXPECT_EQ(e.messages.messages()[0],
+              (MessageRecorder::Message{&e.window, texts::kLineTooLongToInput, "エラー"}));
 
     // Nothing committed: nothing is taken back, however long the line.
+    e.press({vk::Escape});
     e.fillLine(0, 300);
     e.type("D");
     e.press({vk::Escape});

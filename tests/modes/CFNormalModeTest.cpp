@@ -16,12 +16,7 @@ class NormalModeTest : public ::testing::Test {
 protected:
     void load(const Lines& lines) { e.doc() = MakeDocument(lines); }
     void at(std::uint32_t line, std::uint32_t column) { e.cursor().setPosition({line, column}); }
-    void ctrlPress(std::uint32_t key)
-    {
-        e.keyboard.setCtrl(true);
-        e.press({key});
-        e.keyboard.setCtrl(false);
-    }
+    void ctrlPress(std::uint32_t key) { e.ctrlPress(key); }
 
     ModeTestEditor e;
 };
@@ -67,21 +62,30 @@ TEST_F(NormalModeTest, ShiftExtendsTheSelectionAndOtherKeysResetIt)
     EXPECT_FALSE(e.data->selection->active());
 }
 
-TEST_F(NormalModeTest, BackspaceAndDeleteEraseBackwardsAndJoinLines)
+TEST_F(NormalModeTest, BackspaceErasesBackwardsAndDeleteForwardsJoiningLines)
 {
     load({"ab", "cd", "ef", "gh"});
     at(3, 0);
-    e.press({vk::Delete});
+    e.press({vk::Back});
     EXPECT_EQ(TextOf(e.doc()), (Lines{"ab", "cd", "efgh"}));
     EXPECT_EQ(e.at(), (Position{2, 2}));
     e.press({vk::Back});
     EXPECT_EQ(TextOf(e.doc()), (Lines{"ab", "cd", "egh"}));
     EXPECT_EQ(e.at(), (Position{2, 1}));
+    e.press({vk::Delete});
+    EXPECT_EQ(TextOf(e.doc()), (Lines{"ab", "cd", "eh"}));
+    EXPECT_EQ(e.at(), (Position{2, 1}));
+    at(0, 2);
+    e.press({vk::Delete}); // at a line's end: the next line joins it
+    EXPECT_EQ(TextOf(e.doc()), (Lines{"abcd", "eh"}));
+    EXPECT_EQ(e.at(), (Position{0, 2}));
+    at(1, 2);
+    e.press({vk::Delete}); // at the document's end: nothing
     at(0, 0);
-    e.press({vk::Back});
-    EXPECT_EQ(e.undoCount(), 2u);
-    ctrlPress('Z');
-    ctrlPress('Z');
+    e.press({vk::Back}); // at its start: nothing
+    EXPECT_EQ(e.undoCount(), 4u);
+    for (int i = 0; i < 4; ++i)
+        e.ctrlPress('Z');
     EXPECT_EQ(TextOf(e.doc()), (Lines{"ab", "cd", "ef", "gh"}));
     EXPECT_EQ(e.at(), (Position{2, 2}));
 }
@@ -225,36 +229,43 @@ TEST_F(NormalModeTest, KeysOnAnOverlongLineKeepEarlierEdits)
     EXPECT_EQ(e.undoCount(), 4u);
 }
 
-TEST_F(NormalModeTest, ClipboardShortcuts)
+// Copy and cut put the whole selection on the clipboard, however long, so
+// that a cut takes nothing out of the document that a paste cannot bring
+// back.
+TEST_F(NormalModeTest, CopyAndCutTakeTheWholeSelectionWithoutAWarning)
 {
-    load({std::string(499, 'x'), "yz"});
-    e.data->selection->Extend(0, 499);
-    e.data->selection->Extend(0, 1);
-    ctrlPress('C');
-    EXPECT_TRUE(e.messages.empty());
+    std::vector<std::uint32_t> signs(300);
+    for (std::uint32_t i = 0; i < signs.size(); ++i)
+        signs[i] = 0x12000 + i;
+    e.doc().InsertCells(300, 0, 0, signs.data());
+    e.doc().InsertLine(1);
+    e.fillLine(1, 2, 'y');
+    e.data->selection->Extend(0, 300);
     e.data->selection->Extend(0, 0);
-    ctrlPress('C'); // 499 cells and the terminator reach the limit
-    EXPECT_EQ(e.messages.messages().at(0),
-              (MessageRecorder::Message{&e.window, "クリップボードに読み込める最大文字数を超えました。",
-                                        "確認"}));
-    EXPECT_EQ(e.clipboard.content()->size(), 499u);
+    ctrlPress('C');
+    EXPECT_EQ(e.clipboard.content()->size(), 600u);
 
     ctrlPress('X');
-    EXPECT_EQ(TextOf(e.doc()), (Lines{"", "yz"}));
+    EXPECT_TRUE(e.messages.empty());
+    EXPECT_EQ(TextOf(e.doc()), (Lines{"", "yy"}));
     at(1, 1);
     ctrlPress('V');
-    EXPECT_EQ(e.doc().LineLength(1), 501u);
-    EXPECT_EQ(e.at(), (Position{1, 500}));
+    EXPECT_EQ(e.doc().LineLength(1), 302u);
+    EXPECT_EQ(e.doc().CellAt(1, 300), 0x12000u + 299);
+    EXPECT_EQ(e.at(), (Position{1, 301}));
     ctrlPress('Z');
     ctrlPress('Z');
-    EXPECT_EQ(TextOf(e.doc()), (Lines{std::string(499, 'x'), "yz"}));
+    EXPECT_EQ(e.doc().LineLength(0), 300u);
 
-    // Cut with nothing selected leaves the cursor and the history alone.
+    // Cut with nothing selected leaves the cursor, the clipboard and the
+    // history alone.
     at(1, 1);
     const auto records = e.undoCount();
+    const int puts = e.clipboard.putCount();
     ctrlPress('X');
     EXPECT_EQ(e.at(), (Position{1, 1}));
     EXPECT_EQ(e.undoCount(), records);
+    EXPECT_EQ(e.clipboard.putCount(), puts);
 }
 
 // Undo can take away the text under the selection; the selection goes with

@@ -1,3 +1,4 @@
+#include "platform/UserTexts.h"
 #include "platform/VirtualKeys.h"
 #include "tests/modes/ModeTestEditor.h"
 #include "tests/support/DocumentText.h"
@@ -118,6 +119,47 @@ TEST_F(SelSignModeTest, CandidateIsDrawnBlueAtTheCursorWithoutPullBack)
     EXPECT_EQ(outs[4].color, kBlue);
     EXPECT_EQ(outs[4].font->height, 50);
     EXPECT_EQ(e.fonts.requests().size(), 2u); // the fonts were made once
+}
+
+// Page Down and Page Up move a page of candidates, stopping at the last and
+// the first, and wrap from there.
+TEST_F(SelSignModeTest, PageKeysPageTheCandidates)
+{
+    for (std::uint32_t n = 1; n <= 20; ++n)
+        e.dictionary.AddWord(n, test::Key("A"), test::Signs({0x12000 + n}));
+    convert("A");
+    const std::int32_t page = CFSelSignMode::kCandidatePage;
+    e.press({vk::Next});
+    EXPECT_EQ(index(), page);
+    EXPECT_EQ(shown(), 0x12000u + page + 1);
+    e.press({vk::Next, vk::Next});
+    EXPECT_EQ(index(), 19); // the last
+    e.press({vk::Next});
+    EXPECT_EQ(index(), 0); // and round to the first
+    e.press({vk::Prior});
+    EXPECT_EQ(index(), 19);
+    e.press({vk::Prior, vk::Prior, vk::Prior});
+    EXPECT_EQ(index(), 0);
+    e.press({vk::Down, vk::Next, vk::Return});
+    EXPECT_EQ(e.doc().CellAt(0, 0), 0x12000u + 1 + 1 + page);
+}
+
+// A candidate the line has no room for is refused with a message; the
+// transliteration and the candidate stay for the user to choose again.
+TEST_F(SelSignModeTest, ACandidateTooLongForTheLineIsRefusedAndKept)
+{
+    e.fillLine(0, 998);
+    e.cursor().setPosition({0, 998});
+    convert("DU3"); // two signs: 1000 cells
+    EXPECT_EQ(e.press({vk::Return}), kSignSelectionModeId);
+    EXPECT_EQ(e.ctrl->RouteMouse(0), kSignSelectionModeId);
+    EXPECT_EQ(e.doc().LineLength(0), 998u);
+    EXPECT_EQ(e.pending(), U"du\u2083");
+    EXPECT_EQ(e.messages.messages().at(0).text, texts::kLineTooLongToInput);
+    e.press({vk::Down}); // one sign fits
+    EXPECT_EQ(e.press({vk::Return}), kNormalModeId);
+    EXPECT_EQ(e.doc().LineLength(0), 999u);
+    EXPECT_EQ(e.undoCount(), 1u);
 }
 
 } // namespace

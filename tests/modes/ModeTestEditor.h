@@ -53,18 +53,29 @@ struct ModeTestEditor {
         dictionary.AddWord(3, Key("DU"), Signs({kDu3, kDu3}));
     }
 
-    // Presses keys, each handled with the modifiers as they are set now.
+    // Presses keys, each sent with the modifiers the scripted keyboard
+    // holds now, as the editor widget sends the modifiers of each event.
     int press(std::initializer_list<std::uint32_t> keys)
     {
         for (auto k : keys)
-            ctrl->RouteKey(k);
+            ctrl->RouteKey(k, modifiers());
         return ctrl->CurrentModeId();
     }
     int type(const std::string& keys)
     {
         for (char c : keys)
-            ctrl->RouteKey(static_cast<unsigned char>(c));
+            ctrl->RouteKey(static_cast<unsigned char>(c), modifiers());
         return ctrl->CurrentModeId();
+    }
+    // A key pressed with Ctrl (and Shift when shift is set).
+    int ctrlPress(std::uint32_t key, bool shift = false)
+    {
+        ctrl->RouteKey(key, KeyModifiers{shift, true, keyboard.capsLockOn()});
+        return ctrl->CurrentModeId();
+    }
+    KeyModifiers modifiers() const
+    {
+        return {keyboard.shiftHeld(), keyboard.ctrlHeld(), keyboard.capsLockOn()};
     }
     int mode() const { return ctrl->CurrentModeId(); }
     CFDocument& doc() { return data->document; }
@@ -76,6 +87,9 @@ struct ModeTestEditor {
         return std::u32string(c.begin(), c.end());
     }
     std::size_t undoCount() const { return data->undoList->count(); }
+    Position selectionStart() const { return data->selection->start(); }
+    Position selectionEnd() const { return data->selection->end(); }
+    bool selecting() const { return data->selection->active(); }
     // A line of n copies of a cell.
     void fillLine(std::uint32_t line, std::uint32_t n, std::uint32_t cell = 'x')
     {

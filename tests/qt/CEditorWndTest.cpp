@@ -321,10 +321,20 @@ TEST_F(EditorWidget, ScrollBarActionsAndTheWheelScrollByLines)
     bar.triggerAction(QAbstractSlider::SliderSingleStepSub);
     EXPECT_EQ(scroll.TopLine(), 1u);
     EXPECT_EQ(bar.value(), 1);
-    // Page requests move nothing, and the bar stays with the view.
+    // A click in the trough pages by the rows shown whole, and the bar
+    // stays with the view.
+    const int rows = editor->scrollBar().Vertical().PageStep();
+    ASSERT_GT(rows, 1);
     bar.triggerAction(QAbstractSlider::SliderPageStepAdd);
+    EXPECT_EQ(scroll.TopLine(), 1u + rows);
+    EXPECT_EQ(bar.value(), 1 + rows);
+    bar.triggerAction(QAbstractSlider::SliderPageStepSub);
     EXPECT_EQ(scroll.TopLine(), 1u);
-    EXPECT_EQ(bar.value(), 1);
+    // The bottom is the last full page, where the thumb ends.
+    bar.triggerAction(QAbstractSlider::SliderToMaximum);
+    EXPECT_EQ(bar.value(), bar.maximum());
+    EXPECT_EQ(scroll.TopLine(), std::uint32_t(bar.maximum()));
+    EXPECT_LT(scroll.TopLine(), 41u - rows + 1);
     bar.setSliderPosition(7);
     EXPECT_EQ(scroll.TopLine(), 7u);
     bar.triggerAction(QAbstractSlider::SliderToMinimum);
@@ -352,6 +362,55 @@ TEST_F(EditorWidget, HorizontalThumbReachesTheWholeRange)
     bar.setSliderPosition(70000);
     EXPECT_EQ(editor->scrollBar().LeftOffset(), 70000);
     EXPECT_EQ(bar.value(), 70000);
+}
+
+// The keys of a desktop editor, with the modifiers of their events.
+TEST_F(EditorWidget, NavigationSelectionDeleteAndHistoryKeys)
+{
+    QTest::keyClicks(editor.get(), "a-na be-li-ia");
+    QTest::keyClick(editor.get(), Qt::Key_Return);
+    QTest::keyClicks(editor.get(), "qi-bi-ma");
+    QTest::keyClick(editor.get(), Qt::Key_Home);
+    EXPECT_EQ(at(), (Position{1, 0}));
+    QTest::keyClick(editor.get(), Qt::Key_End);
+    EXPECT_EQ(at(), (Position{1, 8}));
+    QTest::keyClick(editor.get(), Qt::Key_Home, Qt::ControlModifier);
+    QTest::keyClick(editor.get(), Qt::Key_Right, Qt::ControlModifier);
+    EXPECT_EQ(at(), (Position{0, 5}));
+    QTest::keyClick(editor.get(), Qt::Key_Right, Qt::ControlModifier | Qt::ShiftModifier);
+    const CFSelectedText& selection = *editor->modeData().selection;
+    EXPECT_EQ(selection.start(), (Position{0, 5}));
+    EXPECT_EQ(selection.end(), (Position{0, 13}));
+    QTest::keyClick(editor.get(), Qt::Key_Delete);
+    QTest::keyClick(editor.get(), Qt::Key_Delete); // joins the next line
+    EXPECT_EQ(line(0), U"a-na qi-bi-ma");
+    EXPECT_EQ(doc().LineCount(), 1u);
+
+    QTest::keyClick(editor.get(), Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(editor.get(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(line(0), U"a-na be-li-ia");
+    QTest::keyClick(editor.get(), Qt::Key_Y, Qt::ControlModifier);
+    QTest::keyClick(editor.get(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(line(0), U"a-na qi-bi-ma");
+    QTest::keyClick(editor.get(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(editor.get(), Qt::Key_Backspace);
+    EXPECT_EQ(line(0), U"");
+    QTest::keyClick(editor.get(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(line(0), U"a-na qi-bi-ma");
+
+    // Page Down moves the cursor and the view by the rows shown whole.
+    for (int i = 0; i < 40; ++i)
+        QTest::keyClick(editor.get(), Qt::Key_Return);
+    QTest::keyClick(editor.get(), Qt::Key_Home, Qt::ControlModifier);
+    const std::uint32_t rows = editor->scrollBar().Vertical().PageStep();
+    ASSERT_GT(rows, 1u);
+    QTest::keyClick(editor.get(), Qt::Key_PageDown);
+    EXPECT_EQ(at(), (Position{rows, 0}));
+    EXPECT_EQ(editor->scrollBar().TopLine(), rows);
+    QTest::keyClick(editor.get(), Qt::Key_PageUp, Qt::ShiftModifier);
+    EXPECT_EQ(at(), (Position{0, 0}));
+    EXPECT_EQ(selection.end(), (Position{rows, 0}));
+    EXPECT_EQ(editor->scrollBar().TopLine(), 0u);
 }
 
 TEST_F(EditorWidget, OneLineFieldNeverSplitsItsLine)
@@ -412,6 +471,7 @@ TEST_F(EditorWidget, PasteLineNeverLeavesALineLongerThanTheLimit)
     kit.clipboard.setText(u"abcdefghij");
     editor->PasteLine();
     EXPECT_EQ(doc().LineLength(0), 995u);
+    EXPECT_EQ(kit.messages.messages().at(0).text, "行の最大文字数を超えるためペーストできません。");
 
     kit.clipboard.setText(u"abcd");
     editor->PasteLine();

@@ -4,6 +4,7 @@
 #include "document/CFDocument.h"
 #include "document/CFSelectedText.h"
 #include "modes/CFModeData.h"
+#include "platform/UserTexts.h"
 #include "search/SearchCommands.h"
 #include "view/CEditorWnd.h"
 #include "tests/qt/GuiTestKit.h"
@@ -107,7 +108,7 @@ TEST_F(SearchWindow, ButtonsSelectMatchesAndGiveTheFocusBack)
     ASSERT_EQ(kit.messages.messages().size(), 1u);
     const MessageRecorder::Message& miss = kit.messages.messages()[0];
     EXPECT_EQ(miss.owner, &window.ownerWindow());
-    EXPECT_EQ(miss.text, kSearchedToEnd);
+    EXPECT_EQ(miss.text, texts::kSearchedToEnd);
     EXPECT_EQ(miss.caption, "検索終了");
     EXPECT_EQ(cursor(), (Position{1, 0}));
 
@@ -116,7 +117,7 @@ TEST_F(SearchWindow, ButtonsSelectMatchesAndGiveTheFocusBack)
     QTest::mouseClick(&window.previousButton(), Qt::LeftButton);
     QTest::mouseClick(&window.previousButton(), Qt::LeftButton);
     ASSERT_EQ(kit.messages.messages().size(), 2u);
-    EXPECT_EQ(kit.messages.messages()[1].text, kSearchedToBeginning);
+    EXPECT_EQ(kit.messages.messages()[1].text, texts::kSearchedToBeginning);
     EXPECT_EQ(cursor(), (Position{0, 1}));
 }
 
@@ -156,6 +157,32 @@ TEST_F(SearchWindow, KeysTypedIntoTheWindowEditTheFieldAndCloseKeepsThem)
     EXPECT_EQ(CellsOf(window.wordField().text()), U"ab");
 }
 
+// The field starts in the main editor's setting, so that a word is typed
+// as in the document; Enter after the word runs Next.
+TEST_F(SearchWindow, TheFieldTakesTheMainSettingAndEnterSearchesOn)
+{
+    setText(main, std::u32string{L, U' ', L});
+    main.setAlphabetMode(false);
+    CSearchWindow window(main, kit.services, kit.signFont, kit.dictionary);
+    window.showWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    EXPECT_FALSE(window.wordField().AlphabetMode());
+
+    QTest::keyClicks(&window, "lugal");
+    QTest::keyClick(&window, Qt::Key_Space);
+    QTest::keyClick(&window, Qt::Key_Return); // accepts the sign
+    ASSERT_EQ(CellsOf(window.wordField().text()), std::u32string(1, L));
+    EXPECT_EQ(cursor(), (Position{0, 0}));
+    QTest::keyClick(&window, Qt::Key_Return);
+    EXPECT_EQ(cursor(), (Position{0, 2}));
+    EXPECT_EQ(QApplication::focusWidget(), &window);
+
+    window.close();
+    main.setAlphabetMode(true);
+    window.showWindow();
+    EXPECT_TRUE(window.wordField().AlphabetMode());
+}
+
 using ReplaceWindow = ToolWindowTest;
 
 TEST_F(ReplaceWindow, StartsHiddenWithItsLayout)
@@ -168,6 +195,8 @@ TEST_F(ReplaceWindow, StartsHiddenWithItsLayout)
     EXPECT_EQ(window.replaceField().geometry(), QRect(10, 150, 370, 80));
     EXPECT_EQ(window.searchButton().geometry(), QRect(10, 245, 100, 30));
     EXPECT_EQ(window.replaceButton().geometry(), QRect(120, 245, 100, 30));
+    EXPECT_EQ(window.replaceAllButton().geometry(), QRect(230, 245, 100, 30));
+    EXPECT_EQ(window.replaceAllButton().text(), "Replace All");
 }
 
 TEST_F(ReplaceWindow, AClickBesideTheFieldsLeavesTheFocusInTheReplaceField)
@@ -207,12 +236,47 @@ TEST_F(ReplaceWindow, ReplacesOneOccurrenceAtATime)
     EXPECT_EQ(line(main, 0), U"xabyab");
     QTest::mouseClick(&window.replaceButton(), Qt::LeftButton);
     ASSERT_EQ(kit.messages.messages().size(), 1u);
-    EXPECT_EQ(kit.messages.messages()[0].text, kSearchedToEnd);
+    EXPECT_EQ(kit.messages.messages()[0].text, texts::kSearchedToEnd);
     EXPECT_EQ(line(main, 0), U"xabyab");
 
     setText(window.findField(), U"b");
     QTest::mouseClick(&window.searchButton(), Qt::LeftButton);
     EXPECT_EQ(cursor(), (Position{0, 2}));
+}
+
+// Replace All changes every occurrence as one step that the main editor's
+// Ctrl+Z takes back; Enter in the replace field replaces the next one, in
+// the find field it searches from the top.
+TEST_F(ReplaceWindow, ReplaceAllIsOneStepAndEnterRunsTheFieldsCommand)
+{
+    setText(main, std::u32string{U'a', L, U'b', L, U'\n', L});
+    CReplaceWindow window(main, kit.services, kit.signFont, kit.dictionary);
+    window.showWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    setText(window.findField(), std::u32string(1, L));
+    setText(window.replaceField(), U"du");
+
+    QTest::mouseClick(&window.replaceAllButton(), Qt::LeftButton);
+    EXPECT_EQ(line(main, 0), U"adubdu");
+    EXPECT_EQ(line(main, 1), U"du");
+    ASSERT_EQ(kit.messages.messages().size(), 1u);
+    EXPECT_EQ(kit.messages.messages()[0].text, "3 個置換しました。");
+    EXPECT_EQ(kit.messages.messages()[0].caption, "確認");
+    EXPECT_EQ(kit.messages.ownerWidgets()[0], &window);
+
+    main.setFocus();
+    QTest::keyClick(&main, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(line(main, 0), (std::u32string{U'a', L, U'b', L}));
+    EXPECT_EQ(line(main, 1), std::u32string(1, L));
+
+    main.ResetView();
+    QTest::mouseClick(window.replaceField().viewport(), Qt::LeftButton);
+    QTest::keyClick(&window.replaceField(), Qt::Key_Return);
+    EXPECT_EQ(line(main, 0), (std::u32string{U'a', U'd', U'u', U'b', L}));
+    QTest::mouseClick(window.findField().viewport(), Qt::LeftButton);
+    QTest::keyClick(&window.findField(), Qt::Key_Return);
+    EXPECT_EQ(selStart(), (Position{0, 4}));
+    EXPECT_EQ(line(main, 0), (std::u32string{U'a', U'd', U'u', U'b', L}));
 }
 
 } // namespace

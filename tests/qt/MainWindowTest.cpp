@@ -79,9 +79,10 @@ TEST_F(MainWindowTest, MenuHasThePopupsItemsAndSeparatorsInOrder)
     EXPECT_EQ(MenuText(*window.menuBar()),
               (std::vector<QString>{
                   "File(&F): New File - Open(&O) Recent Files Save(&S) SaveAs - Save HTML - Load Worddata Save Worddata - Exit(&X)",
-                  "Edit: Cut Line Copy Line Pasete Line Delete Line - Find Find Next Find Previous - Replace",
+                  "Edit: Undo Redo - Cut Line Copy Line Pasete Line Delete Line Select All - Find Find Next "
+                  "Find Previous - Replace",
                   "Word: Word Registration",
-                  "Setting(&V): Font",
+                  "Setting(&V): Font Sign Input",
                   "Help(&H): About(&A)...",
               }));
 }
@@ -100,9 +101,13 @@ TEST_F(MainWindowTest, AcceleratorsAreWindowShortcuts)
     EXPECT_EQ(keys(CommandId::Find), QStringList{"Ctrl+F"});
     EXPECT_EQ(keys(CommandId::FindNext), QStringList{"Ctrl+F3"});
     EXPECT_EQ(keys(CommandId::FindPrevious), QStringList{"Ctrl+Shift+F3"});
+    EXPECT_EQ(keys(CommandId::Undo), QStringList{"Ctrl+Z"});
+    EXPECT_EQ(keys(CommandId::Redo), (QStringList{"Ctrl+Y", "Ctrl+Shift+Z"}));
+    EXPECT_EQ(keys(CommandId::SelectAll), QStringList{"Ctrl+A"});
     EXPECT_TRUE(keys(CommandId::NewFile).isEmpty());
     for (const CommandId id : {CommandId::About, CommandId::Open, CommandId::Save, CommandId::Find,
-                               CommandId::FindNext, CommandId::FindPrevious})
+                               CommandId::FindNext, CommandId::FindPrevious, CommandId::Undo,
+                               CommandId::Redo, CommandId::SelectAll})
         EXPECT_EQ(window.action(id)->shortcutContext(), Qt::WindowShortcut);
 }
 
@@ -249,6 +254,43 @@ TEST_F(MainWindowTest, EditCommandsGoToTheEditorAndAFailureIsReportedWithTheDocu
     EXPECT_EQ(messages.messages()[0].caption, "エラー");
     EXPECT_EQ(editor->document.LineLength(0), 1u);
     EXPECT_TRUE(window.commands().IsModified());
+}
+
+// The history keys and Select All reach the editor's commands; Undo and Redo
+// show in the menu whether there is anything to take back or make again;
+// "Sign Input" and a click on the status bar's setting switch the setting.
+TEST_F(MainWindowTest, HistoryKeysSelectAllAndTheSignInputSwitch)
+{
+    Activate(window);
+    editor->setFocus();
+    QTest::keyClick(editor, Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(editor, Qt::Key_Y, Qt::ControlModifier);
+    QTest::keyClick(editor, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(editor->undos, 1);
+    EXPECT_EQ(editor->redos, 2);
+    EXPECT_EQ(editor->selectAlls, 1);
+
+    QMenu* edit = window.menuBar()->actions().at(1)->menu();
+    ASSERT_TRUE(edit);
+    editor->canUndo = true;
+    emit edit->aboutToShow();
+    EXPECT_TRUE(window.action(CommandId::Undo)->isEnabled());
+    EXPECT_FALSE(window.action(CommandId::Redo)->isEnabled());
+    emit edit->aboutToHide();
+    EXPECT_TRUE(window.action(CommandId::Redo)->isEnabled());
+
+    QAction& signInput = *window.action(CommandId::SignInput);
+    EXPECT_TRUE(signInput.isCheckable());
+    EXPECT_FALSE(signInput.isChecked());
+    signInput.trigger();
+    EXPECT_FALSE(editor->alphabetMode);
+    EXPECT_TRUE(signInput.isChecked());
+    EXPECT_EQ(Part("statusMode")->text(), "Sign");
+    QTest::mouseClick(Part("statusMode"), Qt::LeftButton);
+    EXPECT_TRUE(editor->alphabetMode);
+    EXPECT_FALSE(signInput.isChecked());
+    EXPECT_EQ(Part("statusMode")->text(), "Alphabet");
 }
 
 TEST_F(MainWindowTest, FontCommandChangesTheSignFontOnlyWhenAFontIsChosen)

@@ -104,7 +104,8 @@ TEST(QtKeyTranslator, NamedKeysHaveTheirCodes)
         {Qt::Key_Enter, vk::Return},   {Qt::Key_Shift, vk::Shift},   {Qt::Key_Control, vk::Control},
         {Qt::Key_CapsLock, vk::Capital}, {Qt::Key_Escape, vk::Escape}, {Qt::Key_Space, vk::Space},
         {Qt::Key_Left, vk::Left},      {Qt::Key_Up, vk::Up},         {Qt::Key_Right, vk::Right},
-        {Qt::Key_Down, vk::Down},      {Qt::Key_Delete, vk::Delete},
+        {Qt::Key_Down, vk::Down},      {Qt::Key_Delete, vk::Delete}, {Qt::Key_Home, vk::Home},
+        {Qt::Key_End, vk::End},        {Qt::Key_PageUp, vk::Prior},  {Qt::Key_PageDown, vk::Next},
     };
     for (const auto& [qtKey, code] : keys) {
         EXPECT_EQ(typed(qtKey, Qt::NoModifier, ""), (Key{code, false})) << code;
@@ -116,7 +117,7 @@ TEST(QtKeyTranslator, KeysOutsideTheTablesGiveNothing)
 {
     EXPECT_FALSE(typed(Qt::Key_F3, Qt::NoModifier, ""));
     EXPECT_FALSE(typed(Qt::Key_F1, Qt::ShiftModifier, ""));
-    EXPECT_FALSE(typed(Qt::Key_Home, Qt::NoModifier, ""));
+    EXPECT_FALSE(typed(Qt::Key_Insert, Qt::NoModifier, ""));
     EXPECT_FALSE(typed(Qt::Key_Underscore, Qt::ShiftModifier, "_"));
     EXPECT_FALSE(typed(Qt::Key_Eacute, Qt::NoModifier, QString(QChar(0xE9))));
     EXPECT_FALSE(typed(Qt::Key_A, Qt::AltModifier, "a"));

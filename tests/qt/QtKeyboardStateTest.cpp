@@ -78,16 +78,5 @@ TEST(QtKeyboardState, FollowsShiftAndCtrl)
     EXPECT_FALSE(state.ctrlHeld());
 }
 
-TEST(QtKeyboardState, ShiftOverrideLastsForItsScope)
-{
-    QtKeyboardState state(false);
-    press(state, Qt::Key_2, Qt::ShiftModifier, "@");
-    {
-        const QtKeyboardState::ShiftOverride override(state, false);
-        EXPECT_FALSE(state.shiftHeld());
-    }
-    EXPECT_TRUE(state.shiftHeld());
-}
-
 } // namespace
 } // namespace velmora

@@ -34,6 +34,12 @@ public:
     void CopyLine() override { ++copies; }
     void PasteLine() override { ++pastes; }
     void DeleteLine() override { ++deletions; }
+    void Undo() override { ++undos; }
+    void Redo() override { ++redos; }
+    void SelectAll() override { ++selectAlls; }
+    bool CanUndo() const override { return canUndo; }
+    bool CanRedo() const override { return canRedo; }
+    void ToggleSignInput() override { alphabetMode = !alphabetMode; }
     bool AlphabetMode() const override { return alphabetMode; }
     Position CursorPosition() const override { return cursor; }
     void FocusEditor() override { setFocus(Qt::OtherFocusReason); }
@@ -46,6 +52,11 @@ public:
     int copies = 0;
     int pastes = 0;
     int deletions = 0;
+    int undos = 0;
+    int redos = 0;
+    int selectAlls = 0;
+    bool canUndo = false;
+    bool canRedo = false;
 };
 
 } // namespace velmora

@@ -1,6 +1,7 @@
 #include "document/CCursor.h"
 #include "document/CFSelectedText.h"
 #include "document/CFUndoList.h"
+#include "platform/UserTexts.h"
 #include "search/SearchCommands.h"
 #include "search/SearchTarget.h"
 #include "tests/support/DocumentText.h"
@@ -79,9 +80,9 @@ TEST_F(SearchCommandsTest, AMissTellsTheUserAndMovesNothing)
     EXPECT_FALSE(FindPrevious(target, Word("ab"), &searchWindow, messages));
     ASSERT_EQ(messages.messages().size(), 3u);
     EXPECT_EQ(messages.messages()[0],
-              (MessageRecorder::Message{&searchWindow, kSearchedToEnd, kSearchFinishedCaption}));
+              (MessageRecorder::Message{&searchWindow, texts::kSearchedToEnd, texts::kSearchFinishedCaption}));
     EXPECT_EQ(messages.messages()[1].owner, nullptr);
-    EXPECT_EQ(messages.messages()[2].text, kSearchedToBeginning);
+    EXPECT_EQ(messages.messages()[2].text, texts::kSearchedToBeginning);
     EXPECT_EQ(Cursor(), (Position{0, 0}));
     EXPECT_FALSE(selection.active());
     EXPECT_EQ(editorWindow.invalidations(), 0);
@@ -110,12 +111,60 @@ TEST_F(SearchCommandsTest, ReplaceNextReplacesFromTheCursorCellAndCanBeUndone)
     EXPECT_EQ(TextOf(document), (Lines{"abcXYZ", "", "xx"}));
     EXPECT_EQ(selection.start(), selection.end());
 
-    // Undo takes the replacements back, newest first.
+    // Undo takes each replacement back in one step, newest first.
+    EXPECT_EQ(undo.count(), 2u);
     undo.Undo();
     EXPECT_EQ(TextOf(document), (Lines{"abcXYZ", "", "xabx"}));
     undo.Undo();
-    undo.Undo();
     EXPECT_EQ(TextOf(document), (Lines{"abcab", "", "xabx"}));
+    undo.Redo();
+    EXPECT_EQ(TextOf(document), (Lines{"abcXYZ", "", "xabx"}));
+}
+
+TEST_F(SearchCommandsTest, ReplaceAllReplacesEveryOccurrenceAsOneStepAndCountsThem)
+{
+    document = MakeDocument({"a-na be-li-ia", "um-ma", "", "qi-bi-ma --"});
+    cursor->setPosition({3, 10});
+    EXPECT_EQ(ReplaceAll(target, Word("-"), Word("--"), &searchWindow, messages), 8u);
+    EXPECT_EQ(TextOf(document), (Lines{"a--na be--li--ia", "um--ma", "", "qi--bi--ma ----"}));
+    EXPECT_EQ(messages.messages().back(),
+              (MessageRecorder::Message{&searchWindow, "8 個置換しました。", "確認"}));
+    EXPECT_EQ(searchWindow.focusRequests(), 1);
+    EXPECT_GT(editorWindow.invalidations(), 0);
+    EXPECT_EQ(Cursor(), (Position{3, 10}));
+    EXPECT_FALSE(selection.active());
+    EXPECT_EQ(undo.count(), 1u);
+    undo.Undo();
+    EXPECT_EQ(TextOf(document), (Lines{"a-na be-li-ia", "um-ma", "", "qi-bi-ma --"}));
+    undo.Redo();
+    EXPECT_EQ(TextOf(document)[3], "qi--bi--ma ----");
+
+    // Occurrences do not overlap: each scan goes on after the one replaced.
+    document = MakeDocument({"aaaaa"});
+    cursor->setPosition({0, 0});
+    undo.Clear();
+    EXPECT_EQ(ReplaceAll(target, Word("aa"), Word("b"), &searchWindow, messages), 2u);
+    EXPECT_EQ(TextOf(document), (Lines{"bba"}));
+
+    // None found, or an empty word: nothing changes, nothing is recorded.
+    EXPECT_EQ(ReplaceAll(target, Word("zz"), Word("b"), &searchWindow, messages), 0u);
+    EXPECT_EQ(ReplaceAll(target, Word(""), Word("b"), &searchWindow, messages), 0u);
+    EXPECT_EQ(messages.messages().back().text, "0 個置換しました。");
+    EXPECT_EQ(TextOf(document), (Lines{"bba"}));
+    EXPECT_EQ(undo.count(), 1u);
+}
+
+TEST_F(SearchCommandsTest, ReplaceAllRefusesWholeWhenAnyLineWouldPassTheLimit)
+{
+    document = MakeDocument({"xb", std::string(998, 'a') + "bb", "b"});
+    EXPECT_EQ(ReplaceAll(target, Word("b"), Word("cc"), &searchWindow, messages), 0u);
+    EXPECT_EQ(messages.messages().back().text, texts::kReplacementTooLong);
+    EXPECT_EQ(TextOf(document)[0], "xb");
+    EXPECT_EQ(undo.count(), 0u);
+    // Exactly at the limit is allowed.
+    document = MakeDocument({std::string(998, 'a') + "b"});
+    EXPECT_EQ(ReplaceAll(target, Word("b"), Word("cc"), &searchWindow, messages), 1u);
+    EXPECT_EQ(document.LineLength(0), 1000u);
 }
 
 TEST_F(SearchCommandsTest, ReplaceNextRefusesALineBeyondTheLengthLimit)
@@ -124,7 +173,7 @@ TEST_F(SearchCommandsTest, ReplaceNextRefusesALineBeyondTheLengthLimit)
     cursor->setPosition({0, 0});
     EXPECT_FALSE(ReplaceNext(target, Word("b"), Word("cc"), &searchWindow, messages));
     ASSERT_EQ(messages.messages().size(), 1u);
-    EXPECT_EQ(messages.messages()[0].text, kReplacementTooLong);
+    EXPECT_EQ(messages.messages()[0].text, texts::kReplacementTooLong);
     EXPECT_EQ(document.LineLength(0), 1000u);
     EXPECT_EQ(undo.count(), 0u);
     // A replacement of the same length fits.

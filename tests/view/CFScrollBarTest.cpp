@@ -108,18 +108,50 @@ TEST_F(ScrollBarTest, ThumbTopBottomAndOtherRequests)
     EXPECT_EQ(H().nPos, 65535);
     bar.OnScroll(kH, Request(CFScrollPart::kTop));
     EXPECT_EQ(H().nPos, 0);
+    // Bottom shows the last full page, where the thumb stands at the end.
     bar.OnScroll(kH, Request(CFScrollPart::kBottom));
-    EXPECT_EQ(H().nPos, 100000);
+    EXPECT_EQ(H().nPos, 100000 - 30 + 1);
+    bar.UpdatePage(13, 100);
+    bar.OnScroll(kV, Request(CFScrollPart::kBottom));
+    EXPECT_EQ(V().nPos, 88);
+    bar.UpdatePage(13, 5); // the page holds every line
+    bar.OnScroll(kV, Request(CFScrollPart::kBottom));
+    EXPECT_EQ(V().nPos, 0);
 
     bar.OnScroll(kV, Request(CFScrollPart::kThumbTrack, 17));
-    for (std::uint32_t code : std::vector<std::uint32_t>{CFScrollPart::kPageUp, CFScrollPart::kPageDown,
-                               CFScrollPart::kThumbPosition, CFScrollPart::kEndScroll, 99u}) {
+    for (std::uint32_t code : std::vector<std::uint32_t>{CFScrollPart::kThumbPosition,
+                                                         CFScrollPart::kEndScroll, 99u}) {
         bar.OnScroll(kV, Request(code, 40));
         EXPECT_EQ(V().nPos, 17) << code;
         EXPECT_EQ(sink.last(kV)->nPos, 17);
     }
-    EXPECT_EQ(sink.count(kV), 6);
     EXPECT_EQ(sink.count(kH), 3);
+}
+
+// A click in the trough pages: by the rows shown whole, or by the width of
+// the view less the margin, stopping at the top and at the last full page.
+TEST_F(ScrollBarTest, PageRequestsMoveByTheViewAndStopAtItsEnds)
+{
+    bar.UpdatePage(13, 100); // 12 whole rows and a part
+    bar.OnScroll(kV, Request(CFScrollPart::kPageDown));
+    EXPECT_EQ(V().nPos, 12);
+    bar.OnScroll(kV, Request(CFScrollPart::kPageUp));
+    bar.OnScroll(kV, Request(CFScrollPart::kPageUp));
+    EXPECT_EQ(V().nPos, 0);
+    bar.Vertical().SetPosition(80);
+    bar.OnScroll(kV, Request(CFScrollPart::kPageDown));
+    EXPECT_EQ(V().nPos, 88);
+    EXPECT_EQ(sink.last(kV)->nPos, 88);
+    // Below the last full page (by line steps) a page down stays.
+    bar.Vertical().SetPosition(95);
+    bar.OnScroll(kV, Request(CFScrollPart::kPageDown));
+    EXPECT_EQ(V().nPos, 95);
+
+    bar.OnScroll(kH, Request(CFScrollPart::kPageDown));
+    EXPECT_EQ(H().nPos, 750);
+    window.setClientSize(20, 600);
+    bar.OnScroll(kH, Request(CFScrollPart::kPageUp));
+    EXPECT_EQ(H().nPos, 749);
 }
 
 TEST_F(ScrollBarTest, FollowsALineBelowTheViewWithABottomMargin)

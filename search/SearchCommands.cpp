@@ -155,8 +155,8 @@ std::uint32_t ReplaceAll(SearchTarget& target, const CFLine& word, const CFLine&
         const Position cursor = target.cursor.position();
         target.cursor.setPosition({cursor.line, std::min(cursor.column, document.LineLength(cursor.line))});
         target.selection.Reset();
-        const auto fonts = target.signFont.CreateEditorFonts();
-        target.scrollBar.ScrollToCursor(document, fonts, target.cursor.line, target.cursor.column);
+        const auto fonts = target.signFont.Fonts();
+        target.scrollBar.ScrollToCursor(document, *fonts, target.cursor.line, target.cursor.column);
         if (target.window)
             target.window->invalidate();
     }

@@ -31,7 +31,7 @@ file(WRITE ${OUTPUT}.include "${include}")
 
 execute_process(
   COMMAND ${HELP2MAN} --no-info --locale=C.UTF-8 --version-string=${VERSION}
-          "--name=builds and inspects the sign data files of the Velmora editor"
+          "--name=converts ATF files to cuneiform, builds and inspects the sign data of the Velmora editor"
           --include=${OUTPUT}.include --output=${OUTPUT} ${PROGRAM}
   RESULT_VARIABLE result)
 if(NOT result EQUAL 0)

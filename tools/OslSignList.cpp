@@ -1,11 +1,12 @@
 #include "tools/OslSignList.h"
 
 #include "dictionary/TransliterationKey.h"
-#include "tools/Utf8Text.h"
 
 #include <unicode/uchar.h>
 
 #include <algorithm>
+#include <set>
+#include <utility>
 
 namespace velmora {
 
@@ -58,127 +59,112 @@ std::uint32_t KeySymbol(std::uint32_t c)
     return symbol;
 }
 
-std::string_view TrimBlanks(std::string_view s)
+// Adds a candidate unless the key has it with the same number already;
+// false when it was there.
+bool AddCandidate(CFWordDictionary& dictionary, OslSignList::Summary& summary,
+                  const std::vector<std::uint32_t>& keySymbols, std::uint32_t number,
+                  const std::vector<std::uint32_t>& signs)
 {
-    const auto first = s.find_first_not_of(" \t");
-    if (first == std::string_view::npos)
-        return {};
-    const auto last = s.find_last_not_of(" \t");
-    return s.substr(first, last - first + 1);
+    WordPtr key = CFWordSign::FromCells(keySymbols);
+    if (const auto* entry = dictionary.FindEntry(key)) {
+        const bool repeated = std::any_of(entry->candidates->begin(), entry->candidates->end(),
+                                          [&](const WordPtr& c) {
+                                              return c->number == number && std::ranges::equal(c->Cells(), signs);
+                                          });
+        if (repeated)
+            return false;
+    }
+    dictionary.AddWord(number, std::move(key), CFWordSign::FromCells(signs));
+    ++summary.readings;
+    return true;
 }
 
-// A sign or one of its forms.
-struct Block {
-    bool deprecated = false;
-    bool hasUcun = false;
-    std::vector<std::uint32_t> ucun;
-    bool countedWithoutSign = false;
-};
-
-struct PendingValue {
-    std::size_t block;
-    bool deprecated;
-    std::vector<std::uint32_t> text;
-};
-
-// The sign being read: its own block first, then one per form.
-class SignReader {
+// Adds the readings of a list: certain current values at once, uncertain
+// ones after them, deprecated ones once every current value is known.
+class ReadingCollector {
 public:
-    SignReader(CFWordDictionary& dictionary, OslSignList::Summary& summary)
-        : dictionary_(dictionary), summary_(summary)
+    ReadingCollector(const OslReader::Result& list, CFWordDictionary& dictionary,
+                     OslSignList::Summary& summary)
+        : list_(list), dictionary_(dictionary), summary_(summary),
+          withoutSign_(list.blocks.size(), false)
     {
     }
 
-    bool open() const { return !blocks_.empty(); }
-
-    void openSign(bool deprecated)
+    void run()
     {
-        close();
-        blocks_.emplace_back().deprecated = deprecated;
-        current_ = 0;
-        ++summary_.signs;
-    }
-
-    void openForm(bool deprecated)
-    {
-        if (!open())
-            return;
-        const bool signDeprecated = blocks_.front().deprecated;
-        blocks_.emplace_back().deprecated = deprecated || signDeprecated;
-        current_ = blocks_.size() - 1;
-        ++summary_.forms;
-    }
-
-    void closeForm() { current_ = 0; }
-
-    void addValue(bool deprecated, std::vector<std::uint32_t> text)
-    {
-        if (!open())
-            return;
-        values_.push_back(PendingValue{current_, deprecated, std::move(text)});
-        ++summary_.values;
-    }
-
-    void setUcun(std::vector<std::uint32_t> ucun)
-    {
-        if (!open() || blocks_[current_].hasUcun)
-            return;
-        blocks_[current_].hasUcun = true;
-        blocks_[current_].ucun = std::move(ucun);
-    }
-
-    // Adds the values of the sign and its forms in file order.
-    void close()
-    {
-        for (const PendingValue& value : values_)
-            addReading(value);
-        blocks_.clear();
-        values_.clear();
-        current_ = 0;
+        // Certain current values first, then uncertain ones, so that a
+        // value marked "?" never comes before a certain value of the same
+        // key and number; deprecated values last.
+        std::vector<Deferred> uncertain;
+        std::vector<Deferred> deprecated;
+        for (const OslReader::Value& value : list_.values) {
+            const auto read = OslSignList::ReadValue(value.text);
+            if (const auto* reason = std::get_if<LeftOut>(&read)) {
+                leaveOut(*reason);
+                continue;
+            }
+            const auto& reading = std::get<OslSignList::Reading>(read);
+            if (value.deprecated || list_.blocks[value.block].deprecated) {
+                deprecated.push_back(Deferred{value.block, reading});
+                continue;
+            }
+            current_.insert({reading.key, reading.number});
+            if (reading.uncertain)
+                uncertain.push_back(Deferred{value.block, reading});
+            else
+                add(value.block, reading);
+        }
+        for (const Deferred& value : uncertain) {
+            if (add(value.block, value.reading))
+                ++summary_.uncertainKept;
+        }
+        for (const Deferred& value : deprecated) {
+            if (current_.contains({value.reading.key, value.reading.number})) {
+                leaveOut(LeftOut::Superseded);
+                continue;
+            }
+            if (add(value.block, value.reading)) {
+                ++summary_.deprecatedKept;
+                if (value.reading.uncertain)
+                    ++summary_.uncertainKept;
+            }
+        }
     }
 
 private:
-    void leaveOut(OslSignList::LeftOut reason) { ++summary_[reason]; }
+    using LeftOut = OslSignList::LeftOut;
+    struct Deferred {
+        std::size_t block;
+        OslSignList::Reading reading;
+    };
 
-    void addReading(const PendingValue& value)
+    void leaveOut(LeftOut reason) { ++summary_[reason]; }
+
+    // Adds a reading unless it repeats an earlier one; false when it gives
+    // no candidate.
+    bool add(std::size_t blockIndex, const OslSignList::Reading& reading)
     {
-        using LeftOut = OslSignList::LeftOut;
-        Block& block = blocks_[value.block];
-        if (block.deprecated)
-            return leaveOut(LeftOut::DeprecatedSign);
-        if (value.deprecated)
-            return leaveOut(LeftOut::DeprecatedValue);
-        const auto signs = OslSignList::EncodedSigns(block.ucun);
+        const auto signs = OslSignList::EncodedSigns(list_.blocks[blockIndex].ucun);
         if (!signs) {
-            if (!block.countedWithoutSign) {
-                block.countedWithoutSign = true;
+            if (!withoutSign_[blockIndex]) {
+                withoutSign_[blockIndex] = true;
                 ++summary_.blocksWithoutEncodedSign;
             }
-            return leaveOut(LeftOut::NoEncodedSign);
+            leaveOut(LeftOut::NoEncodedSign);
+            return false;
         }
-        const auto read = OslSignList::ReadValue(value.text);
-        if (const auto* reason = std::get_if<LeftOut>(&read))
-            return leaveOut(*reason);
-        const auto& reading = std::get<OslSignList::Reading>(read);
-
-        WordPtr key = CFWordSign::FromCells(reading.key);
-        if (const auto* entry = dictionary_.FindEntry(key)) {
-            const bool repeated = std::any_of(
-                entry->candidates->begin(), entry->candidates->end(), [&](const WordPtr& c) {
-                    return c->number == reading.number && std::ranges::equal(c->Cells(), *signs);
-                });
-            if (repeated)
-                return leaveOut(LeftOut::Repeated);
+        if (!AddCandidate(dictionary_, summary_, reading.key, reading.number, *signs)) {
+            leaveOut(LeftOut::Repeated);
+            return false;
         }
-        dictionary_.AddWord(reading.number, std::move(key), CFWordSign::FromCells(*signs));
-        ++summary_.readings;
+        return true;
     }
 
+    const OslReader::Result& list_;
     CFWordDictionary& dictionary_;
     OslSignList::Summary& summary_;
-    std::vector<Block> blocks_;
-    std::vector<PendingValue> values_;
-    std::size_t current_ = 0;
+    std::vector<bool> withoutSign_;
+    std::set<std::pair<std::vector<std::uint32_t>, std::uint32_t>> current_;
 };
 
 } // namespace
@@ -186,13 +172,11 @@ private:
 std::string_view OslSignList::Describe(LeftOut reason)
 {
     switch (reason) {
-    case LeftOut::DeprecatedSign: return "deprecated sign or form (@sign-, @form-)";
-    case LeftOut::DeprecatedValue: return "deprecated value (@v-)";
-    case LeftOut::NoEncodedSign: return "no encoded sign in @ucun";
-    case LeftOut::Uncertain: return "uncertain value (?)";
     case LeftOut::UnknownIndex: return "unknown index (ₓ)";
     case LeftOut::Compound: return "compound writing (hyphen)";
     case LeftOut::Unexpressible: return "outside the key notation (characters, index ₀)";
+    case LeftOut::Superseded: return "deprecated, a current value has the same reading";
+    case LeftOut::NoEncodedSign: return "no encoded sign in @ucun";
     case LeftOut::Repeated: return "repeated (same key, number and signs)";
     }
     return "unknown";
@@ -209,17 +193,20 @@ OslSignList::ReadValue(std::span<const std::uint32_t> value)
         value = value.subspan(static_cast<std::size_t>(blank - value.begin()));
     }
 
+    // An uncertain value ends in "?".
+    Reading reading;
+    while (!value.empty() && value.back() == '?') {
+        reading.uncertain = true;
+        value = value.first(value.size() - 1);
+    }
     const auto holds = [value](std::uint32_t c) {
         return std::find(value.begin(), value.end(), c) != value.end();
     };
-    if (holds('?'))
-        return LeftOut::Uncertain;
     if (holds(kSubscriptX))
         return LeftOut::UnknownIndex;
     if (value.size() > 2 && std::find(value.begin() + 1, value.end() - 1, '-') != value.end() - 1)
         return LeftOut::Compound;
 
-    Reading reading;
     std::size_t i = 0;
     for (; i < value.size() && !IsSubscriptDigit(value[i]); ++i) {
         const std::uint32_t symbol = KeySymbol(value[i]);
@@ -257,62 +244,36 @@ std::optional<std::vector<std::uint32_t>> OslSignList::EncodedSigns(std::span<co
     return std::vector<std::uint32_t>(ucun.begin(), ucun.end());
 }
 
+OslSignList::Summary OslSignList::Convert(const OslReader::Result& list, CFWordDictionary& dictionary)
+{
+    Summary summary;
+    summary.signs = list.signCount();
+    summary.forms = list.formCount();
+    summary.values = list.values.size();
+    ReadingCollector(list, dictionary, summary).run();
+    return summary;
+}
+
+void OslSignList::AddDeterminatives(CFWordDictionary& dictionary, Summary& summary)
+{
+    static constexpr std::pair<std::uint32_t, std::uint32_t> kDeterminatives[] = {
+        {'D', 0x1202D}, // AN
+        {'M', 0x12079}, // DIŠ
+        {'F', 0x122A9}, // SAL (MUNUS)
+    };
+    for (const auto& [letter, sign] : kDeterminatives) {
+        if (AddCandidate(dictionary, summary, {letter}, 1, {sign}))
+            ++summary.determinativesAdded;
+    }
+}
+
 OslSignList::Result OslSignList::Convert(std::string_view text, CFWordDictionary& dictionary)
 {
+    const OslReader::Result list = OslReader::Read(text);
     Result result;
-    SignReader sign(dictionary, result.summary);
-
-    std::uint32_t lineNumber = 0;
-    std::size_t pos = 0;
-    while (pos < text.size()) {
-        const std::size_t newline = text.find('\n', pos);
-        const std::size_t end = newline == std::string_view::npos ? text.size() : newline;
-        std::string_view line = text.substr(pos, end - pos);
-        pos = newline == std::string_view::npos ? text.size() : newline + 1;
-        ++lineNumber;
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
-        if (line.size() < 2 || line.front() != '@')
-            continue;
-
-        const std::size_t tagEnd = std::min(line.find_first_of(" \t"), line.size());
-        std::string_view tag = line.substr(1, tagEnd - 1);
-        const std::string_view rest = TrimBlanks(line.substr(tagEnd));
-        bool deprecated = false;
-        if (tag.size() > 1 && (tag.back() == '-' || tag.back() == '+')) {
-            deprecated = tag.back() == '-';
-            tag.remove_suffix(1);
-        }
-
-        if (tag == "sign") {
-            sign.openSign(deprecated);
-        } else if (tag == "form") {
-            sign.openForm(deprecated);
-        } else if (tag == "@") {
-            sign.closeForm();
-        } else if (tag == "end") {
-            if (rest == "form")
-                sign.closeForm();
-            else
-                sign.close();
-        } else if (tag == "pcun" || tag == "compoundonly" || tag == "lref") {
-            // Entries that are not signs: their values are not readings of
-            // the sign before them.
-            sign.close();
-        } else if ((tag == "v" || tag == "ucun") && sign.open()) {
-            auto codePoints = DecodeUtf8(rest);
-            if (!codePoints) {
-                result.errorLine = lineNumber;
-                result.error = "not valid UTF-8";
-                return result;
-            }
-            if (tag == "v")
-                sign.addValue(deprecated, std::move(*codePoints));
-            else
-                sign.setUcun(std::move(*codePoints));
-        }
-    }
-    sign.close();
+    result.summary = Convert(list, dictionary);
+    result.errorLine = list.errorLine;
+    result.error = list.error;
     return result;
 }
 

@@ -9,17 +9,46 @@ namespace velmora {
 namespace {
 
 constexpr std::uint32_t kSubscriptZero = 0x2080;
+constexpr std::uint32_t kShin = 0x0160;      // Š, š follows
+constexpr std::uint32_t kHetUpper = 0x1E2A;  // Ḫ, ḫ follows
+constexpr std::uint32_t kSadeUpper = 0x1E62; // Ṣ, ṣ follows
+constexpr std::uint32_t kTetUpper = 0x1E6C;  // Ṭ, ṭ follows
+constexpr std::uint32_t kEngUpper = 0x014A;  // Ŋ, ŋ follows
 
 } // namespace
 
 std::optional<std::vector<std::uint32_t>> SignLookup::TypedText(std::string_view utf8)
 {
-    auto text = DecodeUtf8(utf8);
-    if (!text)
+    const auto decoded = DecodeUtf8(utf8);
+    if (!decoded)
         return std::nullopt;
-    for (std::uint32_t& c : *text) {
-        if (c >= '0' && c <= '9')
-            c = kSubscriptZero + (c - '0');
+    const std::vector<std::uint32_t>& in = *decoded;
+    std::vector<std::uint32_t> text;
+    text.reserve(in.size());
+    for (std::size_t i = 0; i < in.size(); ++i) {
+        const std::uint32_t c = in[i];
+        const std::uint32_t next = i + 1 < in.size() ? in[i + 1] : 0;
+        const bool upper = c >= 'A' && c <= 'Z';
+        if ((c == 's' || c == 'S') && (next == 'z' || next == 'Z')) {
+            text.push_back(upper ? kShin : kShin + 1);
+            ++i;
+        } else if ((c == 's' || c == 'S') && next == ',') {
+            text.push_back(upper ? kSadeUpper : kSadeUpper + 1);
+            ++i;
+        } else if ((c == 't' || c == 'T') && next == ',') {
+            text.push_back(upper ? kTetUpper : kTetUpper + 1);
+            ++i;
+        } else if (c == 'c' || c == 'C') {
+            text.push_back(upper ? kShin : kShin + 1);
+        } else if (c == 'h' || c == 'H') {
+            text.push_back(upper ? kHetUpper : kHetUpper + 1);
+        } else if (c == kEngUpper || c == kEngUpper + 1) {
+            text.push_back(c == kEngUpper ? 'G' : 'g'); // the sign data keeps ŋ as g
+        } else if (c >= '0' && c <= '9') {
+            text.push_back(kSubscriptZero + (c - '0'));
+        } else {
+            text.push_back(c);
+        }
     }
     return text;
 }

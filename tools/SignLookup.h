@@ -29,9 +29,11 @@ public:
     };
 
     // A transliteration given on a command line as the editor holds it: the
-    // UTF-8 text decoded, and ASCII digits taken as the subscript index
-    // digits the editor types for them (du3 is du₃). Null when the text is
-    // not well-formed UTF-8.
+    // UTF-8 text decoded, with the ASCII spellings of the editor's keys and
+    // of transliterations replaced by the letters they stand for: c and sz
+    // for š, h for ḫ, s, for ṣ, t, for ṭ, ASCII digits for the subscript
+    // index digits (du3 is du₃); ŋ is taken as g, as the sign data keeps
+    // it. Null when the text is not well-formed UTF-8.
     static std::optional<std::vector<std::uint32_t>> TypedText(std::string_view utf8);
 
     // The candidates of a typed transliteration. None when the input mode

@@ -121,11 +121,14 @@ TEST_F(OslSignListTest, CandidatesOfOneKeyFollowTheirNumbersThenTheFile)
     EXPECT_THAT(Lines(), ElementsAre("DU1 1207a", "DU1 12000", "DU2 12305", "DU3 12195"));
 }
 
-TEST_F(OslSignListTest, LeftOutValuesAreCountedUnderTheFirstReasonThatApplies)
+TEST_F(OslSignListTest, DeprecatedAndUncertainValuesAreKeptUnlessACurrentValueHasTheirReading)
 {
+    // Every reason for leaving a value out, each counted under the first
+    // reason that applies.
     const std::string list = R"(@sign-	OLD
 @ucun	𒀀
 @v	old
+@v	a
 @form	OLDF
 @ucun	𒁺
 @v	oldf
@@ -138,6 +141,7 @@ TEST_F(OslSignListTest, LeftOutValuesAreCountedUnderTheFirstReasonThatApplies)
 @v-	abₓ?
 @v	akₓ
 @v	niginₓ?
+@v	ab?
 @v	a-ra₂
 @v	aš@c
 @v	1(aš)
@@ -147,14 +151,15 @@ TEST_F(OslSignListTest, LeftOutValuesAreCountedUnderTheFirstReasonThatApplies)
 @form- A@g
 @ucun	𒁺
 @v	ag
+@v	a₂
 @@
-@form NOUC
-@v	nouc
+@form NOU
+@v	nou
 @@
-@form XPLACE
+@form XPLANE
 @ucun	𒀀X𒁺
-@v	xplace
-@v	xplace₂
+@v	xplane
+@v	xplane₂
 @@
 @form PUA
 @ucun	)" "\U000F0009" R"(
@@ -166,24 +171,43 @@ TEST_F(OslSignListTest, LeftOutValuesAreCountedUnderTheFirstReasonThatApplies)
 @v	pcun
 @end pcun
 @v	stray
+@sign B
+@ucun	𒁀
+@v-	ba
+@v	ba
+@end sign
 )";
-    const auto s = Convert(list);
+    auto s = Convert(list);
     using R = OslSignList::LeftOut;
-    EXPECT_EQ(s[R::DeprecatedSign], 3u); // old, oldf, ag
-    EXPECT_EQ(s[R::DeprecatedValue], 2u);
-    EXPECT_EQ(s[R::NoEncodedSign], 4u);
-    EXPECT_EQ(s.blocksWithoutEncodedSign, 3u);
-    EXPECT_EQ(s[R::Uncertain], 1u);
-    EXPECT_EQ(s[R::UnknownIndex], 1u);
+    EXPECT_EQ(s[R::UnknownIndex], 3u);
     EXPECT_EQ(s[R::Compound], 1u);
     EXPECT_EQ(s[R::Unexpressible], 4u);
+    EXPECT_EQ(s[R::Superseded], 2u); // a of OLD, ba
+    EXPECT_EQ(s[R::NoEncodedSign], 4u);
+    EXPECT_EQ(s.blocksWithoutEncodedSign, 3u);
     EXPECT_EQ(s[R::Repeated], 1u);
-    EXPECT_EQ(s.signs, 2u);
+    EXPECT_EQ(s.signs, 3u);
     EXPECT_EQ(s.forms, 5u);
-    EXPECT_EQ(s.values, 18u); // neither the @pcun's value nor the stray one
-    EXPECT_EQ(s.readings, 1u);
+    EXPECT_EQ(s.values, 23u); // neither the @pcun's value nor the stray one
+    EXPECT_EQ(s.readings, 8u);
+    EXPECT_EQ(s.uncertainKept, 1u);
+    EXPECT_EQ(s.deprecatedKept, 5u);
     EXPECT_EQ(s.values, s.readings + std::accumulate(s.leftOut.begin(), s.leftOut.end(), std::size_t{0}));
-    EXPECT_THAT(Lines(), ElementsAre("A1 12000"));
+    // Deprecated values follow the current ones: a₂ of the deprecated form
+    // comes after a.
+    EXPECT_THAT(Lines(), ElementsAre("A1 12000", "A2 1207a", "AA1 12000", "AB1 12000", "AG1 1207a",
+                                     "BA1 12040", "OLD1 12000", "OLDF1 1207a"));
+
+    // The determinatives are added once, and not where the list has them.
+    OslSignList::AddDeterminatives(dictionary, s);
+    EXPECT_EQ(s.determinativesAdded, 3u);
+    EXPECT_EQ(s.readings, 11u);
+    CFWordDictionary withD;
+    OslSignList::Summary t;
+    ASSERT_TRUE(OslSignList::Convert("@sign AN\n@ucun\t𒀭\n@v\td\n@end sign\n", withD).ok());
+    OslSignList::AddDeterminatives(withD, t);
+    EXPECT_EQ(t.determinativesAdded, 2u);
+    EXPECT_EQ(withD.CandidateCount(), 3u);
 }
 
 TEST(OslSignListValueTest, ValuesOutsideTheKeyNotationGiveNoReading)
@@ -192,7 +216,7 @@ TEST(OslSignListValueTest, ValuesOutsideTheKeyNotationGiveNoReading)
         return OslSignList::ReadValue(DecodeUtf8(value).value());
     };
     using R = OslSignList::LeftOut;
-    for (const char* value : {"a-", "-a", "a₂b", "a₀", "ca", "aś", "a b", "%akk", "", "₂",
+    for (const char* value : {"a-", "-a", "a₂b", "a₀", "ca", "aś", "a b", "%akk", "", "₂", "?",
                               "aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa"}) {
         const auto result = read(value);
         ASSERT_TRUE(std::holds_alternative<R>(result)) << value;

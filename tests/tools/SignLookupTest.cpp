@@ -77,9 +77,18 @@ TEST_F(SignLookupTest, OnlyWhatTheInputModeConvertsIsLookedUp)
     EXPECT_TRUE(tooLong.candidates.empty());
     EXPECT_EQ(SignLookup::Lookup(dictionary, Typed("3du")).derived.status,
               TransliterationKey::Status::NoLookup);
-    // C in a sign data file is š: a plain c does not find it.
-    EXPECT_TRUE(SignLookup::Lookup(dictionary, Typed("ca")).candidates.empty());
-    EXPECT_EQ(Numbers("ša").first.size(), 1u);
+}
+
+TEST_F(SignLookupTest, AsciiSpellingsOfTransliterationsAreTheLettersTheyStandFor)
+{
+    // The editor's keys (c, h) and the ASCII conventions of transliterations
+    // (sz, s, t,) type the same letters as š ḫ ṣ ṭ.
+    EXPECT_EQ(Typed("ca2 sza2 SZA h H s,a S,A t,a T,I c"),
+              Typed("ša₂ ša₂ ŠA ḫ Ḫ ṣa ṢA ṭa ṬI š"));
+    EXPECT_EQ(Typed("ŋeš2"), Typed("geš₂")); // the sign data keeps ŋ as g
+    EXPECT_EQ(Typed("su z"), Typed("su z")); // s and z apart stay themselves
+    for (const char* spelling : {"ša", "ca", "sza", "SZA", "Ca"})
+        EXPECT_EQ(Numbers(spelling).first.size(), 1u) << spelling;
 }
 
 TEST_F(SignLookupTest, FormatGivesOneTabSeparatedLinePerCandidate)

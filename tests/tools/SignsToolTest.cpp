@@ -69,15 +69,15 @@ TEST(SignsToolTest, HelpIsGivenForTheToolAndEachCommand)
     const ToolRun help = RunTool(folder, {"--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_THAT(help.out, StartsWith("Usage: velmora-signs COMMAND"));
-    for (const std::string command : {"from-unicode", "from-osl", "lookup", "resave"}) {
+    for (const std::string command : {"from-unicode", "from-osl", "lookup", "resave", "make-data", "convert"}) {
         const ToolRun run = RunTool(folder, {command, "--help"});
         EXPECT_EQ(run.status, 0) << command;
         EXPECT_THAT(run.out, StartsWith("Usage: velmora-signs " + command)) << command;
     }
 
-    const ToolRun unknown = RunTool(folder, {"convert"});
+    const ToolRun unknown = RunTool(folder, {"translate"});
     EXPECT_EQ(unknown.status, 2);
-    EXPECT_THAT(unknown.err, HasSubstr("unknown command 'convert'"));
+    EXPECT_THAT(unknown.err, HasSubstr("unknown command 'translate'"));
     EXPECT_EQ(RunTool(folder, {}).status, 2);
     const ToolRun missing = RunTool(folder, {"lookup", "only-one.cfd"});
     EXPECT_EQ(missing.status, 2);
@@ -164,10 +164,12 @@ TEST(SignsToolTest, FromOslWritesTheReadingsAndSummarisesWhatWasLeftOut)
 
     const ToolRun run = RunTool(folder, {"from-osl", list, out});
     ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(ReadBytes(out), "SA20 122ad\r\nCA1 122ad\r\n");
-    EXPECT_THAT(run.out, HasSubstr(out + ": 2 readings under 2 keys"));
+    // The determinatives d, f and m come with every list that lacks them;
+    // the deprecated šag is kept, as no current value reads šag.
+    EXPECT_EQ(ReadBytes(out), "D1 1202d\r\nF1 122a9\r\nM1 12079\r\nSA20 122ad\r\nCA1 122ad\r\nCAG1 122ad\r\n");
+    EXPECT_THAT(run.out, HasSubstr(out + ": 6 readings under 6 keys (0 uncertain and 1 deprecated values kept, "
+                                         "3 determinatives added)"));
     EXPECT_THAT(run.out, HasSubstr("unknown index (ₓ): 1\n"));
-    EXPECT_THAT(run.out, HasSubstr("deprecated value (@v-): 1\n"));
 
     const std::string absent = (folder / "absent.asl").string();
     const ToolRun missing = RunTool(folder, {"from-osl", absent, out});
@@ -186,6 +188,29 @@ TEST(SignsToolTest, FromOslWritesTheReadingsAndSummarisesWhatWasLeftOut)
     const ToolRun malformed = RunTool(folder, {"from-osl", list, out});
     EXPECT_EQ(malformed.status, 2);
     EXPECT_THAT(malformed.err, HasSubstr(list + ":3: not valid UTF-8"));
+}
+
+TEST(SignsToolTest, MakeDataWritesTheBundledDataWithItsSourceAndLicence)
+{
+    ScratchFolder folder;
+    const std::string list = (folder / "excerpt.asl").string();
+    WriteBytes(list, "@sign ŠA\n@ucun\t𒊭\n@v\tša\n@end sign\n");
+    const ToolRun run = RunTool(folder, {"make-data", "--date", "2026-01-02", list, folder.path().string()});
+    ASSERT_EQ(run.status, 0) << run.err;
+
+    const std::string signData = ReadBytes(folder / "signdata.cfd");
+    EXPECT_THAT(signData, StartsWith("// The sign data Velmora starts with"));
+    EXPECT_THAT(signData, HasSubstr("from excerpt.asl, a copy of the\r\n// Oracc Sign List taken on 2026-01-02."));
+    EXPECT_THAT(signData, HasSubstr("CC0 1.0"));
+    EXPECT_THAT(signData, HasSubstr("\r\nCA1 122ad\r\n"));
+    CFWordDictionary dictionary;
+    ASSERT_TRUE(dictionary.LoadFromBytes(signData));
+    EXPECT_EQ(dictionary.CandidateCount(), 4u); // ša and the determinatives
+    EXPECT_THAT(ReadBytes(folder / "SignNames.inc"), HasSubstr("\n{0x122AD, \"ŠA\"},\n"));
+    EXPECT_THAT(ReadBytes(folder / "AtfSigns.inc"), HasSubstr("\n{V, U\"ša\", U\"\\U000122AD\"},\n"));
+
+    EXPECT_EQ(RunTool(folder, {"make-data", "--date", "January", list, folder.path().string()}).status, 2);
+    EXPECT_EQ(RunTool(folder, {"make-data", list, (folder / "none").string()}).status, 2);
 }
 
 TEST(SignsToolTest, FromUnicodeWritesTheReadingsOfTheSignNames)
@@ -226,6 +251,111 @@ TEST(SignsToolTest, ThePublicSignListConvertsForTheCommonReadings)
     const ToolRun du3 = RunTool(folder, {"lookup", out, "du3"});
     EXPECT_EQ(du3.status, 0);
     EXPECT_THAT(du3.out, HasSubstr("\n*\t3\t"));
+}
+
+// An ATF file written for these tests: a letter's opening in both styles.
+constexpr const char* kLetter =
+    "&X000001 = A letter\n"
+    "@obverse\n"
+    "1. a-na be-li₂-ia\n"
+    "2. qi2-bi2-ma\n"
+    "$ rest broken\n";
+
+TEST(SignsToolConvertTest, ConvertsAnAtfFileToLinesOfSignsWithOrWithoutLabels)
+{
+    ScratchFolder folder;
+    const std::string atf = (folder / "letter.atf").string();
+    WriteBytes(atf, kLetter);
+
+    const ToolRun run = RunTool(folder, {"convert", atf});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "1.\t𒀀𒈾 𒁁𒉌𒅀\r\n2.\t𒆠𒉈𒈠\r\n");
+    EXPECT_EQ(run.err, atf + ": 8 readings, 0 kept in Latin\n");
+
+    const std::string txt = (folder / "letter.txt").string();
+    const ToolRun noLabels = RunTool(folder, {"convert", "--no-labels", atf, txt});
+    EXPECT_EQ(noLabels.status, 0) << noLabels.err;
+    EXPECT_EQ(noLabels.out, "");
+    EXPECT_EQ(ReadBytes(txt), "𒀀𒈾 𒁁𒉌𒅀\r\n𒆠𒉈𒈠\r\n");
+
+    // The output never replaces the input.
+    const ToolRun onItself = RunTool(folder, {"convert", atf, atf});
+    EXPECT_EQ(onItself.status, 2);
+    EXPECT_THAT(onItself.err, HasSubstr("would replace the input"));
+    EXPECT_EQ(ReadBytes(atf), kLetter);
+}
+
+TEST(SignsToolConvertTest, ReadingsKeptInLatinAreReportedWithFileAndLine)
+{
+    ScratchFolder folder;
+    const std::string atf = (folder / "broken.atf").string();
+    WriteBytes(atf, "1. a-qqq-na 80 LIM\nno label here\n2. {zzz}ma\n");
+
+    const ToolRun run = RunTool(folder, {"convert", atf});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "1.\t𒀀qqq𒈾 80 𒅆\r\n2.\t{zzz}𒈠\r\n");
+    EXPECT_EQ(run.err, atf + ":1: no sign for qqq\n" +                         //
+                           atf + ":2: no line label; the line is not converted\n" + //
+                           atf + ":3: no sign for {zzz}\n" +                     //
+                           atf + ": 6 readings, 2 kept in Latin, 1 bare numbers left in digits, "
+                                 "1 lines without a label\n");
+
+    WriteBytes(atf, "1. a\n2. a\xff\n");
+    const ToolRun invalid = RunTool(folder, {"convert", atf});
+    EXPECT_EQ(invalid.status, 2);
+    EXPECT_EQ(invalid.out, "");
+    EXPECT_THAT(invalid.err, HasSubstr(atf + ":2: not valid UTF-8"));
+}
+
+TEST(SignsToolConvertTest, SeveralInputsGoIntoAFolderAsTextOrHtml)
+{
+    ScratchFolder folder;
+    const std::string letter = (folder / "letter.atf").string();
+    const std::string other = (folder / "other.atf").string();
+    const std::string absent = (folder / "absent.atf").string();
+    WriteBytes(letter, kLetter);
+    WriteBytes(other, "1. <a> & [x]\n");
+    std::filesystem::create_directory(folder / "out");
+    const std::string out = (folder / "out").string();
+
+    const ToolRun run = RunTool(folder, {"convert", "--html", "--with-transliteration", "--output-dir", out,
+                                         letter, absent, other});
+    // The missing input is reported; the others are converted.
+    EXPECT_EQ(run.status, 2);
+    EXPECT_THAT(run.err, HasSubstr(absent + ": cannot open or read the file"));
+    const std::string html = ReadBytes(folder / "out" / "letter.html");
+    EXPECT_THAT(html, HasSubstr("<h2>&amp;X000001 = A letter</h2>"));
+    EXPECT_THAT(html, HasSubstr("font-family: \"Akkadian\", \"Noto Sans Cuneiform\""));
+    EXPECT_THAT(html, HasSubstr("<td class=\"label\">2.</td><td><div class=\"cuneiform\">𒆠𒉈𒈠</div>"
+                                "<div class=\"transliteration\">qi2-bi2-ma</div>"));
+    EXPECT_THAT(ReadBytes(folder / "out" / "other.html"),
+                HasSubstr("<div class=\"transliteration\">&lt;a&gt; &amp; [x]</div>"));
+    EXPECT_FALSE(std::filesystem::exists(folder / "out" / "absent.html"));
+
+    const ToolRun text = RunTool(folder, {"convert", "--output-dir", out, letter});
+    EXPECT_EQ(text.status, 0);
+    EXPECT_EQ(ReadBytes(folder / "out" / "letter.txt"), "1.\t𒀀𒈾 𒁁𒉌𒅀\r\n2.\t𒆠𒉈𒈠\r\n");
+
+    EXPECT_EQ(RunTool(folder, {"convert", "--with-transliteration", letter}).status, 2);
+    EXPECT_EQ(RunTool(folder, {"convert", letter, other, absent}).status, 2);
+    EXPECT_EQ(RunTool(folder, {"convert", "--output-dir", (folder / "none").string(), letter}).status, 2);
+}
+
+TEST(SignsToolConvertTest, AnotherCopyOfTheSignListCanBeUsed)
+{
+    ScratchFolder folder;
+    const std::string atf = (folder / "a.atf").string();
+    const std::string list = (folder / "mini.asl").string();
+    WriteBytes(atf, "1. a-na\n");
+    // A list in which na is the sign DU.
+    WriteBytes(list, "@sign A\n@ucun\t𒀀\n@v\ta\n@end sign\n@sign DU\n@ucun\t𒁺\n@v\tna\n@end sign\n");
+    const ToolRun run = RunTool(folder, {"convert", "--sign-list", list, "--no-labels", atf});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "𒀀𒁺\r\n");
+
+    const ToolRun missing = RunTool(folder, {"convert", "--sign-list", (folder / "no.asl").string(), atf});
+    EXPECT_EQ(missing.status, 2);
+    EXPECT_THAT(missing.err, HasSubstr("no.asl: cannot open or read the sign list"));
 }
 
 } // namespace

@@ -143,7 +143,7 @@ private:
     Slot& AddSlot(WordPtr key, CandidateListPtr candidates, bool copyKey);
     // The slots in ascending order of key content.
     std::vector<const Slot*> SortedSlots() const;
-    void AddLoaded(std::span<const LoadedLine> lines, std::vector<std::uint32_t>& codes);
+    void AddLoaded(std::span<const LoadedLine> lines, const std::vector<std::uint32_t>& codes);
     void FailLoad(LoadResult result, std::uint32_t line, std::string reason);
 
     // Slots never move, so entries handed out stay where they are.

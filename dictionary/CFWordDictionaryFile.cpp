@@ -320,7 +320,8 @@ bool CFWordDictionary::LoadFromBytes(std::string_view bytes)
     return true;
 }
 
-void CFWordDictionary::AddLoaded(std::span<const LoadedLine> lines, std::vector<std::uint32_t>& codes)
+void CFWordDictionary::AddLoaded(std::span<const LoadedLine> lines,
+                                 const std::vector<std::uint32_t>& codes)
 {
     if (lines.empty())
         return;

@@ -2,6 +2,7 @@
 #include "platform/qt/InternalError.h"
 
 #include "app/ApplicationIcon.h"
+#include "app/CrashRecovery.h"
 #include "app/MainCommands.h"
 #include "app/StartUp.h"
 #include "platform/qt/QtWidgetWindow.h"
@@ -58,6 +59,10 @@ CApplication::CApplication(int& argc, char** argv)
     // and its icon.
     setDesktopFileName(QStringLiteral(VELMORA_APP_ID));
     setWindowIcon(ApplicationIcon());
+    // Recovery copies go to the user's data folder, never beside the
+    // user's files.
+    if (!folders_.userData.empty())
+        recovery_ = std::make_unique<CrashRecovery>(folders_.userData / "recovery");
 }
 
 CApplication::~CApplication() = default;
@@ -91,8 +96,11 @@ int CApplication::run(CMainWindow& window)
     setQuitOnLastWindowClosed(false);
     connect(&window, &CMainWindow::closed, this, &QCoreApplication::quit, Qt::QueuedConnection);
     window.show();
-    if (const auto file = commandLine().file)
-        window.openFile(*file);
+    window.setCrashRecovery(recovery_.get());
+    if (!window.offerRecovery()) {
+        if (const auto file = commandLine().file)
+            window.openFile(*file);
+    }
     return exec();
 }
 

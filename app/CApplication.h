@@ -14,6 +14,7 @@
 #include <QApplication>
 
 #include <filesystem>
+#include <memory>
 
 namespace velmora {
 
@@ -28,6 +29,8 @@ namespace velmora {
 //     CMainWindow window(app.mainWindowServices(), new EditorWidget(...));
 //     ... tool windows, window.setToolWindowCommands(...) ...
 //     return app.run(window);
+class CrashRecovery;
+
 class CApplication : public QApplication {
     Q_OBJECT
 public:
@@ -52,8 +55,10 @@ public:
     // The command line without Qt's own options, the file made absolute.
     CommandLine commandLine() const;
 
-    // Shows the main window, opens the command line's file in it and runs
-    // the event loop until the main window closes. Returns the exit code.
+    // Shows the main window, offers the documents earlier runs left unsaved
+    // or else opens the command line's file in it, keeps a recovery copy of
+    // unsaved changes in the user's data folder, and runs the event loop
+    // until the main window closes. Returns the exit code.
     int run(CMainWindow& window);
 
     // Delivers every event; anything an event handler throws is caught here,
@@ -71,6 +76,8 @@ private:
     QtFontDialog fontDialog_;
     CFWordDictionary dictionary_;
     CFSignFont signFont_;
+    // Null when the system names no data folder for the user.
+    std::unique_ptr<CrashRecovery> recovery_;
 };
 
 } // namespace velmora

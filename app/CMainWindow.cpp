@@ -2,11 +2,13 @@
 #include "platform/qt/InternalError.h"
 
 #include "app/CAboutDialog.h"
+#include "app/CrashRecovery.h"
 #include "app/MainEditor.h"
 #include "app/StartUp.h"
 #include "app/StatusBarTexts.h"
 #include "app/WindowGeometry.h"
 #include "platform/MessageDisplay.h"
+#include "platform/UserTexts.h"
 #include "view/CFSignFont.h"
 
 #include <QAction>
@@ -21,11 +23,14 @@
 #include <QList>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
 #include <QString>
+#include <QTimer>
 #include <QUrl>
 
 #include <algorithm>
@@ -217,6 +222,49 @@ bool CMainWindow::openFile(const std::filesystem::path& path)
     return opened;
 }
 
+void CMainWindow::setCrashRecovery(CrashRecovery* recovery)
+{
+    recovery_ = recovery;
+    if (recoveryTimer_ == nullptr) {
+        recoveryTimer_ = new QTimer(this);
+        connect(recoveryTimer_, &QTimer::timeout, this, &CMainWindow::updateRecovery);
+    }
+    if (recovery_ != nullptr)
+        recoveryTimer_->start(1000);
+    else
+        recoveryTimer_->stop();
+}
+
+void CMainWindow::updateRecovery()
+{
+    if (recovery_ == nullptr)
+        return;
+    guarded([&] {
+        recovery_->Update(editor_.Document(), commands_->IsModified(), commands_->CurrentFile(),
+                          CrashRecovery::Clock::now());
+    });
+}
+
+bool CMainWindow::offerRecovery()
+{
+    bool restored = false;
+    if (recovery_ != nullptr)
+        guarded([&] { restored = commands_->OfferRecovery(*recovery_, [this] { return askRestore(); }); });
+    updateStatusBar();
+    return restored;
+}
+
+bool CMainWindow::askRestore()
+{
+    QMessageBox box(QMessageBox::Question, FromUtf8(texts::kConfirmCaption),
+                    FromUtf8(texts::kRestoreQuestion), QMessageBox::NoButton, this);
+    QPushButton* restore = box.addButton(tr("復元する"), QMessageBox::YesRole);
+    box.addButton(tr("復元しない"), QMessageBox::NoRole);
+    box.setDefaultButton(restore);
+    box.exec();
+    return box.clickedButton() == restore;
+}
+
 void CMainWindow::run(CommandId id)
 {
     const auto tool = [](const std::function<void()>& command) {
@@ -253,9 +301,11 @@ void CMainWindow::run(CommandId id)
         }
     });
     // Commands move the cursor too (Open, New File, the searches); the
-    // status bar shows where it is now.
+    // status bar shows where it is now. A save removes the recovery copy
+    // at once.
     editorWidget_->update();
     updateStatusBar();
+    updateRecovery();
 }
 
 void CMainWindow::refreshRecentFiles()
@@ -366,13 +416,16 @@ bool CMainWindow::eventFilter(QObject* watched, QEvent* event)
 void CMainWindow::closeEvent(QCloseEvent* event)
 {
     bool mayClose = false;
-    guarded([&] { mayClose = commands_->ConfirmDiscard(); });
+    guarded([&] { mayClose = commands_->ConfirmExit(); });
     if (!mayClose) {
         event->ignore();
         return;
     }
     event->accept();
     guarded([&] { saveWindowGeometry(); });
+    // Saved or given up: nothing is left to recover.
+    if (recovery_ != nullptr)
+        guarded([&] { recovery_->Remove(); });
     emit closed();
 }
 

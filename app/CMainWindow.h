@@ -19,11 +19,13 @@ class QDragEnterEvent;
 class QDropEvent;
 class QLabel;
 class QMenu;
+class QTimer;
 
 namespace velmora {
 
 class CFSignFont;
 class CFWordDictionary;
+class CrashRecovery;
 class FileDialogs;
 class FontDialog;
 class MainEditor;
@@ -95,6 +97,15 @@ public:
     // is reported to the user. False when the file was not opened.
     bool openFile(const std::filesystem::path& path);
 
+    // From now on keeps a copy of the document while it has unsaved changes
+    // (checked every second), removed when they are saved or given up and
+    // when the window closes. recovery must outlive the window; null stops.
+    void setCrashRecovery(CrashRecovery* recovery);
+    // Offers the documents that earlier runs left unsaved when they ended
+    // ("前回保存されなかった変更があります。復元しますか？"). True when one was
+    // restored.
+    bool offerRecovery();
+
     MainCommands& commands() { return *commands_; }
     // The window as the platform layer knows it: the owner of message boxes
     // and dialogs that belong to the main window.
@@ -128,6 +139,8 @@ private:
     void saveWindowGeometry();
     void run(CommandId id);
     void showAbout();
+    void updateRecovery();
+    bool askRestore();
     // Undo and Redo enabled only when there is a step for them (always:
     // enabled whatever the history holds).
     void enableHistoryItems(bool always);
@@ -148,6 +161,8 @@ private:
     QLabel* modeLabel_ = nullptr;
     QLabel* lineLabel_ = nullptr;
     QLabel* columnLabel_ = nullptr;
+    CrashRecovery* recovery_ = nullptr;
+    QTimer* recoveryTimer_ = nullptr;
 };
 
 } // namespace velmora

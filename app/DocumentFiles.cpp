@@ -1,12 +1,15 @@
 #include "app/DocumentFiles.h"
 
-#include "platform/SafeFileWriter.h"
+#include "app/TextFileDecoder.h"
 #include "app/Utf8Codec.h"
 #include "document/CFDocument.h"
+#include "modes/CFModeData.h"
+#include "platform/RegularFile.h"
+#include "platform/SafeFileWriter.h"
 
 #include <charconv>
 #include <cstdint>
-#include <fstream>
+#include <cstring>
 #include <string_view>
 #include <vector>
 
@@ -17,44 +20,11 @@ namespace {
 constexpr std::uint8_t kCR = 0x0D;
 constexpr std::uint8_t kLF = 0x0A;
 
-// Reads a file byte by byte through a large buffer.
-class ByteReader {
-public:
-    explicit ByteReader(const std::filesystem::path& path)
-        : in_(path, std::ios::in | std::ios::binary)
-        , buffer_(std::size_t{1} << 20)
-    {
-    }
+static_assert(kTextFileLineLimit == static_cast<std::uint32_t>(CFModeData::kMainLineLimit),
+              "a text file holds at most what the main editor holds");
 
-    bool isOpen() const { return in_.is_open(); }
-    // True when reading stopped on an error rather than at the end.
-    bool failed() const { return in_.bad(); }
-
-    // The next byte, or false at the end of the file (or on an error).
-    bool next(std::uint8_t& byte)
-    {
-        if (pos_ == end_ && !refill())
-            return false;
-        byte = static_cast<std::uint8_t>(buffer_[pos_++]);
-        return true;
-    }
-
-private:
-    bool refill()
-    {
-        if (!in_.good())
-            return false;
-        in_.read(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
-        pos_ = 0;
-        end_ = static_cast<std::size_t>(in_.gcount());
-        return end_ != 0;
-    }
-
-    std::ifstream in_;
-    std::vector<char> buffer_;
-    std::size_t pos_ = 0;
-    std::size_t end_ = 0;
-};
+// Pieces of this size are read and written at a time.
+constexpr std::size_t kChunk = std::size_t{1} << 18;
 
 // Writes line ends as CR LF on every system.
 constexpr std::string_view kHtmlHead =
@@ -67,72 +37,78 @@ constexpr std::string_view kHtmlTail = "</html>";
 
 } // namespace
 
+void EncodeTextLine(const CFLine& line, std::string& out)
+{
+    const auto cells = line.Cells();
+    const std::size_t start = out.size();
+    out.resize(start + 4 * cells.size());
+    char* p = out.data() + start;
+    for (const std::uint32_t cell : cells) {
+        const Utf8Encoded encoded = EncodeUtf8(cell);
+        std::memcpy(p, encoded.bytes.data(), 4);
+        p += encoded.count;
+    }
+    out.resize(static_cast<std::size_t>(p - out.data()));
+}
+
 bool SaveTextFile(const std::filesystem::path& path, const CFDocument& document)
 {
     SafeFileWriter out(path);
     if (!out.isOpen())
         return false;
-    const std::uint32_t count = document.LineCount();
-    for (std::uint32_t line = 0; line < count; ++line) {
-        for (const std::uint32_t cell : document.Line(line).Cells()) {
-            const Utf8Encoded encoded = EncodeUtf8(cell);
-            out.write(encoded.bytes.data(), encoded.count);
-        }
-        if (line + 1 < count) {
-            out.put(kCR);
-            out.put(kLF);
-        }
-    }
+    WriteTextFileBytes(out, document);
     return out.commit();
 }
 
-bool LoadTextFile(const std::filesystem::path& path, CFDocument& document)
+void WriteTextFileBytes(SafeFileWriter& out, const CFDocument& document)
 {
-    std::error_code ec;
-    if (std::filesystem::is_directory(path, ec))
-        return false;
-    ByteReader in(path);
-    if (!in.isOpen())
-        return false;
+    std::string bytes;
+    bytes.reserve(kChunk + 4 * 1024);
+    const std::uint32_t count = document.LineCount();
+    for (std::uint32_t line = 0; line < count; ++line) {
+        EncodeTextLine(document.Line(line), bytes);
+        if (line + 1 < count) {
+            bytes.push_back(static_cast<char>(kCR));
+            bytes.push_back(static_cast<char>(kLF));
+        }
+        if (bytes.size() >= kChunk) {
+            out.write(bytes);
+            bytes.clear();
+        }
+    }
+    out.write(bytes);
+}
 
+FileLoadResult LoadTextFile(const std::filesystem::path& path, CFDocument& document, std::uint32_t lineLimit)
+{
+    RegularFile file;
+    if (FileLoadResult opened = file.open(path, MaxTextFileBytes(document.maxLineLength, lineLimit)); !opened)
+        return opened;
+    return ReadTextFile(file, {}, document, lineLimit);
+}
+
+FileLoadResult ReadTextFile(RegularFile& file, std::string_view start, CFDocument& document,
+                            std::uint32_t lineLimit)
+{
     // The file is read into a document of its own, which replaces the
     // caller's only when the whole file was read: a failure never leaves a
     // half-loaded document that a later save would write over the file.
     CFDocument loaded;
     loaded.maxLineLength = document.maxLineLength;
-    const std::size_t limit = document.maxLineLength;
-    std::vector<std::uint32_t> cells;
-    std::uint32_t row = 0;
-    const auto endLine = [&] {
-        loaded.InsertCells(static_cast<std::uint32_t>(cells.size()), row, 0, cells.data());
-        cells.clear();
-    };
-
-    std::uint8_t lead = 0;
-    while (in.next(lead)) {
-        std::uint8_t tail[3] = {0, 0, 0};
-        const std::uint32_t length = Utf8SequenceLength(lead);
-        for (std::uint32_t i = 0; i + 1 < length; ++i) {
-            if (!in.next(tail[i]))
-                break; // cut off by the end: the missing bytes stay 0
-        }
-        const Utf8Decoded decoded = DecodeUtf8(lead, tail[0], tail[1], tail[2]);
-        if (decoded.codePoint == kCR) {
-            std::uint8_t skipped = 0;
-            in.next(skipped); // the LF of the separator, whatever it is
-            endLine();
-            loaded.InsertLine(++row);
-        } else {
-            cells.push_back(decoded.codePoint);
-            if (cells.size() > limit)
-                return false;
-        }
+    TextFileDecoder decoder(loaded, document.maxLineLength, lineLimit);
+    if (!decoder.feed(start))
+        return decoder.result();
+    std::vector<std::uint8_t> buffer(kChunk);
+    while (const std::size_t got = file.read(buffer.data(), buffer.size())) {
+        if (!decoder.feed(buffer.data(), got))
+            return decoder.result();
     }
-    if (in.failed())
-        return false;
-    endLine();
-    document = std::move(loaded);
-    return true;
+    if (!file.status())
+        return file.status();
+    FileLoadResult result = decoder.finish();
+    if (result)
+        document = std::move(loaded);
+    return result;
 }
 
 bool ExportHtml(const std::filesystem::path& path, const CFDocument& document)

@@ -1,5 +1,6 @@
 #include "app/MainCommands.h"
 
+#include "app/CrashRecovery.h"
 #include "app/DocumentFiles.h"
 #include "app/DocumentTitle.h"
 #include "app/MainEditor.h"
@@ -10,6 +11,7 @@
 #include "platform/FontDialog.h"
 #include "platform/MessageDisplay.h"
 #include "platform/SaveChangesQuestion.h"
+#include "platform/UserTexts.h"
 #include "view/CFSignFont.h"
 
 #include <string>
@@ -19,6 +21,7 @@ namespace velmora {
 
 MainCommands::MainCommands(Services services)
     : services_(std::move(services))
+    , savedDictionaryRevision_(services_.dictionary.Revision())
 {
     MarkUnchanged();
     ShowTitle(kNewFileName);
@@ -55,11 +58,8 @@ bool MainCommands::OpenFile(const std::filesystem::path& path)
 
 bool MainCommands::Load(const std::filesystem::path& path)
 {
-    CFDocument& document = services_.editor.Document();
-    if (!LoadTextFile(path, document)) {
-        ReportFailure(kOpenFailed, path,
-                      "ファイルが読み取れないか、" + std::to_string(document.maxLineLength)
-                          + "文字を超える行があります。");
+    if (const FileLoadResult loaded = LoadTextFile(path, services_.editor.Document()); !loaded) {
+        ReportFailure(texts::kOpenFailed, path, loaded.Describe());
         return false;
     }
     services_.editor.DocumentReplaced();
@@ -80,7 +80,9 @@ bool MainCommands::Save()
     const auto chosen = textSave_.Run(services_.dialogs, services_.owner);
     if (!chosen || !WriteText(*chosen))
         return false;
+    // The document is in that file from now on, and the title says so.
     currentFile_ = *chosen;
+    ShowTitle(FileTitleOf(*chosen));
     return true;
 }
 
@@ -102,7 +104,7 @@ bool MainCommands::SaveAs()
 bool MainCommands::WriteText(const std::filesystem::path& path)
 {
     if (!SaveTextFile(path, services_.editor.Document())) {
-        ReportFailure(kSaveFailed, path);
+        ReportFailure(texts::kSaveFailed, path);
         return false;
     }
     MarkUnchanged();
@@ -116,7 +118,7 @@ bool MainCommands::SaveHtml()
     if (!chosen)
         return false;
     if (!ExportHtml(*chosen, services_.editor.Document())) {
-        ReportFailure(kHtmlSaveFailed, *chosen);
+        ReportFailure(texts::kHtmlSaveFailed, *chosen);
         return false;
     }
     return true;
@@ -124,6 +126,8 @@ bool MainCommands::SaveHtml()
 
 bool MainCommands::LoadWorddata()
 {
+    if (!ConfirmDiscardDictionary())
+        return false;
     bool loaded = false;
     if (const auto chosen = wordDataOpen_.Run(services_.dialogs, services_.owner)) {
         // Loaded aside, so that a file that fails half-way leaves the
@@ -131,9 +135,11 @@ bool MainCommands::LoadWorddata()
         CFWordDictionary fresh;
         if (fresh.Load(*chosen)) {
             services_.dictionary.SwapEntries(fresh);
+            savedDictionaryRevision_ = services_.dictionary.Revision();
+            wordDataFile_ = *chosen;
             loaded = true;
         } else {
-            ReportWordDataLoadFailure(fresh.lastLoadResult(), std::span(&*chosen, 1), services_.messages,
+            ReportWordDataLoadFailure(fresh.lastLoadFailure(), std::span(&*chosen, 1), services_.messages,
                                       services_.owner);
         }
     }
@@ -144,13 +150,25 @@ bool MainCommands::LoadWorddata()
 bool MainCommands::SaveWorddata()
 {
     bool saved = false;
-    if (const auto chosen = wordDataSave_.Run(services_.dialogs, services_.owner)) {
-        saved = services_.dictionary.Save(*chosen);
-        if (!saved)
-            ReportFailure(kWordDataSaveFailed, *chosen);
-    }
+    if (const auto chosen = wordDataSave_.Run(services_.dialogs, services_.owner))
+        saved = WriteDictionary(*chosen);
     wordDataOpen_.TakeOver(wordDataSave_);
     return saved;
+}
+
+bool MainCommands::WriteDictionary(const std::filesystem::path& path)
+{
+    if (!services_.dictionary.Serialize()) {
+        ReportFailure(texts::kWordDataSaveFailed, path, texts::kWordDataNotExpressible);
+        return false;
+    }
+    if (!services_.dictionary.Save(path)) {
+        ReportFailure(texts::kWordDataSaveFailed, path);
+        return false;
+    }
+    savedDictionaryRevision_ = services_.dictionary.Revision();
+    wordDataFile_ = path;
+    return true;
 }
 
 bool MainCommands::Font()
@@ -175,7 +193,7 @@ bool MainCommands::ConfirmDiscard()
 {
     if (!IsModified())
         return true;
-    switch (services_.question.askSaveChanges(services_.owner, kSaveChangesQuestion, kConfirmCaption)) {
+    switch (services_.question.askSaveChanges(services_.owner, texts::kSaveChangesQuestion, texts::kConfirmCaption)) {
     case SaveChangesAnswer::Save:
         return Save();
     case SaveChangesAnswer::Discard:
@@ -184,6 +202,67 @@ bool MainCommands::ConfirmDiscard()
         break;
     }
     return false;
+}
+
+bool MainCommands::OfferRecovery(CrashRecovery& recovery, const std::function<bool()>& askRestore)
+{
+    for (const CrashRecovery::LeftOver& leftOver : recovery.FindLeftOvers()) {
+        std::error_code ec;
+        if (!askRestore()) {
+            std::filesystem::remove(leftOver.copy, ec);
+            continue;
+        }
+        std::filesystem::path originalFile;
+        if (const FileLoadResult read =
+                CrashRecovery::Read(leftOver.copy, services_.editor.Document(), originalFile);
+            !read) {
+            ReportFailure(texts::kOpenFailed, leftOver.copy, read.Describe());
+            continue;
+        }
+        services_.editor.DocumentReplaced();
+        services_.editor.ResetView();
+        // Unsaved changes of that file: Save writes there.
+        currentFile_ = originalFile;
+        if (originalFile.empty()) {
+            textOpen_.ClearPath();
+            textSave_.ClearPath();
+            ShowTitle(kNewFileName);
+        } else {
+            textOpen_.SetPath(originalFile);
+            textSave_.TakeOver(textOpen_);
+            ShowTitle(FileTitleOf(originalFile));
+        }
+        // This run's copy replaces the old one before it goes.
+        if (recovery.Write(services_.editor.Document(), currentFile_) && leftOver.copy != recovery.CopyPath())
+            std::filesystem::remove(leftOver.copy, ec);
+        return true;
+    }
+    return false;
+}
+
+bool MainCommands::ConfirmExit()
+{
+    return ConfirmDiscard() && ConfirmDiscardDictionary();
+}
+
+bool MainCommands::ConfirmDiscardDictionary()
+{
+    if (!IsDictionaryModified())
+        return true;
+    switch (services_.question.askSaveChanges(services_.owner, texts::kSaveDictionaryQuestion, texts::kConfirmCaption)) {
+    case SaveChangesAnswer::Save:
+        return wordDataFile_.empty() ? SaveWorddata() : WriteDictionary(wordDataFile_);
+    case SaveChangesAnswer::Discard:
+        return true;
+    case SaveChangesAnswer::Cancel:
+        break;
+    }
+    return false;
+}
+
+bool MainCommands::IsDictionaryModified() const
+{
+    return services_.dictionary.Revision() != savedDictionaryRevision_;
 }
 
 bool MainCommands::IsModified() const
@@ -219,7 +298,7 @@ void MainCommands::ReportFailure(std::string_view what, const std::filesystem::p
         text += '\n';
         text += detail;
     }
-    services_.messages.showMessage(services_.owner, text, kErrorCaption);
+    services_.messages.showMessage(services_.owner, text, texts::kErrorCaption);
 }
 
 } // namespace velmora

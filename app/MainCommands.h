@@ -12,19 +12,13 @@ namespace velmora {
 
 class CFSignFont;
 class CFWordDictionary;
+class CrashRecovery;
 class FileDialogs;
 class FontDialog;
 class MainEditor;
 class MessageDisplay;
 class SaveChangesQuestion;
 class Window;
-
-inline constexpr std::string_view kConfirmCaption = "確認";
-inline constexpr std::string_view kSaveChangesQuestion = "ドキュメントは変更されています。保存しますか？";
-inline constexpr std::string_view kOpenFailed = "ファイルを読み込めませんでした。";
-inline constexpr std::string_view kSaveFailed = "ファイルを保存できませんでした。";
-inline constexpr std::string_view kHtmlSaveFailed = "HTMLファイルを保存できませんでした。";
-inline constexpr std::string_view kWordDataSaveFailed = "単語データを保存できませんでした。";
 
 // The file commands of the main window and the Font command, over the main
 // editor and the platform's dialogs.
@@ -72,17 +66,18 @@ public:
     // The same for a file named by the caller (the program's argument).
     bool OpenFile(const std::filesystem::path& path);
     // "Save": writes to the current file; without one, asks for a name
-    // first, and the file chosen becomes the current file. The title is
-    // left alone.
+    // first, and the file chosen becomes the current file and names the
+    // title.
     bool Save();
     // "SaveAs": asks for a name, writes there, and the file becomes the
     // current file and names the title.
     bool SaveAs();
     // "Save HTML": exports the document to the file chosen.
     bool SaveHtml();
-    // "Load Worddata": the sign data file chosen replaces the dictionary,
-    // but only when it loads completely; otherwise the user is told why and
-    // the dictionary stays as it was.
+    // "Load Worddata": after the question about registered words, the sign
+    // data file chosen replaces the dictionary, but only when it loads
+    // completely; otherwise the user is told why and the dictionary stays as
+    // it was.
     bool LoadWorddata();
     // "Save Worddata": writes the dictionary to the file chosen.
     bool SaveWorddata();
@@ -91,14 +86,31 @@ public:
     // view starts again at its top.
     bool Font();
 
-    // Before the document is thrown away (Exit, closing the window): true
-    // when it may go, because it is unchanged, the user chose not to keep the
-    // changes, or it was saved. False when the user cancelled or saving did
-    // not succeed.
+    // Before the program ends (Exit, closing the window): asks about the
+    // changed document and then about words registered in the dictionary.
+    // True when both may go, because they are unchanged, the user chose not
+    // to keep the changes, or they were saved. False when the user cancelled
+    // or saving did not succeed.
+    bool ConfirmExit();
+    // The same for the document alone, before it is replaced.
     bool ConfirmDiscard();
+    // The same for the dictionary alone. Saving writes to the sign data file
+    // last loaded or saved with the menu, or asks for a name.
+    bool ConfirmDiscardDictionary();
+
+    // At start: offers, one at a time, the copies of documents that earlier
+    // runs left when they ended without saving (askRestore asks the user).
+    // The first one taken replaces the document as unsaved changes, named
+    // after its file, which Save then writes; this run's copy takes over
+    // from it. Copies the user refuses are removed; one that cannot be read
+    // is reported and kept. True when a document was restored.
+    bool OfferRecovery(CrashRecovery& recovery, const std::function<bool()>& askRestore);
 
     // Whether the document changed since it was created, loaded or saved.
     bool IsModified() const;
+    // Whether words were added to the dictionary since it was loaded or
+    // saved.
+    bool IsDictionaryModified() const;
     // Where Save writes; empty for a document without a file.
     const std::filesystem::path& CurrentFile() const { return currentFile_; }
     // The title shown last.
@@ -113,6 +125,7 @@ public:
 private:
     bool Load(const std::filesystem::path& path);
     bool WriteText(const std::filesystem::path& path);
+    bool WriteDictionary(const std::filesystem::path& path);
     void MarkUnchanged();
     void ShowTitle(std::u16string_view name);
     void FileUsed(const std::filesystem::path& path);
@@ -127,6 +140,10 @@ private:
     FileDialogRecord wordDataSave_ = FileDialogRecord::WordDataSave();
     std::filesystem::path currentFile_;
     std::uint64_t savedRevision_ = 0;
+    // The sign data file last loaded or saved with the menu, and the
+    // dictionary's revision then (or at start).
+    std::filesystem::path wordDataFile_;
+    std::uint64_t savedDictionaryRevision_ = 0;
     std::u16string title_;
 };
 

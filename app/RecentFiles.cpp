@@ -16,19 +16,6 @@ std::string KeyOf(std::size_t index)
     return "File" + std::to_string(index + 1);
 }
 
-// The path as a value that reads back unchanged: the settings file trims
-// blanks around values and strips a pair of quotes around them, so such a
-// path goes in quotes.
-std::string ValueOf(const std::filesystem::path& path)
-{
-    const std::string text = PathText(path);
-    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
-    if (!text.empty() && (blank(text.front()) || blank(text.back()) || text.front() == '"' ||
-                          text.front() == '\''))
-        return '"' + text + '"';
-    return text;
-}
-
 } // namespace
 
 RecentFiles::RecentFiles(Settings& settings)
@@ -84,7 +71,7 @@ bool RecentFiles::Store(const std::vector<std::filesystem::path>& files)
 {
     std::vector<SettingsEntry> entries;
     for (std::size_t i = 0; i < files.size(); ++i)
-        entries.emplace_back(KeyOf(i), ValueOf(files[i]));
+        entries.emplace_back(KeyOf(i), PathText(files[i]));
     return settings_.writeSection(kSection, entries);
 }
 

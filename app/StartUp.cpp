@@ -5,6 +5,7 @@
 #include "platform/ConfiguredPath.h"
 #include "platform/IniSettings.h"
 #include "platform/MessageDisplay.h"
+#include "platform/UserTexts.h"
 #include "view/CFSignFont.h"
 
 #include <algorithm>
@@ -59,32 +60,42 @@ std::vector<std::filesystem::path> WordDataCandidates(const IniSettings& config,
     return candidates;
 }
 
-void ReportWordDataLoadFailure(CFWordDictionary::LoadResult reason,
-                               std::span<const std::filesystem::path> tried,
+void ReportWordDataLoadFailure(const FileLoadResult& failure, std::span<const std::filesystem::path> tried,
                                MessageDisplay& messages, Window* owner)
 {
-    std::string text(reason == CFWordDictionary::SyntaxError ? kWordDataSyntaxError : kCannotOpenWordData);
+    std::string text(failure.reason == FileLoadResult::Reason::Syntax ? texts::kWordDataSyntaxError
+                                                                      : texts::kCannotOpenWordData);
     for (const auto& path : tried) {
         text += '\n';
         text += PathText(path);
     }
-    messages.showMessage(owner, text, kErrorCaption);
+    text += '\n';
+    text += failure.Describe();
+    messages.showMessage(owner, text, texts::kErrorCaption);
 }
 
 bool StartUp(IniSettings& config, const ProgramFolders& folders, CFWordDictionary& dictionary,
              MessageDisplay& messages, Window* owner)
 {
     EnsureConfigFile(config);
+    // A settings file that is there but cannot be read (a folder, a pipe,
+    // unreadable) gives the defaults; the user is told so.
+    if (const FileLoadResult settings = config.check(); !settings && config.exists())
+        messages.showMessage(owner,
+                             std::string(texts::kSettingsUnreadable) + '\n' + PathText(config.path())
+                                 + '\n' + settings.Describe(),
+                             texts::kErrorCaption);
     const std::vector<std::filesystem::path> candidates = WordDataCandidates(config, folders);
     const auto found = std::ranges::find_if(candidates, Exists);
     if (found != candidates.end()) {
         if (dictionary.Load(*found))
             return true;
         // The file found is the one to blame.
-        ReportWordDataLoadFailure(dictionary.lastLoadResult(), std::span(&*found, 1), messages, owner);
+        ReportWordDataLoadFailure(dictionary.lastLoadFailure(), std::span(&*found, 1), messages, owner);
         return false;
     }
-    ReportWordDataLoadFailure(CFWordDictionary::CannotOpen, candidates, messages, owner);
+    ReportWordDataLoadFailure(FileLoadResult::Failure(FileLoadResult::Reason::Missing, "no such file"),
+                              candidates, messages, owner);
     return false;
 }
 

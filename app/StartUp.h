@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dictionary/CFWordDictionary.h"
+#include "platform/FileLoadResult.h"
 
 #include <filesystem>
 #include <span>
@@ -9,6 +9,7 @@
 
 namespace velmora {
 
+class CFWordDictionary;
 class IniSettings;
 class MessageDisplay;
 class Window;
@@ -23,11 +24,6 @@ inline constexpr std::string_view kWordDataKey = "Filename";
 inline constexpr std::string_view kDefaultWordDataFile = "signdata.cfd";
 // The value a new settings file gets.
 inline constexpr std::string_view kInitialWordDataFile = ".\\signdata.cfd";
-
-inline constexpr std::string_view kErrorCaption = "エラー";
-inline constexpr std::string_view kCannotOpenWordData = "文字変換ファイルが開けません。";
-inline constexpr std::string_view kWordDataSyntaxError =
-    "ファイル構文エラーです。\n文字変換ファイル読み取りに失敗しました。";
 
 // The settings file to use: config.ini in the start folder when there is
 // one (a portable set-up), else config.ini in the user's configuration
@@ -48,18 +44,19 @@ void EnsureConfigFile(IniSettings& config);
 std::vector<std::filesystem::path> WordDataCandidates(const IniSettings& config,
                                                       const ProgramFolders& folders);
 
-// Tells the user why a sign data file did not load (it could not be opened,
-// or it is malformed), with the file or files tried on the lines after the
-// reason.
-void ReportWordDataLoadFailure(CFWordDictionary::LoadResult reason,
-                               std::span<const std::filesystem::path> tried,
+// Tells the user why a sign data file did not load: the message for a file
+// that could not be used or for a malformed one, the file or files tried on
+// the lines after it, and then what happened (the file does not exist, is
+// not a regular file, which line is malformed, ...).
+void ReportWordDataLoadFailure(const FileLoadResult& failure, std::span<const std::filesystem::path> tried,
                                MessageDisplay& messages, Window* owner);
 
 // Everything before the main window shows: makes sure the settings file
 // exists and loads into the (empty) dictionary the first of the sign data
-// file's candidates that exists. When none exists or it does not load, the
-// user is told why and the result is false: the program must end without
-// showing its window.
+// file's candidates that exists. A settings file that is there but cannot be
+// read is reported and its defaults used. When no candidate exists or the
+// one found does not load, the user is told why and the result is false:
+// the program must end without showing its window.
 bool StartUp(IniSettings& config, const ProgramFolders& folders, CFWordDictionary& dictionary,
              MessageDisplay& messages, Window* owner);
 

@@ -111,6 +111,7 @@ void CFWordDictionary::AddWord(std::uint32_t number, WordPtr key, WordPtr candid
         slot = &AddSlot(std::move(key), boost::make_shared<CandidateList>(), true);
     InsertCandidate(*slot, std::move(candidate));
     ++candidateCount_;
+    ++revision_;
 }
 
 const CFWordDictionary::Entry* CFWordDictionary::FindEntry(const WordPtr& key) const
@@ -141,6 +142,8 @@ void CFWordDictionary::SwapEntries(CFWordDictionary& other) noexcept
     slots_.swap(other.slots_);
     index_.swap(other.index_);
     std::swap(candidateCount_, other.candidateCount_);
+    ++revision_;
+    ++other.revision_;
 }
 
 void CFWordDictionary::Clear()
@@ -148,6 +151,7 @@ void CFWordDictionary::Clear()
     index_.clear();
     slots_.clear();
     candidateCount_ = 0;
+    ++revision_;
 }
 
 std::vector<const CFWordDictionary::Slot*> CFWordDictionary::SortedSlots() const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dictionary/CFWordSign.h"
+#include "platform/FileLoadResult.h"
 
 #include <boost/container/small_vector.hpp>
 #include <boost/shared_ptr.hpp>
@@ -76,34 +77,47 @@ public:
     // code points, Length included; numbers play no part), or null.
     const Entry* FindEntry(const WordPtr& key) const;
 
+    // The largest sign data file Load reads; a hundred times the size of
+    // the largest real sign list, far below what would exhaust memory.
+    static constexpr std::uint64_t kMaxFileBytes = std::uint64_t{256} << 20;
+
     // Adds every entry line of a sign data file, in file order, without
-    // emptying the dictionary first. False when the file cannot be opened or
-    // read (CannotOpen) or at the first malformed line (SyntaxError); entries
-    // of the lines before it stay.
-    bool Load(const std::filesystem::path& path);
+    // emptying the dictionary first. Fails when the file is missing, is not
+    // a regular file, is larger than kMaxFileBytes or cannot be read
+    // (CannotOpen), or at the first malformed line (SyntaxError); entries of
+    // the lines before it stay. The result says which, as does
+    // lastLoadFailure().
+    FileLoadResult Load(const std::filesystem::path& path);
     // Load on bytes already in memory (the whole content of a file).
     bool LoadFromBytes(std::string_view bytes);
     // Writes the dictionary as a sign data file. False when the dictionary
     // cannot be written in the file notation (the file is then left
-    // untouched), when the file cannot be created or when writing fails.
-    bool Save(const std::filesystem::path& path) const;
+    // untouched), when the file cannot be created or when writing fails;
+    // problem then receives a short reason.
+    bool Save(const std::filesystem::path& path, std::string* problem = nullptr) const;
     // The bytes Save writes: one CR LF-ended line per candidate, entries in
-    // the order of their key content, candidates in list order. Null when an
-    // entry cannot be written so that it reads back (a key holding a code
-    // point outside the key symbols, or more than 49 of them, or a candidate
-    // of more than 49 elements); problem then receives a short reason.
+    // the order of their key content, candidates in list order, every
+    // candidate's number written out (0 too), so that the file reads back
+    // exactly. Null when an entry cannot be written so that it reads back (a
+    // key holding a code point outside the key symbols, or more than 49 of
+    // them, or a candidate of more than 49 elements); problem then receives
+    // a short reason.
     std::optional<std::string> Serialize(std::string* problem = nullptr) const;
     // The file notation of a key word's elements (without the terminator),
-    // or null when one of them is not a key symbol.
+    // or null when one of them is not a key symbol. A plain C or H is none:
+    // the notation writes Š and Ḫ with those letters.
     static std::optional<std::string> KeyText(const CFWordSign& key);
 
     // Why the last failing Load failed; CannotOpen until a Load fails.
     LoadResult lastLoadResult() const { return lastLoadResult_; }
+    // The whole story of the last failing Load: the file's problem, or the
+    // malformed line (Syntax, with its 1-based number).
+    const FileLoadResult& lastLoadFailure() const { return lastFailure_; }
     // 1-based number of the malformed line of the last failing Load; 0 when
     // it failed because the file could not be opened or read.
-    std::uint32_t lastErrorLine() const { return lastErrorLine_; }
+    std::uint32_t lastErrorLine() const { return lastFailure_.line; }
     // A short English description of the last Load failure, for tools.
-    const std::string& lastErrorReason() const { return lastErrorReason_; }
+    const std::string& lastErrorReason() const { return lastFailure_.detail; }
 
     // The word returned when there is no candidate (never set: Length 0).
     const WordPtr& EmptyWord() const { return emptyWord_; }
@@ -111,6 +125,10 @@ public:
     std::size_t EntryCount() const { return slots_.size(); }
     // Number of candidates of all entries together.
     std::size_t CandidateCount() const { return candidateCount_; }
+    // Grows with every change of the entries (AddWord, Clear, SwapEntries),
+    // so that the owner can tell whether words were added since the
+    // dictionary was loaded or saved.
+    std::uint64_t Revision() const { return revision_; }
     // Calls visit for every entry in ascending order of key content.
     void ForEachEntry(const std::function<void(const Entry&)>& visit) const;
 
@@ -145,6 +163,7 @@ private:
     std::vector<const Slot*> SortedSlots() const;
     void AddLoaded(std::span<const LoadedLine> lines, const std::vector<std::uint32_t>& codes);
     void FailLoad(LoadResult result, std::uint32_t line, std::string reason);
+    void FailLoad(const FileLoadResult& failure);
 
     // Slots never move, so entries handed out stay where they are.
     std::deque<Slot> slots_;
@@ -152,9 +171,9 @@ private:
     // addressing over a power-of-two table kept at most half full.
     std::vector<IndexCell> index_;
     std::size_t candidateCount_ = 0;
+    std::uint64_t revision_ = 0;
     LoadResult lastLoadResult_ = CannotOpen;
-    std::uint32_t lastErrorLine_ = 0;
-    std::string lastErrorReason_;
+    FileLoadResult lastFailure_;
     WordPtr emptyWord_;
 };
 

@@ -3,6 +3,7 @@
 // code points in hexadecimal ("DU3 12000,1202d").
 
 #include "dictionary/CFWordDictionary.h"
+#include "platform/RegularFile.h"
 #include "platform/SafeFileWriter.h"
 
 #include <boost/checked_delete.hpp>
@@ -11,7 +12,6 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
-#include <fstream>
 
 namespace velmora {
 
@@ -238,27 +238,27 @@ void AppendNumber(std::string& out, Number value, int base)
 void CFWordDictionary::FailLoad(LoadResult result, std::uint32_t line, std::string reason)
 {
     lastLoadResult_ = result;
-    lastErrorLine_ = line;
-    lastErrorReason_ = std::move(reason);
+    lastFailure_ = FileLoadResult::Failure(
+        result == SyntaxError ? FileLoadResult::Reason::Syntax : FileLoadResult::Reason::CannotRead,
+        std::move(reason), line);
 }
 
-bool CFWordDictionary::Load(const std::filesystem::path& path)
+void CFWordDictionary::FailLoad(const FileLoadResult& failure)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        FailLoad(CannotOpen, 0, "cannot open the file");
-        return false;
-    }
+    lastLoadResult_ = failure.reason == FileLoadResult::Reason::Syntax ? SyntaxError : CannotOpen;
+    lastFailure_ = failure;
+}
+
+FileLoadResult CFWordDictionary::Load(const std::filesystem::path& path)
+{
     std::string bytes;
-    std::array<char, 1 << 16> buffer;
-    while (in.read(buffer.data(), buffer.size()) || in.gcount() > 0)
-        bytes.append(buffer.data(), static_cast<std::size_t>(in.gcount()));
-    if (in.bad()) {
-        FailLoad(CannotOpen, 0, "cannot read the file");
-        return false;
+    if (FileLoadResult read = RegularFile::ReadAll(path, kMaxFileBytes, bytes); !read) {
+        FailLoad(read);
+        return read;
     }
-    in.close();
-    return LoadFromBytes(bytes);
+    if (!LoadFromBytes(bytes))
+        return lastFailure_;
+    return FileLoadResult::Success();
 }
 
 bool CFWordDictionary::LoadFromBytes(std::string_view bytes)
@@ -372,7 +372,8 @@ std::optional<std::string> CFWordDictionary::KeyText(const CFWordSign& key)
 {
     std::string text;
     for (const std::uint32_t symbol : key.Cells()) {
-        if ((symbol >= 'A' && symbol <= 'Z') || symbol == '\'') {
+        // C and H stand for Š and Ḫ: a plain C or H cannot be written.
+        if (((symbol >= 'A' && symbol <= 'Z') && symbol != 'C' && symbol != 'H') || symbol == '\'') {
             text.push_back(static_cast<char>(symbol));
             continue;
         }
@@ -411,7 +412,8 @@ std::optional<std::string> CFWordDictionary::Serialize(std::string* problem) con
         const CFWordSign& key = *slot->entry.key;
         const std::optional<std::string> keyText = KeyText(key);
         if (!keyText)
-            return fail("a key holds a character that has no key symbol");
+            return fail("a key holds a character that the notation cannot write "
+                        "(a plain C or H, or no key symbol at all)");
         if (key.Cells().size() > kMaxKeySymbols)
             return fail("a key has more than 49 symbols");
         for (const WordPtr& candidate : *slot->entry.candidates) {
@@ -421,8 +423,8 @@ std::optional<std::string> CFWordDictionary::Serialize(std::string* problem) con
             if (signs.size() > kMaxSignFields)
                 return fail("a candidate has more than 49 code points");
             out += *keyText;
-            if (candidate->number != 0)
-                AppendNumber(out, candidate->number, 10);
+            // Always written, 0 too: a line without digits reads back as 1.
+            AppendNumber(out, candidate->number, 10);
             out += ' ';
             for (std::size_t i = 0; i < signs.size(); ++i) {
                 if (i > 0)
@@ -435,12 +437,16 @@ std::optional<std::string> CFWordDictionary::Serialize(std::string* problem) con
     return out;
 }
 
-bool CFWordDictionary::Save(const std::filesystem::path& path) const
+bool CFWordDictionary::Save(const std::filesystem::path& path, std::string* problem) const
 {
-    const std::optional<std::string> bytes = Serialize();
+    const std::optional<std::string> bytes = Serialize(problem);
     if (!bytes)
         return false;
-    return WriteWholeFile(path, *bytes);
+    if (WriteWholeFile(path, *bytes))
+        return true;
+    if (problem)
+        *problem = "the file cannot be written";
+    return false;
 }
 
 } // namespace velmora

@@ -23,7 +23,15 @@ bool RegisterWord(CFWordDictionary& dictionary, const CFLine& alphabetWord, cons
         return false;
     }
     const auto derived = TransliterationKey::Derive(alphabetWord.Cells(), TransliterationKey::Registration);
-    if (derived.status != TransliterationKey::Status::Ok) {
+    // A plain c or h (typed with the "Alphabet" setting) would be saved as C
+    // or H, which the sign data file reads back as Š or Ḫ: the word would
+    // come back under another key. Input mode never types them.
+    const auto holdsPlainCOrH = [](const CFWordSign& key) {
+        const auto cells = key.Cells();
+        return std::find_if(cells.begin(), cells.end(),
+                            [](std::uint32_t c) { return c == 'C' || c == 'H'; }) != cells.end();
+    };
+    if (derived.status != TransliterationKey::Status::Ok || holdsPlainCOrH(*derived.key)) {
         messages.showMessage(owner, kUsePhoneticSymbols, "エラー");
         return false;
     }

@@ -1,12 +1,10 @@
 #include "platform/IniSettings.h"
+#include "platform/RegularFile.h"
 #include "platform/SafeFileWriter.h"
 
 #include <algorithm>
-#include <array>
-#include <fstream>
 #include <iterator>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <system_error>
 #include <utility>
@@ -18,23 +16,44 @@ namespace {
 
 constexpr std::string_view kBom = "\xEF\xBB\xBF";
 
-// The file split into lines without their ends.
+// One line of the file: its text and the line end that followed it
+// ("\r\n", "\n", or nothing for a last line without one), so that lines
+// the writer does not change are written back byte for byte.
+struct IniLine {
+    std::string text;
+    std::string end;
+};
+
+// The file split into lines.
 struct IniText {
     bool bom = false;
+    // The line end of new lines: that of the file's first line.
     std::string newline = "\r\n";
-    std::vector<std::string> lines;
+    std::vector<IniLine> lines;
 };
+
+// A new line, with the file's line end.
+IniLine NewLine(const IniText& text, std::string line)
+{
+    return {std::move(line), text.newline};
+}
 
 bool IsBlank(char c)
 {
     return c == ' ' || c == '\t';
 }
 
+// Blanks and stray CRs around a name or value are no part of it.
+bool IsSpace(char c)
+{
+    return IsBlank(c) || c == '\r';
+}
+
 std::string_view Trim(std::string_view s)
 {
-    while (!s.empty() && IsBlank(s.front()))
+    while (!s.empty() && IsSpace(s.front()))
         s.remove_prefix(1);
-    while (!s.empty() && IsBlank(s.back()))
+    while (!s.empty() && IsSpace(s.back()))
         s.remove_suffix(1);
     return s;
 }
@@ -86,39 +105,36 @@ std::string Unquote(std::string_view value)
     return std::string(value);
 }
 
-// Nothing when the file cannot be read (it may not exist).
-std::optional<IniText> Load(const std::filesystem::path& file)
+FileLoadResult Load(const std::filesystem::path& file, IniText& text)
 {
-    std::ifstream in(file, std::ios::binary);
-    if (!in)
-        return std::nullopt;
-    // Read through istream::read, which turns a read error (a folder in the
-    // file's place, a failing disk) into the bad state instead of throwing.
     std::string data;
-    std::array<char, 4096> buffer;
-    while (in.read(buffer.data(), buffer.size()) || in.gcount() > 0)
-        data.append(buffer.data(), static_cast<std::size_t>(in.gcount()));
-    if (in.bad())
-        return std::nullopt;
-
-    IniText text;
+    if (FileLoadResult read = RegularFile::ReadAll(file, IniSettings::kMaxFileBytes, data); !read)
+        return read;
     std::string_view rest(data);
     if (rest.starts_with(kBom)) {
         text.bom = true;
         rest.remove_prefix(kBom.size());
     }
-    const auto firstEnd = rest.find('\n');
-    if (firstEnd != std::string_view::npos && (firstEnd == 0 || rest[firstEnd - 1] != '\r'))
-        text.newline = "\n";
     while (!rest.empty()) {
         const auto end = rest.find('\n');
-        std::string_view line = rest.substr(0, end);
-        if (line.ends_with('\r'))
-            line.remove_suffix(1);
-        text.lines.emplace_back(line);
-        rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);
+        IniLine line;
+        if (end == std::string_view::npos) {
+            line.text = rest;
+            rest = {};
+        } else {
+            line.text = rest.substr(0, end);
+            line.end = "\n";
+            if (!line.text.empty() && line.text.back() == '\r') {
+                line.text.pop_back();
+                line.end = "\r\n";
+            }
+            rest.remove_prefix(end + 1);
+        }
+        text.lines.push_back(std::move(line));
     }
-    return text;
+    if (!text.lines.empty() && !text.lines.front().end.empty())
+        text.newline = text.lines.front().end;
+    return FileLoadResult::Success();
 }
 
 bool Store(const std::filesystem::path& file, const IniText& text)
@@ -126,9 +142,10 @@ bool Store(const std::filesystem::path& file, const IniText& text)
     std::string data;
     if (text.bom)
         data += kBom;
-    for (const auto& line : text.lines) {
-        data += line;
-        data += text.newline;
+    for (std::size_t i = 0; i < text.lines.size(); ++i) {
+        data += text.lines[i].text;
+        // A last line without an end that is no longer last gets one.
+        data += text.lines[i].end.empty() && i + 1 < text.lines.size() ? text.newline : text.lines[i].end;
     }
 
     // Written beside the file and moved over it, so that a failed write
@@ -158,6 +175,23 @@ bool IsWritableEntry(std::string_view key, std::string_view value)
         key.front() != '#';
 }
 
+// The entry line of a key and value. A value the reader would give back
+// changed (it trims blanks around a value and removes a pair of quotes
+// around it) is written in double quotes, which the reader removes again.
+std::string EntryLine(std::string_view key, std::string_view value)
+{
+    const bool blankAround = !value.empty() && (IsBlank(value.front()) || IsBlank(value.back()));
+    const bool quoted = value.size() >= 2 && (value.front() == '"' || value.front() == '\'')
+                        && value.back() == value.front();
+    std::string line(key);
+    line += '=';
+    if (blankAround || quoted)
+        line += '"' + std::string(value) + '"';
+    else
+        line += value;
+    return line;
+}
+
 // The file's text, loaded to change one section, and the lines of that
 // section: its header and the line after its last. Only the first section
 // of a name counts; a missing one is added at the end, after a blank line.
@@ -171,17 +205,15 @@ struct SectionEdit {
 std::optional<SectionEdit> EditSection(const std::filesystem::path& file, std::string_view section)
 {
     SectionEdit edit;
-    std::error_code error;
-    if (std::filesystem::exists(file, error)) {
-        auto loaded = Load(file);
-        if (!loaded)
-            return std::nullopt;
-        edit.text = std::move(*loaded);
-    }
-    std::vector<std::string>& lines = edit.text.lines;
+    // A missing file is created; one that is there but cannot be read is
+    // left alone.
+    if (const FileLoadResult loaded = Load(file, edit.text);
+        !loaded && loaded.reason != FileLoadResult::Reason::Missing)
+        return std::nullopt;
+    std::vector<IniLine>& lines = edit.text.lines;
     edit.header = edit.end = lines.size();
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        const Line line = Classify(lines[i]);
+        const Line line = Classify(lines[i].text);
         if (line.kind != Line::kSection)
             continue;
         if (edit.header < lines.size()) {
@@ -192,9 +224,9 @@ std::optional<SectionEdit> EditSection(const std::filesystem::path& file, std::s
             edit.header = i;
     }
     if (edit.header == lines.size()) {
-        if (!lines.empty() && !Trim(lines.back()).empty())
-            lines.emplace_back();
-        lines.push_back("[" + std::string(section) + "]");
+        if (!lines.empty() && !Trim(lines.back().text).empty())
+            lines.push_back(NewLine(edit.text, {}));
+        lines.push_back(NewLine(edit.text, "[" + std::string(section) + "]"));
         edit.header = lines.size() - 1;
         edit.end = lines.size();
     }
@@ -208,16 +240,22 @@ IniSettings::IniSettings(std::filesystem::path file)
 {
 }
 
+FileLoadResult IniSettings::check() const
+{
+    IniText text;
+    return Load(file_, text);
+}
+
 std::string IniSettings::readString(std::string_view section, std::string_view key,
                                     std::string_view defaultValue) const
 {
-    const auto text = Load(file_);
-    if (!text)
+    IniText text;
+    if (!Load(file_, text))
         return std::string(defaultValue);
     bool inSection = false;
     bool seenSection = false;
-    for (const auto& raw : text->lines) {
-        const Line line = Classify(raw);
+    for (const auto& raw : text.lines) {
+        const Line line = Classify(raw.text);
         if (line.kind == Line::kSection) {
             // Only the first section of a name counts.
             if (inSection)
@@ -241,19 +279,20 @@ bool IniSettings::writeString(std::string_view section, std::string_view key, st
     if (!edit)
         return false;
 
-    std::vector<std::string>& lines = edit->text.lines;
+    std::vector<IniLine>& lines = edit->text.lines;
     std::size_t insertAt = edit->header + 1;
     for (std::size_t i = edit->header + 1; i < edit->end; ++i) {
-        const Line line = Classify(lines[i]);
+        const Line line = Classify(lines[i].text);
         if (line.kind != Line::kEntry)
             continue;
         if (EqualNoCase(line.name, key)) {
-            lines[i] = std::string(line.name) + "=" + std::string(value);
+            lines[i].text = EntryLine(line.name, value);
             return Store(file_, edit->text);
         }
         insertAt = i + 1;
     }
-    lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(insertAt), std::string(key) + "=" + std::string(value));
+    lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(insertAt),
+                 NewLine(edit->text, EntryLine(key, value)));
     return Store(file_, edit->text);
 }
 
@@ -262,24 +301,24 @@ bool IniSettings::writeSection(std::string_view section, std::span<const Setting
     section = Trim(section);
     if (!IsWritableSection(section))
         return false;
-    std::vector<std::string> newLines;
     for (const auto& [key, value] : entries) {
-        const std::string_view name = Trim(key);
-        if (!IsWritableEntry(name, value))
+        if (!IsWritableEntry(Trim(key), value))
             return false;
-        newLines.push_back(std::string(name) + "=" + value);
     }
     auto edit = EditSection(file_, section);
     if (!edit)
         return false;
+    std::vector<IniLine> newLines;
+    for (const auto& [key, value] : entries)
+        newLines.push_back(NewLine(edit->text, EntryLine(Trim(key), value)));
 
     // The new entries go right under the header, followed by the section's
     // other lines (comments, blank lines) in their order.
-    std::vector<std::string>& lines = edit->text.lines;
+    std::vector<IniLine>& lines = edit->text.lines;
     const auto first = lines.begin() + static_cast<std::ptrdiff_t>(edit->header + 1);
     const auto last = lines.begin() + static_cast<std::ptrdiff_t>(edit->end);
     std::copy_if(std::make_move_iterator(first), std::make_move_iterator(last), std::back_inserter(newLines),
-                 [](const std::string& line) { return Classify(line).kind != Line::kEntry; });
+                 [](const IniLine& line) { return Classify(line.text).kind != Line::kEntry; });
     lines.insert(lines.erase(first, last), std::make_move_iterator(newLines.begin()),
                  std::make_move_iterator(newLines.end()));
     return Store(file_, edit->text);

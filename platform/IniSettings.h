@@ -1,7 +1,9 @@
 #pragma once
 
+#include "platform/FileLoadResult.h"
 #include "platform/Settings.h"
 
+#include <cstdint>
 #include <filesystem>
 
 namespace velmora {
@@ -19,22 +21,32 @@ namespace velmora {
 // (a byte-order mark is tolerated and kept) with CR LF or LF line ends.
 //
 // The file is read afresh at every call, so changes made meanwhile apply.
-// Writing rewrites the file through a temporary file beside it, keeping
-// every other line, creating the file, section or key as needed, and using
-// the file's own line ends (CR LF for a new file).
+// Only a regular file of at most kMaxFileBytes is read (never a pipe or a
+// device, which could hang the program). Writing rewrites the file safely
+// (SafeFileWriter), keeping every other line byte for byte, creating the
+// file, section or key as needed; new lines get the line end of the file's
+// first line (CR LF for a new file).
 class IniSettings : public Settings {
 public:
+    // Settings files are a few lines long; anything larger is no settings.
+    static constexpr std::uint64_t kMaxFileBytes = std::uint64_t{1} << 20;
+
     explicit IniSettings(std::filesystem::path file);
+
+    // Whether the file can be read, and if not why (Missing when absent).
+    FileLoadResult check() const;
 
     // The value, or defaultValue when the file cannot be read or the
     // section or key is absent. A key present with nothing after '=' reads
     // as the empty string.
     std::string readString(std::string_view section, std::string_view key,
                            std::string_view defaultValue) const override;
-    // False when the file cannot be written, or when the section, key or
-    // value could not be read back as written (an empty section or key, a
-    // line break anywhere, ']' in the section, '=' in the key, a key
-    // starting with '[', ';' or '#').
+    // False when the file cannot be read or written, or when the section,
+    // key or value could not be read back as written (an empty section or
+    // key, a line break anywhere, ']' in the section, '=' in the key, a key
+    // starting with '[', ';' or '#'). A value with blanks around it or in a
+    // pair of quotes is written in double quotes, so that it reads back as
+    // it was.
     bool writeString(std::string_view section, std::string_view key,
                      std::string_view value) override;
     // Entry lines of the section are replaced by the entries, placed right

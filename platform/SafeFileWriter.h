@@ -2,37 +2,51 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
 #include <filesystem>
+#include <string>
 #include <string_view>
 #include <vector>
 
 namespace velmora {
 
 // Replaces a file without ever leaving it half written. The new content goes
-// into a temporary file in the target's folder; commit() flushes it to disk
+// into a temporary file in the target's folder; commit() forces it to disk
 // and renames it over the target in one step. Until then the target is
-// untouched, and a writer destroyed without a successful commit() removes
-// its temporary file, so an interrupted or failed save leaves the old file
-// exactly as it was and no litter beside it.
+// untouched.
+//
+// The temporary file has no name while it is written (O_TMPFILE), so a
+// writer that dies, even killed outright, leaves nothing behind; it gets a
+// short name of its own (".velmora-PID-N.tmp", whatever the length of the
+// target's name) only for the instant between being complete and being
+// renamed. Where the file system cannot make unnamed files, the temporary
+// file is named like that from the start and removed by a writer that is
+// destroyed without a successful commit(); a writer that was killed leaves
+// it for the next writer in that folder to remove (RemoveStaleTemporaries).
+//
+// A folder that takes no new entries (no right to create files in it) but
+// holds a writable target: the new content is gathered in memory and then
+// written over the old file in place, after room for it has been reserved,
+// with every write checked and forced to disk. This is the one case in
+// which a crash during the save can leave the target damaged.
 //
 // Writes are buffered; a failed write is remembered and makes commit()
 // fail, so callers write everything and check only the result of commit().
 class SafeFileWriter {
 public:
-    // Creates the temporary file for target. Fails (isOpen() false) when the
-    // folder does not exist or cannot be written, or when target exists but
-    // cannot be opened for writing (a read-only file, a folder). A symbolic
-    // link as target is followed, so the file it names is replaced and the
-    // link stays.
+    // Prepares the replacement of target. Fails (isOpen() false) when the
+    // folder does not exist, when target exists but is not a regular file or
+    // cannot be written (a read-only file, a folder), or when neither a
+    // temporary file nor the target can be written. A symbolic link as
+    // target is followed, also when the file it names does not exist yet:
+    // that file is written and the link stays.
     explicit SafeFileWriter(const std::filesystem::path& target);
     ~SafeFileWriter();
 
     SafeFileWriter(const SafeFileWriter&) = delete;
     SafeFileWriter& operator=(const SafeFileWriter&) = delete;
 
-    // True while the temporary file is open and every write so far succeeded.
-    bool isOpen() const { return file_ != nullptr && !failed_; }
+    // True while the writer is ready and every write so far succeeded.
+    bool isOpen() const { return mode_ != Mode::Closed && !failed_; }
 
     void write(const void* data, std::size_t size);
     void write(std::string_view text) { write(text.data(), text.size()); }
@@ -43,24 +57,34 @@ public:
         buffer_[used_++] = byte;
     }
 
-    // Writes out the buffer, forces the data to disk, closes the temporary
-    // file and renames it over the target. Returns false when any of this,
-    // or any earlier write, failed; the target is then unchanged and the
-    // temporary file removed. Only the first call can succeed.
+    // Writes out the buffer, forces the data to disk and puts the new file
+    // in the target's place. Returns false when any of this, or any earlier
+    // write, failed; the target is then unchanged and no temporary file is
+    // left. Only the first call can succeed.
     bool commit();
 
     // The file that commit() replaces (the target with links resolved).
     const std::filesystem::path& target() const { return target_; }
 
+    // Removes the temporary files that writers of processes no longer
+    // running left in folder. Done by every writer for its own folder.
+    static void RemoveStaleTemporaries(const std::filesystem::path& folder);
+
 private:
+    enum class Mode { Closed, Unnamed, Named, InPlace };
+
     void flushBuffer();
+    bool writeOut(const void* data, std::size_t size);
+    bool commitInPlace();
     void discard();
 
     std::filesystem::path target_;
-    std::filesystem::path temporary_;
-    std::FILE* file_ = nullptr;
+    std::filesystem::path temporary_; // Named: the temporary file's name
+    Mode mode_ = Mode::Closed;
+    int fd_ = -1;
     std::vector<std::uint8_t> buffer_;
     std::size_t used_ = 0;
+    std::string inPlace_; // InPlace: the whole new content
     bool failed_ = false;
 };
 

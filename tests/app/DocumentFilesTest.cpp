@@ -4,13 +4,15 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <iostream>
 #include <string>
 #include <vector>
 
-#if defined(__linux__)
+#if defined(__unix__)
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #endif
 
 namespace velmora {
@@ -94,14 +96,16 @@ TEST(DocumentFiles, CodePointsUpToTheUnicodeLimitRoundTrip)
     ScratchFolder dir;
     Lines lines(1);
     for (std::uint32_t c = 0; c <= 0x10FFFF; c += (c < 0x1000 ? 1 : 61)) {
-        if (c == 0x0D)
+        if (c == 0x0D || c == 0x0A)
             continue;
         if (lines.back().size() == 1000)
             lines.emplace_back();
         lines.back().push_back(c);
     }
     lines.back().push_back(0x10FFFF);
-    lines.push_back({0xFEFF, 0x0A, 0x00, 0xD800, 0xDFFF});
+    // A byte-order mark, control characters and lone surrogates are cells
+    // like any other and come back as they were.
+    lines.push_back({0xFEFF, 0x00, 0x09, 0x7F, 0xD800, 0xDFFF});
     ASSERT_TRUE(SaveTextFile(dir / "all.txt", Doc(lines)));
     CFDocument back;
     ASSERT_TRUE(LoadTextFile(dir / "all.txt", back));
@@ -112,18 +116,104 @@ TEST(DocumentFiles, CodePointsUpToTheUnicodeLimitRoundTrip)
     EXPECT_EQ(ReadBytes(dir / "big.txt"), "AB");
 }
 
-TEST(DocumentFiles, LoadingTakesEveryDecodedValueAsACell)
+TEST(DocumentFiles, LfCrLfAndALoneCrEachEndALine)
 {
     ScratchFolder dir;
-    EXPECT_EQ(Load(dir, "a\nb\n"), (Lines{{'a', 0x0A, 'b', 0x0A}}));
-    EXPECT_EQ(Load(dir, "\xEF\xBB\xBFx"), (Lines{{0xFEFF, 'x'}}));
-    EXPECT_EQ(Load(dir, "a\r"), (Lines{{'a'}, {}}));
-    EXPECT_EQ(Load(dir, "a\rbc\r\r\nd"), (Lines{{'a'}, {'c'}, {0x0A, 'd'}}));
-    EXPECT_EQ(Load(dir, "\xC0\x8Dxy"), (Lines{{}, {'y'}})); // an overlong CR is a CR
-    EXPECT_EQ(Load(dir, std::string("a\x80\xBF\xF8\0b", 6)), (Lines{{'a', 0, 0, 0, 0, 'b'}}));
-    // A sequence cut off by the end of the file: the missing bytes count as 0.
-    EXPECT_EQ(Load(dir, "a\xF0\x92"), (Lines{{'a', 0x12000}}));
-    EXPECT_EQ(Load(dir, "\r\n\xE2\x82"), (Lines{{}, {0x2080}}));
+    // A letter in the usual Linux form: LF after every line.
+    EXPECT_EQ(Load(dir, "a-na be-li\nqi-bi-ma\n"),
+              (Lines{{'a', '-', 'n', 'a', ' ', 'b', 'e', '-', 'l', 'i'},
+                     {'q', 'i', '-', 'b', 'i', '-', 'm', 'a'},
+                     {}}));
+    EXPECT_EQ(Load(dir, "a\r\nb\rc\n\rd"), (Lines{{'a'}, {'b'}, {'c'}, {}, {'d'}}));
+    EXPECT_EQ(Load(dir, "\n\r\n\r"), (Lines{{}, {}, {}, {}}));
+    // Saving writes CR LF whatever the file had.
+    CFDocument doc;
+    WriteBytes(dir / "lf.txt", "\xF0\x92\x88\x97\nx\n");
+    ASSERT_TRUE(LoadTextFile(dir / "lf.txt", doc));
+    ASSERT_TRUE(SaveTextFile(dir / "lf.txt", doc));
+    EXPECT_EQ(ReadBytes(dir / "lf.txt"), "\xF0\x92\x88\x97\r\nx\r\n");
+}
+
+TEST(DocumentFiles, AFileThatIsNotUtf8IsRefusedNamingTheLineOfTheFirstBadByte)
+{
+    ScratchFolder dir;
+    const auto original = Doc({{0x12217}});
+    const auto refused = [&](const std::string& bytes) {
+        WriteBytes(dir / "bad.txt", bytes);
+        CFDocument doc = original;
+        const FileLoadResult result = LoadTextFile(dir / "bad.txt", doc);
+        EXPECT_EQ(doc, original);
+        return result.reason == FileLoadResult::Reason::NotUtf8 ? result.line : 0u;
+    };
+    // Latin-1: the é would once have swallowed the line break after it.
+    EXPECT_EQ(refused("caf\xE9\r\nnext"), 1u);
+    EXPECT_EQ(refused("um-ma\r\nlugal\nsar-ru caf\xE9"), 3u);
+    EXPECT_EQ(refused("a\x80"), 1u);                 // stray continuation byte
+    EXPECT_EQ(refused("\xC0\x8D"), 1u);             // overlong CR
+    EXPECT_EQ(refused("\xE0\x80\x80"), 1u);         // overlong
+    EXPECT_EQ(refused("\xF4\x90\x80\x80"), 1u);     // above U+10FFFF
+    EXPECT_EQ(refused("\xF8\x88\x80\x80\x80"), 1u);
+    EXPECT_EQ(refused("x\r\n\xF0\x92\x80"), 2u);    // cut off by the end
+    EXPECT_EQ(refused("\xF0\x92\x80\r\n"), 1u);     // cut off by a line end
+}
+
+TEST(DocumentFiles, TheLimitsOfTheEditorApplyBeforeAnythingIsReplaced)
+{
+    ScratchFolder dir;
+    const auto original = Doc({{'o', 'l', 'd'}});
+    CFDocument doc = original;
+
+    // 60000 lines fill the main editor; one more line is refused.
+    std::string lines;
+    for (int i = 1; i < 60000; ++i)
+        lines += "\r\n";
+    WriteBytes(dir / "full.txt", lines);
+    ASSERT_TRUE(LoadTextFile(dir / "full.txt", doc));
+    EXPECT_EQ(doc.LineCount(), 60000u);
+    doc = original;
+    WriteBytes(dir / "more.txt", lines + "\n");
+    FileLoadResult result = LoadTextFile(dir / "more.txt", doc);
+    EXPECT_EQ(result.reason, FileLoadResult::Reason::TooManyLines);
+    EXPECT_EQ(result.limit, 60000u);
+    EXPECT_EQ(doc, original);
+
+    // A line one cell too long, named by its number.
+    WriteBytes(dir / "long.txt", "a\nb\n" + std::string(1001, 'x') + "\nc");
+    result = LoadTextFile(dir / "long.txt", doc);
+    EXPECT_EQ(result.reason, FileLoadResult::Reason::LineTooLong);
+    EXPECT_EQ(result.line, 3u);
+    EXPECT_EQ(result.limit, 1000u);
+    EXPECT_EQ(doc, original);
+
+    // Larger than any document of 60000 lines of 1000 signs can be: refused
+    // from its size alone (the file is sparse; reading it would take long).
+    const std::uint64_t largest = MaxTextFileBytes(1000, 60000);
+    EXPECT_EQ(largest, 4ull * 1000 * 60000 + 2 * 59999);
+    std::ofstream(dir / "huge.txt").close();
+    std::filesystem::resize_file(dir / "huge.txt", largest + 1);
+    result = LoadTextFile(dir / "huge.txt", doc);
+    EXPECT_EQ(result.reason, FileLoadResult::Reason::TooLarge);
+    EXPECT_EQ(result.limit, largest);
+    EXPECT_EQ(doc, original);
+}
+
+TEST(DocumentFiles, OnlyRegularFilesAreOpenedAndNeverWaitedFor)
+{
+    ScratchFolder dir;
+    const auto original = Doc({{'o', 'l', 'd'}});
+    CFDocument doc = original;
+    EXPECT_EQ(LoadTextFile(dir / "missing.txt", doc).reason, FileLoadResult::Reason::Missing);
+    EXPECT_EQ(LoadTextFile(dir / "no" / "such.txt", doc).reason, FileLoadResult::Reason::Missing);
+    EXPECT_EQ(LoadTextFile(dir.path(), doc).reason, FileLoadResult::Reason::NotRegular);
+#if defined(__unix__)
+    // A pipe without a writer would block an ordinary open for ever.
+    ASSERT_EQ(::mkfifo((dir / "pipe").c_str(), 0600), 0);
+    EXPECT_EQ(LoadTextFile(dir / "pipe", doc).reason, FileLoadResult::Reason::NotRegular);
+    EXPECT_EQ(LoadTextFile("/dev/zero", doc).reason, FileLoadResult::Reason::NotRegular);
+    std::filesystem::create_symlink(dir / "pipe", dir / "link");
+    EXPECT_EQ(LoadTextFile(dir / "link", doc).reason, FileLoadResult::Reason::NotRegular);
+#endif
+    EXPECT_EQ(doc, original);
 }
 
 TEST(DocumentFiles, LoadReplacesTheDocumentOnlyWhenTheWholeFileWasRead)
@@ -146,11 +236,12 @@ TEST(DocumentFiles, LoadReplacesTheDocumentOnlyWhenTheWholeFileWasRead)
     WriteBytes(dir / "four.txt", "abcd");
     EXPECT_FALSE(LoadTextFile(dir / "four.txt", doc));
     EXPECT_EQ(doc, original);
-
-    EXPECT_FALSE(LoadTextFile(dir / "missing.txt", doc));
-    EXPECT_FALSE(LoadTextFile(dir.path(), doc));
-    EXPECT_EQ(doc, original);
     EXPECT_EQ(doc.maxLineLength, 3u);
+    // So is the line limit (a one-line word field).
+    doc.maxLineLength = 1000;
+    WriteBytes(dir / "two.txt", "a\nb");
+    EXPECT_EQ(LoadTextFile(dir / "two.txt", doc, 1).reason, FileLoadResult::Reason::TooManyLines);
+    EXPECT_EQ(doc, original);
 }
 
 TEST(DocumentFiles, FailedSavesLeaveTheOldFileAndNoLitter)

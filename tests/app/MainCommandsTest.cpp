@@ -141,7 +141,7 @@ TEST_F(MainCommandsTest, SaveOfADocumentWithoutFileAsksForANameEveryTimeUntilOne
     EXPECT_EQ(dialogs.calls().size(), 3u);
     EXPECT_EQ(ReadBytes(chosen), "n");
     EXPECT_EQ(commands.CurrentFile(), chosen);
-    EXPECT_EQ(Shown(), u"new file - Velmora");
+    EXPECT_EQ(Shown(), u"b.txt - Velmora");
     EXPECT_FALSE(commands.IsModified());
 
     Type('m');
@@ -162,6 +162,9 @@ TEST_F(MainCommandsTest, AFailedOpenChangesNothingAndNamesTheFile)
     dialogs.choose(missing);
     EXPECT_FALSE(commands.Open());
     EXPECT_TRUE(OnlyErrorNaming(missing));
+    // Says what happened, and nothing that did not.
+    EXPECT_NE(messages.messages()[0].text.find("ファイルが存在しません。"), std::string::npos);
+    EXPECT_EQ(messages.messages()[0].text.find("1000"), std::string::npos);
     EXPECT_EQ(TextOf(editor.document), Lines{"keep"});
     EXPECT_EQ(Shown(), u"good.txt - Velmora");
     EXPECT_EQ(commands.CurrentFile(), good);
@@ -175,9 +178,24 @@ TEST_F(MainCommandsTest, AFailedOpenChangesNothingAndNamesTheFile)
     dialogs.choose(tooLong);
     EXPECT_FALSE(commands.Open());
     EXPECT_TRUE(OnlyErrorNaming(tooLong));
-    EXPECT_NE(messages.messages()[0].text.find("1000"), std::string::npos);
+    EXPECT_NE(messages.messages()[0].text.find("2 行目が 1000 文字を超えています。"), std::string::npos);
     EXPECT_EQ(TextOf(editor.document), Lines{"keep"});
     EXPECT_EQ(commands.CurrentFile(), good);
+
+    // Latin-1 text is not taken for UTF-8.
+    messages.clear();
+    const fs::path latin1 = File("latin1.txt", "um-ma\ncaf\xE9\n");
+    dialogs.choose(latin1);
+    EXPECT_FALSE(commands.Open());
+    EXPECT_TRUE(OnlyErrorNaming(latin1));
+    EXPECT_NE(messages.messages()[0].text.find("UTF-8 のテキストではありません（2 行目）。"), std::string::npos);
+    EXPECT_EQ(TextOf(editor.document), Lines{"keep"});
+
+    // A folder chosen as a document.
+    messages.clear();
+    dialogs.choose(folder.path());
+    EXPECT_FALSE(commands.Open());
+    EXPECT_NE(messages.messages()[0].text.find("通常のファイルではありません"), std::string::npos);
 }
 
 TEST_F(MainCommandsTest, FailedSavesKeepFileTitleAndTheUnsavedState)
@@ -369,13 +387,16 @@ TEST_F(MainCommandsTest, SaveHtmlExportsAndReportsAFailureWithoutTouchingTheText
 TEST_F(MainCommandsTest, LoadWorddataReplacesTheDictionaryOnlyWhenTheWholeFileLoads)
 {
     dictionary.AddWord(0, Key("LUGAL"), CFWordSign::FromCells(std::vector<std::uint32_t>{0x12217}));
+    // The registered word may go, each time it is asked.
+    for (int i = 0; i < 3; ++i)
+        question.answer(Answer::Discard);
 
     const fs::path broken = File("broken.cfd", "A 12000\r\nQ! 12000\r\n");
     dialogs.choose(broken);
     EXPECT_FALSE(commands.LoadWorddata());
     ASSERT_EQ(messages.messages().size(), 1u);
-    EXPECT_EQ(messages.messages()[0].text,
-              "ファイル構文エラーです。\n文字変換ファイル読み取りに失敗しました。\n" + broken.string());
+    EXPECT_EQ(messages.messages()[0].text, "ファイル構文エラーです。\n文字変換ファイル読み取りに失敗しました。\n"
+                                               + broken.string() + "\n2 行目の書式が正しくありません。");
     EXPECT_EQ(messages.messages()[0].caption, "エラー");
     EXPECT_EQ(dictionary.CountCandidates(Key("LUGAL")), 1u);
     EXPECT_EQ(dictionary.CountCandidates(Key("A")), 0u);
@@ -385,7 +406,8 @@ TEST_F(MainCommandsTest, LoadWorddataReplacesTheDictionaryOnlyWhenTheWholeFileLo
     dialogs.choose(folder / "absent.cfd");
     EXPECT_FALSE(commands.LoadWorddata());
     ASSERT_EQ(messages.messages().size(), 1u);
-    EXPECT_EQ(messages.messages()[0].text, "文字変換ファイルが開けません。\n" + (folder / "absent.cfd").string());
+    EXPECT_EQ(messages.messages()[0].text,
+              "文字変換ファイルが開けません。\n" + (folder / "absent.cfd").string() + "\nファイルが存在しません。");
     EXPECT_EQ(dictionary.EntryCount(), 1u);
 
     messages.clear();
@@ -421,6 +443,80 @@ TEST_F(MainCommandsTest, SaveWorddataWritesTheDictionaryAndReportsAFailure)
     dialogs.cancel();
     EXPECT_FALSE(commands.SaveWorddata());
     EXPECT_EQ(commands.wordDataOpenRecord().path(), bad);
+}
+
+TEST_F(MainCommandsTest, RegisteredWordsAreNotLostOnExitOrWhenOtherWordDataIsLoaded)
+{
+    // Nothing registered: no question.
+    EXPECT_TRUE(commands.ConfirmExit());
+    EXPECT_TRUE(question.questions().empty());
+
+    // A word registered, as the registration window does.
+    dictionary.AddWord(0, Key("LUGAL"), CFWordSign::FromCells(std::vector<std::uint32_t>{0x12217}));
+    EXPECT_TRUE(commands.IsDictionaryModified());
+    question.answer(Answer::Cancel);
+    EXPECT_FALSE(commands.ConfirmExit());
+    ASSERT_EQ(question.questions().size(), 1u);
+    EXPECT_EQ(question.questions()[0].text, "文字変換データは変更されています。保存しますか？");
+    EXPECT_EQ(question.questions()[0].caption, "確認");
+
+    // Changed text too: the document is asked about first, then the words.
+    Type('a');
+    question.answer(Answer::Discard);
+    question.answer(Answer::Cancel);
+    EXPECT_FALSE(commands.ConfirmExit());
+    ASSERT_EQ(question.questions().size(), 3u);
+    EXPECT_EQ(question.questions()[1].text, "ドキュメントは変更されています。保存しますか？");
+    EXPECT_EQ(question.questions()[2].text, "文字変換データは変更されています。保存しますか？");
+
+    // Save without a known sign data file asks for a name; cancelled, the
+    // program stays.
+    question.answer(Answer::Discard);
+    question.answer(Answer::Save);
+    dialogs.cancel();
+    EXPECT_FALSE(commands.ConfirmExit());
+    EXPECT_EQ(dialogs.calls().back().request.title, "名前を付けてデータを保存");
+
+    question.answer(Answer::Discard);
+    question.answer(Answer::Save);
+    const fs::path words = folder / "words.cfd";
+    dialogs.choose(words);
+    EXPECT_TRUE(commands.ConfirmExit());
+    EXPECT_EQ(ReadBytes(words), "LUGAL0 12217\r\n");
+    EXPECT_FALSE(commands.IsDictionaryModified());
+
+    // Now the file is known: the next save goes there without a dialog.
+    const auto dialogCount = dialogs.calls().size();
+    dictionary.AddWord(2, Key("DU"), CFWordSign::FromCells(std::vector<std::uint32_t>{0x12109}));
+    question.answer(Answer::Discard);
+    question.answer(Answer::Save);
+    EXPECT_TRUE(commands.ConfirmExit());
+    EXPECT_EQ(dialogs.calls().size(), dialogCount);
+    EXPECT_EQ(ReadBytes(words), "DU2 12109\r\nLUGAL0 12217\r\n");
+
+    // Load Worddata would replace the registered words: it asks first.
+    dictionary.AddWord(0, Key("A"), CFWordSign::FromCells(std::vector<std::uint32_t>{0x12000}));
+    question.answer(Answer::Cancel);
+    dialogs.choose(File("other.cfd", "E 12313\r\n"));
+    EXPECT_FALSE(commands.LoadWorddata());
+    EXPECT_EQ(dictionary.CountCandidates(Key("A")), 1u);
+    question.answer(Answer::Discard);
+    EXPECT_TRUE(commands.LoadWorddata());
+    EXPECT_EQ(dictionary.CountCandidates(Key("A")), 0u);
+    EXPECT_FALSE(commands.IsDictionaryModified());
+}
+
+TEST_F(MainCommandsTest, WordsTheSignDataFileCannotExpressAreNotSaved)
+{
+    // A plain C (from the "Alphabet" setting) would read back as Š.
+    dictionary.AddWord(0, Key("CA"), CFWordSign::FromCells(std::vector<std::uint32_t>{0x12000}));
+    const fs::path out = File("keep.cfd", "A1 12000\r\n");
+    dialogs.choose(out);
+    EXPECT_FALSE(commands.SaveWorddata());
+    EXPECT_TRUE(OnlyErrorNaming(out));
+    EXPECT_NE(messages.messages()[0].text.find("書き表せない"), std::string::npos);
+    EXPECT_EQ(ReadBytes(out), "A1 12000\r\n");
+    EXPECT_TRUE(commands.IsDictionaryModified());
 }
 
 TEST_F(MainCommandsTest, FontStartsFromTheCurrentSignFontAndAChoiceAppliesToEveryEditor)

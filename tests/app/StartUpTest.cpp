@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <vector>
 
 namespace velmora {
@@ -122,18 +124,43 @@ TEST_F(StartUpTest, EachLoadFailureHasItsMessageWithThePathsTriedAndEndsTheProgr
                   &owner,
                   "文字変換ファイルが開けません。\n" + (folders.userConfig / "signdata.cfd").string() + "\n" +
                       (folders.installedData / "signdata.cfd").string() + "\n" +
-                      (folders.program / "signdata.cfd").string(),
+                      (folders.program / "signdata.cfd").string() + "\nファイルが存在しません。",
                   "エラー"}));
 
-    // A malformed file where it was found: that file is named.
+    // A malformed file where it was found: that file is named, and the line.
     messages.clear();
     WriteBytes(folders.installedData / "signdata.cfd", "A 12000\r\nQ! 12000\r\n");
     CFWordDictionary second;
     EXPECT_FALSE(StartUp(config, folders, second, messages, &owner));
     ASSERT_EQ(messages.messages().size(), 1u);
     EXPECT_EQ(messages.messages()[0].text, "ファイル構文エラーです。\n文字変換ファイル読み取りに失敗しました。\n" +
-                                               (folders.installedData / "signdata.cfd").string());
+                                               (folders.installedData / "signdata.cfd").string()
+                                               + "\n2 行目の書式が正しくありません。");
     EXPECT_EQ(messages.messages()[0].caption, "エラー");
+
+    // A pipe in the sign data file's place is refused at once.
+    messages.clear();
+    fs::remove(folders.installedData / "signdata.cfd");
+    ASSERT_EQ(::mkfifo((folders.installedData / "signdata.cfd").c_str(), 0600), 0);
+    CFWordDictionary third;
+    EXPECT_FALSE(StartUp(config, folders, third, messages, &owner));
+    ASSERT_EQ(messages.messages().size(), 1u);
+    EXPECT_EQ(messages.messages()[0].text, "文字変換ファイルが開けません。\n"
+                                               + (folders.installedData / "signdata.cfd").string()
+                                               + "\n通常のファイルではありません（フォルダーやデバイスなど）。");
+}
+
+TEST_F(StartUpTest, SettingsThatCannotBeReadAreReportedAndTheDefaultsUsed)
+{
+    fs::create_directory(folders.start / "config.ini");
+    WriteBytes(folders.start / "signdata.cfd", "A 12000\r\n");
+    IniSettings config(ChooseConfigFile(folders));
+    EXPECT_TRUE(Start(config));
+    ASSERT_EQ(messages.messages().size(), 1u);
+    EXPECT_EQ(messages.messages()[0].text, "設定ファイルを読み込めません。既定の設定を使います。\n"
+                                               + (folders.start / "config.ini").string()
+                                               + "\n通常のファイルではありません（フォルダーやデバイスなど）。");
+    EXPECT_EQ(dictionary.CountCandidates(Key("A")), 1u);
 }
 
 } // namespace

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <atomic>
 #include <filesystem>
 #include <fstream>
@@ -277,16 +279,41 @@ TEST(SignDataFile, LastLoadResultTellsTheLatestFailure)
     EXPECT_TRUE(d.LoadFromBytes("B 12000\n")); // success leaves it
     EXPECT_EQ(d.lastLoadResult(), CFWordDictionary::SyntaxError);
 
-    EXPECT_FALSE(d.Load(missing.path()));
-    EXPECT_EQ(d.lastLoadResult(), CFWordDictionary::CannotOpen);
-    EXPECT_EQ(d.lastErrorLine(), 0u);
-    EXPECT_EQ(d.CandidateCount(), 2u); // a failed open changes nothing
+    EXPECT_FALSE(d.LoadFromBytes("A 12000\nB 12000\n\n//\nQ!\n"));
+    EXPECT_EQ(d.lastLoadFailure().reason, FileLoadResult::Reason::Syntax);
+    EXPECT_EQ(d.lastLoadFailure().line, 5u);
 
-    // A directory opens on some systems but cannot be read.
+    const FileLoadResult result = d.Load(missing.path());
+    EXPECT_EQ(result.reason, FileLoadResult::Reason::Missing);
+    EXPECT_EQ(d.lastLoadResult(), CFWordDictionary::CannotOpen);
+    EXPECT_EQ(d.lastLoadFailure().reason, FileLoadResult::Reason::Missing);
+    EXPECT_EQ(d.lastErrorLine(), 0u);
+    EXPECT_EQ(d.CandidateCount(), 4u); // a failed open changes nothing
+}
+
+TEST(SignDataFile, OnlyARegularFileOfASaneSizeIsRead)
+{
+    CFWordDictionary d;
+    const auto refusedFor = [&](const fs::path& path) {
+        const FileLoadResult result = d.Load(path);
+        EXPECT_EQ(d.lastLoadResult(), CFWordDictionary::CannotOpen);
+        EXPECT_EQ(d.lastLoadFailure().reason, result.reason);
+        return result.reason;
+    };
     TempPath dir("dir");
     fs::create_directories(dir.path());
-    EXPECT_FALSE(d.Load(dir.path()));
-    EXPECT_EQ(d.lastLoadResult(), CFWordDictionary::CannotOpen);
+    EXPECT_EQ(refusedFor(dir.path()), FileLoadResult::Reason::NotRegular);
+    // Endless, or blocking until a writer comes: refused before reading.
+    EXPECT_EQ(refusedFor("/dev/zero"), FileLoadResult::Reason::NotRegular);
+    ASSERT_EQ(::mkfifo((dir.path() / "fifo").c_str(), 0600), 0);
+    EXPECT_EQ(refusedFor(dir.path() / "fifo"), FileLoadResult::Reason::NotRegular);
+    // Larger than any sign list: refused by its size (a sparse file).
+    const fs::path huge = dir.path() / "huge.cfd";
+    WriteBytes(huge, "A 12000\n");
+    fs::resize_file(huge, CFWordDictionary::kMaxFileBytes + 1);
+    EXPECT_EQ(refusedFor(huge), FileLoadResult::Reason::TooLarge);
+    EXPECT_EQ(d.lastLoadFailure().limit, CFWordDictionary::kMaxFileBytes);
+    EXPECT_EQ(d.CandidateCount(), 0u);
 }
 
 TEST(SignDataFile, SaveWritesTheFileNotation)
@@ -302,10 +329,11 @@ TEST(SignDataFile, SaveWritesTheFileNotation)
     d.AddWord(4, AsciiKey("A"), WordPtr(new CFWordSign));        // Length 0: skipped
     d.AddWord(7, KeyOf({}), CFWordSign::FromCells(Codes{0x12000}));
 
+    // Every number is written, 0 too (a line without digits reads as 1).
     const std::string expected = "7 12000\r\n"
-                                 "A \r\n"
+                                 "A0 \r\n"
                                  "A2 \r\n"
-                                 "DU 120fb\r\n"
+                                 "DU0 120fb\r\n"
                                  "DU3 12000,1202d\r\n"
                                  "^A^E^I^U12 1\r\n"
                                  "CH#S#T'-A-E-I-U1 ffffffff\r\n";
@@ -355,7 +383,7 @@ TEST(SignDataFile, SaveAndLoadReproduceEveryList)
             const WordPtr r = back.GetCandidate(i++, e.key);
             EXPECT_EQ(CellsOf(r), CellsOf(c));
             EXPECT_EQ(r->Length(), c->Length());
-            EXPECT_EQ(r->number, c->number == 0 ? 1u : c->number); // 0 reads back as 1
+            EXPECT_EQ(r->number, c->number); // 0 included
         }
     });
 
@@ -441,6 +469,9 @@ TEST(SignDataFile, SaveRefusesWhatCouldNotBeReadBack)
     refused(KeyOf({0x00E9}), Codes{0x12000});
     refused(KeyOf({0x2083}), Codes{0x12000});
     refused(AsciiKey(std::string(50, 'A')), Codes{0x12000});
+    // A plain C or H would read back as Š or Ḫ.
+    refused(AsciiKey("CA"), Codes{0x12000});
+    refused(AsciiKey("AH"), Codes{0x12000});
     refused(AsciiKey("A"), Codes(50, 0x12000));
 
     CFWordDictionary fine;

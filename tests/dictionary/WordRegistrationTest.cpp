@@ -89,9 +89,13 @@ TEST_F(WordRegistrationTest, InvalidInputIsReportedInOrderAndChangesNothing)
     EXPECT_FALSE(Register(U"lu gal", U""));
     EXPECT_FALSE(Register(U"du3", U"\U00012000"));
     EXPECT_FALSE(Register(U"\U00012000", U"\U00012000"));
+    // Plain c and h (the "Alphabet" setting) would read back as š and ḫ.
+    EXPECT_FALSE(Register(U"ca", U"\U00012000"));
+    EXPECT_FALSE(Register(U"HA\u2082", U"\U00012000"));
     EXPECT_FALSE(Register(U"lugal", U""));
     EXPECT_EQ(Texts(), (std::vector<std::string>{kNoPhoneticSymbols, kUsePhoneticSymbols, kUsePhoneticSymbols,
-                                                 kUsePhoneticSymbols, kNoConversionCharacters}));
+                                                 kUsePhoneticSymbols, kUsePhoneticSymbols, kUsePhoneticSymbols,
+                                                 kNoConversionCharacters}));
     for (const auto& m : messages.messages())
         EXPECT_EQ(m.caption, "エラー");
     EXPECT_EQ(dictionary.EntryCount(), 0u);

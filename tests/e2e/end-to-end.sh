@@ -8,6 +8,8 @@ velmora="$(realpath "$1")"
 signdata="$(realpath "$2")"
 
 source "$(dirname "$0")/session.sh"
+# Where the editor keeps recovery copies (the user's data folder).
+recovery="$XDG_DATA_HOME/velmora/recovery"
 
 # Starts the editor in folder $1 with the remaining arguments.
 start() {
@@ -80,8 +82,42 @@ scenario_unsaved_question() {
   [ -z "$(ls "$dir"/*.txt 2>/dev/null)" ] || fail "a file was written: $(ls "$dir")"
 }
 
+# 4. Unsaved text survives the editor being killed: the next start offers
+#    it, restoring makes it the unsaved document of its file, and saving
+#    writes that file and leaves no copy behind.
+scenario_crash_recovery() {
+  local dir="$work/crash"; mkdir -p "$dir"
+  printf 'x' >"$dir/tablet.txt"
+  start "$dir" tablet.txt
+  local w; w=$(window "tablet.txt - Velmora") || { fail "the opened file's window did not appear"; return; }
+  focus "$w"
+  typed "abc"
+  local copied=""
+  for _ in $(seq 50); do
+    ls "$recovery"/recovery-*.vrc >/dev/null 2>&1 && { copied=1; break; }
+    sleep 0.1
+  done
+  [ -n "$copied" ] || { fail "no recovery copy of the unsaved text"; return; }
+  kill -KILL "$app_pid"; wait "$app_pid" 2>/dev/null; app_pid=""
+  [ "$(cat "$dir/tablet.txt")" = "x" ] || fail "the user's file changed before it was saved"
+
+  start "$dir"
+  local q; q=$(window "確認") || { fail "the next start did not offer the unsaved text"; return; }
+  focus "$q"
+  keys Return
+  w=$(window "tablet.txt - Velmora") || { fail "the restored text is not named after its file"; return; }
+  focus "$w"
+  keys ctrl+s
+  keys alt+f x
+  ended || { fail "the editor did not end after saving the restored text"; return; }
+  [ "$(cat "$dir/tablet.txt")" = "abcx" ] && pass "unsaved text restored after a kill and saved" \
+    || fail "tablet.txt holds '$(cat "$dir/tablet.txt")', expected 'abcx'"
+  [ -z "$(ls "$recovery" 2>/dev/null)" ] || fail "recovery copies left: $(ls "$recovery")"
+}
+
 scenario_convert_and_save
 scenario_missing_sign_data
 scenario_unsaved_question
+scenario_crash_recovery
 
 finish

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -134,16 +136,68 @@ TEST_F(IniSettingsTest, RefusesWhatCouldNotBeReadBack)
 
     IniSettings unwritable(dir / "missing-folder" / "config.ini");
     EXPECT_FALSE(unwritable.writeString("S", "K", "v"));
+
+    EXPECT_FALSE(ini.exists());
+}
+
+TEST_F(IniSettingsTest, EveryValueWithoutALineBreakReadsBackAsWritten)
+{
+    IniSettings ini(file);
+    // Values the reader would trim or unquote go in quotes; the rest as
+    // they are.
+    for (const char* value : {" Akkadian", "Akkadian ", "\tx", "\"Akkadian\"", "'x'", "''", " ", "",
+                              "\"", "a \"b\"", "\"x'", "Noto Sans Cuneiform", "x=y ; z"}) {
+        ASSERT_TRUE(ini.writeString("SignFont", "Name", value)) << value;
+        EXPECT_EQ(ini.readString("SignFont", "Name", "d"), value) << value;
+    }
+    ASSERT_TRUE(ini.writeString("SignFont", "Name", " padded "));
+    EXPECT_EQ(Bytes(), "[SignFont]\r\nName=\" padded \"\r\n");
+}
+
+TEST_F(IniSettingsTest, WritingChangesOnlyTheLineOfTheKeyByteForByte)
+{
+    // Mixed line ends, a CR CR LF, and no line end after the last line.
+    const std::string before = "[SignFont]\nName=Akkadian\r\r\n; note\r\n\r\n[Worddata]\nFilename=a.cfd";
+    Put(before);
+    IniSettings ini(file);
+    ASSERT_TRUE(ini.writeString("Worddata", "Filename", "b.cfd"));
+    EXPECT_EQ(Bytes(), "[SignFont]\nName=Akkadian\r\r\n; note\r\n\r\n[Worddata]\nFilename=b.cfd");
+    ASSERT_TRUE(ini.writeString("Worddata", "Extra", "1"));
+    EXPECT_EQ(Bytes(), "[SignFont]\nName=Akkadian\r\r\n; note\r\n\r\n[Worddata]\nFilename=b.cfd\nExtra=1\n");
+    // The changed line itself loses the stray CR the reader ignored.
+    ASSERT_TRUE(ini.writeString("SignFont", "Name", "Other"));
+    EXPECT_EQ(Bytes(), "[SignFont]\nName=Other\r\n; note\r\n\r\n[Worddata]\nFilename=b.cfd\nExtra=1\n");
+    // Each write keeps the rest: writing the same values again changes nothing.
+    const std::string now = Bytes();
+    ASSERT_TRUE(ini.writeString("SignFont", "Name", "Other"));
+    EXPECT_EQ(Bytes(), now);
+    EXPECT_EQ(ini.readString("SignFont", "Name", "d"), "Other");
 }
 
 TEST_F(IniSettingsTest, AFileThatCannotBeReadGivesDefaultsAndRefusesWrites)
 {
-    // A folder in the settings file's place opens but cannot be read.
-    fs::create_directory(file);
     IniSettings ini(file);
+    EXPECT_EQ(ini.check().reason, FileLoadResult::Reason::Missing);
+    // A folder in the settings file's place.
+    fs::create_directory(file);
+    EXPECT_EQ(ini.check().reason, FileLoadResult::Reason::NotRegular);
     EXPECT_EQ(ini.readString("SignFont", "Name", "Akkadian"), "Akkadian");
     EXPECT_FALSE(ini.writeString("SignFont", "Name", "Other"));
     EXPECT_TRUE(fs::is_directory(file));
+    fs::remove(file);
+
+    // A pipe would block the program until something writes to it.
+    ASSERT_EQ(::mkfifo(file.c_str(), 0600), 0);
+    EXPECT_EQ(ini.check().reason, FileLoadResult::Reason::NotRegular);
+    EXPECT_EQ(ini.readString("SignFont", "Name", "Akkadian"), "Akkadian");
+    EXPECT_FALSE(ini.writeString("SignFont", "Name", "Other"));
+    fs::remove(file);
+
+    // Far too large to be settings.
+    Put("[SignFont]\nName=Other\n");
+    fs::resize_file(file, IniSettings::kMaxFileBytes + 1);
+    EXPECT_EQ(ini.check().reason, FileLoadResult::Reason::TooLarge);
+    EXPECT_EQ(ini.readString("SignFont", "Name", "Akkadian"), "Akkadian");
 }
 
 TEST(ConfiguredPathTest, BackslashesAreSeparators)

@@ -1,5 +1,6 @@
 #include "app/CMainWindow.h"
 
+#include "app/CrashRecovery.h"
 #include "dictionary/CFWordDictionary.h"
 #include "modes/CFModeData.h"
 #include "tests/qt/GuiTestKit.h"
@@ -23,7 +24,9 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QMimeData>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTest>
@@ -34,8 +37,21 @@
 #include <filesystem>
 #include <vector>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 namespace velmora {
 namespace {
+
+// The id of a process that has ended.
+long EndedProcessId()
+{
+    const pid_t child = ::fork();
+    if (child == 0)
+        ::_exit(0);
+    ::waitpid(child, nullptr, 0);
+    return child;
+}
 
 class MainWindowTest : public ::testing::Test {
 protected:
@@ -223,6 +239,62 @@ TEST_F(MainWindowTest, ClosingWithUnsavedChangesAsksAndCancelKeepsTheWindow)
     window.action(CommandId::Exit)->trigger();
     EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(closed.count(), 1);
+}
+
+TEST_F(MainWindowTest, ClosingAfterAWordWasRegisteredAsksAboutTheWordData)
+{
+    QSignalSpy closed(&window, &CMainWindow::closed);
+    window.show();
+    dictionary.AddWord(0, CFWordSign::FromCells(std::vector<std::uint32_t>{'A'}),
+                       CFWordSign::FromCells(std::vector<std::uint32_t>{0x12000}));
+    question.answer(SaveChangesAnswer::Cancel);
+    EXPECT_FALSE(window.close());
+    EXPECT_TRUE(window.isVisible());
+    ASSERT_EQ(question.questions().size(), 1u);
+    EXPECT_EQ(question.questions()[0].text, "文字変換データは変更されています。保存しますか？");
+
+    question.answer(SaveChangesAnswer::Discard);
+    EXPECT_TRUE(window.close());
+    EXPECT_EQ(closed.count(), 1);
+}
+
+TEST_F(MainWindowTest, UnsavedTextIsCopiedForRecoveryAndOfferedToTheNextRun)
+{
+    test::ScratchFolder folder;
+    CrashRecovery recovery(folder / "data", 1); // as a run with process id 1 (never ended)
+    window.setCrashRecovery(&recovery);
+    Type('a');
+    QTest::qWait(1300);
+    ASSERT_TRUE(recovery.HasCopy());
+
+    // The next run (another process id) finds it when this one "crashed".
+    TestEditorWidget* nextEditor = new TestEditorWidget;
+    ScriptedSaveQuestion nextQuestion;
+    CMainWindow next{MainWindowServices{dialogs, messages, nextQuestion, fontDialog, dictionary, signFont, settings},
+                     nextEditor};
+    const auto copy = recovery.CopyPath();
+    const auto moved = folder / "data" / ("recovery-" + std::to_string(EndedProcessId()) + ".vrc");
+    std::filesystem::rename(copy, moved);
+    CrashRecovery nextRecovery(folder / "data");
+    next.setCrashRecovery(&nextRecovery);
+    QString text;
+    test::OnNextModal([&](QWidget* modal) {
+        auto* box = static_cast<QMessageBox*>(modal);
+        text = box->text();
+        box->defaultButton()->click();
+    });
+    EXPECT_TRUE(next.offerRecovery());
+    EXPECT_EQ(text, QStringLiteral("前回保存されなかった変更があります。復元しますか？"));
+    EXPECT_EQ(nextEditor->document.Line(0).Cells().size(), 1u);
+    EXPECT_TRUE(next.commands().IsModified());
+    EXPECT_EQ(next.windowTitle(), "new file - Velmora");
+
+    // Giving the changes up on closing removes the copy.
+    nextQuestion.answer(SaveChangesAnswer::Discard);
+    EXPECT_TRUE(next.close());
+    EXPECT_FALSE(nextRecovery.HasCopy());
+    EXPECT_FALSE(std::filesystem::exists(nextRecovery.CopyPath()));
+    window.setCrashRecovery(nullptr);
 }
 
 TEST_F(MainWindowTest, AnUnchangedDocumentClosesWithoutAQuestion)

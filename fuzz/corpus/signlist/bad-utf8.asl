@@ -1,0 +1,4 @@
+@sign BROKEN
+@ucun	ð’€
+@v	a
+@end sign

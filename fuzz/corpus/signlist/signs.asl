@@ -1,0 +1,31 @@
+@signlist osl
+@sign A
+@ucun	𒀀
+@v	a
+@v	ʾu₄
+@v	dur₅
+@v	id₅?
+@v-	aia₂
+@form |A.A|
+@ucun	𒀀𒀀
+@v	ayaₓ
+@@
+@end sign
+@sign LUGAL
+@ucun	𒈗
+@v	%akk šarru
+@v	lugal
+@v	ca
+@v	a-ra₂
+@end sign
+@sign- X
+@v	x
+@end sign
+@sign DU
+@ucun	𒁺
+@v	du
+@v	gin
+@v	ŋen
+@v	ṭu₃
+@v	de₆
+@end sign

@@ -1,23 +1,71 @@
 #include "dictionary/CFWordDictionary.h"
 
+#include <boost/make_shared.hpp>
+
 #include <algorithm>
+#include <cstring>
 #include <stdexcept>
 #include <utility>
 
 namespace velmora {
 
-namespace {
-
-// Lists up to this length are searched by walking them; longer ones get an
-// index of the first candidate of each number.
-constexpr std::size_t kIndexedListLength = 16;
-
-} // namespace
-
-bool CFWordDictionary::CodesLess::operator()(std::span<const std::uint32_t> a,
-                                             std::span<const std::uint32_t> b) const
+std::uint32_t CFWordDictionary::HashOf(Codes key)
 {
-    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end());
+    std::uint64_t hash = 0x9E3779B97F4A7C15ull ^ key.size();
+    for (const std::uint32_t code : key)
+        hash = (hash ^ code) * 0xFF51AFD7ED558CCDull;
+    hash ^= hash >> 29;
+    return static_cast<std::uint32_t>(hash ^ (hash >> 32));
+}
+
+std::ptrdiff_t CFWordDictionary::FindSlotIndex(Codes key, std::uint32_t hash) const
+{
+    if (index_.empty())
+        return -1;
+    const std::size_t mask = index_.size() - 1;
+    for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
+        const IndexCell& cell = index_[i];
+        if (cell.slot == 0)
+            return -1;
+        if (cell.hash != hash)
+            continue;
+        const Codes found = slots_[cell.slot - 1].key;
+        if (found.size() == key.size() &&
+            (key.empty() || std::memcmp(found.data(), key.data(), key.size_bytes()) == 0))
+            return static_cast<std::ptrdiff_t>(cell.slot - 1);
+    }
+}
+
+void CFWordDictionary::ReserveIndex(std::size_t keys)
+{
+    std::size_t cells = std::max<std::size_t>(16, index_.size());
+    while (keys * 2 > cells)
+        cells *= 2;
+    if (cells == index_.size())
+        return;
+    std::vector<IndexCell> old(cells);
+    old.swap(index_);
+    const std::size_t mask = index_.size() - 1;
+    for (const IndexCell& cell : old) {
+        if (cell.slot == 0)
+            continue;
+        std::size_t i = cell.hash & mask;
+        while (index_[i].slot != 0)
+            i = (i + 1) & mask;
+        index_[i] = cell;
+    }
+}
+
+void CFWordDictionary::IndexSlot(std::uint32_t hash, std::size_t position)
+{
+    // The slot is already among slots_.
+    if (slots_.size() * 2 > index_.size())
+        ReserveIndex(std::max<std::size_t>(slots_.size(), index_.size()));
+    const std::size_t mask = index_.size() - 1;
+    std::size_t i = hash & mask;
+    while (index_[i].slot != 0)
+        i = (i + 1) & mask;
+    index_[i] = IndexCell{hash, static_cast<std::uint32_t>(position + 1)};
 }
 
 CFWordDictionary::CFWordDictionary()
@@ -27,33 +75,38 @@ CFWordDictionary::CFWordDictionary()
 
 CFWordDictionary::~CFWordDictionary() = default;
 
-void CFWordDictionary::InsertCandidate(Slot& slot, const WordPtr& candidate)
+void CFWordDictionary::InsertCandidate(Slot& slot, WordPtr candidate)
 {
     CandidateList& list = *slot.entry.candidates;
     const std::uint32_t number = candidate->number;
+    // After every candidate with an equal or smaller number; a file written
+    // in order always appends.
+    auto position = list.end();
+    if (!list.empty() && list.back()->number > number)
+        position = std::upper_bound(list.begin(), list.end(), number,
+                                    [](std::uint32_t n, const WordPtr& w) { return n < w->number; });
+    list.insert(position, std::move(candidate));
+}
 
-    CandidateList::iterator position;
-    if (list.empty() || list.back()->number <= number) {
-        // The usual case for a file written in order: after everything.
-        position = list.end();
-    } else if (slot.firstOfNumber) {
-        // Some candidate has a greater number, since the last one has.
-        position = slot.firstOfNumber->upper_bound(number)->second;
-    } else {
-        position = std::find_if(list.begin(), list.end(),
-                                [number](const WordPtr& w) { return w->number > number; });
-    }
-    const auto inserted = list.insert(position, candidate);
+CFWordDictionary::Slot* CFWordDictionary::FindSlot(Codes key)
+{
+    const std::ptrdiff_t found = FindSlotIndex(key, HashOf(key));
+    return found < 0 ? nullptr : &slots_[static_cast<std::size_t>(found)];
+}
 
-    if (slot.firstOfNumber) {
-        // Only a new number changes the index: the candidate goes behind
-        // every candidate of an existing number.
-        slot.firstOfNumber->try_emplace(number, inserted);
-    } else if (list.size() > kIndexedListLength) {
-        slot.firstOfNumber = std::make_unique<NumberIndex>();
-        for (auto it = list.begin(); it != list.end(); ++it)
-            slot.firstOfNumber->try_emplace((*it)->number, it);
+CFWordDictionary::Slot& CFWordDictionary::AddSlot(WordPtr key, CandidateListPtr candidates,
+                                                  bool copyKey)
+{
+    Slot& slot = slots_.emplace_back();
+    slot.entry.key = std::move(key);
+    slot.entry.candidates = std::move(candidates);
+    slot.key = slot.entry.key->Elements();
+    if (copyKey) {
+        slot.keyCopy.assign(slot.key.begin(), slot.key.end());
+        slot.key = slot.keyCopy;
     }
+    IndexSlot(HashOf(slot.key), slots_.size() - 1);
+    return slot;
 }
 
 void CFWordDictionary::AddWord(std::uint32_t number, WordPtr key, WordPtr candidate)
@@ -62,17 +115,10 @@ void CFWordDictionary::AddWord(std::uint32_t number, WordPtr key, WordPtr candid
         throw std::invalid_argument("CFWordDictionary::AddWord: null word");
 
     candidate->number = number;
-    const auto elements = key->Elements();
-    auto found = entries_.find(elements);
-    if (found == entries_.end()) {
-        Slot slot;
-        slot.entry.key = std::move(key);
-        slot.entry.candidates = CandidateListPtr(new CandidateList{candidate});
-        entries_.emplace(std::vector<std::uint32_t>(elements.begin(), elements.end()),
-                         std::move(slot));
-    } else {
-        InsertCandidate(found->second, candidate);
-    }
+    Slot* slot = FindSlot(key->Elements());
+    if (!slot)
+        slot = &AddSlot(std::move(key), boost::make_shared<CandidateList>(), true);
+    InsertCandidate(*slot, std::move(candidate));
     ++candidateCount_;
     ++revision_;
 }
@@ -81,8 +127,9 @@ const CFWordDictionary::Entry* CFWordDictionary::FindEntry(const WordPtr& key) c
 {
     if (!key)
         return nullptr;
-    const auto found = entries_.find(key->Elements());
-    return found == entries_.end() ? nullptr : &found->second.entry;
+    const Codes elements = key->Elements();
+    const std::ptrdiff_t found = FindSlotIndex(elements, HashOf(elements));
+    return found < 0 ? nullptr : &slots_[static_cast<std::size_t>(found)].entry;
 }
 
 WordPtr CFWordDictionary::GetCandidate(std::uint32_t index, const WordPtr& key) const
@@ -90,11 +137,7 @@ WordPtr CFWordDictionary::GetCandidate(std::uint32_t index, const WordPtr& key) 
     const Entry* entry = FindEntry(key);
     if (!entry || index >= entry->candidates->size())
         return emptyWord_;
-    const CandidateList& list = *entry->candidates;
-    // Step from the nearer end of the list.
-    if (index < list.size() / 2)
-        return *std::next(list.begin(), index);
-    return *std::prev(list.end(), static_cast<std::ptrdiff_t>(list.size() - index));
+    return (*entry->candidates)[index];
 }
 
 std::uint32_t CFWordDictionary::CountCandidates(const WordPtr& key) const
@@ -105,7 +148,8 @@ std::uint32_t CFWordDictionary::CountCandidates(const WordPtr& key) const
 
 void CFWordDictionary::SwapEntries(CFWordDictionary& other) noexcept
 {
-    entries_.swap(other.entries_);
+    slots_.swap(other.slots_);
+    index_.swap(other.index_);
     std::swap(candidateCount_, other.candidateCount_);
     ++revision_;
     ++other.revision_;
@@ -113,15 +157,29 @@ void CFWordDictionary::SwapEntries(CFWordDictionary& other) noexcept
 
 void CFWordDictionary::Clear()
 {
-    entries_.clear();
+    index_.clear();
+    slots_.clear();
     candidateCount_ = 0;
     ++revision_;
 }
 
+std::vector<const CFWordDictionary::Slot*> CFWordDictionary::SortedSlots() const
+{
+    std::vector<const Slot*> sorted;
+    sorted.reserve(slots_.size());
+    for (const Slot& slot : slots_)
+        sorted.push_back(&slot);
+    std::sort(sorted.begin(), sorted.end(), [](const Slot* a, const Slot* b) {
+        return std::lexicographical_compare(a->key.begin(), a->key.end(), b->key.begin(),
+                                            b->key.end());
+    });
+    return sorted;
+}
+
 void CFWordDictionary::ForEachEntry(const std::function<void(const Entry&)>& visit) const
 {
-    for (const auto& [codes, slot] : entries_)
-        visit(slot.entry);
+    for (const Slot* slot : SortedSlots())
+        visit(slot->entry);
 }
 
 } // namespace velmora

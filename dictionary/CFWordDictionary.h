@@ -3,14 +3,14 @@
 #include "dictionary/CFWordSign.h"
 #include "platform/FileLoadResult.h"
 
+#include <boost/container/small_vector.hpp>
 #include <boost/shared_ptr.hpp>
 
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
-#include <list>
-#include <map>
+#include <deque>
 #include <memory>
 #include <optional>
 #include <span>
@@ -25,14 +25,17 @@ namespace velmora {
 // numbers, by order of addition. Words are shared with the callers, never
 // copied: GetCandidate hands out the stored candidate itself.
 //
-// Entries are indexed by the content of their key word, so a lookup costs
-// log(number of keys) comparisons and never walks the whole dictionary.
+// Entries are indexed by a hash of their key word's content, so a lookup
+// never walks the dictionary. A loaded file keeps all its words, and their
+// elements, in one shared block instead of one allocation per word.
 class CFWordDictionary {
 public:
     // Why the last failing Load failed.
     enum LoadResult : std::int32_t { CannotOpen = 0, SyntaxError = 1 };
 
-    using CandidateList = std::list<WordPtr>;
+    // Most keys have one or two candidates, which the list holds without an
+    // allocation of its own.
+    using CandidateList = boost::container::small_vector<WordPtr, 2>;
     using CandidateListPtr = boost::shared_ptr<CandidateList>;
 
     // One dictionary entry. The list is never empty. Callers must not change
@@ -41,6 +44,11 @@ public:
         WordPtr key;
         CandidateListPtr candidates;
     };
+
+    // Where a load put the parts of one line of a sign data file among the
+    // elements it read: the key symbols and the candidate's signs, each
+    // followed by a terminator, and the sign number.
+    struct LoadedLine;
 
     CFWordDictionary();
     CFWordDictionary(const CFWordDictionary&) = delete;
@@ -114,7 +122,7 @@ public:
     // The word returned when there is no candidate (never set: Length 0).
     const WordPtr& EmptyWord() const { return emptyWord_; }
     // Number of entries, that is of distinct keys.
-    std::size_t EntryCount() const { return entries_.size(); }
+    std::size_t EntryCount() const { return slots_.size(); }
     // Number of candidates of all entries together.
     std::size_t CandidateCount() const { return candidateCount_; }
     // Grows with every change of the entries (AddWord, Clear, SwapEntries),
@@ -125,28 +133,45 @@ public:
     void ForEachEntry(const std::function<void(const Entry&)>& visit) const;
 
 private:
-    // Orders code-point sequences lexicographically; transparent so that a
-    // lookup by a word's elements needs no copy.
-    struct CodesLess {
-        using is_transparent = void;
-        bool operator()(std::span<const std::uint32_t> a, std::span<const std::uint32_t> b) const;
-    };
-    // For long candidate lists: the first candidate of each number, so that
-    // an insertion finds its place without walking the list.
-    using NumberIndex = std::map<std::uint32_t, CandidateList::iterator>;
+    using Codes = std::span<const std::uint32_t>;
     struct Slot {
         Entry entry;
-        std::unique_ptr<NumberIndex> firstOfNumber;
+        // The key's elements (terminator included) as the index knows them:
+        // a loaded key's own, which nothing changes, or keyCopy.
+        Codes key;
+        // A copy of the elements of a key a caller passed in, so that the
+        // index stays sound whatever happens to the key object.
+        std::vector<std::uint32_t> keyCopy;
     };
-    // Keyed by a copy of the key word's elements, so that the order stays
-    // sound whatever happens to the key object.
-    using EntryMap = std::map<std::vector<std::uint32_t>, Slot, CodesLess>;
-
-    static void InsertCandidate(Slot& slot, const WordPtr& candidate);
+    static void InsertCandidate(Slot& slot, WordPtr candidate);
+    // A cell of the index: the hash of a key and the position of its slot
+    // plus one (0: the cell is free).
+    struct IndexCell {
+        std::uint32_t hash = 0;
+        std::uint32_t slot = 0;
+    };
+    static std::uint32_t HashOf(Codes key);
+    // The position of the slot of a key's elements, or -1.
+    std::ptrdiff_t FindSlotIndex(Codes key, std::uint32_t hash) const;
+    // The slot of a key's elements, or null.
+    Slot* FindSlot(Codes key);
+    void IndexSlot(std::uint32_t hash, std::size_t position);
+    // Makes the index large enough for keys keys without growing again.
+    void ReserveIndex(std::size_t keys);
+    // A new slot for a key word with an empty candidate list; with copyKey
+    // the index keeps a copy of its elements instead of the word's own.
+    Slot& AddSlot(WordPtr key, CandidateListPtr candidates, bool copyKey);
+    // The slots in ascending order of key content.
+    std::vector<const Slot*> SortedSlots() const;
+    void AddLoaded(std::span<const LoadedLine> lines, std::vector<std::uint32_t> codes);
     void FailLoad(LoadResult result, std::uint32_t line, std::string reason);
     void FailLoad(const FileLoadResult& failure);
 
-    EntryMap entries_;
+    // Slots never move, so entries handed out stay where they are.
+    std::deque<Slot> slots_;
+    // Key elements (terminator included) to the position of their slot: open
+    // addressing over a power-of-two table kept at most half full.
+    std::vector<IndexCell> index_;
     std::size_t candidateCount_ = 0;
     std::uint64_t revision_ = 0;
     LoadResult lastLoadResult_ = CannotOpen;

@@ -6,8 +6,12 @@
 #include "platform/RegularFile.h"
 #include "platform/SafeFileWriter.h"
 
+#include <boost/make_shared.hpp>
+
+#include <algorithm>
 #include <array>
 #include <charconv>
+#include <vector>
 
 namespace velmora {
 
@@ -103,20 +107,31 @@ std::uint32_t MarkedSymbol(char mark, char letter)
     }
 }
 
-// The parts of one entry line.
-struct EntryLine {
-    std::vector<std::uint32_t> key;
+} // namespace
+
+// Where the parts of one entry line went in the elements of a load: the key
+// symbols and the candidate's signs, each followed by its terminator.
+struct CFWordDictionary::LoadedLine {
+    std::uint32_t key = 0;
+    std::uint32_t keyLength = 0;
+    std::uint32_t signs = 0;
+    std::uint32_t signsLength = 0;
     std::uint32_t number = 1;
-    std::vector<std::uint32_t> signs;
 };
 
-// Parses an entry line into entry (whose vectors must come in empty).
-// Returns null on success, otherwise why the line is malformed.
-const char* ParseEntryLine(std::string_view line, EntryLine& entry)
+namespace {
+
+// Parses an entry line, appending its key and its signs to codes. Returns
+// null on success, otherwise why the line is malformed (codes may then hold
+// part of the line).
+const char* ParseEntryLine(std::string_view line, std::vector<std::uint32_t>& codes,
+                           CFWordDictionary::LoadedLine& entry)
 {
     std::size_t i = 0;
 
     // Key: symbols up to the first space or decimal digit.
+    entry.key = static_cast<std::uint32_t>(codes.size());
+    std::size_t symbols = 0;
     while (i < line.size() && line[i] != ' ' && !IsDecimalDigit(line[i])) {
         const char c = line[i];
         std::uint32_t symbol = 0;
@@ -141,12 +156,16 @@ const char* ParseEntryLine(std::string_view line, EntryLine& entry)
         } else {
             return "character outside the key notation";
         }
-        if (entry.key.size() == kMaxKeySymbols)
+        if (symbols == kMaxKeySymbols)
             return "key of more than 49 symbols";
-        entry.key.push_back(symbol);
+        codes.push_back(symbol);
+        ++symbols;
     }
+    codes.push_back(0);
+    entry.keyLength = static_cast<std::uint32_t>(symbols + 1);
 
     // Number: any decimal digits; 1 without any.
+    entry.number = 1;
     if (i < line.size() && IsDecimalDigit(line[i])) {
         std::uint64_t value = 0;
         while (i < line.size() && IsDecimalDigit(line[i])) {
@@ -165,14 +184,14 @@ const char* ParseEntryLine(std::string_view line, EntryLine& entry)
     // Signs: comma-separated hexadecimal fields to the end of the line. A
     // comma at the very end adds no field; a field giving 0 ends the
     // candidate, but the fields after it are still checked.
+    entry.signs = static_cast<std::uint32_t>(codes.size());
     std::string_view rest = line.substr(i);
-    if (rest.empty())
-        return nullptr;
-    if (rest.back() == ',')
+    const bool hasFields = !rest.empty();
+    if (hasFields && rest.back() == ',')
         rest.remove_suffix(1);
     std::size_t fields = 0;
     bool ended = false;
-    for (std::size_t start = 0;;) {
+    for (std::size_t start = 0; hasFields;) {
         const std::size_t comma = rest.find(',', start);
         const std::string_view field =
             rest.substr(start, comma == std::string_view::npos ? std::string_view::npos : comma - start);
@@ -184,11 +203,13 @@ const char* ParseEntryLine(std::string_view line, EntryLine& entry)
         if (value == 0)
             ended = true;
         else if (!ended)
-            entry.signs.push_back(value);
+            codes.push_back(value);
         if (comma == std::string_view::npos)
             break;
         start = comma + 1;
     }
+    codes.push_back(0);
+    entry.signsLength = static_cast<std::uint32_t>(codes.size() - entry.signs);
     return nullptr;
 }
 
@@ -242,9 +263,17 @@ FileLoadResult CFWordDictionary::Load(const std::filesystem::path& path)
 
 bool CFWordDictionary::LoadFromBytes(std::string_view bytes)
 {
-    bool checkByteOrderMark = true;
+    // First every line is read into one array of elements, then the words
+    // are made over that array in one go; a malformed line ends the reading,
+    // and the lines before it are added all the same.
+    std::vector<std::uint32_t> codes;
+    codes.reserve(bytes.size() / 2 + 16);
+    std::vector<LoadedLine> lines;
+    lines.reserve(bytes.size() / 8 + 1);
+    const char* failure = nullptr;
     std::uint32_t lineNumber = 0;
-    EntryLine entry;
+
+    bool checkByteOrderMark = true;
     std::size_t pos = 0;
     while (pos < bytes.size()) {
         const std::size_t newline = bytes.find('\n', pos);
@@ -270,20 +299,96 @@ bool CFWordDictionary::LoadFromBytes(std::string_view bytes)
         if (line.front() == '/') {
             if (line.size() >= 2 && line[1] == '/')
                 continue;
-            FailLoad(SyntaxError, lineNumber, "a single '/' begins the line");
-            return false;
+            failure = "a single '/' begins the line";
+            break;
         }
 
-        entry.key.clear();
-        entry.signs.clear();
-        entry.number = 1;
-        if (const char* reason = ParseEntryLine(line, entry)) {
-            FailLoad(SyntaxError, lineNumber, reason);
-            return false;
+        const std::size_t before = codes.size();
+        LoadedLine& entry = lines.emplace_back();
+        if ((failure = ParseEntryLine(line, codes, entry)) != nullptr) {
+            lines.pop_back();
+            codes.resize(before);
+            break;
         }
-        AddWord(entry.number, CFWordSign::FromCells(entry.key), CFWordSign::FromCells(entry.signs));
+    }
+
+    AddLoaded(lines, std::move(codes));
+    if (failure) {
+        FailLoad(SyntaxError, lineNumber, failure);
+        return false;
     }
     return true;
+}
+
+void CFWordDictionary::AddLoaded(std::span<const LoadedLine> lines,
+                                 std::vector<std::uint32_t> codes)
+{
+    if (lines.empty())
+        return;
+    // The array the elements of every word of the file were read into is
+    // kept as it is, one block holds the words and one the candidate lists
+    // of new keys; a word or list handed out keeps its block alive. Every
+    // line makes one candidate and at most one key, so the blocks and the
+    // index are made at their final size and what is in them never moves.
+    const auto block = boost::make_shared<std::vector<std::uint32_t>>(std::move(codes));
+    const boost::shared_array<std::uint32_t> elements(block->data(), [block](std::uint32_t*) {});
+    ReserveIndex(slots_.size() + lines.size());
+    const auto words = boost::make_shared<std::vector<CFWordSign>>();
+    words->reserve(lines.size() * 2);
+    const auto lists = boost::make_shared<std::vector<CandidateList>>();
+    lists->reserve(lines.size());
+    const auto wordAt = [&](std::uint32_t offset, std::uint32_t length) {
+        CFWordSign& word = words->emplace_back();
+        word.SetShared(boost::shared_array<std::uint32_t>(elements, elements.get() + offset), length);
+        return WordPtr(words, &word);
+    };
+    // The number of the last candidate of each key this load added, kept
+    // beside the slots so that the order is checked without visiting the
+    // candidate itself.
+    const std::size_t slotsBefore = slots_.size();
+    std::vector<std::uint32_t> lastNumbers;
+    lastNumbers.reserve(lines.size());
+    // Candidates are appended in file order; a list that received one out of
+    // the order of numbers is sorted once at the end, stably, which puts
+    // every candidate where inserting them one by one would have.
+    std::vector<CandidateList*> unsorted;
+    for (const LoadedLine& line : lines) {
+        const Codes key(elements.get() + line.key, line.keyLength);
+        std::ptrdiff_t position = FindSlotIndex(key, HashOf(key));
+        if (position < 0) {
+            AddSlot(wordAt(line.key, line.keyLength), CandidateListPtr(lists, &lists->emplace_back()),
+                    false);
+            position = static_cast<std::ptrdiff_t>(slots_.size() - 1);
+        }
+        CandidateList& list = *slots_[static_cast<std::size_t>(position)].entry.candidates;
+        std::uint32_t* last = nullptr;
+        if (static_cast<std::size_t>(position) >= slotsBefore) {
+            const std::size_t added = static_cast<std::size_t>(position) - slotsBefore;
+            if (added == lastNumbers.size())
+                lastNumbers.push_back(line.number);
+            last = &lastNumbers[added];
+        }
+        const std::uint32_t lastNumber = last ? *last : list.empty() ? 0 : list.back()->number;
+        if (!list.empty() && lastNumber > line.number)
+            unsorted.push_back(&list);
+        if (last)
+            *last = line.number;
+        list.push_back(wordAt(line.signs, line.signsLength));
+        list.back()->number = line.number;
+        ++candidateCount_;
+    }
+    std::sort(unsorted.begin(), unsorted.end());
+    unsorted.erase(std::unique(unsorted.begin(), unsorted.end()), unsorted.end());
+    const auto byNumber = [](const WordPtr& a, const WordPtr& b) { return a->number < b->number; };
+    for (CandidateList* list : unsorted) {
+        // Lists are short: sorted in place, without the buffer of a merge.
+        if (list->size() > 32) {
+            std::stable_sort(list->begin(), list->end(), byNumber);
+            continue;
+        }
+        for (auto it = list->begin() + 1; it != list->end(); ++it)
+            std::rotate(std::upper_bound(list->begin(), it, *it, byNumber), it, it + 1);
+    }
 }
 
 std::optional<std::string> CFWordDictionary::KeyText(const CFWordSign& key)
@@ -326,15 +431,15 @@ std::optional<std::string> CFWordDictionary::Serialize(std::string* problem) con
 
     std::string out;
     out.reserve(candidateCount_ * 24);
-    for (const auto& [codes, slot] : entries_) {
-        const CFWordSign& key = *slot.entry.key;
+    for (const Slot* slot : SortedSlots()) {
+        const CFWordSign& key = *slot->entry.key;
         const std::optional<std::string> keyText = KeyText(key);
         if (!keyText)
             return fail("a key holds a character that the notation cannot write "
                         "(a plain C or H, or no key symbol at all)");
         if (key.Cells().size() > kMaxKeySymbols)
             return fail("a key has more than 49 symbols");
-        for (const WordPtr& candidate : *slot.entry.candidates) {
+        for (const WordPtr& candidate : *slot->entry.candidates) {
             if (candidate->Length() == 0)
                 continue;
             const auto signs = candidate->Cells();

@@ -3,6 +3,7 @@
 #include <boost/checked_delete.hpp>
 
 #include <algorithm>
+#include <utility>
 
 namespace velmora {
 
@@ -40,6 +41,12 @@ void CFWordSign::SetCells(std::span<const std::uint32_t> cells)
     copy[n - 1] = 0;
     codes = copy;
     length = n;
+}
+
+void CFWordSign::SetShared(boost::shared_array<std::uint32_t> elements, std::uint32_t length)
+{
+    codes = std::move(elements);
+    this->length = length;
 }
 
 std::span<const std::uint32_t> CFWordSign::Elements() const

@@ -26,6 +26,10 @@ public:
     // Sets the word from cells that carry no terminator; the word ends at
     // the first 0 among them, as Set would end it.
     void SetCells(std::span<const std::uint32_t> cells);
+    // Makes the word the length elements at the start of elements, which
+    // end with their only 0, without copying them: the word shares them (a
+    // loaded dictionary keeps the elements of all its words in one array).
+    void SetShared(boost::shared_array<std::uint32_t> elements, std::uint32_t length);
     // The elements (terminator included); empty for a word never set.
     std::span<const std::uint32_t> Elements() const;
     // The elements before the terminator.

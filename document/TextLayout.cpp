@@ -2,7 +2,11 @@
 
 #include "document/CFDocument.h"
 #include "document/CFLine.h"
+#include "document/CellMetrics.h"
 #include "document/DocumentError.h"
+
+#include <algorithm>
+#include <vector>
 
 namespace velmora {
 
@@ -38,30 +42,119 @@ const Font* CellFont(std::uint32_t cell, const EditorFonts& fonts)
     return cell >= 0x10000 ? fonts.sign : fonts.text;
 }
 
-Size MeasureCell(std::uint32_t cell, Surface& surface, const EditorFonts& fonts)
+namespace {
+
+bool IsHalfCell(std::uint32_t cell)
 {
-    surface.selectFont(CellFont(cell, fonts));
-    const Size size = surface.textExtent(CellUnits(cell));
-    if (cell >= 0x1000 && cell < 0x10000)
+    return cell >= 0x1000 && cell < 0x10000;
+}
+
+Size MeasureAfresh(std::uint32_t cell, Surface& surface, const EditorFonts& fonts)
+{
+    const Size size = surface.textExtent(CellFont(cell, fonts), CellUnits(cell));
+    if (IsHalfCell(cell))
         return {size.cx / 2 + size.cx / 10, size.cy};
     return size;
 }
 
-Size DrawCell(std::uint32_t cell, Surface& surface, const EditorFonts& fonts, int x, int y)
+// The width of a cell, measured once per code point when the fonts keep
+// metrics.
+int CellWidth(std::uint32_t cell, Surface& surface, const EditorFonts& fonts)
 {
-    surface.selectFont(CellFont(cell, fonts));
-    surface.textOut(x, y, CellUnits(cell));
+    if (fonts.metrics) {
+        const int width = fonts.metrics->Width(cell);
+        if (width >= 0)
+            return width;
+    }
+    return MeasureCell(cell, surface, fonts).cx;
+}
+
+// The prefix widths of a line whose first n cells are those given: sums[i]
+// is the width of cells [0, i) for i up to n. Only cells that changed since
+// the line was last measured are looked up again.
+const std::vector<int>& PrefixSums(std::span<const std::uint32_t> cells, std::uint32_t n,
+                                   Surface& surface, const EditorFonts& fonts)
+{
+    CellMetrics& metrics = *fonts.metrics;
+    if (const CellMetrics::LinePrefix* kept = metrics.FindPrefix(cells, n))
+        return kept->sums;
+    std::uint32_t valid = 0;
+    CellMetrics::LinePrefix& line = metrics.PrefixToRefill(cells, valid);
+    line.cells.assign(cells.begin(), cells.end());
+    line.sums.resize(cells.size() + 1);
+    for (std::size_t i = valid; i < cells.size(); ++i)
+        line.sums[i + 1] = line.sums[i] + CellWidth(cells[i], surface, fonts);
+    return line.sums;
+}
+
+int PrefixWidth(std::span<const std::uint32_t> cells, std::uint32_t n, Surface& surface,
+                const EditorFonts& fonts)
+{
+    if (fonts.metrics)
+        return PrefixSums(cells, n, surface, fonts)[n];
+    int width = 0;
+    for (const std::uint32_t cell : cells.first(n))
+        width += CellWidth(cell, surface, fonts);
+    return width;
+}
+
+} // namespace
+
+Size MeasureCell(std::uint32_t cell, Surface& surface, const EditorFonts& fonts)
+{
+    CellMetrics* metrics = fonts.metrics;
+    const bool sign = cell >= 0x10000;
+    if (metrics) {
+        const int width = metrics->Width(cell);
+        const std::optional<int> height = metrics->FontHeight(sign);
+        if (width >= 0 && height)
+            return {width, *height};
+    }
+    const Size size = MeasureAfresh(cell, surface, fonts);
+    if (metrics) {
+        metrics->SetWidth(cell, size.cx);
+        metrics->SetFontHeight(sign, size.cy);
+    }
+    return size;
+}
+
+Size DrawCell(std::uint32_t cell, Surface& surface, const EditorFonts& fonts, int x, int y,
+              const TextColors& colors)
+{
+    surface.textOut({x, y}, CellFont(cell, fonts), CellUnits(cell), colors);
     return MeasureCell(cell, surface, fonts);
 }
 
-void DrawLine(const CFLine& line, Surface& surface, const EditorFonts& fonts, int x, int y)
+void DrawLine(const CFLine& line, Surface& surface, const EditorFonts& fonts, int x, int y,
+              const TextColors& colors)
 {
-    for (const std::uint32_t cell : line.Cells())
-        x += DrawCell(cell, surface, fonts, x, y).cx;
+    const auto cells = line.Cells();
+    const Rect area = surface.area();
+    std::size_t i = 0;
+    // Past the cells that end left of the area, keeping the last of them.
+    int before = 0;
+    while (i < cells.size()) {
+        const int width = CellWidth(cells[i], surface, fonts);
+        if (x + width > area.left)
+            break;
+        x += width;
+        before = width;
+        ++i;
+    }
+    if (i > 0) {
+        --i;
+        x -= before;
+    }
+    for (; i < cells.size(); ++i) {
+        const bool last = x >= area.right;
+        x += DrawCell(cells[i], surface, fonts, x, y, colors).cx;
+        if (last)
+            break;
+    }
 }
 
 void DrawDocument(const CFDocument& document, Surface& surface, const EditorFonts& fonts,
-                  std::uint32_t top, int hpos)
+                  std::uint32_t top, int hpos, const TextColors& colors)
 {
     const std::uint32_t count = document.LineCount();
     if (top >= count)
@@ -70,28 +163,32 @@ void DrawDocument(const CFDocument& document, Surface& surface, const EditorFont
     // Without a row height every line would land on the first row.
     if (h <= 0)
         return;
-    const int screen = surface.screenHeight();
-    std::uint32_t rows = screen > 0 ? static_cast<std::uint32_t>(screen / h) : 0;
-    if (rows > count - top)
-        rows = count - top;
-    for (std::uint32_t i = 0; i < rows; ++i)
-        DrawLine(document.Line(top + i), surface, fonts, -hpos, static_cast<int>(i) * h);
+    // The rows that meet the area, with one more on either side for glyphs
+    // that overhang their row.
+    const Rect area = surface.area();
+    if (area.bottom <= 0 || area.bottom <= area.top)
+        return;
+    const std::uint32_t first = area.top > h ? static_cast<std::uint32_t>(area.top / h - 1) : 0;
+    const std::uint32_t end = static_cast<std::uint32_t>((area.bottom - 1) / h + 2);
+    for (std::uint32_t i = first; i < end && i < count - top; ++i)
+        DrawLine(document.Line(top + i), surface, fonts, -hpos, static_cast<int>(i) * h, colors);
 }
 
 int LineHeight(Surface& surface, const EditorFonts& fonts)
 {
-    surface.selectFont(fonts.sign);
-    return surface.textExtent(std::u16string_view(kReferenceUnits, 2)).cy;
+    if (fonts.metrics && fonts.metrics->lineHeight)
+        return *fonts.metrics->lineHeight;
+    const int height = surface.textExtent(fonts.sign, std::u16string_view(kReferenceUnits, 2)).cy;
+    if (fonts.metrics)
+        fonts.metrics->lineHeight = height;
+    return height;
 }
 
 Size PrefixExtent(const CFLine& line, Surface& surface, const EditorFonts& fonts, std::uint32_t n)
 {
     if (n > line.Length())
         ThrowDocumentError(kErrPosition);
-    int width = 0;
-    for (const std::uint32_t cell : line.Cells().first(n))
-        width += MeasureCell(cell, surface, fonts).cx;
-    return {width, LineHeight(surface, fonts)};
+    return {PrefixWidth(line.Cells(), n, surface, fonts), LineHeight(surface, fonts)};
 }
 
 Point PositionPoint(const CFDocument& document, Position position, Surface& surface,
@@ -138,16 +235,25 @@ std::optional<Position> HitTest(const CFDocument& document, Surface& surface,
     const std::uint32_t line = static_cast<std::uint32_t>(py) / static_cast<std::uint32_t>(h);
     if (line >= document.LineCount())
         return std::nullopt;
-    const std::uint32_t length = document.LineLength(line);
+    const auto cells = document.Line(line).Cells();
     if (px < 0)
         return std::nullopt;
+    const auto length = static_cast<std::uint32_t>(cells.size());
     std::uint32_t column = length;
-    int right = 0;
-    for (std::uint32_t i = 0; i < length; ++i) {
-        right += CellExtent(document, {line, i}, surface, fonts).cx;
-        if (px < right) {
-            column = i;
-            break;
+    if (fonts.metrics) {
+        // The first cell whose right edge lies beyond the point.
+        const std::vector<int>& sums = PrefixSums(cells, length, surface, fonts);
+        const auto found = std::find_if(sums.begin() + 1, sums.begin() + length + 1,
+                                        [px](int right) { return px < right; });
+        column = static_cast<std::uint32_t>(found - (sums.begin() + 1));
+    } else {
+        int right = 0;
+        for (std::uint32_t i = 0; i < length; ++i) {
+            right += CellWidth(cells[i], surface, fonts);
+            if (px < right) {
+                column = i;
+                break;
+            }
         }
     }
     return Position{line, column};
@@ -159,7 +265,6 @@ void DrawSelection(const CFDocument& document, bool active, Position start, Posi
 {
     if (!active)
         return;
-    surface.selectFont(fonts.sign);
     const int h = LineHeight(surface, fonts);
     const int right = clientRight;
     if (top > end.line)

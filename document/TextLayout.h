@@ -16,11 +16,11 @@ class CFDocument;
 class CFLine;
 
 // Cells to pixels and back. Rows are one reference sign high; cells sit left
-// to right at their measured widths, with no spacing or wrapping. Nothing is
-// cached: every call measures afresh. Every operation selects the font it
-// needs before measuring or drawing, so callers need not restore one between
-// calls. Coordinates are pixels with the origin at the top-left corner of
-// the client area.
+// to right at their measured widths, with no spacing or wrapping. With the
+// fonts' CellMetrics each code point is measured once and the prefix widths
+// of the lines in use are kept; the results are those of measuring afresh.
+// Drawing touches only what shows on the surface. Coordinates are pixels
+// with the origin at the top-left corner of the client area.
 
 // The sign whose height is the height of every row and of the caret.
 inline constexpr std::uint32_t kReferenceSign = 0x12044;
@@ -38,14 +38,20 @@ const Font* CellFont(std::uint32_t cell, const EditorFonts& fonts);
 Size MeasureCell(std::uint32_t cell, Surface& surface, const EditorFonts& fonts);
 // Draws a cell with its top-left corner at (x, y); returns its size as
 // MeasureCell does.
-Size DrawCell(std::uint32_t cell, Surface& surface, const EditorFonts& fonts, int x, int y);
-// Draws the cells of a line side by side, all with their top at y.
-void DrawLine(const CFLine& line, Surface& surface, const EditorFonts& fonts, int x, int y);
-// Draws the lines from top down, as many as fit on the screen (not the
-// window: the surface clips), shifted left by hpos. Draws nothing when top
-// is not a line of the document or the row height is 0.
+Size DrawCell(std::uint32_t cell, Surface& surface, const EditorFonts& fonts, int x, int y,
+              const TextColors& colors);
+// Draws the cells of a line side by side, the first at x, all with their top
+// at y. Only the cells that reach into the surface's area across are drawn,
+// with one more on either side for glyphs that overhang their cell; the
+// others would not show.
+void DrawLine(const CFLine& line, Surface& surface, const EditorFonts& fonts, int x, int y,
+              const TextColors& colors);
+// Draws the lines from top down, shifted left by hpos: the rows that meet the
+// surface's area (the last one possibly in part), with one more on either
+// side. Draws nothing when top is not a line of the document or the row
+// height is 0.
 void DrawDocument(const CFDocument& document, Surface& surface, const EditorFonts& fonts,
-                  std::uint32_t top, int hpos);
+                  std::uint32_t top, int hpos, const TextColors& colors);
 
 // The row height: the height of the reference sign in the sign font.
 int LineHeight(Surface& surface, const EditorFonts& fonts);

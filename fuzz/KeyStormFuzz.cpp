@@ -166,8 +166,8 @@ struct Editor {
 
     void scrollToCursor()
     {
-        const EditorFontPair fonts = signFont.CreateEditorFonts();
-        scrollBar->ScrollToCursor(data->document, fonts, data->cursor->line, data->cursor->column);
+        const auto fonts = signFont.Fonts();
+        scrollBar->ScrollToCursor(data->document, *fonts, data->cursor->line, data->cursor->column);
     }
 
     void checkInvariants() const

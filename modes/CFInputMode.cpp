@@ -191,12 +191,12 @@ int CFInputMode::OnMouse(std::uint32_t)
 
 void CFInputMode::OnPaint(Surface& surface)
 {
-    const EditorFontPair fonts = signFont_->CreateEditorFonts();
-    surface.setBackgroundTransparent(true);
+    const auto pair = signFont_->Fonts();
+    const EditorFonts fonts = *pair;
     const ScrollOffsets offsets = data_->Offsets();
     const int top = static_cast<int>(offsets.top());
     const int left = offsets.left();
-    DrawDocument(*document_, surface, fonts, offsets.top(), left);
+    DrawDocument(*document_, surface, fonts, offsets.top(), left, TextColors{kBlack});
 
     const CFLine& cursorLine = document_->Line(cursor_->line);
     const Size at = PrefixExtent(cursorLine, surface, fonts, cursor_->column);
@@ -204,8 +204,6 @@ void CFInputMode::OnPaint(Surface& surface)
     const int y = at.cy * static_cast<int>(cursor_->line);
     const int h = LineHeight(surface, fonts);
 
-    surface.selectFont(fonts.text());
-    surface.setTextColor(kBlue);
     const int w = PrefixExtent(*pending_, surface, fonts, pending_->Length()).cx;
     int textX = x - left;
     // Text that would run past the right edge is pulled back into view.
@@ -214,8 +212,7 @@ void CFInputMode::OnPaint(Surface& surface)
         if (textX + w > right - 5)
             textX = right - w;
     }
-    DrawLine(*pending_, surface, fonts, textX, y - h * top);
-    surface.selectFont(nullptr);
+    DrawLine(*pending_, surface, fonts, textX, y - h * top, TextColors{kBlue});
 }
 
 } // namespace velmora

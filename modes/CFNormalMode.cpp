@@ -171,12 +171,12 @@ int CFNormalMode::OnMouse(std::uint32_t)
 {
     if (!window_)
         return kNormalModeId;
-    const EditorFontPair fonts = signFont_->CreateEditorFonts();
+    const auto pair = signFont_->Fonts();
+    const EditorFonts fonts = *pair;
     const Point pointer = window_->pointerPosition();
     const std::unique_ptr<Surface> surface = window_->createSurface();
     if (!surface)
         return kNormalModeId;
-    surface->selectFont(fonts.sign());
     const int h = LineHeight(*surface, fonts);
     const ScrollOffsets offsets = data_->Offsets();
     const int top = static_cast<int>(offsets.top());
@@ -186,26 +186,23 @@ int CFNormalMode::OnMouse(std::uint32_t)
     if (scrollBar_)
         scrollBar_->ScrollToCursor(*document_, *surface, fonts, cursor_->line, cursor_->column);
     selection_->Extend(cursor_->line, cursor_->column);
-    surface->selectFont(nullptr);
     return kNormalModeId;
 }
 
 void CFNormalMode::OnPaint(Surface& surface)
 {
-    const EditorFontPair fonts = signFont_->CreateEditorFonts();
-    surface.selectFont(fonts.sign());
+    const auto pair = signFont_->Fonts();
+    const EditorFonts fonts = *pair;
     const ScrollOffsets offsets = data_->Offsets();
     const int clientRight = window_ ? window_->clientRect().right : 0;
     DrawSelection(*document_, selection_->active(), selection_->start(), selection_->end(),
                   surface, fonts, offsets.top(), offsets.left(), clientRight);
-    surface.setBackgroundTransparent(true);
-    DrawDocument(*document_, surface, fonts, offsets.top(), offsets.left());
-    surface.setBackgroundTransparent(false);
+    // Transparent, so that the highlight shows under the signs.
+    DrawDocument(*document_, surface, fonts, offsets.top(), offsets.left(), TextColors{kBlack});
     // The caret shows the setting: black for "Alphabet", blue for "Sign".
     const Pen pen{true, 1, data_->alphabetMode ? kBlack : kBlue};
     DrawCaret(*document_, cursor_->position(), cursor_->caretVisible, surface, fonts, offsets, pen,
               Brush{kWhite});
-    surface.selectFont(nullptr);
 }
 
 } // namespace velmora

@@ -211,20 +211,19 @@ int CFSelSignMode::OnMouse(std::uint32_t)
 
 void CFSelSignMode::OnPaint(Surface& surface)
 {
-    const EditorFontPair fonts = signFont_->CreateEditorFonts();
-    surface.selectFont(fonts.sign());
+    const auto pair = signFont_->Fonts();
+    const EditorFonts fonts = *pair;
     const ScrollOffsets offsets = data_->Offsets();
     const int top = static_cast<int>(offsets.top());
     const int left = offsets.left();
-    DrawDocument(*document_, surface, fonts, offsets.top(), left);
+    // Unlike the other modes this one draws its text opaque, on white.
+    DrawDocument(*document_, surface, fonts, offsets.top(), left, TextColors{kBlack, true});
 
     const Size at =
         PrefixExtent(document_->Line(cursor_->line), surface, fonts, cursor_->column);
     const int y = at.cy * static_cast<int>(cursor_->line);
     const int h = LineHeight(surface, fonts);
-    surface.setTextColor(kBlue);
-    DrawLine(*candidates_, surface, fonts, at.cx - left, y - h * top);
-    surface.selectFont(nullptr);
+    DrawLine(*candidates_, surface, fonts, at.cx - left, y - h * top, TextColors{kBlue, true});
 }
 
 } // namespace velmora

@@ -20,28 +20,35 @@ struct Brush {
     ColorRef color = kWhite;
 };
 
-// A place to draw: a paint cycle of a window, or a measuring context.
+// Colours of a run of text: the text colour and, for opaque text, the colour
+// its cells are filled with before it is drawn. Transparent text leaves what
+// lies under it.
+struct TextColors {
+    ColorRef text = kBlack;
+    bool opaque = false;
+    ColorRef background = kWhite;
+};
+
+// A place to draw: a paint cycle of a window, or a measuring context. It
+// keeps no drawing state between calls: every call names its font and
+// colours, so callers never select, restore or release anything. A null
+// font stands for the surface's system font.
 class Surface {
 public:
     virtual ~Surface() = default;
 
-    // Makes a font current for the calls that follow; null selects the
-    // system font. The font must outlive its use on this surface.
-    virtual void selectFont(const Font* font) = 0;
-    // Width and height of a run of UTF-16 units in the current font.
-    virtual Size textExtent(std::u16string_view units) = 0;
-    // Draws a run with its top-left corner at (x, y) in the current font,
-    // text colour and background mode.
-    virtual void textOut(int x, int y, std::u16string_view units) = 0;
-    virtual void setTextColor(ColorRef color) = 0;
-    // Transparent: text leaves the background; opaque: text cells are
-    // filled with the background colour.
-    virtual void setBackgroundTransparent(bool transparent) = 0;
+    // Width and height of a run of UTF-16 units in a font. The height is the
+    // font's cell height, whatever the run holds (the empty run included).
+    virtual Size textExtent(const Font* font, std::u16string_view units) = 0;
+    // Draws a run with its top-left corner at the point.
+    virtual void textOut(Point at, const Font* font, std::u16string_view units,
+                         const TextColors& colors) = 0;
     // Fills [left, right) x [top, bottom) with the brush and outlines it with
     // the pen.
     virtual void rectangle(const Rect& rect, const Pen& pen, const Brush& brush) = 0;
-    // Height of the display in pixels.
-    virtual int screenHeight() const = 0;
+    // The part of the window's client area that is drawn: all of it, or the
+    // part being painted again. Nothing outside it shows.
+    virtual Rect area() const = 0;
 };
 
 } // namespace velmora

@@ -47,8 +47,8 @@ void ShowMatch(SearchTarget& target, std::uint32_t line, std::uint32_t start, st
     target.selection.Extend(line, start);
     target.selection.Extend(line, start + length);
     target.cursor.setPosition({line, start});
-    const auto fonts = target.signFont.CreateEditorFonts();
-    target.scrollBar.ScrollToCursor(target.document, fonts, line, start);
+    const auto fonts = target.signFont.Fonts();
+    target.scrollBar.ScrollToCursor(target.document, *fonts, line, start);
 }
 
 bool FindFromTop(SearchTarget& target, const CFLine& word, Window* owner, MessageDisplay& messages)
@@ -155,8 +155,8 @@ std::uint32_t ReplaceAll(SearchTarget& target, const CFLine& word, const CFLine&
         const Position cursor = target.cursor.position();
         target.cursor.setPosition({cursor.line, std::min(cursor.column, document.LineLength(cursor.line))});
         target.selection.Reset();
-        const auto fonts = target.signFont.CreateEditorFonts();
-        target.scrollBar.ScrollToCursor(document, fonts, target.cursor.line, target.cursor.column);
+        const auto fonts = target.signFont.Fonts();
+        target.scrollBar.ScrollToCursor(document, *fonts, target.cursor.line, target.cursor.column);
         if (target.window)
             target.window->invalidate();
     }

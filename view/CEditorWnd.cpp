@@ -18,17 +18,21 @@
 #include "view/CCandidateWindow.h"
 #include "view/CFScrollBar.h"
 #include "view/CFSignFont.h"
+#include "view/ViewSnapshot.h"
 
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
+#include <QRegion>
 #include <QScrollBar>
 #include <QTimer>
 #include <QWheelEvent>
 
 #include <boost/make_shared.hpp>
 
+#include <algorithm>
 #include <optional>
 #include <utility>
 
@@ -182,16 +186,14 @@ SearchTarget CEditorWnd::searchTarget()
 
 void CEditorWnd::scrollToCursor()
 {
-    const EditorFontPair fonts = signFont_.CreateEditorFonts();
+    const auto fonts = signFont_.Fonts();
     const CCursor& cursor = *data_->cursor;
-    scrollBar_->ScrollToCursor(data_->document, fonts, cursor.line, cursor.column);
+    scrollBar_->ScrollToCursor(data_->document, *fonts, cursor.line, cursor.column);
 }
 
 void CEditorWnd::updatePage()
 {
-    const EditorFontPair fonts = signFont_.CreateEditorFonts();
-    const std::unique_ptr<Surface> surface = window_->createSurface();
-    const int h = surface ? LineHeight(*surface, fonts) : 0;
+    const int h = rowHeight();
     if (h > 0)
         scrollBar_->UpdatePage(std::uint32_t(window_->clientRect().bottom / h + 1),
                                data_->document.LineCount());
@@ -200,6 +202,46 @@ void CEditorWnd::updatePage()
 void CEditorWnd::repaint()
 {
     viewport()->update();
+}
+
+int CEditorWnd::rowHeight()
+{
+    const auto fonts = signFont_.Fonts();
+    const std::unique_ptr<Surface> surface = window_->createSurface();
+    return surface ? LineHeight(*surface, *fonts) : 0;
+}
+
+ViewSnapshot CEditorWnd::snapshot()
+{
+    const int h = rowHeight();
+    // Every row that shows, the one cut off at the bottom included.
+    const auto rows = h > 0 ? std::uint32_t(viewport()->height() / h + 1) : 0;
+    return ViewSnapshot(*data_, ctrl_->CurrentModeId(), rows);
+}
+
+void CEditorWnd::repaintChanged(const ViewSnapshot& before)
+{
+    const auto lines = before.ChangedLines(*data_, ctrl_->CurrentModeId());
+    const int h = rowHeight();
+    if (!lines || h <= 0) {
+        repaint();
+        return;
+    }
+    // The rows of those lines, across the whole width; one pixel more below,
+    // where the highlight of a selection reaches into the next row.
+    const std::int64_t top = scrollBar_->TopLine();
+    const std::int64_t rows = viewport()->height() / h + 1;
+    QRegion region;
+    for (auto [first, last] : *lines) {
+        if (first > last)
+            std::swap(first, last);
+        const std::int64_t from = std::max<std::int64_t>(std::int64_t(first) - top, 0);
+        const std::int64_t to = std::min<std::int64_t>(std::int64_t(last) - top, rows);
+        if (from <= to)
+            region += QRect(0, int(from) * h, viewport()->width(), int(to - from + 1) * h + 1);
+    }
+    if (!region.isEmpty())
+        viewport()->update(region);
 }
 
 void CEditorWnd::NewDocument()
@@ -354,6 +396,7 @@ bool CEditorWnd::focusNextPrevChild(bool)
 
 bool CEditorWnd::handleKeyPress(QKeyEvent* event)
 {
+    const ViewSnapshot before = snapshot();
     bool used = false;
     bool enter = false;
     guarded([&] {
@@ -375,7 +418,7 @@ bool CEditorWnd::handleKeyPress(QKeyEvent* event)
         scrollToCursor();
     });
     if (used) {
-        repaint();
+        repaintChanged(before);
         emit edited();
         candidatesWanted_ = true;
         updateCandidateWindow();
@@ -417,13 +460,14 @@ void CEditorWnd::mousePressEvent(QMouseEvent* event)
         QAbstractScrollArea::mousePressEvent(event);
         return;
     }
+    const ViewSnapshot before = snapshot();
     guarded([&] {
         // A click starts a new selection at the clicked cell.
         data_->selection->Reset();
         routeMouse(event);
     });
     setFocus(Qt::MouseFocusReason);
-    repaint();
+    repaintChanged(before);
     emit edited();
     candidatesWanted_ = true;
     updateCandidateWindow();
@@ -443,8 +487,9 @@ void CEditorWnd::mouseMoveEvent(QMouseEvent* event)
     event->accept();
     if (ctrl_->CurrentModeId() != kNormalModeId)
         return;
+    const ViewSnapshot before = snapshot();
     guarded([&] { routeMouse(event); });
-    repaint();
+    repaintChanged(before);
     emit edited();
 }
 
@@ -531,12 +576,15 @@ void CEditorWnd::wheelEvent(QWheelEvent* event)
     event->accept();
 }
 
-void CEditorWnd::paintEvent(QPaintEvent*)
+void CEditorWnd::paintEvent(QPaintEvent* event)
 {
     QPainter painter(viewport());
     painter.fillRect(viewport()->rect(), Qt::white);
     try {
-        QtSurface surface(painter, viewport());
+        // Only the part being painted again needs drawing.
+        const QRect part = event->rect();
+        QtSurface surface(painter, viewport(),
+                          Rect{part.left(), part.top(), part.right() + 1, part.bottom() + 1});
         ctrl_->CurrentMode().OnPaint(surface);
         paintFailed_ = false;
     } catch (...) {
@@ -567,9 +615,10 @@ void CEditorWnd::reportPaintFailure(const std::string& cause)
 
 void CEditorWnd::focusInEvent(QFocusEvent* event)
 {
+    const ViewSnapshot before = snapshot();
     data_->cursor->caretVisible = true;
     caretTimer_.start(kCaretBlinkMs, this);
-    repaint();
+    repaintChanged(before);
     QAbstractScrollArea::focusInEvent(event);
     candidatesWanted_ = true;
     updateCandidateWindow();
@@ -578,9 +627,10 @@ void CEditorWnd::focusInEvent(QFocusEvent* event)
 void CEditorWnd::focusOutEvent(QFocusEvent* event)
 {
     // The caret blinks only in the editor that receives the keys.
+    const ViewSnapshot before = snapshot();
     data_->cursor->caretVisible = false;
     caretTimer_.stop();
-    repaint();
+    repaintChanged(before);
     QAbstractScrollArea::focusOutEvent(event);
     closeCandidateWindow();
 }
@@ -655,8 +705,9 @@ void CEditorWnd::timerEvent(QTimerEvent* event)
         QAbstractScrollArea::timerEvent(event);
         return;
     }
+    const ViewSnapshot before = snapshot();
     data_->cursor->caretVisible = !data_->cursor->caretVisible;
-    repaint();
+    repaintChanged(before);
 }
 
 } // namespace velmora

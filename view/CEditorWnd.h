@@ -5,6 +5,7 @@
 #include "platform/PlatformServices.h"
 #include "search/SearchTarget.h"
 #include "view/CFScrollPart.h"
+#include "view/ViewSnapshot.h"
 
 #include <QAbstractScrollArea>
 #include <QBasicTimer>
@@ -167,7 +168,14 @@ private:
     // The vertical page and range for the lines the client area shows now;
     // the view stays where it is.
     void updatePage();
+    // Paints the whole view again.
     void repaint();
+    // What the view shows now, and a repaint of just the rows that changed
+    // since (the whole view when the text or the view moved).
+    ViewSnapshot snapshot();
+    void repaintChanged(const ViewSnapshot& before);
+    // The height of a row; 0 without a usable sign font.
+    int rowHeight();
     // A scroll bar action turned into a scroll request of that bar.
     void scrollAction(ScrollBarId bar, int action);
     void scrollLines(int lines);

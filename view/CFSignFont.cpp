@@ -53,8 +53,10 @@ std::string CFSignFont::ConfiguredFaceName() const
     return settings_.readString(kSection, kNameKey, kDefaultFace);
 }
 
-EditorFontPair CFSignFont::CreateEditorFonts() const
+std::shared_ptr<const EditorFontPair> CFSignFont::Fonts() const
 {
+    if (fonts_)
+        return fonts_;
     std::unique_ptr<Font> sign;
     if (useChosenSignFont_) {
         if (signAttributesValid_)
@@ -69,15 +71,16 @@ EditorFontPair CFSignFont::CreateEditorFonts() const
     } else {
         text = factory_.createFont(DefaultTextFont());
     }
-    return EditorFontPair(std::move(sign), std::move(text));
+    fonts_ = std::make_shared<const EditorFontPair>(std::move(sign), std::move(text));
+    return fonts_;
 }
 
 std::optional<FontAttributes> CFSignFont::CurrentSignFontAttributes() const
 {
-    const EditorFontPair fonts = CreateEditorFonts();
-    if (!fonts.sign())
+    const auto fonts = Fonts();
+    if (!fonts->sign())
         return std::nullopt;
-    return fonts.sign()->attributes();
+    return fonts->sign()->attributes();
 }
 
 void CFSignFont::ChooseSignFont(const FontAttributes& attributes)
@@ -85,6 +88,7 @@ void CFSignFont::ChooseSignFont(const FontAttributes& attributes)
     signAttributes_ = attributes;
     signAttributesValid_ = true;
     useChosenSignFont_ = true;
+    fonts_.reset();
 }
 
 void CFSignFont::ChooseTextFont(const FontAttributes& attributes)
@@ -92,6 +96,7 @@ void CFSignFont::ChooseTextFont(const FontAttributes& attributes)
     textAttributes_ = attributes;
     textAttributesValid_ = true;
     useChosenTextFont_ = true;
+    fonts_.reset();
 }
 
 } // namespace velmora

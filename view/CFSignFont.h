@@ -3,6 +3,7 @@
 #include "platform/FontAttributes.h"
 #include "view/EditorFontPair.h"
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,8 +16,9 @@ class Window;
 
 // The process-wide description of the two fonts every editor draws with:
 // the sign font (face named by the settings, or the font chosen by the user)
-// and the text font for everything below U+10000. The fonts themselves are
-// made afresh for each paint, mouse press and scroll adjustment.
+// and the text font for everything below U+10000. The fonts are made once,
+// when first needed, and again after the user chooses a font; so the
+// settings are read then, never for a key or a paint.
 class CFSignFont {
 public:
     // Where the settings name the sign font's face, and the face used when
@@ -29,18 +31,18 @@ public:
     // fonts in use.
     CFSignFont(FontFactory& factory, const Settings& settings);
 
-    // Creates the sign font and the text font. The sign font is the chosen
-    // one once a font has been chosen, else 50 x 50 bold in the face the
-    // settings name now (read at every call, so a changed face applies at the
-    // next paint); the text font is 20 x 14 bold in the default face. A font
-    // that cannot be created is null.
-    EditorFontPair CreateEditorFonts() const;
+    // The sign font and the text font. The sign font is the chosen one once
+    // a font has been chosen, else 50 x 50 bold in the face the settings
+    // name when the fonts are made; the text font is 20 x 14 bold in the
+    // default face. A font that cannot be created is null. The pair stays
+    // valid for whoever holds it, also after a new font has been chosen.
+    std::shared_ptr<const EditorFontPair> Fonts() const;
 
     // The attributes of a live sign font as the platform made it, to start
     // the font dialog from; nothing when no sign font can be created.
     std::optional<FontAttributes> CurrentSignFontAttributes() const;
-    // The user confirmed a font: every editor draws signs in it from the
-    // next paint on, until the program ends. (Cancelling changes nothing, so
+    // The user confirmed a font: every editor measures and draws signs in it
+    // from the next paint on, until the program ends. (Cancelling changes nothing, so
     // there is nothing to call.)
     void ChooseSignFont(const FontAttributes& attributes);
     // The same for the text font; the program offers no such choice, so the
@@ -74,6 +76,8 @@ private:
     Window* owner_ = nullptr;
     bool useChosenSignFont_ = false;
     bool useChosenTextFont_ = false;
+    // Made on first use; dropped when a font is chosen.
+    mutable std::shared_ptr<const EditorFontPair> fonts_;
 };
 
 } // namespace velmora

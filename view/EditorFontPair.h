@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/CellMetrics.h"
 #include "document/EditorFonts.h"
 #include "platform/Font.h"
 
@@ -7,11 +8,9 @@
 
 namespace velmora {
 
-// The sign font and the text font of one paint, mouse press or scroll
-// adjustment, owned: both are released when the pair goes, so no font lives
-// from one event to the next. Select the system font back into any surface
-// that still has one of them selected before the pair goes. Either font may
-// be null (none could be created).
+// The sign font and the text font every editor draws with, owned, together
+// with what the layout has measured in them. Either font may be null (none
+// could be created); the layout then uses the surface's system font.
 class EditorFontPair {
 public:
     EditorFontPair() = default;
@@ -24,14 +23,16 @@ public:
 
     const Font* sign() const { return sign_.get(); }
     const Font* text() const { return text_.get(); }
+    CellMetrics& metrics() const { return *metrics_; }
 
     // The pair as the layout operations take it; valid while the pair lives.
-    EditorFonts fonts() const { return {sign_.get(), text_.get()}; }
+    EditorFonts fonts() const { return {sign_.get(), text_.get(), metrics_.get()}; }
     operator EditorFonts() const { return fonts(); }
 
 private:
     std::unique_ptr<Font> sign_;
     std::unique_ptr<Font> text_;
+    std::unique_ptr<CellMetrics> metrics_ = std::make_unique<CellMetrics>();
 };
 
 } // namespace velmora

@@ -4,11 +4,19 @@
 #include "platform/FontAttributes.h"
 
 #include <QFont>
+#include <QGlyphRun>
+#include <QList>
+
+#include <cstdint>
+#include <string_view>
+#include <unordered_map>
+
+class QPaintDevice;
 
 namespace velmora {
 
-// A font made by QtFontFactory: the QFont to paint with and the attributes it
-// was made from.
+// A font made by QtFontFactory: the QFont to paint with, the attributes it
+// was made from, and the glyphs of the texts drawn with it so far.
 class QtFont : public Font {
 public:
     QtFont(QFont font, FontAttributes requested);
@@ -23,6 +31,17 @@ public:
     const QFont& qfont() const { return font_; }
     const FontAttributes& requested() const { return requested_; }
 
+    // A text as drawing it with this font on a device puts it down: the
+    // glyphs as Qt shapes them (fallback fonts included), positioned from a
+    // pen at (0, 0) on the baseline, and the horizontal advance.
+    struct Shaped {
+        QList<QGlyphRun> glyphs;
+        int advance = 0;
+    };
+    // Shaped once per text and resolution for texts of up to three UTF-16
+    // units (a cell is one or two), afresh for longer ones.
+    Shaped shaped(std::u16string_view text, const QPaintDevice* device) const;
+
     // Attributes that recreate a QFont from elsewhere, such as the choice of
     // a font dialog: its face, its pixel size as character height, weight and
     // style; no stretch.
@@ -31,6 +50,9 @@ public:
 private:
     QFont font_;
     FontAttributes requested_;
+    // By resolution, then text (its units packed into one number). The cache
+    // is emptied should it ever grow large.
+    mutable std::unordered_map<int, std::unordered_map<std::uint64_t, Shaped>> shaped_;
 };
 
 } // namespace velmora

@@ -45,8 +45,8 @@ private:
 
     Fitted fit(const QFont& base, const FontAttributes& attributes) const;
 
-    // Sizes found before: fonts are made for every paint, and finding the
-    // pixel size of a cell height measures the face several times.
+    // Sizes found before: finding the pixel size of a cell height measures
+    // the face several times.
     std::map<Key, Fitted> fitted_;
 };
 

@@ -5,7 +5,6 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QRect>
-#include <QScreen>
 #include <QWidget>
 
 #include <algorithm>
@@ -22,19 +21,19 @@ QFont systemFont(const QWidget* widget)
 // Lays out a run: each stretch between NUL units goes to place with its x
 // offset from the start; a NUL unit takes the average character width. The
 // result is the width of the whole run.
-template <class Place>
-int layOut(const QFontMetrics& metrics, const QString& text, Place place)
+template <class Advance, class Place>
+int layOut(const QFontMetrics& metrics, std::u16string_view text, Advance advance, Place place)
 {
     int x = 0;
-    qsizetype start = 0;
+    std::size_t start = 0;
     while (start <= text.size()) {
-        qsizetype nul = text.indexOf(QChar(0), start);
-        if (nul < 0)
+        std::size_t nul = text.find(u'\0', start);
+        if (nul == std::u16string_view::npos)
             nul = text.size();
         if (nul > start) {
-            const QString stretch = text.mid(start, nul - start);
+            const std::u16string_view stretch = text.substr(start, nul - start);
             place(x, stretch);
-            x += metrics.horizontalAdvance(stretch);
+            x += advance(stretch);
         }
         if (nul < text.size())
             x += metrics.averageCharWidth();
@@ -45,12 +44,12 @@ int layOut(const QFontMetrics& metrics, const QString& text, Place place)
 
 } // namespace
 
-QtSurface::QtSurface(QPainter& painter, QWidget* widget)
-    : painter_(&painter), widget_(widget), font_(systemFont(widget))
+QtSurface::QtSurface(QPainter& painter, QWidget* widget, std::optional<Rect> area)
+    : painter_(&painter), widget_(widget), area_(area)
 {
 }
 
-QtSurface::QtSurface(QWidget* widget) : widget_(widget), font_(systemFont(widget)) {}
+QtSurface::QtSurface(QWidget* widget) : widget_(widget) {}
 
 QColor QtSurface::toQColor(ColorRef color)
 {
@@ -62,61 +61,77 @@ QString QtSurface::toQString(std::u16string_view units)
     return QString(reinterpret_cast<const QChar*>(units.data()), qsizetype(units.size()));
 }
 
-void QtSurface::selectFont(const Font* font)
+QPaintDevice* QtSurface::device() const
 {
-    const auto* qtFont = dynamic_cast<const QtFont*>(font);
-    font_ = qtFont ? qtFont->qfont() : systemFont(widget_);
-    metrics_.reset();
+    return painter_ ? painter_->device() : widget_.data();
 }
 
-const QFontMetrics& QtSurface::metrics()
+const QtSurface::FontUse& QtSurface::use(const Font* font)
 {
-    if (!metrics_) {
-        const QPaintDevice* device = painter_ ? painter_->device() : widget_.data();
-        metrics_.emplace(font_, device);
+    if (!fonts_.empty() && fonts_.front().font == font)
+        return fonts_.front();
+    for (auto it = fonts_.begin(); it != fonts_.end(); ++it) {
+        if (it->font == font) {
+            std::rotate(fonts_.begin(), it, it + 1);
+            return fonts_.front();
+        }
     }
-    return *metrics_;
+    const auto* qtFont = dynamic_cast<const QtFont*>(font);
+    QFont qfont = qtFont ? qtFont->qfont() : systemFont(widget_);
+    QFontMetrics metrics(qfont, device());
+    fonts_.insert(fonts_.begin(), FontUse{font, qtFont, std::move(qfont), std::move(metrics)});
+    return fonts_.front();
 }
 
-int QtSurface::advance(const QString& text)
+int QtSurface::advance(const FontUse& used, std::u16string_view stretch)
 {
-    return layOut(metrics(), text, [](int, const QString&) {});
+    if (used.qtFont)
+        return used.qtFont->shaped(stretch, device()).advance;
+    return used.metrics.horizontalAdvance(toQString(stretch));
 }
 
-Size QtSurface::textExtent(std::u16string_view units)
+Size QtSurface::textExtent(const Font* font, std::u16string_view units)
 {
-    return Size{advance(toQString(units)), metrics().height()};
+    const FontUse& used = use(font);
+    const int width = layOut(
+        used.metrics, units, [&](std::u16string_view stretch) { return advance(used, stretch); },
+        [](int, std::u16string_view) {});
+    return Size{width, used.metrics.height()};
 }
 
-void QtSurface::textOut(int x, int y, std::u16string_view units)
+void QtSurface::textOut(Point at, const Font* font, std::u16string_view units,
+                        const TextColors& colors)
 {
     if (!painter_)
         return;
-    const QString text = toQString(units);
-    const QFontMetrics& fm = metrics();
-    if (!transparent_)
-        painter_->fillRect(QRect(x, y, advance(text), fm.height()), toQColor(backgroundColor_));
-    painter_->setFont(font_);
-    painter_->setPen(toQColor(textColor_));
-    const int baseline = y + fm.ascent();
-    layOut(fm, text, [&](int offset, const QString& stretch) {
-        painter_->drawText(QPoint(x + offset, baseline), stretch);
+    const FontUse& used = use(font);
+    if (colors.opaque)
+        painter_->fillRect(QRect(at.x, at.y, textExtent(font, units).cx, used.metrics.height()),
+                           toQColor(colors.background));
+    if (painterColor_ != colors.text) {
+        painter_->setPen(toQColor(colors.text));
+        painterColor_ = colors.text;
+    }
+    const int baseline = at.y + used.metrics.ascent();
+    // A stretch followed by nothing needs no advance.
+    const auto advanceTo = [&](std::u16string_view stretch) {
+        return stretch.data() + stretch.size() == units.data() + units.size() ? 0
+                                                                              : advance(used, stretch);
+    };
+    layOut(used.metrics, units, advanceTo, [&](int offset, std::u16string_view stretch) {
+        if (used.qtFont) {
+            // The glyphs Qt's own text drawing would put down, shaped once.
+            for (const QGlyphRun& run : used.qtFont->shaped(stretch, painter_->device()).glyphs)
+                painter_->drawGlyphRun(QPointF(at.x + offset, baseline), run);
+            return;
+        }
+        if (!painterFontSet_ || painterFont_ != font) {
+            painter_->setFont(used.qfont);
+            painterFont_ = font;
+            painterFontSet_ = true;
+        }
+        painter_->drawText(QPoint(at.x + offset, baseline), toQString(stretch));
     });
-}
-
-void QtSurface::setTextColor(ColorRef color)
-{
-    textColor_ = color;
-}
-
-void QtSurface::setBackgroundTransparent(bool transparent)
-{
-    transparent_ = transparent;
-}
-
-void QtSurface::setBackgroundColor(ColorRef color)
-{
-    backgroundColor_ = color;
 }
 
 void QtSurface::rectangle(const Rect& rect, const Pen& pen, const Brush& brush)
@@ -144,12 +159,13 @@ void QtSurface::rectangle(const Rect& rect, const Pen& pen, const Brush& brush)
     painter_->fillRect(QRect(right - thickX, top, thickX, height), outline);
 }
 
-int QtSurface::screenHeight() const
+Rect QtSurface::area() const
 {
-    const QScreen* screen = widget_ ? widget_->screen() : QGuiApplication::primaryScreen();
-    if (!screen)
-        screen = QGuiApplication::primaryScreen();
-    return screen ? screen->geometry().height() : 0;
+    if (area_)
+        return *area_;
+    if (const QPaintDevice* whole = device())
+        return Rect{0, 0, whole->width(), whole->height()};
+    return Rect{};
 }
 
 } // namespace velmora

@@ -206,6 +206,14 @@ TEST_F(AtfConverterTest, StructureAndApparatusGiveNoLinesAndUnlabelledLinesAreNa
     ASSERT_EQ(nul.lines.size(), 1u);
     EXPECT_EQ(nul.lines[0].cells, (Cells{MA, ' ', MA}));
 
+    // A note that goes on over a continuation line is dropped as a whole,
+    // and the reading after it is reported on its own line.
+    const auto note = converter.ConvertText("1. a ($ a\n  blank $) na qqq\n");
+    ASSERT_EQ(note.lines.size(), 1u);
+    EXPECT_EQ(note.lines[0].cells, Join({A, U" ", NA, U" qqq"}));
+    ASSERT_EQ(note.unconverted.size(), 1u);
+    EXPECT_EQ(note.unconverted[0].line, 2u);
+
     const auto broken = converter.ConvertText("1. a\n2. n\xC3\n");
     EXPECT_FALSE(broken.ok());
     EXPECT_EQ(broken.invalidUtf8Line, 2u);

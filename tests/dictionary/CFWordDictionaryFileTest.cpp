@@ -396,6 +396,60 @@ TEST(SignDataFile, SaveAndLoadReproduceEveryList)
     EXPECT_EQ(*third.Serialize(), again);
 }
 
+// Loading a file adds its lines as AddWord would, one by one in file order,
+// also onto what an earlier load left; the words it hands out outlive the
+// dictionary's entries.
+TEST(SignDataFile, LoadingAddsEveryLineAsAddingItAloneWould)
+{
+    std::mt19937 random(5);
+    const char* keys[] = {"A", "DU", "LUGAL", "CU", "#SA"};
+    const Codes keyCodes[] = {{'A'}, {'D', 'U'}, {'L', 'U', 'G', 'A', 'L'}, {0x160, 'U'}, {0x1E62, 'A'}};
+    CFWordDictionary loaded, added;
+    std::string files[2];
+    for (std::string& file : files) {
+        for (int i = 0; i < 400; ++i) {
+            const std::size_t k = random() % 5;
+            const std::uint32_t number = random() % 4;
+            const std::uint32_t sign = 0x12000 + static_cast<std::uint32_t>(i);
+            std::ostringstream line;
+            line << keys[k] << number << ' ' << std::hex << sign << "\r\n";
+            file += line.str();
+        }
+    }
+    files[1] += "A1 12000\r\nQ! 12000\r\nA1 12001\r\n";
+    for (const std::string& file : files) {
+        std::istringstream lines(file);
+        for (std::string line; std::getline(lines, line) && line != "Q! 12000\r";) {
+            CFWordDictionary one;
+            ASSERT_TRUE(one.LoadFromBytes(line + "\n"));
+            one.ForEachEntry([&](const CFWordDictionary::Entry& e) {
+                added.AddWord(e.candidates->front()->number, KeyOf(CellsOf(e.key)),
+                              CFWordSign::FromCells(CellsOf(e.candidates->front())));
+            });
+        }
+    }
+    EXPECT_TRUE(loaded.LoadFromBytes(files[0]));
+    const WordPtr kept = loaded.GetCandidate(0, KeyOf(keyCodes[1]));
+    EXPECT_FALSE(loaded.LoadFromBytes(files[1]));
+    EXPECT_EQ(loaded.lastErrorLine(), 402u);
+
+    ASSERT_EQ(loaded.CandidateCount(), added.CandidateCount());
+    for (const Codes& key : keyCodes) {
+        ASSERT_EQ(loaded.CountCandidates(KeyOf(key)), added.CountCandidates(KeyOf(key)));
+        for (std::uint32_t i = 0; i < added.CountCandidates(KeyOf(key)); ++i) {
+            const WordPtr a = loaded.GetCandidate(i, KeyOf(key)), b = added.GetCandidate(i, KeyOf(key));
+            ASSERT_EQ(a->number, b->number);
+            ASSERT_EQ(CellsOf(a), CellsOf(b));
+        }
+    }
+    EXPECT_EQ(*loaded.Serialize(), *added.Serialize());
+
+    const Codes keptSigns = CellsOf(kept);
+    loaded.Clear();
+    EXPECT_EQ(CellsOf(kept), keptSigns);
+    EXPECT_EQ(kept->Length(), 2u);
+}
+
 TEST(SignDataFile, SaveRefusesWhatCouldNotBeReadBack)
 {
     TempPath file("refuse");

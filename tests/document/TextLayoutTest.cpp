@@ -1,4 +1,5 @@
 #include "document/CFDocument.h"
+#include "document/CellMetrics.h"
 #include "document/DocumentError.h"
 #include "document/TextLayout.h"
 #include "tests/support/FakeFont.h"
@@ -6,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <initializer_list>
 #include <vector>
 
@@ -92,7 +94,7 @@ TEST_F(TextLayoutTest, MeasuresEachCellInItsFontAndScalesBmpCellsAboveU1000)
 TEST_F(TextLayoutTest, DrawLinePlacesCellsSideBySideInTheirFonts)
 {
     const CFDocument d = Doc({{'a', kSign, kSub3, 'b'}});
-    DrawLine(d.Line(0), surface, fonts, 5, 7);
+    DrawLine(d.Line(0), surface, fonts, 5, 7, TextColors{kBlue, true, kGray});
     const auto runs = rec.textOuts();
     ASSERT_EQ(runs.size(), 4u);
     EXPECT_EQ(runs[0].x, 5);
@@ -106,33 +108,52 @@ TEST_F(TextLayoutTest, DrawLinePlacesCellsSideBySideInTheirFonts)
     EXPECT_EQ(runs[2].units, std::u16string(u"\x2083\0", 2));
     EXPECT_EQ(runs[2].font, text.attributes());
     EXPECT_EQ(runs[3].font, text.attributes());
+    for (const auto& run : runs) {
+        EXPECT_EQ(run.color, kBlue);
+        EXPECT_FALSE(run.transparent);
+        EXPECT_EQ(run.background, kGray);
+    }
 }
 
 TEST_F(TextLayoutTest, LineHeightIsTheReferenceSignInTheSignFont)
 {
-    surface.selectFont(&text);
     EXPECT_EQ(LineHeight(surface, fonts), 40);
     const auto extent = rec.callsOf<TextExtentCall>().back();
     EXPECT_EQ(extent.units, u"\xD808\xDC44");
     EXPECT_EQ(extent.font, sign.attributes());
 }
 
-TEST_F(TextLayoutTest, DrawDocumentDrawsAsManyRowsAsFitTheScreen)
+TEST_F(TextLayoutTest, DrawDocumentDrawsTheRowsThatMeetTheAreaAndOneMoreOnEitherSide)
 {
     const CFDocument d = Lines(100);
-    DrawDocument(d, surface, fonts, 10, 30);
-    const auto runs = rec.textOuts();
-    ASSERT_EQ(runs.size(), 27u); // 1080 / 40
-    for (std::size_t i = 0; i < runs.size(); ++i) {
-        EXPECT_EQ(runs[i].x, -30);
-        EXPECT_EQ(runs[i].y, static_cast<int>(i) * 40);
-    }
+    const auto rowsOf = [&](Rect area) {
+        rec.clear();
+        FakeSurface part(surface.sharedRecording(), area);
+        DrawDocument(d, part, fonts, 10, 0, {});
+        std::vector<int> rows;
+        for (const auto& run : rec.textOuts()) {
+            EXPECT_EQ(run.x, 0);
+            rows.push_back(run.y / 40);
+        }
+        return rows;
+    };
+    // 600 / 40: rows 0 to 14, and row 15 below them.
+    auto rows = rowsOf({0, 0, 800, 600});
+    ASSERT_EQ(rows.size(), 16u);
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        EXPECT_EQ(rows[i], static_cast<int>(i));
+    // A row that shows only in part counts.
+    EXPECT_EQ(rowsOf({0, 0, 800, 601}).size(), 17u);
+    // The part being painted again: rows 2 to 4.
+    EXPECT_EQ(rowsOf({0, 100, 800, 180}), (std::vector<int>{1, 2, 3, 4, 5}));
+    EXPECT_EQ(rowsOf({0, 0, 800, 40}), (std::vector<int>{0, 1}));
+    EXPECT_TRUE(rowsOf({0, 0, 800, 0}).empty());
 }
 
 TEST_F(TextLayoutTest, DrawDocumentStopsAtTheLastLine)
 {
     const CFDocument d = Doc({{'a'}, {'b'}, {'c'}, {'d'}});
-    DrawDocument(d, surface, fonts, 1, 0);
+    DrawDocument(d, surface, fonts, 1, 0, {});
     const auto runs = rec.textOuts();
     ASSERT_EQ(runs.size(), 3u);
     EXPECT_EQ(runs[0].units, u"b");
@@ -140,8 +161,8 @@ TEST_F(TextLayoutTest, DrawDocumentStopsAtTheLastLine)
     EXPECT_EQ(runs[2].y, 80);
 
     rec.clear();
-    DrawDocument(d, surface, fonts, 4, 0); // top == line count
-    DrawDocument(d, surface, fonts, 0xFFFFFFFFu, 0);
+    DrawDocument(d, surface, fonts, 4, 0, {}); // top == line count
+    DrawDocument(d, surface, fonts, 0xFFFFFFFFu, 0, {});
     EXPECT_TRUE(rec.textOuts().empty());
 }
 
@@ -149,7 +170,7 @@ TEST_F(TextLayoutTest, DrawDocumentWithoutRowHeightDrawsNothing)
 {
     FakeFont flat(Attrs(0, 50));
     const CFDocument d = Lines(3);
-    DrawDocument(d, surface, EditorFonts{&flat, &text}, 0, 0);
+    DrawDocument(d, surface, EditorFonts{&flat, &text}, 0, 0, {});
     EXPECT_TRUE(rec.textOuts().empty());
 }
 
@@ -221,6 +242,73 @@ TEST_F(TextLayoutTest, HitTestMeasuresOnlyUpToTheCellUnderThePoint)
     rec.clear();
     ASSERT_EQ(HitTest(d, surface, fonts, 20, 0), (Position{0, 1}));
     EXPECT_LE(rec.extentCount(), 3u);
+}
+
+TEST_F(TextLayoutTest, OnlyCellsReachingIntoTheAreaAreDrawnWhereTheyAlwaysLie)
+{
+    // Letters 14 px, signs 50 px, subscript digits 16 px, in a repeating mix.
+    std::vector<std::uint32_t> cells;
+    for (int i = 0; i < 250; ++i)
+        cells.insert(cells.end(), {'a', kSign, kSub3, kSign2});
+    const CFDocument d = Doc({cells});
+    FakeSurface unclipped(nullptr, {0, 0, 1 << 30, 600});
+    DrawLine(d.Line(0), unclipped, fonts, 0, 0, {});
+    const auto all = unclipped.recording().textOuts();
+    ASSERT_EQ(all.size(), 1000u);
+
+    for (const Rect area : {Rect{0, 0, 800, 600}, Rect{300, 0, 500, 600}}) {
+        for (const int hpos : {0, 7000, 7007, 30000}) {
+            rec.clear();
+            FakeSurface part(surface.sharedRecording(), area);
+            DrawLine(d.Line(0), part, fonts, -hpos, 0, {});
+            const auto drawn = rec.textOuts();
+            // The cells whose box meets the area across, one more on either
+            // side.
+            std::size_t first = 0;
+            while (first + 1 < all.size() && all[first + 1].x - hpos <= area.left)
+                ++first;
+            std::size_t last = first;
+            while (last + 1 < all.size() && all[last + 1].x - hpos < area.right)
+                ++last;
+            const std::size_t from = first > 0 ? first - 1 : 0;
+            const std::size_t to = std::min(last + 1, all.size() - 1);
+            ASSERT_EQ(drawn.size(), to - from + 1) << "hpos " << hpos << ", area from " << area.left;
+            for (std::size_t i = 0; i < drawn.size(); ++i) {
+                EXPECT_EQ(drawn[i].x, all[from + i].x - hpos);
+                EXPECT_EQ(drawn[i].units, all[from + i].units);
+            }
+        }
+    }
+}
+
+TEST_F(TextLayoutTest, KeptMetricsGiveTheResultsOfMeasuringAfresh)
+{
+    CellMetrics metrics;
+    const EditorFonts kept{&sign, &text, &metrics};
+    CFDocument d = Doc({{'a', kSign, kSub3, 'b', kSign2}, {kSign, kSign}});
+    for (int round = 0; round < 2; ++round) {
+        for (std::uint32_t n = 0; n <= 5; ++n)
+            EXPECT_EQ(PrefixExtent(d.Line(0), surface, kept, n), PrefixExtent(d.Line(0), surface, fonts, n));
+        for (int px = -1; px < 200; ++px)
+            EXPECT_EQ(HitTest(d, surface, kept, px, 0), HitTest(d, surface, fonts, px, 0)) << px;
+        EXPECT_EQ(LineHeight(surface, kept), 40);
+    }
+    // Each code point and the row height were measured once.
+    rec.clear();
+    PrefixExtent(d.Line(1), surface, kept, 2);
+    HitTest(d, surface, kept, 60, 40);
+    EXPECT_EQ(rec.extentCount(), 0u);
+
+    // Edits of the line, also ones that keep its length, move what follows.
+    d.EraseCell(0, 1);
+    d.InsertCell(0, 1, 'c'); // a sign became a letter
+    EXPECT_EQ(PrefixExtent(d.Line(0), surface, kept, 5).cx, 14 + 14 + 16 + 14 + 50);
+    EXPECT_EQ(HitTest(d, surface, kept, 30, 0), (Position{0, 2}));
+    d.InsertCell(0, 5, kSign);
+    EXPECT_EQ(PrefixExtent(d.Line(0), surface, kept, 6).cx, 14 + 14 + 16 + 14 + 50 + 50);
+    d.EraseCells(0, 0, 6);
+    EXPECT_EQ(PrefixExtent(d.Line(0), surface, kept, 0).cx, 0);
+    EXPECT_EQ(HitTest(d, surface, kept, 30, 0), (Position{0, 0}));
 }
 
 class SelectionTest : public TextLayoutTest {

@@ -118,7 +118,7 @@ TEST_F(SelSignModeTest, CandidateIsDrawnBlueAtTheCursorWithoutPullBack)
     EXPECT_EQ(outs[4].y, 0);
     EXPECT_EQ(outs[4].color, kBlue);
     EXPECT_EQ(outs[4].font->height, 50);
-    EXPECT_EQ(e.fonts.liveFonts(), 0);
+    EXPECT_EQ(e.fonts.requests().size(), 2u); // the fonts were made once
 }
 
 // Page Down and Page Up move a page of candidates, stopping at the last and

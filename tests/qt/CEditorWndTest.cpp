@@ -13,6 +13,8 @@
 #include "tests/qt/GuiTestKit.h"
 
 #include <QApplication>
+#include <QPaintEvent>
+#include <QRegion>
 #include <QScrollBar>
 #include <QTest>
 #include <QWheelEvent>
@@ -52,12 +54,10 @@ protected:
     // coordinates of the unscrolled view.
     QPoint pointOf(Position p)
     {
-        const EditorFontPair fonts = kit.signFont.CreateEditorFonts();
+        const auto fonts = kit.signFont.Fonts();
         QtSurface surface(editor->viewport());
-        surface.selectFont(fonts.sign());
-        const int h = LineHeight(surface, fonts);
-        const int x = PrefixExtent(doc().Line(p.line), surface, fonts, p.column).cx;
-        surface.selectFont(nullptr);
+        const int h = LineHeight(surface, *fonts);
+        const int x = PrefixExtent(doc().Line(p.line), surface, *fonts, p.column).cx;
         return QPoint(x + 1, int(p.line) * h + h / 2);
     }
 
@@ -212,6 +212,70 @@ TEST_F(EditorWidget, ClickPlacesTheCursorAndResetsTheSelection)
     // Right of the end of the second line.
     QTest::mouseClick(editor->viewport(), Qt::LeftButton, {}, pointOf({1, 2}) + QPoint(40, 0));
     EXPECT_EQ(at(), (Position{1, 2}));
+}
+
+TEST_F(EditorWidget, ClicksFollowTheWidthsOfAFontChosenLater)
+{
+    QTest::keyClicks(editor.get(), "abcdefgh");
+    const QPoint third = pointOf({0, 3});
+    QTest::mouseClick(editor->viewport(), Qt::LeftButton, {}, third);
+    ASSERT_EQ(at(), (Position{0, 3}));
+
+    // Letters twice as wide: the same point now lies over the second cell.
+    FontAttributes wide = CFSignFont::DefaultTextFont();
+    wide.width *= 2;
+    kit.signFont.ChooseTextFont(wide);
+    editor->ResetView();
+    const QPoint thirdNow = pointOf({0, 3});
+    EXPECT_GT(thirdNow.x(), third.x() + 20);
+    QTest::mouseClick(editor->viewport(), Qt::LeftButton, {}, thirdNow);
+    EXPECT_EQ(at(), (Position{0, 3}));
+    QTest::mouseClick(editor->viewport(), Qt::LeftButton, {}, third);
+    EXPECT_EQ(at(), (Position{0, 1}));
+}
+
+// Remembers the region of every paint of a widget.
+class PaintRegions : public QObject {
+public:
+    explicit PaintRegions(QWidget* widget) { widget->installEventFilter(this); }
+    std::vector<QRegion> regions;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            regions.push_back(static_cast<QPaintEvent*>(event)->region());
+        return false;
+    }
+};
+
+TEST_F(EditorWidget, KeysPaintTheRowsThatChangedAndANewLineTheWholeView)
+{
+    QTest::keyClicks(editor.get(), "abc");
+    QTest::keyClick(editor.get(), Qt::Key_Return);
+    QTest::keyClicks(editor.get(), "def");
+    QApplication::processEvents();
+    const int h = pointOf({1, 0}).y() - pointOf({0, 0}).y();
+    ASSERT_GT(h, 0);
+    PaintRegions paints(editor->viewport());
+
+    QTest::keyClick(editor.get(), Qt::Key_Left);
+    QApplication::processEvents();
+    ASSERT_FALSE(paints.regions.empty());
+    EXPECT_EQ(paints.regions.back().boundingRect(), QRect(0, h, editor->viewport()->width(), h + 1));
+    QTest::keyClick(editor.get(), Qt::Key_Up);
+    QApplication::processEvents();
+    EXPECT_EQ(paints.regions.back().boundingRect(), QRect(0, 0, editor->viewport()->width(), 2 * h + 1));
+
+    QTest::keyClicks(editor.get(), "x");
+    QApplication::processEvents();
+    EXPECT_EQ(paints.regions.back().boundingRect(), QRect(0, 0, editor->viewport()->width(), h + 1));
+    EXPECT_EQ(line(0), U"abxc");
+
+    // A new line moves every line below it.
+    QTest::keyClick(editor.get(), Qt::Key_Return);
+    QApplication::processEvents();
+    EXPECT_EQ(paints.regions.back().boundingRect(), editor->viewport()->rect());
 }
 
 TEST_F(EditorWidget, ClickCommitsPendingInputAndTakesTheFocus)

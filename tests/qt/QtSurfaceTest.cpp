@@ -6,7 +6,6 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
-#include <QScreen>
 
 #include <gtest/gtest.h>
 
@@ -62,18 +61,17 @@ TEST(QtSurface, NulUnitKeepsTheRoomOfAMissingGlyph)
     QtFontFactory factory;
     const auto text = factory.createFont(font(20, 14, ""));
     QtSurface surface;
-    surface.selectFont(text.get());
-    const Size nul = surface.textExtent(std::u16string(1, u'\0'));
-    const Size digit = surface.textExtent(u"\u2083");
-    const Size digitAndNul = surface.textExtent(std::u16string(u"\u2083") + u'\0');
+    const Size nul = surface.textExtent(text.get(), std::u16string(1, u'\0'));
+    const Size digit = surface.textExtent(text.get(), u"\u2083");
+    const Size digitAndNul = surface.textExtent(text.get(), std::u16string(u"\u2083") + u'\0');
     EXPECT_NEAR(nul.cx, 14, 1); // the average character width asked for
     EXPECT_EQ(digitAndNul.cx, digit.cx + nul.cx);
     EXPECT_EQ(digitAndNul.cy, digit.cy);
     EXPECT_GT(digit.cy, 0);
     // A letter has its own advance, not the average.
     const QFontMetrics metrics(dynamic_cast<const QtFont&>(*text).qfont());
-    EXPECT_EQ(surface.textExtent(u"i").cx, metrics.horizontalAdvance(QStringLiteral("i")));
-    EXPECT_EQ(surface.textExtent(u"").cx, 0);
+    EXPECT_EQ(surface.textExtent(text.get(), u"i").cx, metrics.horizontalAdvance(QStringLiteral("i")));
+    EXPECT_EQ(surface.textExtent(text.get(), u"").cx, 0);
 }
 
 TEST(QtSurface, SurrogatePairIsOneSign)
@@ -81,15 +79,14 @@ TEST(QtSurface, SurrogatePairIsOneSign)
     QtFontFactory factory;
     const auto sign = factory.createFont(font(50, 50, "Akkadian"));
     QtSurface surface;
-    surface.selectFont(sign.get());
-    const Size extent = surface.textExtent(u"\xD808\xDC44"); // U+12044
+    const Size extent = surface.textExtent(sign.get(), u"\xD808\xDC44"); // U+12044
     const QFontMetrics metrics(dynamic_cast<const QtFont&>(*sign).qfont());
     EXPECT_EQ(extent.cx, metrics.horizontalAdvance(QString::fromUcs4(U"\U00012044")));
     EXPECT_GT(extent.cx, 0);
     // The line height of the editor: the cell of the 50-pixel sign font.
     EXPECT_LE(extent.cy, 50);
     EXPECT_GE(extent.cy, 48);
-    const Size two = surface.textExtent(u"\xD808\xDC44\xD808\xDC44");
+    const Size two = surface.textExtent(sign.get(), u"\xD808\xDC44\xD808\xDC44");
     EXPECT_NEAR(two.cx, 2 * extent.cx, 1);
 }
 
@@ -102,11 +99,9 @@ TEST(QtSurface, TextTopLeftIsThePointGiven)
     {
         QPainter painter(&image);
         QtSurface surface(painter);
-        surface.selectFont(text.get());
-        extent = surface.textExtent(u"H");
+        extent = surface.textExtent(text.get(), u"H");
         // Opaque: the cell is filled with the background colour.
-        surface.setTextColor(kBlack);
-        surface.textOut(10, 20, u"H");
+        surface.textOut({10, 20}, text.get(), u"H", TextColors{kBlack, true, kWhite});
     }
     const QColor white(Qt::white);
     EXPECT_EQ(image.pixelColor(10, 20), white);
@@ -126,10 +121,7 @@ TEST(QtSurface, TransparentTextSitsOnItsBaseline)
     {
         QPainter painter(&image);
         QtSurface surface(painter);
-        surface.selectFont(text.get());
-        surface.setBackgroundTransparent(true);
-        surface.setTextColor(Rgb(255, 0, 0));
-        surface.textOut(30, 40, u"H");
+        surface.textOut({30, 40}, text.get(), u"H", TextColors{Rgb(255, 0, 0)});
     }
     const InkBox ink = inkOf(image, Qt::white);
     ASSERT_GE(ink.right, 0) << "nothing drawn";
@@ -149,10 +141,8 @@ TEST(QtSurface, TextAfterANulUnitStartsBehindItsRoom)
     {
         QPainter painter(&image);
         QtSurface surface(painter);
-        surface.selectFont(text.get());
-        surface.setBackgroundTransparent(true);
-        nul = surface.textExtent(std::u16string(1, u'\0'));
-        surface.textOut(0, 0, std::u16string(1, u'\0') + u"H");
+        nul = surface.textExtent(text.get(), std::u16string(1, u'\0'));
+        surface.textOut({0, 0}, text.get(), std::u16string(1, u'\0') + u"H", TextColors{});
     }
     EXPECT_GE(inkOf(image, Qt::white).left, nul.cx);
 }
@@ -199,27 +189,32 @@ TEST(QtSurface, MeasuringSurfaceMeasuresAlikeAndDrawsNothing)
     QPainter painter(&image);
     QtSurface drawing(painter);
     QtSurface measuring;
-    drawing.selectFont(sign.get());
-    measuring.selectFont(sign.get());
     const std::u16string run = u"\xD808\xDC44 a\u2083";
-    EXPECT_EQ(measuring.textExtent(run), drawing.textExtent(run));
+    EXPECT_EQ(measuring.textExtent(sign.get(), run), drawing.textExtent(sign.get(), run));
     EXPECT_FALSE(measuring.drawing());
-    measuring.textOut(0, 0, run);
+    EXPECT_EQ(drawing.area(), (Rect{0, 0, 200, 120}));
+    EXPECT_EQ(QtSurface(painter, nullptr, Rect{5, 6, 7, 8}).area(), (Rect{5, 6, 7, 8}));
+    measuring.textOut({0, 0}, sign.get(), run, TextColors{kBlack, true});
     measuring.rectangle(Rect{0, 0, 10, 10}, Pen{}, Brush{kBlack});
     painter.end();
     EXPECT_LT(inkOf(image, Qt::white).right, 0);
 }
 
-TEST(QtSurface, SystemFontAndScreenHeight)
+TEST(QtSurface, EachCallMeasuresInItsOwnFont)
 {
     QtSurface surface;
     QtFontFactory factory;
     const auto text = factory.createFont(font(20, 14, ""));
-    surface.selectFont(text.get());
-    surface.selectFont(nullptr);
-    EXPECT_EQ(surface.textExtent(u"abc").cx,
-              QFontMetrics(QGuiApplication::font()).horizontalAdvance(QStringLiteral("abc")));
-    EXPECT_EQ(surface.screenHeight(), QGuiApplication::primaryScreen()->geometry().height());
+    const auto sign = factory.createFont(font(50, 50, "Akkadian"));
+    const QFontMetrics metrics(dynamic_cast<const QtFont&>(*text).qfont());
+    for (int i = 0; i < 2; ++i) {
+        EXPECT_EQ(surface.textExtent(nullptr, u"abc").cx,
+                  QFontMetrics(QGuiApplication::font()).horizontalAdvance(QStringLiteral("abc")));
+        EXPECT_EQ(surface.textExtent(text.get(), u"abc").cx,
+                  metrics.horizontalAdvance(QStringLiteral("abc")));
+        EXPECT_GE(surface.textExtent(sign.get(), u"a").cy, 48);
+    }
+    EXPECT_EQ(surface.area(), Rect{});
 }
 
 } // namespace

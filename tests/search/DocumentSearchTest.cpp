@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -88,6 +90,53 @@ TEST(DocumentSearch, StartPositionsAtTheEdgesOfTheDocument)
     // A word longer than the rest of the line does not match.
     const std::u32string cde = U"cde";
     EXPECT_FALSE(MatchesAt(d, W(cde), 0, 2));
+}
+
+// Long lines over a small alphabet, so that the first cell of a word turns
+// up at every offset of the scan's blocks, in and out of place: every scan
+// from every start finds what a plain cell-by-cell comparison finds.
+TEST(DocumentSearch, ScansAgreeWithAPlainComparisonOnLongLines)
+{
+    std::vector<std::u32string> lines;
+    std::uint32_t seed = 7;
+    const auto next = [&seed] { return (seed = seed * 1103515245u + 12345u) >> 16; };
+    for (const std::size_t length : {0, 1, 15, 16, 17, 33, 100, 257}) {
+        std::u32string line;
+        for (std::size_t i = 0; i < length; ++i)
+            line += static_cast<char32_t>(0x12000 + next() % 3);
+        lines.push_back(line);
+    }
+    const auto d = Doc(lines);
+    const auto plainForward = [&](std::span<const std::uint32_t> w, Position from) -> std::optional<Position> {
+        for (std::uint32_t k = from.line; k < d.LineCount(); ++k)
+            for (std::uint32_t p = k == from.line ? from.column : 0; p < d.LineLength(k); ++p)
+                if (MatchesAt(d, w, k, p))
+                    return Position{k, p};
+        return std::nullopt;
+    };
+    const auto plainBackward = [&](std::span<const std::uint32_t> w, Position from) -> std::optional<Position> {
+        for (std::uint32_t k = from.line + 1; k-- > 0;) {
+            const std::uint32_t n = d.LineLength(k);
+            if (n == 0)
+                continue;
+            for (std::uint32_t p = (k == from.line ? std::min(from.column, n - 1) : n - 1) + 1; p-- > 0;)
+                if (MatchesAt(d, w, k, p))
+                    return Position{k, p};
+        }
+        return std::nullopt;
+    };
+    const std::vector<std::u32string> words = {U"\U00012000", U"\U00012001\U00012002",
+                                               U"\U00012002\U00012002\U00012000",
+                                               U"\U00012000\U00012001\U00012002\U00012000\U00012001",
+                                               U"\U00012044"};
+    for (const auto& word : words) {
+        for (std::uint32_t k = 0; k < d.LineCount(); ++k) {
+            for (std::uint32_t c = 0; c <= d.LineLength(k); ++c) {
+                ASSERT_EQ(ScanForward(d, W(word), {k, c}), plainForward(W(word), {k, c}));
+                ASSERT_EQ(ScanBackward(d, W(word), {k, c}), plainBackward(W(word), {k, c}));
+            }
+        }
+    }
 }
 
 } // namespace

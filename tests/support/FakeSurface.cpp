@@ -14,29 +14,28 @@ constexpr int kSystemFontWidth = 8;
 bool IsHigh(char16_t u) { return u >= 0xD800 && u <= 0xDBFF; }
 bool IsLow(char16_t u) { return u >= 0xDC00 && u <= 0xDFFF; }
 
+std::optional<FontAttributes> AttributesOf(const Font* font)
+{
+    if (!font)
+        return std::nullopt;
+    return font->attributes();
+}
+
 } // namespace
 
-FakeSurface::FakeSurface(std::shared_ptr<SurfaceRecording> recording)
+FakeSurface::FakeSurface(std::shared_ptr<SurfaceRecording> recording, Rect area)
     : recording_(recording ? std::move(recording) : std::make_shared<SurfaceRecording>())
+    , area_(area)
 {
 }
 
-void FakeSurface::selectFont(const Font* font)
-{
-    if (font)
-        font_ = font->attributes();
-    else
-        font_.reset();
-    recording_->calls.push_back(SelectFontCall{font_});
-}
-
-Size FakeSurface::measure(std::u16string_view units) const
+Size FakeSurface::measure(const std::optional<FontAttributes>& font, std::u16string_view units) const
 {
     int h = kSystemFontHeight;
     int w = kSystemFontWidth;
-    if (font_) {
-        h = std::abs(font_->height);
-        w = font_->width != 0 ? std::abs(font_->width) : h / 2;
+    if (font) {
+        h = std::abs(font->height);
+        w = font->width != 0 ? std::abs(font->width) : h / 2;
     }
     int cx = 0;
     for (std::size_t i = 0; i < units.size(); ++i) {
@@ -51,38 +50,24 @@ Size FakeSurface::measure(std::u16string_view units) const
     return {cx, h};
 }
 
-Size FakeSurface::textExtent(std::u16string_view units)
+Size FakeSurface::textExtent(const Font* font, std::u16string_view units)
 {
-    const Size size = measure(units);
-    recording_->calls.push_back(TextExtentCall{std::u16string(units), font_, size});
+    const std::optional<FontAttributes> attributes = AttributesOf(font);
+    const Size size = measure(attributes, units);
+    recording_->calls.push_back(TextExtentCall{std::u16string(units), attributes, size});
     return size;
 }
 
-void FakeSurface::textOut(int x, int y, std::u16string_view units)
+void FakeSurface::textOut(Point at, const Font* font, std::u16string_view units,
+                          const TextColors& colors)
 {
-    recording_->calls.push_back(TextOutCall{x, y, std::u16string(units), font_, color_, transparent_});
-}
-
-void FakeSurface::setTextColor(ColorRef color)
-{
-    color_ = color;
-    recording_->calls.push_back(SetTextColorCall{color});
-}
-
-void FakeSurface::setBackgroundTransparent(bool transparent)
-{
-    transparent_ = transparent;
-    recording_->calls.push_back(SetBackgroundCall{transparent});
+    recording_->calls.push_back(TextOutCall{at.x, at.y, std::u16string(units), AttributesOf(font),
+                                            colors.text, !colors.opaque, colors.background});
 }
 
 void FakeSurface::rectangle(const Rect& rect, const Pen& pen, const Brush& brush)
 {
     recording_->calls.push_back(RectangleCall{rect, pen, brush});
-}
-
-int FakeSurface::screenHeight() const
-{
-    return recording_->screenHeight;
 }
 
 } // namespace velmora

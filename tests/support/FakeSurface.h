@@ -13,12 +13,8 @@
 namespace velmora {
 
 // What a FakeSurface was asked to do, one entry per call, in order. The font
-// of a call is recorded as the attributes of the font current at that time
-// (nothing for the system font), so the record stays valid after the fonts
-// are gone.
-struct SelectFontCall {
-    std::optional<FontAttributes> font;
-};
+// of a call is recorded as its attributes (nothing for the system font), so
+// the record stays valid after the fonts are gone.
 struct TextExtentCall {
     std::u16string units;
     std::optional<FontAttributes> font;
@@ -30,13 +26,8 @@ struct TextOutCall {
     std::u16string units;
     std::optional<FontAttributes> font;
     ColorRef color = kBlack;
-    bool transparent = false;
-};
-struct SetTextColorCall {
-    ColorRef color = kBlack;
-};
-struct SetBackgroundCall {
-    bool transparent = false;
+    bool transparent = true;
+    ColorRef background = kWhite;
 };
 struct RectangleCall {
     Rect rect;
@@ -44,16 +35,13 @@ struct RectangleCall {
     Brush brush;
 };
 
-using SurfaceCall = std::variant<SelectFontCall, TextExtentCall, TextOutCall, SetTextColorCall,
-                                 SetBackgroundCall, RectangleCall>;
+using SurfaceCall = std::variant<TextExtentCall, TextOutCall, RectangleCall>;
 
 // The recording and the metric settings shared by every FakeSurface made
 // from it (a FakeWindow's surfaces share one).
 struct SurfaceRecording {
     std::vector<SurfaceCall> calls;
 
-    // Height of the display, reported by screenHeight().
-    int screenHeight = 1080;
     // Width overrides by code point (a surrogate pair counts as its code
     // point, a NUL unit as 0), applied in every font.
     std::map<char32_t, int> glyphWidths;
@@ -70,17 +58,15 @@ struct SurfaceRecording {
     }
     std::vector<TextOutCall> textOuts() const { return callsOf<TextOutCall>(); }
     std::vector<RectangleCall> rectangles() const { return callsOf<RectangleCall>(); }
-    std::vector<SelectFontCall> fontSelections() const { return callsOf<SelectFontCall>(); }
     std::size_t extentCount() const { return callsOf<TextExtentCall>().size(); }
     void clear() { calls.clear(); }
 };
 
 // A drawing surface with fixed metrics that records every call.
 //
-// Metrics. Let the current font have attributes height h and width w (w = 0
-// stands for |h| / 2, rounded down). A surface starts with no font selected;
-// no font, or a null font, is the system font, which measures as h = 16,
-// w = 8.
+// Metrics. Let the font of a call have attributes height h and width w
+// (w = 0 stands for |h| / 2, rounded down); a null font is the system font,
+// which measures as h = 16, w = 8.
 //  - The height of every run, the empty run included, is |h|.
 //  - The width of a run is the sum of its glyphs: a surrogate pair (a high
 //    unit D800-DBFF directly followed by a low unit DC00-DFFF) is one glyph;
@@ -90,33 +76,27 @@ struct SurfaceRecording {
 // So in the editor's default fonts (sign 50 x 50, text 20 x 14) a sign is 50
 // wide and 50 high, a Latin letter 14 wide, a subscript digit with its NUL
 // unit 28.
-// Text colour starts black, background mode opaque.
+// The area drawn on is (0, 0)-(800, 600) unless given.
 class FakeSurface : public Surface {
 public:
-    explicit FakeSurface(std::shared_ptr<SurfaceRecording> recording = nullptr);
+    explicit FakeSurface(std::shared_ptr<SurfaceRecording> recording = nullptr,
+                         Rect area = {0, 0, 800, 600});
 
-    void selectFont(const Font* font) override;
-    Size textExtent(std::u16string_view units) override;
-    void textOut(int x, int y, std::u16string_view units) override;
-    void setTextColor(ColorRef color) override;
-    void setBackgroundTransparent(bool transparent) override;
+    Size textExtent(const Font* font, std::u16string_view units) override;
+    void textOut(Point at, const Font* font, std::u16string_view units,
+                 const TextColors& colors) override;
     void rectangle(const Rect& rect, const Pen& pen, const Brush& brush) override;
-    int screenHeight() const override;
+    Rect area() const override { return area_; }
 
     SurfaceRecording& recording() { return *recording_; }
     const SurfaceRecording& recording() const { return *recording_; }
     std::shared_ptr<SurfaceRecording> sharedRecording() const { return recording_; }
 
-    // The attributes of the current font; nothing for the system font.
-    const std::optional<FontAttributes>& currentFont() const { return font_; }
-
 private:
-    Size measure(std::u16string_view units) const;
+    Size measure(const std::optional<FontAttributes>& font, std::u16string_view units) const;
 
     std::shared_ptr<SurfaceRecording> recording_;
-    std::optional<FontAttributes> font_;
-    ColorRef color_ = kBlack;
-    bool transparent_ = false;
+    Rect area_;
 };
 
 } // namespace velmora

@@ -19,43 +19,39 @@ FontAttributes Attrs(int height, int width)
     return a;
 }
 
-TEST(FakeSurfaceTest, MeasuresGlyphsByTheCurrentFont)
+TEST(FakeSurfaceTest, MeasuresGlyphsByTheFontOfTheCall)
 {
     FakeSurface s;
-    EXPECT_EQ(s.textExtent(u"ab"), (Size{16, 16})); // system font 8 x 16
+    EXPECT_EQ(s.textExtent(nullptr, u"ab"), (Size{16, 16})); // system font 8 x 16
 
     FakeFont text(Attrs(20, 14));
-    s.selectFont(&text);
-    EXPECT_EQ(s.textExtent(u"a"), (Size{14, 20}));
-    EXPECT_EQ(s.textExtent(std::u16string(u"\u2083\0", 2)), (Size{28, 20}));
-    EXPECT_EQ(s.textExtent(u""), (Size{0, 20}));
+    EXPECT_EQ(s.textExtent(&text, u"a"), (Size{14, 20}));
+    EXPECT_EQ(s.textExtent(&text, std::u16string(u"\u2083\0", 2)), (Size{28, 20}));
+    EXPECT_EQ(s.textExtent(&text, u""), (Size{0, 20}));
 
     FakeFont sign(Attrs(-50, 0)); // width 0: half the height
-    s.selectFont(&sign);
-    EXPECT_EQ(s.textExtent(u"\xD808\xDC44"), (Size{25, 50}));
-    EXPECT_EQ(s.textExtent(u"\xD808\xDC44\xD808"), (Size{50, 50})); // lone high unit
+    EXPECT_EQ(s.textExtent(&sign, u"\xD808\xDC44"), (Size{25, 50}));
+    EXPECT_EQ(s.textExtent(&sign, u"\xD808\xDC44\xD808"), (Size{50, 50})); // lone high unit
 
     s.recording().glyphWidths[0x12044] = 70;
     s.recording().glyphWidths[U'a'] = 3;
-    EXPECT_EQ(s.textExtent(u"\xD808\xDC44" u"a"), (Size{73, 50}));
-
-    s.selectFont(nullptr);
-    EXPECT_EQ(s.textExtent(u"x").cy, 16);
+    EXPECT_EQ(s.textExtent(&sign, u"\xD808\xDC44" u"a"), (Size{73, 50}));
+    EXPECT_EQ(s.recording().callsOf<TextExtentCall>().back().font, sign.attributes());
+    EXPECT_EQ(s.area(), (Rect{0, 0, 800, 600}));
 }
 
-TEST(FakeSurfaceTest, RecordsDrawingStateWithEachRun)
+TEST(FakeSurfaceTest, RecordsFontAndColoursWithEachRun)
 {
     FakeWindow window;
+    window.setClientSize(300, 200);
     auto surface = window.createSurface();
+    EXPECT_EQ(surface->area(), (Rect{0, 0, 300, 200}));
     FakeFont font(Attrs(20, 14));
-    surface->selectFont(&font);
-    surface->setTextColor(kBlue);
-    surface->setBackgroundTransparent(true);
-    surface->textOut(3, 4, u"ab");
+    surface->textOut({3, 4}, &font, u"ab", TextColors{kBlue});
     surface->rectangle({1, 2, 3, 4}, Pen{false, 1, 0}, Brush{kGray});
 
     // A second surface of the same window records into the same place.
-    window.createSurface()->textOut(0, 0, u"c");
+    window.createSurface()->textOut({0, 0}, nullptr, u"c", TextColors{kBlack, true, kGray});
 
     const auto runs = window.recording().textOuts();
     ASSERT_EQ(runs.size(), 2u);
@@ -67,6 +63,7 @@ TEST(FakeSurfaceTest, RecordsDrawingStateWithEachRun)
     EXPECT_TRUE(runs[0].transparent);
     EXPECT_FALSE(runs[1].font.has_value());
     EXPECT_FALSE(runs[1].transparent);
+    EXPECT_EQ(runs[1].background, kGray);
     const auto rects = window.recording().rectangles();
     ASSERT_EQ(rects.size(), 1u);
     EXPECT_EQ(rects[0].rect, (Rect{1, 2, 3, 4}));

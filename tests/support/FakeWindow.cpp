@@ -10,7 +10,7 @@ FakeWindow::FakeWindow(Rect client)
 std::unique_ptr<Surface> FakeWindow::createSurface()
 {
     ++surfacesCreated_;
-    return std::make_unique<FakeSurface>(recording_);
+    return std::make_unique<FakeSurface>(recording_, client_);
 }
 
 } // namespace velmora

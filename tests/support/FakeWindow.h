@@ -9,7 +9,8 @@ namespace velmora {
 
 // A window with a settable client area and pointer position. It counts
 // repaint and focus requests; every surface it creates is a FakeSurface
-// recording into the window's one SurfaceRecording.
+// the size of the client area, recording into the window's one
+// SurfaceRecording.
 class FakeWindow : public Window {
 public:
     explicit FakeWindow(Rect client = {0, 0, 800, 600});

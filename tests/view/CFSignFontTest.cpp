@@ -1,3 +1,4 @@
+#include "document/CFDocument.h"
 #include "document/TextLayout.h"
 #include "view/CFSignFont.h"
 #include "tests/support/FakeFontFactory.h"
@@ -16,15 +17,13 @@ protected:
     CFSignFont record{factory, settings};
 };
 
-TEST_F(SignFontTest, BuiltInFontsCarryTheFixedAttributes)
+TEST_F(SignFontTest, BuiltInFontsCarryTheFixedAttributesAndAreMadeOnce)
 {
-    {
-        const EditorFontPair fonts = record.CreateEditorFonts();
-        ASSERT_NE(fonts.sign(), nullptr);
-        ASSERT_NE(fonts.text(), nullptr);
-        EXPECT_EQ(factory.liveFonts(), 2);
-    }
-    EXPECT_EQ(factory.liveFonts(), 0);
+    const auto fonts = record.Fonts();
+    ASSERT_NE(fonts->sign(), nullptr);
+    ASSERT_NE(fonts->text(), nullptr);
+    EXPECT_EQ(record.Fonts(), fonts);
+    EXPECT_EQ(factory.liveFonts(), 2);
     ASSERT_EQ(factory.requests().size(), 2u);
 
     const FontAttributes& sign = factory.requests()[0];
@@ -49,19 +48,22 @@ TEST_F(SignFontTest, BuiltInFontsCarryTheFixedAttributes)
     EXPECT_EQ(factory.requests()[1], text);
 }
 
-TEST_F(SignFontTest, FaceNameIsReadFromTheSettingsAtEveryCreation)
+TEST_F(SignFontTest, FaceNameIsReadFromTheSettingsOnceWhenTheFontsAreMade)
 {
     settings.set("signfont", "NAME", "Noto Sans Cuneiform");
-    record.CreateEditorFonts();
+    const auto fonts = record.Fonts();
+    const int reads = settings.readCount();
     settings.set("SignFont", "Name", "Other");
-    record.CreateEditorFonts();
-    settings.remove("SignFont", "Name");
-    record.CreateEditorFonts();
-    ASSERT_EQ(factory.requests().size(), 6u);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(record.Fonts(), fonts);
+    EXPECT_EQ(settings.readCount(), reads);
+    ASSERT_EQ(factory.requests().size(), 2u);
     EXPECT_EQ(factory.requests()[0].faceName, "Noto Sans Cuneiform");
-    EXPECT_EQ(factory.requests()[2].faceName, "Other");
-    EXPECT_EQ(factory.requests()[4].faceName, "Akkadian");
-    EXPECT_TRUE(factory.requests()[5].faceName.empty());
+    EXPECT_TRUE(factory.requests()[1].faceName.empty());
+
+    MemorySettings empty;
+    CFSignFont fresh(factory, empty);
+    EXPECT_EQ(fresh.Fonts()->sign()->attributes().faceName, "Akkadian");
 }
 
 TEST_F(SignFontTest, AChosenSignFontReplacesTheBuiltInOneFromThenOn)
@@ -69,8 +71,8 @@ TEST_F(SignFontTest, AChosenSignFontReplacesTheBuiltInOneFromThenOn)
     const auto current = record.CurrentSignFontAttributes();
     ASSERT_TRUE(current.has_value());
     EXPECT_EQ(*current, CFSignFont::DefaultSignFont("Akkadian"));
-    EXPECT_EQ(factory.liveFonts(), 0);
     EXPECT_FALSE(record.useChosenSignFont());
+    const auto before = record.Fonts();
 
     FontAttributes chosen = *current;
     chosen.faceName = "Segoe UI Historic";
@@ -84,12 +86,41 @@ TEST_F(SignFontTest, AChosenSignFontReplacesTheBuiltInOneFromThenOn)
 
     factory.setFailingFace("Akkadian"); // the settings are no longer consulted
     const int reads = settings.readCount();
-    const EditorFontPair fonts = record.CreateEditorFonts();
+    const auto fonts = record.Fonts();
     EXPECT_EQ(settings.readCount(), reads);
-    ASSERT_NE(fonts.sign(), nullptr);
-    EXPECT_EQ(fonts.sign()->attributes(), chosen);
-    EXPECT_EQ(fonts.text()->attributes(), CFSignFont::DefaultTextFont());
+    ASSERT_NE(fonts->sign(), nullptr);
+    EXPECT_EQ(fonts->sign()->attributes(), chosen);
+    EXPECT_EQ(fonts->text()->attributes(), CFSignFont::DefaultTextFont());
     EXPECT_EQ(record.CurrentSignFontAttributes(), chosen);
+    // Whoever still holds the fonts of before can finish with them.
+    EXPECT_EQ(before->sign()->attributes(), CFSignFont::DefaultSignFont("Akkadian"));
+    EXPECT_EQ(factory.liveFonts(), 4);
+}
+
+TEST_F(SignFontTest, WidthsMeasuredInAFontAreForgottenWhenAnotherIsChosen)
+{
+    FakeSurface surface;
+    const CFDocument d = [] {
+        CFDocument doc;
+        const std::uint32_t cells[] = {0x12044, 0x12044, 'a'};
+        doc.InsertCells(3, 0, 0, cells);
+        return doc;
+    }();
+    EXPECT_EQ(PrefixExtent(d.Line(0), surface, *record.Fonts(), 3), (Size{50 + 50 + 14, 50}));
+
+    FontAttributes narrow = CFSignFont::DefaultSignFont("Akkadian");
+    narrow.width = 30;
+    narrow.height = 40;
+    record.ChooseSignFont(narrow);
+    const auto fonts = record.Fonts();
+    EXPECT_EQ(PrefixExtent(d.Line(0), surface, *fonts, 3), (Size{30 + 30 + 14, 40}));
+    EXPECT_EQ(MeasureCell(0x12044, surface, *fonts), (Size{30, 40}));
+    EXPECT_EQ(HitTest(d, surface, *fonts, 65, 0), (Position{0, 2}));
+
+    FontAttributes wide = CFSignFont::DefaultTextFont();
+    wide.width = 20;
+    record.ChooseTextFont(wide);
+    EXPECT_EQ(PrefixExtent(d.Line(0), surface, *record.Fonts(), 3).cx, 30 + 30 + 20);
 }
 
 TEST_F(SignFontTest, AChosenTextFontReplacesTheBuiltInOne)
@@ -97,22 +128,22 @@ TEST_F(SignFontTest, AChosenTextFontReplacesTheBuiltInOne)
     FontAttributes chosen = CFSignFont::DefaultTextFont();
     chosen.faceName = "Noto Sans";
     record.ChooseTextFont(chosen);
-    const EditorFontPair fonts = record.CreateEditorFonts();
-    EXPECT_EQ(fonts.text()->attributes(), chosen);
-    EXPECT_EQ(fonts.sign()->attributes().faceName, "Akkadian");
+    const auto fonts = record.Fonts();
+    EXPECT_EQ(fonts->text()->attributes(), chosen);
+    EXPECT_EQ(fonts->sign()->attributes().faceName, "Akkadian");
 }
 
 TEST_F(SignFontTest, FontsThatCannotBeCreatedAreNullAndStillUsable)
 {
     factory.setFailing(true);
-    const EditorFontPair fonts = record.CreateEditorFonts();
-    EXPECT_EQ(fonts.sign(), nullptr);
-    EXPECT_EQ(fonts.text(), nullptr);
+    const auto fonts = record.Fonts();
+    EXPECT_EQ(fonts->sign(), nullptr);
+    EXPECT_EQ(fonts->text(), nullptr);
     EXPECT_EQ(record.CurrentSignFontAttributes(), std::nullopt);
 
     // Layout falls back to the surface's system font.
     FakeSurface surface;
-    EXPECT_EQ(LineHeight(surface, fonts), 16);
+    EXPECT_EQ(LineHeight(surface, *fonts), 16);
 }
 
 } // namespace

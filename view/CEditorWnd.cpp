@@ -675,14 +675,14 @@ void CEditorWnd::updateCandidateWindow()
             candidateWindow_->hide();
             return;
         }
-        const EditorFontPair fonts = signFont_.CreateEditorFonts();
-        const auto* sign = dynamic_cast<const QtFont*>(fonts.sign());
+        const auto fonts = signFont_.Fonts();
+        const auto* sign = dynamic_cast<const QtFont*>(fonts->sign());
         const std::unique_ptr<Surface> surface = window_->createSurface();
         if (!surface)
             return;
-        const Point at = CaretPoint(data_->document, data_->cursor->position(), *surface, fonts,
+        const Point at = CaretPoint(data_->document, data_->cursor->position(), *surface, *fonts,
                                     data_->Offsets());
-        const int h = std::max(LineHeight(*surface, fonts), 1);
+        const int h = std::max(LineHeight(*surface, *fonts), 1);
         const QRect row(viewport()->mapToGlobal(QPoint(at.x, at.y)), QSize(1, h));
         candidateWindow_->showList(list, row, sign ? sign->qfont() : font());
     });

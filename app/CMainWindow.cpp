@@ -189,7 +189,8 @@ void CMainWindow::buildStatusBar()
     modeLabel_ = part("statusMode", initial.mode);
     lineLabel_ = part("statusLine", initial.line);
     columnLabel_ = part("statusColumn", initial.column);
-    modeLabel_->setFixedWidth(kStatusModeRight);
+    // At least as wide as "Alphabet" needs, wider for a lookup status.
+    modeLabel_->setMinimumWidth(kStatusModeRight);
     // A click on the setting switches it.
     modeLabel_->installEventFilter(this);
     lineLabel_->setFixedWidth(kStatusLineRight - kStatusModeRight);
@@ -278,6 +279,7 @@ void CMainWindow::run(CommandId id)
         case CommandId::Save: commands_->Save(); break;
         case CommandId::SaveAs: commands_->SaveAs(); break;
         case CommandId::SaveHtml: commands_->SaveHtml(); break;
+        case CommandId::ImportAtf: commands_->ImportAtf(); break;
         case CommandId::LoadWorddata: commands_->LoadWorddata(); break;
         case CommandId::SaveWorddata: commands_->SaveWorddata(); break;
         case CommandId::Exit: close(); break;
@@ -288,6 +290,7 @@ void CMainWindow::run(CommandId id)
         case CommandId::PasteLine: editor_.PasteLine(); break;
         case CommandId::DeleteLine: editor_.DeleteLine(); break;
         case CommandId::SelectAll: editor_.SelectAll(); break;
+        case CommandId::ConvertTransliteration: editor_.ConvertTransliteration(); break;
         case CommandId::Find: tool(tools_.find); break;
         case CommandId::FindNext: tool(tools_.findNext); break;
         case CommandId::FindPrevious: tool(tools_.findPrevious); break;
@@ -387,7 +390,8 @@ void CMainWindow::showAbout()
 void CMainWindow::updateStatusBar()
 {
     guarded([&] {
-        const StatusBarTexts texts = StatusBarTexts::For(editor_.AlphabetMode(), editor_.CursorPosition());
+        const StatusBarTexts texts =
+            StatusBarTexts::For(editor_.AlphabetMode(), editor_.CursorPosition(), editor_.LookupStatus());
         actions_.at(CommandId::SignInput)->setChecked(!editor_.AlphabetMode());
         modeLabel_->setText(FromUtf8(texts.mode));
         lineLabel_->setText(FromUtf8(texts.line));
@@ -423,9 +427,12 @@ void CMainWindow::closeEvent(QCloseEvent* event)
     }
     event->accept();
     guarded([&] { saveWindowGeometry(); });
-    // Saved or given up: nothing is left to recover.
+    // Saved or given up: nothing is left to recover, and nothing writes a
+    // copy again (Exit updates the copy after the command, when the window
+    // has closed already).
     if (recovery_ != nullptr)
         guarded([&] { recovery_->Remove(); });
+    setCrashRecovery(nullptr);
     emit closed();
 }
 

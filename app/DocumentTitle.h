@@ -9,6 +9,8 @@ namespace velmora {
 
 // The name the title shows for a document that has no file yet.
 inline constexpr std::u16string_view kNewFileName = u"new file";
+// What follows the name of an ATF file a document was imported from.
+inline constexpr std::u16string_view kImportedSuffix = u" (imported)";
 // What follows the document's name in the title.
 inline constexpr std::u16string_view kTitleSuffix = u" - Velmora";
 // The longest title in UTF-16 units.

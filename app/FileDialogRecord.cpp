@@ -10,6 +10,8 @@ const FileDialogFilter kText{"text(*.txt)", "*.txt"};
 const FileDialogFilter kHtml{"html(*.html)", "*.html"};
 const FileDialogFilter kWordData{"cfdファイル(*.cfd)", "*.cfd"};
 const FileDialogFilter kAllFiles{"All files(*.*)", "*.*"};
+// ATF comes as .atf and, as often, as plain .txt.
+const FileDialogFilter kAtf{"ATF(*.atf;*.txt)", "*.atf;*.txt"};
 
 } // namespace
 
@@ -45,6 +47,11 @@ FileDialogRecord FileDialogRecord::WordDataOpen()
 FileDialogRecord FileDialogRecord::WordDataSave()
 {
     return {Kind::Save, "名前を付けてデータを保存", {kWordData, kAllFiles}, "txt"};
+}
+
+FileDialogRecord FileDialogRecord::AtfOpen()
+{
+    return {Kind::Open, "ATFをインポート", {kAtf, kAllFiles}, "atf"};
 }
 
 FileDialogRequest FileDialogRecord::request() const

@@ -13,8 +13,9 @@ class Window;
 
 // One of the main window's file dialogs as it is kept from one use to the
 // next: what it shows (title, file types, default suffix) and the last file
-// chosen in it, which the next use offers again. The main window keeps five:
-// opening and saving text, saving HTML, opening and saving word data.
+// chosen in it, which the next use offers again. The main window keeps six:
+// opening and saving text, saving HTML, opening and saving word data,
+// opening ATF to import.
 class FileDialogRecord {
 public:
     enum class Kind { Open, Save };
@@ -27,6 +28,8 @@ public:
     static FileDialogRecord HtmlSave();
     static FileDialogRecord WordDataOpen();
     static FileDialogRecord WordDataSave();
+    // Opening an ATF transliteration to import.
+    static FileDialogRecord AtfOpen();
 
     Kind kind() const { return kind_; }
     // What the dialog shows, offering the last chosen path.

@@ -1,5 +1,6 @@
 #include "app/MainCommands.h"
 
+#include "app/AtfImport.h"
 #include "app/CrashRecovery.h"
 #include "app/DocumentFiles.h"
 #include "app/DocumentTitle.h"
@@ -7,6 +8,7 @@
 #include "app/StartUp.h"
 #include "dictionary/CFWordDictionary.h"
 #include "document/CFDocument.h"
+#include "modes/CFModeData.h"
 #include "platform/ConfiguredPath.h"
 #include "platform/FontDialog.h"
 #include "platform/MessageDisplay.h"
@@ -35,6 +37,7 @@ bool MainCommands::NewFile()
     textOpen_.ClearPath();
     textSave_.ClearPath();
     currentFile_.clear();
+    importedFrom_.clear();
     MarkUnchanged();
     ShowTitle(kNewFileName);
     return true;
@@ -66,6 +69,7 @@ bool MainCommands::Load(const std::filesystem::path& path)
     services_.editor.ResetView();
     textSave_.TakeOver(textOpen_);
     currentFile_ = path;
+    importedFrom_.clear();
     MarkUnchanged();
     ShowTitle(FileTitleOf(path));
     FileUsed(path);
@@ -103,10 +107,18 @@ bool MainCommands::SaveAs()
 
 bool MainCommands::WriteText(const std::filesystem::path& path)
 {
+    // The converted text would replace the transliteration it came from.
+    std::error_code error;
+    if (!importedFrom_.empty()
+        && (path == importedFrom_ || std::filesystem::equivalent(path, importedFrom_, error))) {
+        ReportFailure(texts::kSaveFailed, path, texts::kImportSourceNotSaved);
+        return false;
+    }
     if (!SaveTextFile(path, services_.editor.Document())) {
         ReportFailure(texts::kSaveFailed, path);
         return false;
     }
+    importedFrom_.clear();
     MarkUnchanged();
     FileUsed(path);
     return true;
@@ -121,6 +133,40 @@ bool MainCommands::SaveHtml()
         ReportFailure(texts::kHtmlSaveFailed, *chosen);
         return false;
     }
+    return true;
+}
+
+bool MainCommands::ImportAtf()
+{
+    if (!ConfirmDiscard())
+        return false;
+    const auto chosen = atfOpen_.Run(services_.dialogs, services_.owner);
+    if (!chosen)
+        return false;
+    std::string bytes;
+    if (const FileLoadResult read = AtfImport::ReadFile(*chosen, bytes); !read) {
+        ReportFailure(texts::kImportFailed, *chosen, read.Describe());
+        return false;
+    }
+    CFDocument& document = services_.editor.Document();
+    AtfImport imported =
+        AtfImport::Convert(bytes, static_cast<std::uint32_t>(CFModeData::kMainLineLimit), document.maxLineLength);
+    if (!imported.ok()) {
+        ReportFailure(texts::kImportFailed, *chosen, imported.Problem());
+        return false;
+    }
+    // Replacing the text moves its revision on: the document counts as
+    // changed until it is saved.
+    document = std::move(imported.document);
+    services_.editor.DocumentReplaced();
+    services_.editor.ResetView();
+    currentFile_.clear();
+    importedFrom_ = *chosen;
+    textSave_.SetPath(AtfImport::SaveName(*chosen));
+    ShowTitle(FileTitleOf(*chosen) + std::u16string(kImportedSuffix));
+    if (const std::string report = imported.Report(); !report.empty())
+        services_.messages.showMessage(services_.owner, report, texts::kConfirmCaption);
+    services_.editor.FocusEditor();
     return true;
 }
 
@@ -223,6 +269,7 @@ bool MainCommands::OfferRecovery(CrashRecovery& recovery, const std::function<bo
         services_.editor.ResetView();
         // Unsaved changes of that file: Save writes there.
         currentFile_ = originalFile;
+        importedFrom_.clear();
         if (originalFile.empty()) {
             textOpen_.ClearPath();
             textSave_.ClearPath();

@@ -74,6 +74,15 @@ public:
     bool SaveAs();
     // "Save HTML": exports the document to the file chosen.
     bool SaveHtml();
+    // "Import ATF…": after the question about changed text, the ATF file
+    // chosen, converted to cuneiform, becomes a new unsaved document
+    // without a file; the title names the ATF file with "(imported)". The
+    // first Save asks for a name (offering the ATF name with .txt) and
+    // refuses the ATF file itself, so the transliteration is never
+    // overwritten. Readings kept in Latin are counted in a message. The
+    // ATF file does not join the recent files: they are documents, which
+    // would open as text.
+    bool ImportAtf();
     // "Load Worddata": after the question about registered words, the sign
     // data file chosen replaces the dictionary, but only when it loads
     // completely; otherwise the user is told why and the dictionary stays as
@@ -121,6 +130,7 @@ public:
     const FileDialogRecord& htmlSaveRecord() const { return htmlSave_; }
     const FileDialogRecord& wordDataOpenRecord() const { return wordDataOpen_; }
     const FileDialogRecord& wordDataSaveRecord() const { return wordDataSave_; }
+    const FileDialogRecord& atfOpenRecord() const { return atfOpen_; }
 
 private:
     bool Load(const std::filesystem::path& path);
@@ -138,7 +148,10 @@ private:
     FileDialogRecord htmlSave_ = FileDialogRecord::HtmlSave();
     FileDialogRecord wordDataOpen_ = FileDialogRecord::WordDataOpen();
     FileDialogRecord wordDataSave_ = FileDialogRecord::WordDataSave();
+    FileDialogRecord atfOpen_ = FileDialogRecord::AtfOpen();
     std::filesystem::path currentFile_;
+    // The ATF file the document was imported from, until it is first saved.
+    std::filesystem::path importedFrom_;
     std::uint64_t savedRevision_ = 0;
     // The sign data file last loaded or saved with the menu, and the
     // dictionary's revision then (or at start).

@@ -2,6 +2,8 @@
 
 #include "document/Position.h"
 
+#include <string>
+
 namespace velmora {
 
 class CFDocument;
@@ -38,6 +40,9 @@ public:
     virtual void Undo() = 0;
     virtual void Redo() = 0;
     virtual void SelectAll() = 0;
+    // "Convert Transliteration": the selection, or the cursor's line, from
+    // transliteration to cuneiform in place, as one undoable step.
+    virtual void ConvertTransliteration() = 0;
     // Whether Undo and Redo have a step to take back or make again.
     virtual bool CanUndo() const = 0;
     virtual bool CanRedo() const = 0;
@@ -50,6 +55,10 @@ public:
     // cursor.
     virtual bool AlphabetMode() const = 0;
     virtual Position CursorPosition() const = 0;
+    // What the status bar says about the transliteration being looked up:
+    // the candidate on show and its place ("du₃ 3/9"), a lookup that found
+    // nothing ("no sign for xyz"), or nothing (empty).
+    virtual std::string LookupStatus() const = 0;
 
     // Gives the keyboard focus to the editor.
     virtual void FocusEditor() = 0;

@@ -17,6 +17,7 @@ constexpr std::array kFile{
     MenuItem{CommandId::SaveAs, "SaveAs"},
     kSeparator,
     MenuItem{CommandId::SaveHtml, "Save HTML"},
+    MenuItem{CommandId::ImportAtf, "Import ATF…"},
     kSeparator,
     MenuItem{CommandId::LoadWorddata, "Load Worddata"},
     MenuItem{CommandId::SaveWorddata, "Save Worddata"},
@@ -40,6 +41,8 @@ constexpr std::array kEdit{
     MenuItem{CommandId::FindPrevious, "Find Previous"},
     kSeparator,
     MenuItem{CommandId::Replace, "Replace"},
+    kSeparator,
+    MenuItem{CommandId::ConvertTransliteration, "Convert Transliteration"},
 };
 
 constexpr std::array kWord{MenuItem{CommandId::WordRegistration, "Word Registration"}};
@@ -69,6 +72,7 @@ constexpr std::array kAccelerators{
     Accelerator{"Ctrl+Y", CommandId::Redo},
     Accelerator{"Ctrl+Shift+Z", CommandId::Redo},
     Accelerator{"Ctrl+A", CommandId::SelectAll},
+    Accelerator{"Ctrl+T", CommandId::ConvertTransliteration},
 };
 
 } // namespace

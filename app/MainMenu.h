@@ -16,6 +16,7 @@ enum class CommandId : int {
     SaveAs = 1003,
     RecentFiles = 1004, // the submenu of the documents opened or saved last
     SaveHtml = 1005,
+    ImportAtf = 1006,
     LoadWorddata = 1007,
     SaveWorddata = 1008,
     CutLine = 2000,
@@ -29,6 +30,7 @@ enum class CommandId : int {
     Undo = 2008,
     Redo = 2009,
     SelectAll = 2010,
+    ConvertTransliteration = 2011,
     Font = 3001,
     SignInput = 3002, // checkable: checked while the editor is in "Sign"
     WordRegistration = 4001,

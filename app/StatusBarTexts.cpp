@@ -1,5 +1,7 @@
 #include "app/StatusBarTexts.h"
 
+#include <utility>
+
 namespace velmora {
 
 StatusBarTexts StatusBarTexts::Initial()
@@ -7,9 +9,10 @@ StatusBarTexts StatusBarTexts::Initial()
     return {"Alphabet", "line:0", "column:0"};
 }
 
-StatusBarTexts StatusBarTexts::For(bool alphabetMode, Position cursor)
+StatusBarTexts StatusBarTexts::For(bool alphabetMode, Position cursor, std::string lookupStatus)
 {
-    return {alphabetMode ? "Alphabet" : "Sign", "line: " + std::to_string(cursor.line),
+    std::string mode = lookupStatus.empty() ? (alphabetMode ? "Alphabet" : "Sign") : std::move(lookupStatus);
+    return {std::move(mode), "line: " + std::to_string(cursor.line),
             "column: " + std::to_string(cursor.column)};
 }
 

@@ -16,13 +16,15 @@ struct StatusBarTexts {
     // Before the first editor event: "Alphabet", "line:0", "column:0".
     static StatusBarTexts Initial();
     // After an editor event: "Alphabet" or "Sign", "line: N", "column: N".
-    static StatusBarTexts For(bool alphabetMode, Position cursor);
+    // A lookup status of the editor ("du₃ 3/9", "no sign for xyz") takes
+    // the place of the setting while there is one.
+    static StatusBarTexts For(bool alphabetMode, Position cursor, std::string lookupStatus = {});
 
     friend bool operator==(const StatusBarTexts&, const StatusBarTexts&) = default;
 };
 
 // Right edges of the first two parts of the status bar in pixels; the third
-// part takes the rest.
+// part takes the rest. The first part grows for a longer lookup status.
 inline constexpr int kStatusModeRight = 80;
 inline constexpr int kStatusLineRight = 160;
 

@@ -1,5 +1,6 @@
 #include "modes/CFEditCommands.h"
 
+#include "atf/AtfConverter.h"
 #include "document/CCursor.h"
 #include "document/CFSelectedText.h"
 #include "document/CFUndoList.h"
@@ -12,6 +13,8 @@
 #include "view/CFScrollBar.h"
 
 #include <algorithm>
+#include <string>
+#include <vector>
 
 namespace velmora {
 
@@ -20,6 +23,7 @@ namespace {
 constexpr std::uint32_t kSpace = 0x20;
 
 const CFEditCommands::Refusal kDeleteRefusal{nullptr, texts::kLineTooLongToDelete};
+const CFEditCommands::Refusal kConvertRefusal{nullptr, texts::kLineTooLongToConvert};
 
 // A text of one line break.
 CFDocument LineBreak()
@@ -311,6 +315,49 @@ bool CFEditCommands::CheckInsertAtCursor(std::span<const std::uint32_t> cells)
 {
     const Position c = cursor();
     return CheckReplace(c, c, TextOfCells(cells), kInputRefusal);
+}
+
+bool CFEditCommands::ConvertTransliteration()
+{
+    Position start{cursor().line, 0};
+    Position end{start.line, document().LineLength(start.line)};
+    if (HasSelection()) {
+        start = data_.selection->start();
+        end = data_.selection->end();
+    }
+    const AtfConverter converter;
+    CFDocument text;
+    std::size_t keptLatin = 0;
+    bool changed = false;
+    for (std::uint32_t line = start.line; line <= end.line; ++line) {
+        const auto cells = document().Line(line).Cells();
+        const std::size_t from = line == start.line ? start.column : 0;
+        const std::size_t to = line == end.line ? end.column : cells.size();
+        // The spaces around the words stay where they are: they separate
+        // the converted text from what is left and right of it.
+        std::size_t first = from;
+        std::size_t last = to;
+        while (first < last && cells[first] == kSpace)
+            ++first;
+        while (last > first && cells[last - 1] == kSpace)
+            --last;
+        std::vector<std::uint32_t> converted(cells.begin() + from, cells.begin() + first);
+        const AtfConverter::Cells words = converter.ConvertTransliteration(cells.subspan(first, last - first));
+        converted.insert(converted.end(), words.cells.begin(), words.cells.end());
+        converted.insert(converted.end(), cells.begin() + last, cells.begin() + to);
+        keptLatin += words.counts.keptLatin;
+        changed = changed || !std::equal(converted.begin(), converted.end(), cells.begin() + from, cells.begin() + to);
+        if (line > start.line)
+            text.InsertLine(text.LineCount());
+        text.InsertCells(static_cast<std::uint32_t>(converted.size()), text.LineCount() - 1, 0, converted.data());
+    }
+    if (changed && !Replace(start, end, text, kConvertRefusal))
+        return false;
+    if (keptLatin > 0) {
+        const std::string report = std::to_string(keptLatin) + texts::kKeptLatinSuffix;
+        data_.services.messages.showMessage(data_.window, report, texts::kConfirmCaption);
+    }
+    return changed;
 }
 
 // The clipboard and the selection.

@@ -92,6 +92,16 @@ public:
     bool InsertAtCursor(std::span<const std::uint32_t> cells);
     bool CheckInsertAtCursor(std::span<const std::uint32_t> cells);
 
+    // Converts the transliteration in the selection, or in the cursor's
+    // line without one, to cuneiform in place, as one undo step (ATF
+    // conventions: readings separated by - . + :, words by spaces,
+    // determinatives in braces, ASCII or Unicode letters and index digits).
+    // Cuneiform already there stays; a reading without a sign stays in
+    // Latin, and how many did is told to the user. Refused with a message,
+    // nothing changed, when a line would grow too long. False when the
+    // document did not change.
+    bool ConvertTransliteration();
+
     // The whole selection onto the clipboard; false when nothing is
     // selected.
     bool Copy();

@@ -156,13 +156,19 @@ int CFInputMode::Convert()
 {
     const TransliterationKey derived =
         TransliterationKey::Derive(pending_->Cells(), TransliterationKey::InputMode);
-    // Too long, beginning with a digit, or empty: no lookup.
-    if (!derived.Usable() || !dictionary_)
+    // Too long, beginning with a digit, or not in the dictionary: no sign.
+    // The text stays for correction, and the status bar says so.
+    const auto missed = [this] {
+        const auto typed = pending_->Cells();
+        data_->missedLookup.assign(typed.begin(), typed.end());
         return kInputModeId;
+    };
+    if (!derived.Usable() || !dictionary_)
+        return missed();
     keyWord_->SetCells(derived.key->Cells());
     currentWord_ = dictionary_->GetCandidate(0, keyWord_);
     if (!currentWord_ || currentWord_->Length() == 0)
-        return kInputModeId;
+        return missed();
     data_->currentWord = currentWord_;
     data_->requestedNumber = derived.number;
     return kSignSelectionModeId;

@@ -9,7 +9,8 @@ namespace velmora {
 // Mode 1: collects a Latin transliteration (š ḫ ṣ ṭ, long and circumflexed
 // vowels, subscript index digits) in the editing state's pending text and
 // shows it in blue at the cursor. Space looks it up in the dictionary and,
-// on a hit, hands over to sign selection; Enter or a mouse press puts the
+// on a hit, hands over to sign selection (a miss is kept in the editing
+// state's missedLookup for the status bar); Enter or a mouse press puts the
 // Latin text itself into the document (or, when the line has no room for
 // it, says so and keeps it); Escape drops it. Shift and Caps Lock are read
 // from the modifiers of the key being handled.

@@ -1,6 +1,8 @@
 #include "modes/CFModeCtrl.h"
 
+#include "app/Utf8Codec.h"
 #include "modes/CFModeData.h"
+#include "platform/UserTexts.h"
 
 namespace velmora {
 
@@ -50,14 +52,37 @@ void CFModeCtrl::Follow(int next)
 int CFModeCtrl::RouteKey(std::uint32_t vk, KeyModifiers modifiers)
 {
     data_->modifiers = modifiers;
+    data_->missedLookup.clear();
     Follow(current_->OnKeyDown(vk));
     return currentId_;
 }
 
 int CFModeCtrl::RouteMouse(std::uint32_t flags)
 {
+    data_->missedLookup.clear();
     Follow(current_->OnMouse(flags));
     return currentId_;
+}
+
+int CFModeCtrl::ChooseCandidate(std::int32_t index)
+{
+    if (currentId_ == kSignSelectionModeId)
+        Follow(selSign_.Choose(index));
+    return currentId_;
+}
+
+std::string CFModeCtrl::LookupStatus() const
+{
+    if (currentId_ == kSignSelectionModeId)
+        return selSign_.StatusText();
+    if (data_->missedLookup.empty())
+        return {};
+    std::string text = texts::kNoSignForPrefix;
+    for (const std::uint32_t c : data_->missedLookup) {
+        const Utf8Encoded encoded = EncodeUtf8(c);
+        text.append(reinterpret_cast<const char*>(encoded.bytes.data()), encoded.count);
+    }
+    return text;
 }
 
 } // namespace velmora

@@ -9,6 +9,7 @@
 #include <boost/shared_ptr.hpp>
 
 #include <cstdint>
+#include <string>
 
 namespace velmora {
 
@@ -41,6 +42,16 @@ public:
     // are stored in the editing state first, for the modes to read.
     int RouteKey(std::uint32_t vk, KeyModifiers modifiers = {});
     int RouteMouse(std::uint32_t flags);
+    // A candidate picked in a candidate window: in sign selection mode it is
+    // accepted as Enter accepts the candidate on show (CFSelSignMode::Choose);
+    // in any other mode nothing happens. The id of the mode now current.
+    int ChooseCandidate(std::int32_t index);
+
+    // What the status bar says about the transliteration: in sign selection
+    // mode the candidate on show and its place ("du₃ 3/9"); after a lookup
+    // that found nothing, until the next key or click, "no sign for xyz";
+    // otherwise nothing (empty).
+    std::string LookupStatus() const;
 
     CFMode& CurrentMode() { return *current_; }
     int CurrentModeId() const { return currentId_; }

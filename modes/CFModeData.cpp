@@ -31,6 +31,7 @@ void CFModeData::DocumentReplaced()
     undoList->Clear();
     pending.Clear();
     candidates.Clear();
+    missedLookup.clear();
 }
 
 ScrollOffsets CFModeData::Offsets() const

@@ -13,6 +13,7 @@
 #include <boost/shared_ptr.hpp>
 
 #include <cstdint>
+#include <vector>
 
 namespace velmora {
 
@@ -69,6 +70,9 @@ public:
     // The sign number typed as subscript digits (0 when none), written by
     // every successful conversion.
     std::uint32_t requestedNumber = 0;
+    // The transliteration of a lookup that found nothing, for the status
+    // bar; emptied by the next key or click.
+    std::vector<std::uint32_t> missedLookup;
     // The most lines the document may hold (at least 1).
     std::int32_t lineLimit;
     Window* window;

@@ -1,13 +1,16 @@
 #include "modes/CFSelSignMode.h"
 
 #include "dictionary/CFWordDictionary.h"
+#include "dictionary/SignNames.h"
 #include "document/TextLayout.h"
 #include "modes/CFEditCommands.h"
 #include "modes/CFModeData.h"
+#include "platform/UserTexts.h"
 #include "platform/VirtualKeys.h"
 #include "view/CFSignFont.h"
 
 #include <algorithm>
+#include <string>
 
 namespace velmora {
 
@@ -51,9 +54,19 @@ void CFSelSignMode::Show(std::int32_t index)
     Refresh();
 }
 
+void CFSelSignMode::KeepInView()
+{
+    top_ = std::clamp(top_, 0, std::max(count_ - kCandidatePage, 0));
+    if (index_ < top_)
+        top_ = index_;
+    else if (index_ >= top_ + kCandidatePage)
+        top_ = index_ - kCandidatePage + 1;
+}
+
 void CFSelSignMode::OnEnter(int)
 {
     index_ = 0;
+    top_ = 0;
     RetakeWords();
     count_ = dictionary_ ? static_cast<std::int32_t>(dictionary_->CountCandidates(keyWord_)) : 0;
     if (!currentWord_)
@@ -76,6 +89,10 @@ void CFSelSignMode::OnEnter(int)
             }
         }
     }
+    // A typed index that no candidate carries: the user is told what was
+    // taken instead, so that a wrong sign does not go in unnoticed.
+    typedIndexMissing_ = requested != 0 && currentWord_ && currentWord_->number != requested;
+    KeepInView();
     Refresh();
 }
 
@@ -92,6 +109,8 @@ int CFSelSignMode::Accept()
 
 int CFSelSignMode::OnKeyDown(std::uint32_t vk)
 {
+    typedIndexMissing_ = false;
+    const std::int32_t before = index_;
     switch (vk) {
     case vk::Space:
     case vk::Down:
@@ -102,7 +121,7 @@ int CFSelSignMode::OnKeyDown(std::uint32_t vk)
             currentWord_ = Candidate(0);
         }
         Refresh();
-        return kSignSelectionModeId;
+        break;
     case vk::Up:
         if (index_ == 0)
             index_ = count_;
@@ -110,20 +129,79 @@ int CFSelSignMode::OnKeyDown(std::uint32_t vk)
             --index_;
         currentWord_ = Candidate(index_);
         Refresh();
-        return kSignSelectionModeId;
+        break;
     case vk::Next:
-        Show(index_ + 1 >= count_ ? 0 : std::min(index_ + kCandidatePage, count_ - 1));
-        return kSignSelectionModeId;
     case vk::Prior:
-        Show(index_ == 0 ? count_ - 1 : std::max(index_ - kCandidatePage, 0));
-        return kSignSelectionModeId;
+        if (vk == vk::Next)
+            Show(index_ + 1 >= count_ ? 0 : std::min(index_ + kCandidatePage, count_ - 1));
+        else
+            Show(index_ == 0 ? count_ - 1 : std::max(index_ - kCandidatePage, 0));
+        // The rows scroll with the candidate, so that it keeps its row.
+        top_ += index_ - before;
+        break;
     case vk::Back:
         return kInputModeId;
+    case vk::Escape:
+        // Dropped, as Escape drops a transliteration in input mode; normal
+        // mode then has nothing to insert.
+        pending_->Clear();
+        candidates_->Clear();
+        currentWord_.reset();
+        data_->currentWord.reset();
+        return kNormalModeId;
     case vk::Return:
         return Accept();
     default:
-        return kSignSelectionModeId;
+        break;
     }
+    KeepInView();
+    return kSignSelectionModeId;
+}
+
+int CFSelSignMode::Choose(std::int32_t index)
+{
+    if (index < 0 || index >= count_)
+        return kSignSelectionModeId;
+    typedIndexMissing_ = false;
+    Show(index);
+    KeepInView();
+    return Accept();
+}
+
+CandidateList CFSelSignMode::List() const
+{
+    CandidateList list;
+    if (count_ <= 0 || !keyWord_)
+        return list;
+    list.count = count_;
+    list.current = index_;
+    list.first = top_;
+    const auto key = keyWord_->Cells();
+    const std::int32_t end = std::min(top_ + kCandidatePage, count_);
+    for (std::int32_t i = top_; i < end; ++i) {
+        const WordPtr word = Candidate(i);
+        // The dictionary may have lost the key since (Load Worddata).
+        if (IsEmpty(word))
+            break;
+        const auto signs = word->Cells();
+        list.rows.push_back({SignNames::ReadingText(key, word->number),
+                             std::vector<std::uint32_t>(signs.begin(), signs.end()),
+                             SignNames::DisplayName(signs)});
+    }
+    return list;
+}
+
+std::string CFSelSignMode::StatusText() const
+{
+    if (count_ <= 0 || IsEmpty(currentWord_) || !keyWord_)
+        return {};
+    const auto key = keyWord_->Cells();
+    std::string text = SignNames::ReadingText(key, currentWord_->number) + ' '
+        + std::to_string(index_ + 1) + '/' + std::to_string(count_);
+    if (typedIndexMissing_)
+        text = texts::kNoReadingPrefix + SignNames::ReadingText(key, data_->requestedNumber)
+            + texts::kNoReadingSeparator + text;
+    return text;
 }
 
 int CFSelSignMode::OnMouse(std::uint32_t)

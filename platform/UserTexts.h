@@ -19,6 +19,27 @@ inline constexpr const char* kTooManyLinesToInput = "最大行数を超えるた
 inline constexpr const char* kLineTooLongToInput = "行の最大文字数を超えるため入力できません。";
 inline constexpr const char* kLineTooLongToDelete = "行の最大文字数を超えるため削除できません。";
 
+// The status bar while a transliteration is looked up: "no sign for xyz"
+// after a lookup that found nothing; "no du₉₉: du 1/9" when the typed index
+// was not found and another reading was taken.
+inline constexpr const char* kNoSignForPrefix = "no sign for ";
+inline constexpr const char* kNoReadingPrefix = "no ";
+inline constexpr const char* kNoReadingSeparator = ": ";
+
+// Converting transliterations (Convert Transliteration, Import ATF).
+inline constexpr const char* kLineTooLongToConvert = "変換すると行の最大文字数を超えるため変換できません。";
+// Followed by kKeptLatinSuffix: "12 個の読みを変換できませんでした。".
+inline constexpr const char* kKeptLatinSuffix = " 個の読みを変換できませんでした。";
+// Followed by kUnlabelledSuffix: "2 行は行番号がないため変換しませんでした。".
+inline constexpr const char* kUnlabelledSuffix = " 行は行番号がないため変換しませんでした。";
+// Why an ATF file gave no document.
+inline constexpr const char* kAtfNoTextLines = "行番号（1. など）で始まるテキスト行がありません。";
+// Import ATF failed (followed by the file and the reason).
+inline constexpr const char* kImportFailed = "ATFファイルを読み込めませんでした。";
+// A document imported from an ATF file is not saved over that file.
+inline constexpr const char* kImportSourceNotSaved =
+    "インポート元の ATF ファイルには保存できません。別の名前を指定してください。";
+
 // Search and replace.
 inline constexpr const char* kSearchedToEnd = "ドキュメント末尾まで検索しました。";
 inline constexpr const char* kSearchedToBeginning = "ドキュメント先頭まで検索しました。";

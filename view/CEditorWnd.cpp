@@ -9,15 +9,18 @@
 #include "modes/CFModeData.h"
 #include "platform/VirtualKeys.h"
 #include "platform/qt/InternalError.h"
+#include "platform/qt/QtFont.h"
 #include "platform/qt/QtKeyTranslator.h"
 #include "platform/qt/QtKeyboardState.h"
 #include "platform/qt/QtScrollBarSink.h"
 #include "platform/qt/QtSurface.h"
 #include "platform/qt/QtWidgetWindow.h"
+#include "view/CCandidateWindow.h"
 #include "view/CFScrollBar.h"
 #include "view/CFSignFont.h"
 #include "view/ViewSnapshot.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -112,6 +115,7 @@ CEditorWnd::CEditorWnd(PlatformServices services, CFSignFont& signFont,
     , signFont_(signFont)
     , window_(std::make_unique<ViewportWindow>(*viewport()))
     , sink_(std::make_unique<QtScrollBarSink>(horizontalScrollBar(), verticalScrollBar()))
+    , candidateWindow_(new CCandidateWindow(this))
 {
     setFocusPolicy(Qt::StrongFocus);
     // Focus asked for the client area (through its Window) goes to the
@@ -132,9 +136,21 @@ CEditorWnd::CEditorWnd(PlatformServices services, CFSignFont& signFont,
     connect(horizontalScrollBar(), &QAbstractSlider::actionTriggered, this, [this](int action) {
         guarded([&] { scrollAction(ScrollBarId::Horizontal, action); });
     });
+    connect(candidateWindow_, &CCandidateWindow::candidateClicked, this, &CEditorWnd::chooseCandidate);
+    // The list goes when the keyboard focus goes to any other widget (a
+    // word field that gets its keys from its window never has the focus,
+    // so focusOutEvent alone would not tell).
+    focusWatch_ = connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (now != this)
+            closeCandidateWindow();
+    });
 }
 
-CEditorWnd::~CEditorWnd() = default;
+CEditorWnd::~CEditorWnd()
+{
+    // Destroying the widget moves the focus; the editor is gone by then.
+    disconnect(focusWatch_);
+}
 
 template <class Handler>
 void CEditorWnd::guarded(Handler&& handler)
@@ -238,6 +254,7 @@ void CEditorWnd::NewDocument()
         scrollToCursor();
     });
     repaint();
+    updateCandidateWindow();
 }
 
 void CEditorWnd::DocumentReplaced()
@@ -247,6 +264,7 @@ void CEditorWnd::DocumentReplaced()
         ctrl_->SetMode(kNormalModeId);
     });
     repaint();
+    updateCandidateWindow();
 }
 
 void CEditorWnd::ResetView()
@@ -256,6 +274,7 @@ void CEditorWnd::ResetView()
         scrollToCursor();
     });
     repaint();
+    updateCandidateWindow();
 }
 
 template <class Command>
@@ -267,6 +286,7 @@ void CEditorWnd::runCommand(Command&& command)
         scrollToCursor();
     });
     repaint();
+    updateCandidateWindow();
 }
 
 void CEditorWnd::CutLine()
@@ -304,6 +324,11 @@ void CEditorWnd::SelectAll()
     runCommand([](CFEditCommands& commands) { commands.SelectAll(); });
 }
 
+void CEditorWnd::ConvertTransliteration()
+{
+    runCommand([](CFEditCommands& commands) { commands.ConvertTransliteration(); });
+}
+
 void CEditorWnd::ToggleSignInput()
 {
     runCommand([](CFEditCommands& commands) { commands.ToggleAlphabetMode(); });
@@ -332,6 +357,11 @@ bool CEditorWnd::AlphabetMode() const
 Position CEditorWnd::CursorPosition() const
 {
     return data_->cursor->position();
+}
+
+std::string CEditorWnd::LookupStatus() const
+{
+    return ctrl_->LookupStatus();
 }
 
 void CEditorWnd::FocusEditor()
@@ -390,6 +420,8 @@ bool CEditorWnd::handleKeyPress(QKeyEvent* event)
     if (used) {
         repaintChanged(before);
         emit edited();
+        candidatesWanted_ = true;
+        updateCandidateWindow();
     }
     if (enter)
         emit enterPressed();
@@ -437,6 +469,8 @@ void CEditorWnd::mousePressEvent(QMouseEvent* event)
     setFocus(Qt::MouseFocusReason);
     repaintChanged(before);
     emit edited();
+    candidatesWanted_ = true;
+    updateCandidateWindow();
     dragging_ = true;
     event->accept();
 }
@@ -518,6 +552,7 @@ void CEditorWnd::scrollAction(ScrollBarId bar, int action)
     // which moves nothing, also puts the bar back where it was.
     scrollBar_->OnScroll(bar, request);
     repaint();
+    updateCandidateWindow();
 }
 
 void CEditorWnd::scrollLines(int lines)
@@ -536,6 +571,7 @@ void CEditorWnd::wheelEvent(QWheelEvent* event)
         // Turning the wheel away from the user scrolls towards the top.
         guarded([&] { scrollLines(-notches * kLinesPerNotch); });
         repaint();
+        updateCandidateWindow();
     }
     event->accept();
 }
@@ -565,6 +601,7 @@ void CEditorWnd::resizeEvent(QResizeEvent* event)
     // The editor is made before it is given its size: the page it was
     // made with fits no more.
     guarded([this] { updatePage(); });
+    updateCandidateWindow();
 }
 
 void CEditorWnd::reportPaintFailure(const std::string& cause)
@@ -583,6 +620,8 @@ void CEditorWnd::focusInEvent(QFocusEvent* event)
     caretTimer_.start(kCaretBlinkMs, this);
     repaintChanged(before);
     QAbstractScrollArea::focusInEvent(event);
+    candidatesWanted_ = true;
+    updateCandidateWindow();
 }
 
 void CEditorWnd::focusOutEvent(QFocusEvent* event)
@@ -593,6 +632,71 @@ void CEditorWnd::focusOutEvent(QFocusEvent* event)
     caretTimer_.stop();
     repaintChanged(before);
     QAbstractScrollArea::focusOutEvent(event);
+    closeCandidateWindow();
+}
+
+void CEditorWnd::hideEvent(QHideEvent* event)
+{
+    QAbstractScrollArea::hideEvent(event);
+    closeCandidateWindow();
+}
+
+bool CEditorWnd::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == watchedWindow_) {
+        // A list left where the window was would point at nothing.
+        if (event->type() == QEvent::Move)
+            closeCandidateWindow();
+        return false;
+    }
+    return QAbstractScrollArea::eventFilter(watched, event);
+}
+
+void CEditorWnd::closeCandidateWindow()
+{
+    candidatesWanted_ = false;
+    candidateWindow_->hide();
+}
+
+void CEditorWnd::updateCandidateWindow()
+{
+    guarded([&] {
+        // The top-level widget (window() names the editor's platform window).
+        if (QWidget* topLevel = QWidget::window(); watchedWindow_ != topLevel) {
+            if (watchedWindow_)
+                watchedWindow_->removeEventFilter(this);
+            watchedWindow_ = topLevel;
+            watchedWindow_->installEventFilter(this);
+        }
+        const bool listed =
+            candidatesWanted_ && isVisible() && ctrl_->CurrentModeId() == kSignSelectionModeId;
+        const CandidateList list = listed ? ctrl_->selSignMode().List() : CandidateList{};
+        if (list.empty()) {
+            candidateWindow_->hide();
+            return;
+        }
+        const auto fonts = signFont_.Fonts();
+        const auto* sign = dynamic_cast<const QtFont*>(fonts->sign());
+        const std::unique_ptr<Surface> surface = window_->createSurface();
+        if (!surface)
+            return;
+        const Point at = CaretPoint(data_->document, data_->cursor->position(), *surface, *fonts,
+                                    data_->Offsets());
+        const int h = std::max(LineHeight(*surface, *fonts), 1);
+        const QRect row(viewport()->mapToGlobal(QPoint(at.x, at.y)), QSize(1, h));
+        candidateWindow_->showList(list, row, sign ? sign->qfont() : font());
+    });
+}
+
+void CEditorWnd::chooseCandidate(int candidate)
+{
+    guarded([&] {
+        ctrl_->ChooseCandidate(candidate);
+        scrollToCursor();
+    });
+    repaint();
+    emit edited();
+    updateCandidateWindow();
 }
 
 void CEditorWnd::timerEvent(QTimerEvent* event)

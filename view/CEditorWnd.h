@@ -9,6 +9,7 @@
 
 #include <QAbstractScrollArea>
 #include <QBasicTimer>
+#include <QPointer>
 
 #include <boost/shared_ptr.hpp>
 
@@ -20,6 +21,7 @@ class QKeyEvent;
 
 namespace velmora {
 
+class CCandidateWindow;
 class CFDocument;
 class CFLine;
 class CFModeCtrl;
@@ -41,9 +43,17 @@ class Window;
 // controller; the sign font and the dictionary are shared by all editors.
 // After every key and every click it scrolls the cursor into view, repaints
 // and emits edited(). A key goes to the modes with the modifiers of its
-// event. The caret blinks every 500 ms while the editor has the
-// focus. Anything an event handler throws is reported as an internal error;
-// the document stays as it is.
+// event.
+//
+// While the modes show candidates, a candidate window lists them beside the
+// caret (CCandidateWindow); a click on one of its rows accepts that
+// candidate. The list closes when the mode leaves sign selection, when the
+// keyboard focus goes elsewhere and when the window the editor is in moves;
+// the next key or click in the editor brings it back.
+//
+// The caret blinks every 500 ms while the editor has the focus. Anything an
+// event handler throws is reported as an internal error; the document stays
+// as it is.
 class CEditorWnd : public QAbstractScrollArea, public MainEditor {
     Q_OBJECT
 
@@ -79,11 +89,13 @@ public:
     void Undo() override;
     void Redo() override;
     void SelectAll() override;
+    void ConvertTransliteration() override;
     void ToggleSignInput() override;
     bool CanUndo() const override;
     bool CanRedo() const override;
     bool AlphabetMode() const override;
     Position CursorPosition() const override;
+    std::string LookupStatus() const override;
     void FocusEditor() override;
 
     // Repaints and gives the keyboard focus to target (no focus change when
@@ -99,6 +111,10 @@ public:
     // that passes on the keys it receives itself. True when the key was used.
     bool handleKeyPress(QKeyEvent* event);
     void handleKeyRelease(QKeyEvent* event);
+
+    // The list of candidates beside the caret (hidden outside sign
+    // selection).
+    CCandidateWindow& candidateWindow() { return *candidateWindow_; }
 
     CFModeData& modeData() { return *data_; }
     const CFModeData& modeData() const { return *data_; }
@@ -134,7 +150,9 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     void timerEvent(QTimerEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     class ViewportWindow;
@@ -163,6 +181,13 @@ private:
     void scrollLines(int lines);
     void routeMouse(QMouseEvent* event);
     void reportPaintFailure(const std::string& cause);
+    // Shows the candidate list at the caret while the modes show candidates
+    // and the user works in this editor; hides it otherwise.
+    void updateCandidateWindow();
+    // Closes the list until the next key or click in the editor.
+    void closeCandidateWindow();
+    // A row of the candidate list was clicked.
+    void chooseCandidate(int candidate);
 
     PlatformServices services_;
     QtKeyboardState* qtKeyboard_;
@@ -179,6 +204,13 @@ private:
     // paint succeeds.
     bool paintFailed_ = false;
     QBasicTimer caretTimer_;
+    CCandidateWindow* candidateWindow_;
+    // The user works in this editor (it has the focus, or received the last
+    // key or click), so its candidates may be listed.
+    bool candidatesWanted_ = false;
+    // The window the editor is in, watched for moves.
+    QPointer<QWidget> watchedWindow_;
+    QMetaObject::Connection focusWatch_;
 };
 
 } // namespace velmora

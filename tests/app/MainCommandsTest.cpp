@@ -1,5 +1,6 @@
 #include "app/MainCommands.h"
 
+#include "app/AtfImport.h"
 #include "dictionary/CFWordDictionary.h"
 #include "tests/support/DocumentText.h"
 #include "tests/support/FakeFileDialogs.h"
@@ -543,6 +544,112 @@ TEST_F(MainCommandsTest, FontStartsFromTheCurrentSignFontAndAChoiceAppliesToEver
     fontDialog.choice.reset();
     commands.Font();
     EXPECT_EQ(fontDialog.initials.back(), chosen);
+}
+
+// A letter in Oracc's ATF: text lines with labels, structure, a state
+// line, a comment and a translation that give no line, a reading the sign
+// list does not know and a line without a label.
+constexpr std::string_view kLetter = "&P000001 = a letter\n"
+                                     "#atf: lang akk\n"
+                                     "@obverse\n"
+                                     "1. a-na be-li₂-ia\n"
+                                     "2. qi₂-bi₂-ma\n"
+                                     "$ rest of obverse broken\n"
+                                     "# a comment\n"
+                                     "3'. um-ma qqq-ma\n"
+                                     "words without a label\n"
+                                     "#tr.en: To my lord\n";
+
+TEST_F(MainCommandsTest, ImportAtfMakesAnUnsavedDocumentThatIsNeverSavedOverTheAtfFile)
+{
+    const fs::path atf = File("letter.atf", std::string(kLetter));
+    Type('a');
+    question.answer(Answer::Cancel);
+    EXPECT_FALSE(commands.ImportAtf());
+    EXPECT_TRUE(dialogs.calls().empty());
+
+    question.answer(Answer::Discard);
+    dialogs.choose(atf);
+    EXPECT_TRUE(commands.ImportAtf());
+    ASSERT_EQ(dialogs.calls().size(), 1u);
+    EXPECT_EQ(dialogs.calls()[0].kind, FakeFileDialogs::Kind::Open);
+    EXPECT_EQ(dialogs.calls()[0].request.title, "ATFをインポート");
+    EXPECT_EQ(dialogs.calls()[0].request.filters.at(0).pattern, "*.atf;*.txt");
+    const std::u32string expected[] = {U"𒀀𒈾 𒁁𒉌𒅀", U"𒆠𒉈𒈠", U"𒌝𒈠 qqq𒈠"};
+    ASSERT_EQ(editor.document.LineCount(), 3u);
+    for (std::uint32_t l = 0; l < 3; ++l) {
+        const auto cells = editor.document.Line(l).Cells();
+        EXPECT_EQ(std::u32string(cells.begin(), cells.end()), expected[l]) << l;
+    }
+    EXPECT_EQ(editor.replacements, 1);
+    EXPECT_EQ(editor.focusRequests, 1);
+    EXPECT_EQ(Shown(), u"letter.atf (imported) - Velmora");
+    EXPECT_TRUE(commands.IsModified());
+    EXPECT_TRUE(commands.CurrentFile().empty());
+    EXPECT_TRUE(used.empty()); // not a document for Recent Files
+    ASSERT_EQ(messages.messages().size(), 1u);
+    EXPECT_EQ(messages.messages()[0].caption, "確認");
+    EXPECT_EQ(messages.messages()[0].text,
+              "1 個の読みを変換できませんでした。\n1 行は行番号がないため変換しませんでした。");
+
+    // The first Save asks, offering the ATF name with .txt, and refuses the
+    // ATF file itself.
+    messages.clear();
+    dialogs.choose(atf);
+    EXPECT_FALSE(commands.Save());
+    EXPECT_EQ(dialogs.calls().back().kind, FakeFileDialogs::Kind::Save);
+    EXPECT_EQ(dialogs.calls().back().request.initialPath, folder / "letter.txt");
+    EXPECT_EQ(ReadBytes(atf), kLetter);
+    EXPECT_TRUE(OnlyErrorNaming(atf));
+    EXPECT_NE(messages.messages().at(0).text.find("インポート元"), std::string::npos);
+    EXPECT_TRUE(commands.IsModified());
+
+    dialogs.choose(folder / "letter.txt");
+    EXPECT_TRUE(commands.Save());
+    EXPECT_EQ(ReadBytes(folder / "letter.txt"), "𒀀𒈾 𒁁𒉌𒅀\r\n𒆠𒉈𒈠\r\n𒌝𒈠 qqq𒈠");
+    EXPECT_EQ(Shown(), u"letter.txt - Velmora");
+    EXPECT_FALSE(commands.IsModified());
+    EXPECT_EQ(commands.CurrentFile(), folder / "letter.txt");
+}
+
+TEST_F(MainCommandsTest, AnAtfFileThatCannotBeImportedLeavesTheDocumentAsItWas)
+{
+    Type('k');
+    const std::u16string title = Shown();
+    const auto refused = [&](const fs::path& file, const std::string& why) {
+        question.answer(Answer::Discard);
+        dialogs.choose(file);
+        messages.clear();
+        EXPECT_FALSE(commands.ImportAtf()) << file;
+        EXPECT_TRUE(OnlyErrorNaming(file)) << file;
+        EXPECT_NE(messages.messages().at(0).text.find(why), std::string::npos) << messages.messages().at(0).text;
+        EXPECT_EQ(TextOf(editor.document), (Lines{"k"}));
+        EXPECT_EQ(Shown(), title);
+    };
+    refused(File("latin1.atf", "1. a-na\n2. \xe0-na\n"), "UTF-8 のテキストではありません（2 行目）");
+    refused(File("notes.txt", "a note on the tablet\n@obverse\n"), "テキスト行がありません");
+    refused(folder / "missing.atf", "ファイルが存在しません");
+
+    // Everything converted: nothing to say. A .txt source is not offered
+    // for saving either.
+    question.answer(Answer::Discard);
+    dialogs.choose(File("short.txt", "1. a-na\n"));
+    messages.clear();
+    EXPECT_TRUE(commands.ImportAtf());
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(commands.textSaveRecord().path(), folder / "short.cuneiform.txt");
+}
+
+TEST(AtfImportTest, TextsTooLargeForTheEditorAreRefused)
+{
+    const std::string three = "1. a\n2. a-na\n3. a-na-ku\n";
+    EXPECT_TRUE(AtfImport::Convert(three, 3, 3).ok());
+    const AtfImport lines = AtfImport::Convert(three, 2, 3);
+    EXPECT_EQ(lines.load.reason, FileLoadResult::Reason::TooManyLines);
+    EXPECT_EQ(lines.Problem(), "行数が上限の 2 行を超えています。");
+    const AtfImport cells = AtfImport::Convert(three, 3, 2);
+    EXPECT_EQ(cells.load.reason, FileLoadResult::Reason::LineTooLong);
+    EXPECT_EQ(cells.Problem(), "3 行目が 2 文字を超えています。");
 }
 
 } // namespace

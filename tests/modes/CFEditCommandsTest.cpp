@@ -288,5 +288,68 @@ TEST_F(EditCommandsTest, TheSettingSwitchesUnlessLockedAndResetsTheSelection)
     EXPECT_TRUE(e.data->alphabetMode);
 }
 
+// Convert Transliteration, on a letter typed in the "Alphabet" setting
+// with ASCII index digits.
+TEST_F(EditCommandsTest, ConvertTransliterationConvertsTheSelectionOrTheLineAsOneStep)
+{
+    constexpr std::uint32_t A = 0x12000, NA = 0x1223E, BAD = 0x12041, NI = 0x1224C, IA = 0x12140,
+                            KI = 0x121A0, NE = 0x12248, MA = 0x12220, UM = 0x1231D, LUGAL = 0x12217;
+    const auto line = [&](std::uint32_t n) {
+        const auto cells = e.doc().Line(n).Cells();
+        return std::u32string(cells.begin(), cells.end());
+    };
+    load({"a-na be-li2-ia", "qi2-bi2-ma", "um-ma lugal-ma"});
+
+    // No selection: the cursor's line.
+    at(1, 3);
+    EXPECT_TRUE(CFEditCommands(*e.data).ConvertTransliteration());
+    EXPECT_EQ(line(1), (std::u32string{KI, NE, MA}));
+    EXPECT_EQ(e.at(), (Position{1, 3}));
+    EXPECT_EQ(e.undoCount(), 1u);
+    EXPECT_TRUE(e.messages.empty());
+
+    // A selection over two lines, from inside the first: the spaces around
+    // the words stay, the lines stay apart, cuneiform already there stays.
+    at(0, 4);
+    shiftPress({vk::Down, vk::Down, vk::Right, vk::Right});
+    ASSERT_EQ(selection(), std::pair(Position{0, 4}, Position{2, 5}));
+    EXPECT_TRUE(CFEditCommands(*e.data).ConvertTransliteration());
+    EXPECT_EQ(line(0), (std::u32string{'a', '-', 'n', 'a', ' ', BAD, NI, IA}));
+    EXPECT_EQ(line(1), (std::u32string{KI, NE, MA}));
+    EXPECT_EQ(line(2), (std::u32string{UM, MA, ' ', 'l', 'u', 'g', 'a', 'l', '-', 'm', 'a'}));
+    EXPECT_EQ(e.undoCount(), 2u);
+    EXPECT_FALSE(e.selecting());
+    e.ctrlPress('Z');
+    EXPECT_EQ(TextOf(e.doc())[0], "a-na be-li2-ia");
+    EXPECT_EQ(line(1), (std::u32string{KI, NE, MA}));
+    e.ctrlPress('Y');
+
+    // Converting converted text changes nothing and records nothing.
+    at(1, 0);
+    EXPECT_FALSE(CFEditCommands(*e.data).ConvertTransliteration());
+    EXPECT_EQ(e.undoCount(), 2u);
+
+    // A reading without a sign stays in Latin, and the user is told.
+    load({"a-na qqq lugal"});
+    at(0, 0);
+    EXPECT_TRUE(CFEditCommands(*e.data).ConvertTransliteration());
+    EXPECT_EQ(line(0), (std::u32string{A, NA, ' ', 'q', 'q', 'q', ' ', LUGAL}));
+    EXPECT_EQ(e.messages.messages(),
+              (std::vector<Message>{{&e.window, "1 個の読みを変換できませんでした。", texts::kConfirmCaption}}));
+}
+
+TEST_F(EditCommandsTest, AConversionThatWouldMakeALineTooLongIsRefused)
+{
+    // "au" is six signs; the line would pass 999 cells.
+    load({std::string(995, 'x') + " au"});
+    at(0, 996);
+    shiftPress({vk::End});
+    EXPECT_FALSE(CFEditCommands(*e.data).ConvertTransliteration());
+    EXPECT_EQ(TextOf(e.doc())[0], std::string(995, 'x') + " au");
+    EXPECT_EQ(e.undoCount(), 0u);
+    EXPECT_EQ(e.messages.messages(),
+              (std::vector<Message>{{&e.window, texts::kLineTooLongToConvert, texts::kErrorCaption}}));
+}
+
 } // namespace
 } // namespace velmora

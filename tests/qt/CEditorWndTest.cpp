@@ -8,6 +8,7 @@
 #include "modes/CFModeData.h"
 #include "platform/qt/InternalError.h"
 #include "platform/qt/QtSurface.h"
+#include "view/CCandidateWindow.h"
 #include "view/CFScrollBar.h"
 #include "tests/qt/GuiTestKit.h"
 
@@ -98,6 +99,79 @@ TEST_F(EditorWidget, TypedSignNumberPreselectsItsCandidateAndDownCycles)
     QTest::keyClick(editor.get(), Qt::Key_Return);
     EXPECT_EQ(line(0), std::u32string(1, char32_t(kDu2)));
     EXPECT_EQ(at(), (Position{0, 1}));
+}
+
+// The candidate window: listed beside the caret, off the caret's row, while
+// candidates are shown; the keys move its highlight; a click on a row
+// accepts that candidate; it goes with the focus, Escape and a move of the
+// window, and never takes the keys from the editor.
+TEST_F(EditorWidget, CandidateWindowFollowsTheKeysAndAcceptsAClickedRow)
+{
+    const CCandidateWindow& list = editor->candidateWindow();
+    QTest::keyClicks(editor.get(), "aa ");
+    signSetting();
+    QTest::keyClicks(editor.get(), "du");
+    EXPECT_FALSE(list.isVisible());
+    QTest::keyClick(editor.get(), Qt::Key_Space);
+    ASSERT_TRUE(list.isVisible());
+    EXPECT_TRUE(editor->hasFocus());
+    EXPECT_EQ(QApplication::activeWindow(), editor.get());
+    ASSERT_EQ(list.list().rows.size(), 3u);
+    EXPECT_EQ(list.list().rows[0].reading, "du");
+    EXPECT_EQ(list.list().rows[1].reading, "du₂");
+    EXPECT_EQ(list.list().rows[2].reading, "du₃");
+    EXPECT_EQ(list.list().rows[2].signs, (std::vector<std::uint32_t>{kDu3, kDu3}));
+    EXPECT_EQ(list.list().rows[0].names, "DU");
+    // Beside the caret, not over its row.
+    const QPoint origin = editor->viewport()->mapToGlobal(QPoint(0, 0));
+    const QPoint caret = origin + pointOf(at()) - QPoint(1, 0);
+    const int rowHeight = 2 * (pointOf({0, 0}).y());
+    const QRect caretRow(origin.x(), caret.y() - rowHeight / 2, editor->viewport()->width(), rowHeight);
+    EXPECT_FALSE(list.geometry().intersects(caretRow));
+    EXPECT_EQ(list.geometry().left(), caret.x());
+
+    // The keys move the highlight as they move the candidate, also a key
+    // the window system gave the list (the focus following the pointer).
+    QTest::keyClick(const_cast<CCandidateWindow*>(&list), Qt::Key_Down);
+    EXPECT_EQ(list.list().current, 1);
+    QTest::keyClick(editor.get(), Qt::Key_Up);
+    QTest::keyClick(editor.get(), Qt::Key_Up);
+    EXPECT_EQ(list.list().current, 2);
+    EXPECT_EQ(editor->modeCtrl().selSignMode().candidateIndex(), 2);
+
+    // A click on du₂ accepts it; the list closes.
+    edits = 0;
+    QTest::mouseClick(const_cast<CCandidateWindow*>(&list), Qt::LeftButton, {}, list.rowRect(1).center());
+    EXPECT_EQ(mode(), kNormalModeId);
+    EXPECT_EQ(line(0), (std::u32string{U'a', U'a', U' ', kDu2}));
+    EXPECT_FALSE(list.isVisible());
+    EXPECT_TRUE(editor->hasFocus());
+    EXPECT_EQ(edits, 1);
+
+    // Away with the focus, back with it; Escape drops the candidates.
+    QTest::keyClicks(editor.get(), "du");
+    QTest::keyClick(editor.get(), Qt::Key_Space);
+    ASSERT_TRUE(list.isVisible());
+    QWidget other;
+    ASSERT_TRUE(ShowActive(other));
+    other.setFocus();
+    EXPECT_FALSE(list.isVisible());
+    ASSERT_TRUE(ShowActive(*editor));
+    editor->setFocus();
+    EXPECT_TRUE(list.isVisible());
+    QTest::keyClick(editor.get(), Qt::Key_Escape);
+    EXPECT_EQ(mode(), kNormalModeId);
+    EXPECT_FALSE(list.isVisible());
+    EXPECT_EQ(line(0), (std::u32string{U'a', U'a', U' ', kDu2}));
+
+    // The window moves: the list closes until the next key.
+    QTest::keyClicks(editor.get(), "du");
+    QTest::keyClick(editor.get(), Qt::Key_Space);
+    ASSERT_TRUE(list.isVisible());
+    editor->move(editor->pos() + QPoint(30, 20));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !list.isVisible(); }, 1000));
+    QTest::keyClick(editor.get(), Qt::Key_Down);
+    EXPECT_TRUE(list.isVisible());
 }
 
 TEST_F(EditorWidget, AlphabetSettingTypesWhatTheLayoutShowsAndBackspaceDeletes)

@@ -6,6 +6,7 @@
 #include "modes/CFModeData.h"
 #include "platform/UserTexts.h"
 #include "search/SearchCommands.h"
+#include "view/CCandidateWindow.h"
 #include "view/CEditorWnd.h"
 #include "tests/qt/GuiTestKit.h"
 
@@ -170,7 +171,13 @@ TEST_F(SearchWindow, TheFieldTakesTheMainSettingAndEnterSearchesOn)
 
     QTest::keyClicks(&window, "lugal");
     QTest::keyClick(&window, Qt::Key_Space);
+    // The field lists its candidates too, and the window keeps the keys.
+    const CCandidateWindow& candidates = window.wordField().candidateWindow();
+    EXPECT_TRUE(candidates.isVisible());
+    EXPECT_EQ(candidates.list().rows.at(0).reading, "lugal");
+    EXPECT_EQ(QApplication::focusWidget(), &window);
     QTest::keyClick(&window, Qt::Key_Return); // accepts the sign
+    EXPECT_FALSE(candidates.isVisible());
     ASSERT_EQ(CellsOf(window.wordField().text()), std::u32string(1, L));
     EXPECT_EQ(cursor(), (Position{0, 0}));
     QTest::keyClick(&window, Qt::Key_Return);

@@ -94,9 +94,10 @@ TEST_F(MainWindowTest, MenuHasThePopupsItemsAndSeparatorsInOrder)
 {
     EXPECT_EQ(MenuText(*window.menuBar()),
               (std::vector<QString>{
-                  "File(&F): New File - Open(&O) Recent Files Save(&S) SaveAs - Save HTML - Load Worddata Save Worddata - Exit(&X)",
+                  "File(&F): New File - Open(&O) Recent Files Save(&S) SaveAs - Save HTML Import ATF… - "
+                  "Load Worddata Save Worddata - Exit(&X)",
                   "Edit: Undo Redo - Cut Line Copy Line Pasete Line Delete Line Select All - Find Find Next "
-                  "Find Previous - Replace",
+                  "Find Previous - Replace - Convert Transliteration",
                   "Word: Word Registration",
                   "Setting(&V): Font Sign Input",
                   "Help(&H): About(&A)...",
@@ -120,10 +121,11 @@ TEST_F(MainWindowTest, AcceleratorsAreWindowShortcuts)
     EXPECT_EQ(keys(CommandId::Undo), QStringList{"Ctrl+Z"});
     EXPECT_EQ(keys(CommandId::Redo), (QStringList{"Ctrl+Y", "Ctrl+Shift+Z"}));
     EXPECT_EQ(keys(CommandId::SelectAll), QStringList{"Ctrl+A"});
+    EXPECT_EQ(keys(CommandId::ConvertTransliteration), QStringList{"Ctrl+T"});
     EXPECT_TRUE(keys(CommandId::NewFile).isEmpty());
     for (const CommandId id : {CommandId::About, CommandId::Open, CommandId::Save, CommandId::Find,
                                CommandId::FindNext, CommandId::FindPrevious, CommandId::Undo,
-                               CommandId::Redo, CommandId::SelectAll})
+                               CommandId::Redo, CommandId::SelectAll, CommandId::ConvertTransliteration})
         EXPECT_EQ(window.action(id)->shortcutContext(), Qt::WindowShortcut);
 }
 
@@ -191,6 +193,17 @@ TEST_F(MainWindowTest, StatusBarShowsTheInitialTextsThenTheEditorsState)
     EXPECT_EQ(Part("statusMode")->text(), "Sign");
     EXPECT_EQ(Part("statusLine")->text(), "line: 12");
     EXPECT_EQ(Part("statusColumn")->text(), "column: 345");
+
+    // What a lookup found takes the setting's place, as wide as it needs.
+    window.show();
+    editor->lookupStatus = "no sign for lugalšarrukīn";
+    window.updateStatusBar();
+    EXPECT_EQ(Part("statusMode")->text(), "no sign for lugalšarrukīn");
+    QApplication::processEvents();
+    EXPECT_GE(Part("statusMode")->width(), Part("statusMode")->sizeHint().width());
+    editor->lookupStatus.clear();
+    window.updateStatusBar();
+    EXPECT_EQ(Part("statusMode")->text(), "Sign");
 }
 
 TEST_F(MainWindowTest, EditorFillsTheAreaAboveTheStatusBarAtEverySize)
@@ -289,9 +302,11 @@ TEST_F(MainWindowTest, UnsavedTextIsCopiedForRecoveryAndOfferedToTheNextRun)
     EXPECT_TRUE(next.commands().IsModified());
     EXPECT_EQ(next.windowTitle(), "new file - Velmora");
 
-    // Giving the changes up on closing removes the copy.
+    // Giving the changes up on Exit removes the copy, and none comes back.
     nextQuestion.answer(SaveChangesAnswer::Discard);
-    EXPECT_TRUE(next.close());
+    next.show();
+    next.action(CommandId::Exit)->trigger();
+    EXPECT_FALSE(next.isVisible());
     EXPECT_FALSE(nextRecovery.HasCopy());
     EXPECT_FALSE(std::filesystem::exists(nextRecovery.CopyPath()));
     window.setCrashRecovery(nullptr);
@@ -328,7 +343,8 @@ TEST_F(MainWindowTest, EditCommandsGoToTheEditorAndAFailureIsReportedWithTheDocu
     EXPECT_TRUE(window.commands().IsModified());
 }
 
-// The history keys and Select All reach the editor's commands; Undo and Redo
+// The history keys, Select All and Convert Transliteration reach the
+// editor's commands; Undo and Redo
 // show in the menu whether there is anything to take back or make again;
 // "Sign Input" and a click on the status bar's setting switch the setting.
 TEST_F(MainWindowTest, HistoryKeysSelectAllAndTheSignInputSwitch)
@@ -339,9 +355,11 @@ TEST_F(MainWindowTest, HistoryKeysSelectAllAndTheSignInputSwitch)
     QTest::keyClick(editor, Qt::Key_Y, Qt::ControlModifier);
     QTest::keyClick(editor, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(editor, Qt::Key_T, Qt::ControlModifier);
     EXPECT_EQ(editor->undos, 1);
     EXPECT_EQ(editor->redos, 2);
     EXPECT_EQ(editor->selectAlls, 1);
+    EXPECT_EQ(editor->conversions, 1);
 
     QMenu* edit = window.menuBar()->actions().at(1)->menu();
     ASSERT_TRUE(edit);

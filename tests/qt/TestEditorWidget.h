@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include <cstdint>
+#include <string>
 
 namespace velmora {
 
@@ -37,15 +38,18 @@ public:
     void Undo() override { ++undos; }
     void Redo() override { ++redos; }
     void SelectAll() override { ++selectAlls; }
+    void ConvertTransliteration() override { ++conversions; }
     bool CanUndo() const override { return canUndo; }
     bool CanRedo() const override { return canRedo; }
     void ToggleSignInput() override { alphabetMode = !alphabetMode; }
     bool AlphabetMode() const override { return alphabetMode; }
     Position CursorPosition() const override { return cursor; }
+    std::string LookupStatus() const override { return lookupStatus; }
     void FocusEditor() override { setFocus(Qt::OtherFocusReason); }
 
     CFDocument document;
     Position cursor;
+    std::string lookupStatus;
     bool alphabetMode = true;
     bool throwOnCut = false;
     int cuts = 0;
@@ -55,6 +59,7 @@ public:
     int undos = 0;
     int redos = 0;
     int selectAlls = 0;
+    int conversions = 0;
     bool canUndo = false;
     bool canRedo = false;
 };

@@ -3,6 +3,8 @@
 #include "app/MainEditor.h"
 #include "document/CFDocument.h"
 
+#include <string>
+
 namespace velmora {
 
 // A main editor over a document of its own. It counts the calls of the
@@ -33,15 +35,18 @@ public:
     void Undo() override { ++undos; }
     void Redo() override { ++redos; }
     void SelectAll() override { ++selectAlls; }
+    void ConvertTransliteration() override { ++conversions; }
     bool CanUndo() const override { return canUndo; }
     bool CanRedo() const override { return canRedo; }
     void ToggleSignInput() override { alphabetMode = !alphabetMode; }
     bool AlphabetMode() const override { return alphabetMode; }
     Position CursorPosition() const override { return cursor; }
+    std::string LookupStatus() const override { return lookupStatus; }
     void FocusEditor() override { ++focusRequests; }
 
     CFDocument document;
     Position cursor;
+    std::string lookupStatus;
     bool alphabetMode = true;
     int newDocuments = 0;
     int replacements = 0;
@@ -53,6 +58,7 @@ public:
     int undos = 0;
     int redos = 0;
     int selectAlls = 0;
+    int conversions = 0;
     bool canUndo = false;
     bool canRedo = false;
     int focusRequests = 0;

@@ -11,6 +11,7 @@
 #include "platform/FontDialog.h"
 #include "platform/MessageDisplay.h"
 #include "platform/SaveChangesQuestion.h"
+#include "platform/TextTranslator.h"
 #include "platform/UserTexts.h"
 #include "view/CFSignFont.h"
 
@@ -159,7 +160,7 @@ bool MainCommands::SaveWorddata()
 bool MainCommands::WriteDictionary(const std::filesystem::path& path)
 {
     if (!services_.dictionary.Serialize()) {
-        ReportFailure(texts::kWordDataSaveFailed, path, texts::kWordDataNotExpressible);
+        ReportFailure(texts::kWordDataSaveFailed, path, Tr(texts::kWordDataNotExpressible));
         return false;
     }
     if (!services_.dictionary.Save(path)) {
@@ -189,11 +190,33 @@ bool MainCommands::Font()
     return true;
 }
 
+bool MainCommands::ZoomIn()
+{
+    return Zoomed(services_.signFont.ZoomIn());
+}
+
+bool MainCommands::ZoomOut()
+{
+    return Zoomed(services_.signFont.ZoomOut());
+}
+
+bool MainCommands::ResetZoom()
+{
+    return Zoomed(services_.signFont.ResetZoom());
+}
+
+bool MainCommands::Zoomed(bool changed)
+{
+    if (changed)
+        services_.editor.FontsChanged();
+    return changed;
+}
+
 bool MainCommands::ConfirmDiscard()
 {
     if (!IsModified())
         return true;
-    switch (services_.question.askSaveChanges(services_.owner, texts::kSaveChangesQuestion, texts::kConfirmCaption)) {
+    switch (services_.question.askSaveChanges(services_.owner, Tr(texts::kSaveChangesQuestion), Tr(texts::kConfirmCaption))) {
     case SaveChangesAnswer::Save:
         return Save();
     case SaveChangesAnswer::Discard:
@@ -249,7 +272,7 @@ bool MainCommands::ConfirmDiscardDictionary()
 {
     if (!IsDictionaryModified())
         return true;
-    switch (services_.question.askSaveChanges(services_.owner, texts::kSaveDictionaryQuestion, texts::kConfirmCaption)) {
+    switch (services_.question.askSaveChanges(services_.owner, Tr(texts::kSaveDictionaryQuestion), Tr(texts::kConfirmCaption))) {
     case SaveChangesAnswer::Save:
         return wordDataFile_.empty() ? SaveWorddata() : WriteDictionary(wordDataFile_);
     case SaveChangesAnswer::Discard:
@@ -291,14 +314,14 @@ void MainCommands::ShowTitle(std::u16string_view name)
 void MainCommands::ReportFailure(std::string_view what, const std::filesystem::path& path,
                                  std::string_view detail)
 {
-    std::string text(what);
+    std::string text = Tr(what);
     text += '\n';
     text += PathText(path);
     if (!detail.empty()) {
         text += '\n';
         text += detail;
     }
-    services_.messages.showMessage(services_.owner, text, texts::kErrorCaption);
+    services_.messages.showMessage(services_.owner, text, Tr(texts::kErrorCaption));
 }
 
 } // namespace velmora

@@ -1,16 +1,20 @@
 #include "app/StatusBarTexts.h"
 
+#include "platform/TextTranslator.h"
+#include "platform/UserTexts.h"
+
 namespace velmora {
 
 StatusBarTexts StatusBarTexts::Initial()
 {
-    return {"Alphabet", "line:0", "column:0"};
+    return {Tr(texts::kAlphabetSetting), Tr(texts::kStatusLineStart), Tr(texts::kStatusColumnStart)};
 }
 
 StatusBarTexts StatusBarTexts::For(bool alphabetMode, Position cursor)
 {
-    return {alphabetMode ? "Alphabet" : "Sign", "line: " + std::to_string(cursor.line),
-            "column: " + std::to_string(cursor.column)};
+    return {Tr(alphabetMode ? texts::kAlphabetSetting : texts::kSignSetting),
+            Fill(Tr(texts::kStatusLine), std::to_string(cursor.line)),
+            Fill(Tr(texts::kStatusColumn), std::to_string(cursor.column))};
 }
 
 } // namespace velmora

@@ -40,6 +40,7 @@ int main(int argc, char** argv)
                                   CFModeData::kMainLineLimit);
     CMainWindow window(app.mainWindowServices(), editor);
     QObject::connect(editor, &CEditorWnd::edited, &window, &CMainWindow::updateStatusBar);
+    QObject::connect(editor, &CEditorWnd::zoomRequested, &window, &CMainWindow::zoom);
 
     // The tool windows live as long as the main window and are only shown by
     // its commands; closing them hides them.

@@ -8,6 +8,7 @@
 #include "platform/Clipboard.h"
 #include "platform/MessageDisplay.h"
 #include "platform/PlatformServices.h"
+#include "platform/TextTranslator.h"
 #include "platform/UserTexts.h"
 #include "view/CFScrollBar.h"
 
@@ -68,7 +69,7 @@ std::uint32_t CFEditCommands::PageRows() const
 void CFEditCommands::Refuse(const char* text) const
 {
     if (text)
-        data_.services.messages.showMessage(data_.window, text, texts::kErrorCaption);
+        data_.services.messages.showMessage(data_.window, Tr(text), Tr(texts::kErrorCaption));
 }
 
 // Moving.
@@ -340,8 +341,8 @@ bool CFEditCommands::Paste()
 {
     Clipboard& clipboard = data_.services.clipboard;
     if (!clipboard.hasUnicodeText()) {
-        data_.services.messages.showMessage(data_.window, texts::kNotUnicodeText,
-                                            texts::kFailureCaption);
+        data_.services.messages.showMessage(data_.window, Tr(texts::kNotUnicodeText),
+                                            Tr(texts::kFailureCaption));
         return false;
     }
     const auto units = clipboard.unicodeText();

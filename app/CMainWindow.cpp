@@ -14,8 +14,8 @@
 #include "view/CFSignFont.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QActionGroup>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QDragEnterEvent>
@@ -201,7 +201,8 @@ void CMainWindow::buildLanguageMenu(QMenu* menu)
         menuTexts_.emplace_back(action, text);
         action->setCheckable(true);
         action->setMenuRole(QAction::NoRole);
-        action->setData(QString::fromLatin1(LanguageCode(language).data(), qsizetype(LanguageCode(language).size())));
+        const std::string_view code = LanguageCode(language);
+        action->setData(QString::fromLatin1(code.data(), qsizetype(code.size())));
         action->setActionGroup(group);
         const InterfaceLanguage chosen = language;
         connect(action, &QAction::triggered, this, [this, chosen] { chooseLanguage(chosen); });

@@ -216,7 +216,9 @@ bool MainCommands::ConfirmDiscard()
 {
     if (!IsModified())
         return true;
-    switch (services_.question.askSaveChanges(services_.owner, Tr(texts::kSaveChangesQuestion), Tr(texts::kConfirmCaption))) {
+    const SaveChangesAnswer answer =
+        services_.question.askSaveChanges(services_.owner, Tr(texts::kSaveChangesQuestion), Tr(texts::kConfirmCaption));
+    switch (answer) {
     case SaveChangesAnswer::Save:
         return Save();
     case SaveChangesAnswer::Discard:
@@ -272,7 +274,9 @@ bool MainCommands::ConfirmDiscardDictionary()
 {
     if (!IsDictionaryModified())
         return true;
-    switch (services_.question.askSaveChanges(services_.owner, Tr(texts::kSaveDictionaryQuestion), Tr(texts::kConfirmCaption))) {
+    const SaveChangesAnswer answer =
+        services_.question.askSaveChanges(services_.owner, Tr(texts::kSaveDictionaryQuestion), Tr(texts::kConfirmCaption));
+    switch (answer) {
     case SaveChangesAnswer::Save:
         return wordDataFile_.empty() ? SaveWorddata() : WriteDictionary(wordDataFile_);
     case SaveChangesAnswer::Discard:

@@ -2,7 +2,7 @@
 # Takes the README's picture of the English interface: the built editor under
 # Xvfb with Language=en, a letter converted from ATF open, a transliteration
 # being typed and the Setting menu's "Language" submenu open.
-# Usage: scripts/screenshot.sh BUILD_DIR OUTPUT.png   (BUILD_DIR holds velmora)
+# Usage: scripts/screenshot-english.sh BUILD_DIR OUTPUT.png   (BUILD_DIR holds velmora)
 set -u
 build="$(realpath "$1")"
 output="$(realpath -m "$2")"

@@ -86,8 +86,11 @@ std::u32string WithoutInlineNotes(std::u32string_view text)
             const char32_t close[] = {text[i + 1], U')', 0};
             const std::size_t end = text.find(close, i + 2);
             if (end != std::u32string_view::npos) {
-                i = end + 1;
+                // A note may go on over a continuation line: its line breaks
+                // stay, so that later readings keep their line numbers.
                 out += U' ';
+                out.append(static_cast<std::size_t>(std::count(text.begin() + i, text.begin() + end, U'\n')), U'\n');
+                i = end + 1;
                 continue;
             }
         }
@@ -194,13 +197,19 @@ std::optional<std::u32string> AtfConverter::SignsOf(std::u32string_view piece) c
     return lookUp(piece, false);
 }
 
-void AtfConverter::convertWords(std::u32string_view words, std::uint32_t line, Cells& out) const
+void AtfConverter::convertWords(std::u32string_view words, std::span<const std::uint32_t> lines,
+                                Cells& out) const
 {
     const std::u32string text = WithoutInlineNotes(words);
+    std::size_t lineIndex = 0;
     std::size_t pos = 0;
     while (pos < text.size()) {
-        while (pos < text.size() && IsWordBlank(text[pos]))
+        while (pos < text.size() && IsWordBlank(text[pos])) {
+            if (text[pos] == U'\n' && lineIndex + 1 < lines.size())
+                ++lineIndex;
             ++pos;
+        }
+        const std::uint32_t line = lines.empty() ? 0 : lines[lineIndex];
         std::size_t end = pos;
         while (end < text.size() && !IsWordBlank(text[end]))
             ++end;
@@ -271,7 +280,7 @@ void AtfConverter::convertWords(std::u32string_view words, std::uint32_t line, C
 AtfConverter::Cells AtfConverter::ConvertTransliteration(std::span<const std::uint32_t> text) const
 {
     Cells out;
-    convertWords(std::u32string(text.begin(), text.end()), 0, out);
+    convertWords(std::u32string(text.begin(), text.end()), {}, out);
     return out;
 }
 
@@ -284,11 +293,16 @@ AtfConverter::Conversion AtfConverter::ConvertText(std::string_view utf8) const
         return conversion;
     }
 
+    // The text line being read: its words, continuation lines included,
+    // and the numbers of the lines they stand on.
+    std::u32string words;
+    std::vector<std::uint32_t> wordLines;
     Cells current;
     bool inTextLine = false;
     const auto finishLine = [&] {
         if (!inTextLine)
             return;
+        convertWords(words, wordLines, current);
         conversion.lines.back().cells = std::move(current.cells);
         conversion.unconverted.insert(conversion.unconverted.end(), current.unconverted.begin(),
                                       current.unconverted.end());
@@ -308,7 +322,9 @@ AtfConverter::Conversion AtfConverter::ConvertText(std::string_view utf8) const
             if (inTextLine) {
                 conversion.lines.back().transliteration += U' ';
                 conversion.lines.back().transliteration += line.content;
-                convertWords(line.content, line.number, current);
+                words += U'\n';
+                words += line.content;
+                wordLines.push_back(line.number);
             }
             continue; // it continues whatever came before
         case LineKind::TextHeader:
@@ -325,7 +341,8 @@ AtfConverter::Conversion AtfConverter::ConvertText(std::string_view utf8) const
             textLine.transliteration = line.content;
             textLine.text = conversion.texts.size() - 1;
             inTextLine = true;
-            convertWords(line.content, line.number, current);
+            words = line.content;
+            wordLines.assign(1, line.number);
             break;
         }
         case LineKind::Unlabelled:

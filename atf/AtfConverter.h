@@ -93,7 +93,10 @@ public:
     std::optional<std::u32string> SignsOf(std::u32string_view piece) const;
 
 private:
-    void convertWords(std::u32string_view words, std::uint32_t line, Cells& out) const;
+    // Converts the words of one text line. A line of the text given on
+    // several lines (continuation lines) comes with '\n' between them;
+    // lines[k] is the number of the line after the k-th of them.
+    void convertWords(std::u32string_view words, std::span<const std::uint32_t> lines, Cells& out) const;
     std::optional<std::u32string> lookUp(std::u32string_view text, bool nameFirst) const;
     std::optional<std::u32string> compound(std::u32string_view text) const;
 

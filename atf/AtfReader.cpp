@@ -71,7 +71,9 @@ bool AtfReader::DecodeUtf8(std::string_view utf8, std::u32string& out)
     for (std::size_t i = 0; i < n;) {
         const unsigned char b0 = bytes[i];
         if (b0 < 0x80) {
-            out += static_cast<char32_t>(b0);
+            // A NUL is no part of a transliteration, and in the editor it would
+            // end every copy of its line: it separates words like a blank.
+            out += b0 == 0 ? U' ' : static_cast<char32_t>(b0);
             ++i;
             continue;
         }

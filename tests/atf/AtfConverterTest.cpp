@@ -200,6 +200,20 @@ TEST_F(AtfConverterTest, StructureAndApparatusGiveNoLinesAndUnlabelledLinesAreNa
     EXPECT_THAT(conversion.unlabelled, ElementsAre(9u));
     EXPECT_FALSE(conversion.complete());
 
+    using namespace std::string_view_literals;
+    const auto nul = converter.ConvertText("1. ma\0ma\n"sv);
+    ASSERT_TRUE(nul.ok());
+    ASSERT_EQ(nul.lines.size(), 1u);
+    EXPECT_EQ(nul.lines[0].cells, (Cells{MA, ' ', MA}));
+
+    // A note that goes on over a continuation line is dropped as a whole,
+    // and the reading after it is reported on its own line.
+    const auto note = converter.ConvertText("1. a ($ a\n  blank $) na qqq\n");
+    ASSERT_EQ(note.lines.size(), 1u);
+    EXPECT_EQ(note.lines[0].cells, Join({A, U" ", NA, U" qqq"}));
+    ASSERT_EQ(note.unconverted.size(), 1u);
+    EXPECT_EQ(note.unconverted[0].line, 2u);
+
     const auto broken = converter.ConvertText("1. a\n2. n\xC3\n");
     EXPECT_FALSE(broken.ok());
     EXPECT_EQ(broken.invalidUtf8Line, 2u);

@@ -216,8 +216,8 @@ bool MainCommands::ConfirmDiscard()
 {
     if (!IsModified())
         return true;
-    const SaveChangesAnswer answer =
-        services_.question.askSaveChanges(services_.owner, Tr(texts::kSaveChangesQuestion), Tr(texts::kConfirmCaption));
+    const SaveChangesAnswer answer = services_.question.askSaveChanges(
+        services_.owner, Tr(texts::kSaveChangesQuestion), Tr(texts::kConfirmCaption));
     switch (answer) {
     case SaveChangesAnswer::Save:
         return Save();
@@ -274,8 +274,8 @@ bool MainCommands::ConfirmDiscardDictionary()
 {
     if (!IsDictionaryModified())
         return true;
-    const SaveChangesAnswer answer =
-        services_.question.askSaveChanges(services_.owner, Tr(texts::kSaveDictionaryQuestion), Tr(texts::kConfirmCaption));
+    const SaveChangesAnswer answer = services_.question.askSaveChanges(
+        services_.owner, Tr(texts::kSaveDictionaryQuestion), Tr(texts::kConfirmCaption));
     switch (answer) {
     case SaveChangesAnswer::Save:
         return wordDataFile_.empty() ? SaveWorddata() : WriteDictionary(wordDataFile_);

@@ -1,13 +1,8 @@
 // Program entry: the command line, start-up, the main window with its
 // editor, the three tool windows, and the event loop.
 #include "app/CApplication.h"
-#include "app/CMainWindow.h"
+#include "app/CProgramWindows.h"
 #include "app/CommandLine.h"
-#include "dictionary/CRegWordWindow.h"
-#include "modes/CFModeData.h"
-#include "search/CReplaceWindow.h"
-#include "search/CSearchWindow.h"
-#include "view/CEditorWnd.h"
 
 #include <iostream>
 #include <string>
@@ -36,24 +31,6 @@ int main(int argc, char** argv)
     if (!app.startUp())
         return 0;
 
-    auto* editor = new CEditorWnd(app.services(), app.signFont(), app.dictionary(),
-                                  CFModeData::kMainLineLimit);
-    CMainWindow window(app.mainWindowServices(), editor);
-    QObject::connect(editor, &CEditorWnd::edited, &window, &CMainWindow::updateStatusBar);
-    QObject::connect(editor, &CEditorWnd::zoomRequested, &window, &CMainWindow::zoom);
-
-    // The tool windows live as long as the main window and are only shown by
-    // its commands; closing them hides them.
-    CRegWordWindow registration(app.services(), app.signFont(), app.dictionary());
-    CSearchWindow search(*editor, app.services(), app.signFont(), app.dictionary());
-    CReplaceWindow replace(*editor, app.services(), app.signFont(), app.dictionary());
-    QWidget& mainWidget = window;
-    window.setToolWindowCommands({
-        .find = [&] { search.showWindow(); },
-        .findNext = [&] { search.FindNext(mainWidget); },
-        .findPrevious = [&] { search.FindPrevious(mainWidget); },
-        .replace = [&] { replace.showWindow(); },
-        .wordRegistration = [&] { registration.showWindow(); },
-    });
-    return app.run(window);
+    CProgramWindows windows(app);
+    return app.run(windows.main());
 }

@@ -223,8 +223,11 @@ void BM_LoadOneKeyFallingNumbers(benchmark::State& state)
 {
     const auto n = static_cast<std::uint32_t>(state.range(0));
     std::string bytes;
-    for (std::uint32_t i = 0; i < n; ++i)
-        bytes += "A" + std::to_string(n - i) + " 12000\r\n";
+    for (std::uint32_t i = 0; i < n; ++i) {
+        bytes += 'A';
+        bytes += std::to_string(n - i);
+        bytes += " 12000\r\n";
+    }
     for (auto _ : state) {
         CFWordDictionary d;
         d.LoadFromBytes(bytes);

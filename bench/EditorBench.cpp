@@ -13,7 +13,7 @@
 
 #include "app/CApplication.h"
 #include "app/CMainWindow.h"
-#include "dictionary/CRegWordWindow.h"
+#include "app/CProgramWindows.h"
 #include "document/CCursor.h"
 #include "document/CFDocument.h"
 #include "document/TextLayout.h"
@@ -21,8 +21,6 @@
 #include "modes/CFModeData.h"
 #include "platform/qt/QtFont.h"
 #include "platform/qt/QtSurface.h"
-#include "search/CReplaceWindow.h"
-#include "search/CSearchWindow.h"
 #include "view/CEditorWnd.h"
 #include "view/CFScrollBar.h"
 #include "view/CFSignFont.h"
@@ -334,14 +332,10 @@ int main(int argc, char** argv)
             std::fprintf(stderr, "velmora_bench_editor: the sign data could not be loaded\n");
             status = 1;
         } else {
-            // As the program's entry builds it.
-            auto* editor = new CEditorWnd(app.services(), app.signFont(), app.dictionary(),
-                                          CFModeData::kMainLineLimit);
-            CMainWindow window(app.mainWindowServices(), editor);
-            QObject::connect(editor, &CEditorWnd::edited, &window, &CMainWindow::updateStatusBar);
-            CRegWordWindow registration(app.services(), app.signFont(), app.dictionary());
-            CSearchWindow search(*editor, app.services(), app.signFont(), app.dictionary());
-            CReplaceWindow replace(*editor, app.services(), app.signFont(), app.dictionary());
+            // As the program builds it.
+            CProgramWindows windows(app);
+            CEditorWnd* editor = &windows.editor();
+            CMainWindow& window = windows.main();
             window.show();
 
             // The peer: the same text in the same sign font, in a window of

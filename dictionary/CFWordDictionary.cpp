@@ -36,22 +36,31 @@ std::ptrdiff_t CFWordDictionary::FindSlotIndex(Codes key, std::uint32_t hash) co
     }
 }
 
+void CFWordDictionary::ReserveIndex(std::size_t keys)
+{
+    std::size_t cells = std::max<std::size_t>(16, index_.size());
+    while (keys * 2 > cells)
+        cells *= 2;
+    if (cells == index_.size())
+        return;
+    std::vector<IndexCell> old(cells);
+    old.swap(index_);
+    const std::size_t mask = index_.size() - 1;
+    for (const IndexCell& cell : old) {
+        if (cell.slot == 0)
+            continue;
+        std::size_t i = cell.hash & mask;
+        while (index_[i].slot != 0)
+            i = (i + 1) & mask;
+        index_[i] = cell;
+    }
+}
+
 void CFWordDictionary::IndexSlot(std::uint32_t hash, std::size_t position)
 {
     // The slot is already among slots_.
-    if (slots_.size() * 2 > index_.size()) {
-        std::vector<IndexCell> old(std::max<std::size_t>(16, index_.size() * 2));
-        old.swap(index_);
-        const std::size_t mask = index_.size() - 1;
-        for (const IndexCell& cell : old) {
-            if (cell.slot == 0)
-                continue;
-            std::size_t i = cell.hash & mask;
-            while (index_[i].slot != 0)
-                i = (i + 1) & mask;
-            index_[i] = cell;
-        }
-    }
+    if (slots_.size() * 2 > index_.size())
+        ReserveIndex(std::max<std::size_t>(slots_.size(), index_.size()));
     const std::size_t mask = index_.size() - 1;
     std::size_t i = hash & mask;
     while (index_[i].slot != 0)

@@ -156,12 +156,14 @@ private:
     // The slot of a key's elements, or null.
     Slot* FindSlot(Codes key);
     void IndexSlot(std::uint32_t hash, std::size_t position);
+    // Makes the index large enough for keys keys without growing again.
+    void ReserveIndex(std::size_t keys);
     // A new slot for a key word with an empty candidate list; with copyKey
     // the index keeps a copy of its elements instead of the word's own.
     Slot& AddSlot(WordPtr key, CandidateListPtr candidates, bool copyKey);
     // The slots in ascending order of key content.
     std::vector<const Slot*> SortedSlots() const;
-    void AddLoaded(std::span<const LoadedLine> lines, const std::vector<std::uint32_t>& codes);
+    void AddLoaded(std::span<const LoadedLine> lines, std::vector<std::uint32_t> codes);
     void FailLoad(LoadResult result, std::uint32_t line, std::string reason);
     void FailLoad(const FileLoadResult& failure);
 

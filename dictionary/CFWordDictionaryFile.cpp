@@ -6,12 +6,12 @@
 #include "platform/RegularFile.h"
 #include "platform/SafeFileWriter.h"
 
-#include <boost/checked_delete.hpp>
 #include <boost/make_shared.hpp>
 
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <vector>
 
 namespace velmora {
 
@@ -312,7 +312,7 @@ bool CFWordDictionary::LoadFromBytes(std::string_view bytes)
         }
     }
 
-    AddLoaded(lines, codes);
+    AddLoaded(lines, std::move(codes));
     if (failure) {
         FailLoad(SyntaxError, lineNumber, failure);
         return false;
@@ -321,35 +321,58 @@ bool CFWordDictionary::LoadFromBytes(std::string_view bytes)
 }
 
 void CFWordDictionary::AddLoaded(std::span<const LoadedLine> lines,
-                                 const std::vector<std::uint32_t>& codes)
+                                 std::vector<std::uint32_t> codes)
 {
     if (lines.empty())
         return;
-    // One array holds the elements of every word of the file, one block the
-    // words and one the candidate lists of new keys; a word or list handed
-    // out keeps its block alive.
-    const boost::shared_array<std::uint32_t> elements(new std::uint32_t[codes.size()],
-                                                      boost::checked_array_deleter<std::uint32_t>());
-    std::copy(codes.begin(), codes.end(), elements.get());
-    const auto words = boost::make_shared<std::deque<CFWordSign>>();
-    const auto lists = boost::make_shared<std::deque<CandidateList>>();
+    // The array the elements of every word of the file were read into is
+    // kept as it is, one block holds the words and one the candidate lists
+    // of new keys; a word or list handed out keeps its block alive. Every
+    // line makes one candidate and at most one key, so the blocks and the
+    // index are made at their final size and what is in them never moves.
+    const auto block = boost::make_shared<std::vector<std::uint32_t>>(std::move(codes));
+    const boost::shared_array<std::uint32_t> elements(block->data(), [block](std::uint32_t*) {});
+    ReserveIndex(slots_.size() + lines.size());
+    const auto words = boost::make_shared<std::vector<CFWordSign>>();
+    words->reserve(lines.size() * 2);
+    const auto lists = boost::make_shared<std::vector<CandidateList>>();
+    lists->reserve(lines.size());
     const auto wordAt = [&](std::uint32_t offset, std::uint32_t length) {
         CFWordSign& word = words->emplace_back();
         word.SetShared(boost::shared_array<std::uint32_t>(elements, elements.get() + offset), length);
         return WordPtr(words, &word);
     };
+    // The number of the last candidate of each key this load added, kept
+    // beside the slots so that the order is checked without visiting the
+    // candidate itself.
+    const std::size_t slotsBefore = slots_.size();
+    std::vector<std::uint32_t> lastNumbers;
+    lastNumbers.reserve(lines.size());
     // Candidates are appended in file order; a list that received one out of
     // the order of numbers is sorted once at the end, stably, which puts
     // every candidate where inserting them one by one would have.
     std::vector<CandidateList*> unsorted;
     for (const LoadedLine& line : lines) {
-        Slot* slot = FindSlot(Codes(elements.get() + line.key, line.keyLength));
-        if (!slot)
-            slot = &AddSlot(wordAt(line.key, line.keyLength),
-                            CandidateListPtr(lists, &lists->emplace_back()), false);
-        CandidateList& list = *slot->entry.candidates;
-        if (!list.empty() && list.back()->number > line.number)
+        const Codes key(elements.get() + line.key, line.keyLength);
+        std::ptrdiff_t position = FindSlotIndex(key, HashOf(key));
+        if (position < 0) {
+            AddSlot(wordAt(line.key, line.keyLength), CandidateListPtr(lists, &lists->emplace_back()),
+                    false);
+            position = static_cast<std::ptrdiff_t>(slots_.size() - 1);
+        }
+        CandidateList& list = *slots_[static_cast<std::size_t>(position)].entry.candidates;
+        std::uint32_t* last = nullptr;
+        if (static_cast<std::size_t>(position) >= slotsBefore) {
+            const std::size_t added = static_cast<std::size_t>(position) - slotsBefore;
+            if (added == lastNumbers.size())
+                lastNumbers.push_back(line.number);
+            last = &lastNumbers[added];
+        }
+        const std::uint32_t lastNumber = last ? *last : list.empty() ? 0 : list.back()->number;
+        if (!list.empty() && lastNumber > line.number)
             unsorted.push_back(&list);
+        if (last)
+            *last = line.number;
         list.push_back(wordAt(line.signs, line.signsLength));
         list.back()->number = line.number;
         ++candidateCount_;

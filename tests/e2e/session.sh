@@ -44,10 +44,11 @@ start_program() {
   app_pid=$!
 }
 
-# Waits for a visible window whose title matches $1; prints its id.
+# Waits (up to 30 s: a sanitized build on a busy machine starts slowly) for a
+# visible window whose title matches $1; prints its id.
 window() {
   local id
-  for _ in $(seq 100); do
+  for _ in $(seq 300); do
     id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1)
     [ -n "$id" ] && { echo "$id"; return 0; }
     kill -0 "$app_pid" 2>/dev/null || return 1
@@ -58,7 +59,7 @@ window() {
 
 # Waits for the editor to end; succeeds when it ended by itself.
 ended() {
-  for _ in $(seq 100); do
+  for _ in $(seq 300); do
     kill -0 "$app_pid" 2>/dev/null || { wait "$app_pid"; local rc=$?; app_pid=""; return $rc; }
     sleep 0.1
   done

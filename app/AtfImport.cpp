@@ -1,6 +1,7 @@
 #include "app/AtfImport.h"
 
 #include "platform/RegularFile.h"
+#include "platform/TextTranslator.h"
 #include "platform/UserTexts.h"
 
 namespace velmora {
@@ -56,18 +57,18 @@ std::filesystem::path AtfImport::SaveName(const std::filesystem::path& path)
 
 std::string AtfImport::Problem() const
 {
-    return noTextLines ? std::string(texts::kAtfNoTextLines) : load.Describe();
+    return noTextLines ? Tr(texts::kAtfNoTextLines) : load.Describe();
 }
 
 std::string AtfImport::Report() const
 {
     std::string text;
     if (keptLatin > 0)
-        text += std::to_string(keptLatin) + texts::kKeptLatinSuffix;
+        text += Fill(Tr(texts::kKeptLatinCount), std::to_string(keptLatin));
     if (unlabelled > 0) {
         if (!text.empty())
             text += '\n';
-        text += std::to_string(unlabelled) + texts::kUnlabelledSuffix;
+        text += Fill(Tr(texts::kUnlabelledCount), std::to_string(unlabelled));
     }
     return text;
 }

@@ -13,7 +13,7 @@ namespace velmora {
 CAboutDialog::CAboutDialog(QWidget* parent)
     : QDialog(parent)
 {
-    setWindowTitle(QString::fromUtf8(kAboutCaption));
+    setWindowTitle(tr(kAboutCaption));
     setModal(true);
 
     auto* icon = new QLabel(this);
@@ -23,7 +23,7 @@ CAboutDialog::CAboutDialog(QWidget* parent)
 
     auto* lines = new QVBoxLayout;
     for (const char* text : {kAboutVersion, kAboutCopyright, kAboutDescription}) {
-        auto* line = new QLabel(QString::fromUtf8(text), this);
+        auto* line = new QLabel(tr(text), this);
         line->setTextFormat(Qt::PlainText);
         lines->addWidget(line);
     }

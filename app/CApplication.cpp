@@ -59,6 +59,8 @@ CApplication::CApplication(int& argc, char** argv)
     // and its icon.
     setDesktopFileName(QStringLiteral(VELMORA_APP_ID));
     setWindowIcon(ApplicationIcon());
+    // Before anything is shown: the start-up messages are in it too.
+    language_.apply(ReadInterfaceLanguage(settings_));
     // Recovery copies go to the user's data folder, never beside the
     // user's files.
     if (!folders_.userData.empty())
@@ -75,7 +77,7 @@ bool CApplication::startUp()
 MainWindowServices CApplication::mainWindowServices()
 {
     return MainWindowServices{platform_.fileDialogs(), platform_.messages(), question_, fontDialog_,
-                              dictionary_, signFont_, settings_};
+                              dictionary_, signFont_, settings_, &language_};
 }
 
 CommandLine CApplication::commandLine() const

@@ -7,6 +7,7 @@
 #include "platform/IniSettings.h"
 #include "platform/PlatformServices.h"
 #include "platform/qt/QtFontDialog.h"
+#include "platform/qt/QtLanguage.h"
 #include "platform/qt/QtPlatform.h"
 #include "platform/qt/QtSaveChangesQuestion.h"
 #include "view/CFSignFont.h"
@@ -46,6 +47,8 @@ public:
     const ProgramFolders& folders() const { return folders_; }
 
     IniSettings& settings() { return settings_; }
+    // The interface language, read from the settings at construction.
+    QtLanguage& language() { return language_; }
     QtPlatform& platform() { return platform_; }
     PlatformServices services() { return platform_.services(); }
     CFWordDictionary& dictionary() { return dictionary_; }
@@ -71,6 +74,7 @@ private:
 
     ProgramFolders folders_;
     IniSettings settings_;
+    QtLanguage language_;
     QtPlatform platform_;
     QtSaveChangesQuestion question_;
     QtFontDialog fontDialog_;

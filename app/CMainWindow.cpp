@@ -9,9 +9,13 @@
 #include "app/WindowGeometry.h"
 #include "platform/MessageDisplay.h"
 #include "platform/UserTexts.h"
+#include "platform/qt/QtLanguage.h"
+#include "platform/qt/QtTextTranslator.h"
 #include "view/CFSignFont.h"
 
 #include <QAction>
+#include <QActionGroup>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QDragEnterEvent>
@@ -131,21 +135,32 @@ CMainWindow::~CMainWindow()
 void CMainWindow::buildMenu()
 {
     for (const MenuPopup& popup : MainMenu()) {
-        QMenu* menu = menuBar()->addMenu(FromUtf8(popup.title));
+        QMenu* menu = menuBar()->addMenu(UiText(popup.title));
+        menuTexts_.emplace_back(menu->menuAction(), popup.title);
         for (const MenuItem& item : popup.items) {
             if (item.id == CommandId::Separator) {
                 menu->addSeparator();
                 continue;
             }
+            if (item.id == CommandId::Language) {
+                QMenu* languages = menu->addMenu(UiText(item.text));
+                languages->setObjectName(QStringLiteral("languages"));
+                menuTexts_.emplace_back(languages->menuAction(), item.text);
+                actions_[item.id] = languages->menuAction();
+                buildLanguageMenu(languages);
+                continue;
+            }
             if (item.id == CommandId::RecentFiles) {
-                recentMenu_ = menu->addMenu(FromUtf8(item.text));
+                recentMenu_ = menu->addMenu(UiText(item.text));
+                menuTexts_.emplace_back(recentMenu_->menuAction(), item.text);
                 recentMenu_->setObjectName(QStringLiteral("recentFiles"));
                 actions_[item.id] = recentMenu_->menuAction();
                 // Files may have gone since the menu was last shown.
                 connect(menu, &QMenu::aboutToShow, this, &CMainWindow::refreshRecentFiles);
                 continue;
             }
-            QAction* action = menu->addAction(FromUtf8(item.text));
+            QAction* action = menu->addAction(UiText(item.text));
+            menuTexts_.emplace_back(action, item.text);
             action->setData(static_cast<int>(item.id));
             // The items stay where the menu puts them on every platform
             // (no moving of "About" or "Exit" into an application menu).
@@ -175,6 +190,56 @@ void CMainWindow::buildMenu()
         action->setShortcutContext(Qt::WindowShortcut);
         addAction(action);
     }
+}
+
+void CMainWindow::buildLanguageMenu(QMenu* menu)
+{
+    auto* group = new QActionGroup(menu);
+    for (const auto& [language, text] : {std::pair(InterfaceLanguage::Japanese, texts::kJapaneseItem),
+                                         std::pair(InterfaceLanguage::English, texts::kEnglishItem)}) {
+        QAction* action = menu->addAction(UiText(text));
+        menuTexts_.emplace_back(action, text);
+        action->setCheckable(true);
+        action->setMenuRole(QAction::NoRole);
+        const std::string_view code = LanguageCode(language);
+        action->setData(QString::fromLatin1(code.data(), qsizetype(code.size())));
+        action->setActionGroup(group);
+        const InterfaceLanguage chosen = language;
+        connect(action, &QAction::triggered, this, [this, chosen] { chooseLanguage(chosen); });
+        languageActions_[language] = action;
+    }
+    const InterfaceLanguage current =
+        services_.language != nullptr ? services_.language->current() : InterfaceLanguage::Japanese;
+    languageActions_.at(current)->setChecked(true);
+    menu->menuAction()->setEnabled(services_.language != nullptr);
+}
+
+void CMainWindow::chooseLanguage(InterfaceLanguage language)
+{
+    guarded([&] {
+        if (services_.language == nullptr || services_.language->current() == language)
+            return;
+        // Every window hears of the change and shows its texts anew.
+        services_.language->apply(language);
+        WriteInterfaceLanguage(services_.settings, language);
+    });
+}
+
+void CMainWindow::retranslate()
+{
+    for (const auto& [action, text] : menuTexts_)
+        action->setText(UiText(text));
+    if (services_.language != nullptr)
+        languageActions_.at(services_.language->current())->setChecked(true);
+    refreshRecentFiles();
+    updateStatusBar();
+}
+
+void CMainWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QMainWindow::changeEvent(event);
 }
 
 void CMainWindow::buildStatusBar()
@@ -257,10 +322,10 @@ bool CMainWindow::offerRecovery()
 
 bool CMainWindow::askRestore()
 {
-    QMessageBox box(QMessageBox::Question, FromUtf8(texts::kConfirmCaption),
-                    FromUtf8(texts::kRestoreQuestion), QMessageBox::NoButton, this);
-    QPushButton* restore = box.addButton(tr("復元する"), QMessageBox::YesRole);
-    box.addButton(tr("復元しない"), QMessageBox::NoRole);
+    QMessageBox box(QMessageBox::Question, UiText(texts::kConfirmCaption), UiText(texts::kRestoreQuestion),
+                    QMessageBox::NoButton, this);
+    QPushButton* restore = box.addButton(UiText(texts::kRestoreAnswer), QMessageBox::YesRole);
+    box.addButton(UiText(texts::kDoNotRestoreAnswer), QMessageBox::NoRole);
     box.setDefaultButton(restore);
     box.exec();
     return box.clickedButton() == restore;
@@ -296,10 +361,14 @@ void CMainWindow::run(CommandId id)
         case CommandId::FindPrevious: tool(tools_.findPrevious); break;
         case CommandId::Replace: tool(tools_.replace); break;
         case CommandId::Font: commands_->Font(); break;
+        case CommandId::ZoomIn: zoomed(commands_->ZoomIn()); break;
+        case CommandId::ZoomOut: zoomed(commands_->ZoomOut()); break;
+        case CommandId::ResetZoom: zoomed(commands_->ResetZoom()); break;
         case CommandId::SignInput: editor_.ToggleSignInput(); break;
         case CommandId::WordRegistration: tool(tools_.wordRegistration); break;
         case CommandId::About: showAbout(); break;
-        case CommandId::RecentFiles: // a submenu, no command
+        case CommandId::RecentFiles: // submenus, no command
+        case CommandId::Language:
         case CommandId::Separator: break;
         }
     });
@@ -323,7 +392,7 @@ void CMainWindow::refreshRecentFiles()
             connect(action, &QAction::triggered, this, [this, path] { openFile(path); });
         }
         recentMenu_->addSeparator();
-        QAction* clear = recentMenu_->addAction(FromUtf8(kClearRecentFiles));
+        QAction* clear = recentMenu_->addAction(UiText(texts::kClearRecentFilesItem));
         clear->setMenuRole(QAction::NoRole);
         // The submenu is emptied the next time the File menu opens, not
         // here, where the item that was chosen is still being handled.
@@ -385,6 +454,23 @@ void CMainWindow::showAbout()
 {
     CAboutDialog dialog(this);
     dialog.exec();
+}
+
+void CMainWindow::zoom(int steps)
+{
+    for (; steps > 0; --steps)
+        run(CommandId::ZoomIn);
+    for (; steps < 0; ++steps)
+        run(CommandId::ZoomOut);
+}
+
+void CMainWindow::zoomed(bool changed)
+{
+    if (!changed)
+        return;
+    // The tool windows' word fields draw with the same fonts.
+    for (QWidget* window : QApplication::topLevelWidgets())
+        window->update();
 }
 
 void CMainWindow::updateStatusBar()

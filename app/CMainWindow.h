@@ -3,6 +3,7 @@
 #include "app/MainCommands.h"
 #include "app/MainMenu.h"
 #include "app/RecentFiles.h"
+#include "platform/InterfaceLanguage.h"
 #include "platform/qt/QtWidgetWindow.h"
 
 #include <QMainWindow>
@@ -12,6 +13,9 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <string_view>
+#include <utility>
+#include <vector>
 
 class QAction;
 class QCloseEvent;
@@ -30,6 +34,7 @@ class FileDialogs;
 class FontDialog;
 class MainEditor;
 class MessageDisplay;
+class QtLanguage;
 class SaveChangesQuestion;
 class Settings;
 
@@ -41,8 +46,12 @@ struct MainWindowServices {
     FontDialog& fontDialog;
     CFWordDictionary& dictionary;
     CFSignFont& signFont;
-    // Where the recent files and the window's place and size are kept.
+    // Where the recent files, the window's place and size and the interface
+    // language are kept.
     Settings& settings;
+    // The interface language the Setting menu's "Language" switches; null:
+    // the submenu is disabled.
+    QtLanguage* language = nullptr;
 };
 
 // What the Edit and Word menus start in the tool windows. An empty function
@@ -71,6 +80,10 @@ struct ToolWindowCommands {
 // The File menu's "Recent Files" offers the documents opened or saved last;
 // a file dropped on the window opens as Open would open it, after the same
 // question about unsaved changes.
+//
+// The Setting menu's "Language" switches the interface language at once
+// (menus, status bar, tool windows, messages and Qt's dialogs) and keeps the
+// choice in the settings for the next start.
 //
 // Every command and event handler catches whatever escapes from it, tells
 // the user that an internal error occurred and keeps the document.
@@ -118,6 +131,9 @@ public slots:
     // kind in the "Sign Input" item). Connect the editor's notification
     // after each key and mouse event to it.
     void updateStatusBar();
+    // Zoom steps > 0 larger, < 0 smaller, as Zoom In and Zoom Out; connect
+    // the editors' Ctrl+wheel to it.
+    void zoom(int steps);
 
 signals:
     // The window closed for good; the program ends.
@@ -128,9 +144,15 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void buildMenu();
+    // Fills the "Language" submenu, its current language checked.
+    void buildLanguageMenu(QMenu* menu);
+    void chooseLanguage(InterfaceLanguage language);
+    // Shows the menu and status bar in the interface language.
+    void retranslate();
     void buildStatusBar();
     // Fills "Recent Files" with the listed files that exist, then "Clear";
     // without any, the submenu is disabled.
@@ -139,6 +161,8 @@ private:
     void saveWindowGeometry();
     void run(CommandId id);
     void showAbout();
+    // After a zoom command: every window with an editor shows the new size.
+    void zoomed(bool changed);
     void updateRecovery();
     bool askRestore();
     // Undo and Redo enabled only when there is a step for them (always:
@@ -157,6 +181,9 @@ private:
     std::unique_ptr<MainCommands> commands_;
     ToolWindowCommands tools_;
     std::map<CommandId, QAction*> actions_;
+    // Each menu title and item with the text it shows in translation.
+    std::vector<std::pair<QAction*, std::string_view>> menuTexts_;
+    std::map<InterfaceLanguage, QAction*> languageActions_;
     QMenu* recentMenu_ = nullptr;
     QLabel* modeLabel_ = nullptr;
     QLabel* lineLabel_ = nullptr;

@@ -15,6 +15,7 @@ CProgramWindows::CProgramWindows(CApplication& app)
     , replace_(*editor_, app.services(), app.signFont(), app.dictionary())
 {
     QObject::connect(editor_, &CEditorWnd::edited, &window_, &CMainWindow::updateStatusBar);
+    QObject::connect(editor_, &CEditorWnd::zoomRequested, &window_, &CMainWindow::zoom);
     QWidget& mainWidget = window_;
     window_.setToolWindowCommands({
         .find = [this] { search_.showWindow(); },

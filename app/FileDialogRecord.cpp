@@ -1,17 +1,20 @@
 #include "app/FileDialogRecord.h"
 
+#include "platform/TextTranslator.h"
+#include "platform/UserTexts.h"
+
 #include <utility>
 
 namespace velmora {
 
 namespace {
 
-const FileDialogFilter kText{"text(*.txt)", "*.txt"};
-const FileDialogFilter kHtml{"html(*.html)", "*.html"};
-const FileDialogFilter kWordData{"cfdファイル(*.cfd)", "*.cfd"};
-const FileDialogFilter kAllFiles{"All files(*.*)", "*.*"};
+const FileDialogFilter kText{texts::kTextFiles, "*.txt"};
+const FileDialogFilter kHtml{texts::kHtmlFiles, "*.html"};
+const FileDialogFilter kWordData{texts::kWordDataFiles, "*.cfd"};
+const FileDialogFilter kAllFiles{texts::kAllFiles, "*.*"};
 // ATF comes as .atf and, as often, as plain .txt.
-const FileDialogFilter kAtf{"ATF(*.atf;*.txt)", "*.atf;*.txt"};
+const FileDialogFilter kAtf{texts::kAtfFiles, "*.atf;*.txt"};
 
 } // namespace
 
@@ -24,39 +27,43 @@ FileDialogRecord::FileDialogRecord(Kind kind, std::string title, std::vector<Fil
 
 FileDialogRecord FileDialogRecord::TextOpen()
 {
-    return {Kind::Open, "テキストを開く", {kText, kAllFiles}, "txt"};
+    return {Kind::Open, texts::kOpenTextTitle, {kText, kAllFiles}, "txt"};
 }
 
 FileDialogRecord FileDialogRecord::TextSave()
 {
-    return {Kind::Save, "名前を付けてテキストを保存", {kText, kAllFiles}, "txt"};
+    return {Kind::Save, texts::kSaveTextTitle, {kText, kAllFiles}, "txt"};
 }
 
 FileDialogRecord FileDialogRecord::HtmlSave()
 {
-    return {Kind::Save, "名前を付けてHTML形式で保存", {kHtml, kText, kAllFiles}, "html"};
+    return {Kind::Save, texts::kSaveHtmlTitle, {kHtml, kText, kAllFiles}, "html"};
 }
 
 // The word-data dialogs add "txt", not the "cfd" of their file type, to a
 // name typed without a suffix.
 FileDialogRecord FileDialogRecord::WordDataOpen()
 {
-    return {Kind::Open, "単語データを開く", {kWordData, kAllFiles}, "txt"};
+    return {Kind::Open, texts::kOpenWordDataTitle, {kWordData, kAllFiles}, "txt"};
 }
 
 FileDialogRecord FileDialogRecord::WordDataSave()
 {
-    return {Kind::Save, "名前を付けてデータを保存", {kWordData, kAllFiles}, "txt"};
+    return {Kind::Save, texts::kSaveWordDataTitle, {kWordData, kAllFiles}, "txt"};
 }
 
 FileDialogRecord FileDialogRecord::AtfOpen()
 {
-    return {Kind::Open, "ATFをインポート", {kAtf, kAllFiles}, "atf"};
+    return {Kind::Open, texts::kImportAtfTitle, {kAtf, kAllFiles}, "atf"};
 }
 
 FileDialogRequest FileDialogRecord::request() const
 {
+    // Shown in the interface language of the moment.
     FileDialogRequest request = request_;
+    request.title = Tr(request.title);
+    for (FileDialogFilter& filter : request.filters)
+        filter.description = Tr(filter.description);
     request.initialPath = path_;
     return request;
 }

@@ -13,6 +13,7 @@
 #include "platform/FontDialog.h"
 #include "platform/MessageDisplay.h"
 #include "platform/SaveChangesQuestion.h"
+#include "platform/TextTranslator.h"
 #include "platform/UserTexts.h"
 #include "view/CFSignFont.h"
 
@@ -111,7 +112,7 @@ bool MainCommands::WriteText(const std::filesystem::path& path)
     std::error_code error;
     if (!importedFrom_.empty()
         && (path == importedFrom_ || std::filesystem::equivalent(path, importedFrom_, error))) {
-        ReportFailure(texts::kSaveFailed, path, texts::kImportSourceNotSaved);
+        ReportFailure(texts::kSaveFailed, path, Tr(texts::kImportSourceNotSaved));
         return false;
     }
     if (!SaveTextFile(path, services_.editor.Document())) {
@@ -165,7 +166,7 @@ bool MainCommands::ImportAtf()
     textSave_.SetPath(AtfImport::SaveName(*chosen));
     ShowTitle(FileTitleOf(*chosen) + std::u16string(kImportedSuffix));
     if (const std::string report = imported.Report(); !report.empty())
-        services_.messages.showMessage(services_.owner, report, texts::kConfirmCaption);
+        services_.messages.showMessage(services_.owner, report, Tr(texts::kConfirmCaption));
     services_.editor.FocusEditor();
     return true;
 }
@@ -205,7 +206,7 @@ bool MainCommands::SaveWorddata()
 bool MainCommands::WriteDictionary(const std::filesystem::path& path)
 {
     if (!services_.dictionary.Serialize()) {
-        ReportFailure(texts::kWordDataSaveFailed, path, texts::kWordDataNotExpressible);
+        ReportFailure(texts::kWordDataSaveFailed, path, Tr(texts::kWordDataNotExpressible));
         return false;
     }
     if (!services_.dictionary.Save(path)) {
@@ -235,11 +236,35 @@ bool MainCommands::Font()
     return true;
 }
 
+bool MainCommands::ZoomIn()
+{
+    return Zoomed(services_.signFont.ZoomIn());
+}
+
+bool MainCommands::ZoomOut()
+{
+    return Zoomed(services_.signFont.ZoomOut());
+}
+
+bool MainCommands::ResetZoom()
+{
+    return Zoomed(services_.signFont.ResetZoom());
+}
+
+bool MainCommands::Zoomed(bool changed)
+{
+    if (changed)
+        services_.editor.FontsChanged();
+    return changed;
+}
+
 bool MainCommands::ConfirmDiscard()
 {
     if (!IsModified())
         return true;
-    switch (services_.question.askSaveChanges(services_.owner, texts::kSaveChangesQuestion, texts::kConfirmCaption)) {
+    const SaveChangesAnswer answer = services_.question.askSaveChanges(
+        services_.owner, Tr(texts::kSaveChangesQuestion), Tr(texts::kConfirmCaption));
+    switch (answer) {
     case SaveChangesAnswer::Save:
         return Save();
     case SaveChangesAnswer::Discard:
@@ -296,7 +321,9 @@ bool MainCommands::ConfirmDiscardDictionary()
 {
     if (!IsDictionaryModified())
         return true;
-    switch (services_.question.askSaveChanges(services_.owner, texts::kSaveDictionaryQuestion, texts::kConfirmCaption)) {
+    const SaveChangesAnswer answer = services_.question.askSaveChanges(
+        services_.owner, Tr(texts::kSaveDictionaryQuestion), Tr(texts::kConfirmCaption));
+    switch (answer) {
     case SaveChangesAnswer::Save:
         return wordDataFile_.empty() ? SaveWorddata() : WriteDictionary(wordDataFile_);
     case SaveChangesAnswer::Discard:
@@ -338,14 +365,14 @@ void MainCommands::ShowTitle(std::u16string_view name)
 void MainCommands::ReportFailure(std::string_view what, const std::filesystem::path& path,
                                  std::string_view detail)
 {
-    std::string text(what);
+    std::string text = Tr(what);
     text += '\n';
     text += PathText(path);
     if (!detail.empty()) {
         text += '\n';
         text += detail;
     }
-    services_.messages.showMessage(services_.owner, text, texts::kErrorCaption);
+    services_.messages.showMessage(services_.owner, text, Tr(texts::kErrorCaption));
 }
 
 } // namespace velmora

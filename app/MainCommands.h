@@ -94,6 +94,13 @@ public:
     // chosen becomes the sign font of every editor and the main editor's
     // view starts again at its top.
     bool Font();
+    // Zoom: the signs and the Latin text of every editor one step larger or
+    // smaller, or back at the chosen size, for this session only (nothing
+    // is written to the settings); the main editor keeps its cursor in
+    // sight. False when the zoom was at its end already.
+    bool ZoomIn();
+    bool ZoomOut();
+    bool ResetZoom();
 
     // Before the program ends (Exit, closing the window): asks about the
     // changed document and then about words registered in the dictionary.
@@ -133,6 +140,8 @@ public:
     const FileDialogRecord& atfOpenRecord() const { return atfOpen_; }
 
 private:
+    // After a zoom step: the main editor follows when the fonts changed.
+    bool Zoomed(bool changed);
     bool Load(const std::filesystem::path& path);
     bool WriteText(const std::filesystem::path& path);
     bool WriteDictionary(const std::filesystem::path& path);

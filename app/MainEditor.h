@@ -29,6 +29,9 @@ public:
     // Cursor to (0, 0) and the view scrolled there, for instance after the
     // sign font changed.
     virtual void ResetView() = 0;
+    // The fonts changed size (zoom): the view is laid out again and scrolled
+    // so that the cursor stays in sight, where it was.
+    virtual void FontsChanged() = 0;
 
     // The editing commands of the Edit menu: the same commands as the
     // editor's keys. Cut, copy and delete work on the selection, paste at

@@ -1,5 +1,7 @@
 #include "app/MainMenu.h"
 
+#include "platform/UserTexts.h"
+
 #include <array>
 
 namespace velmora {
@@ -9,55 +11,59 @@ namespace {
 constexpr MenuItem kSeparator{CommandId::Separator, {}};
 
 constexpr std::array kFile{
-    MenuItem{CommandId::NewFile, "New File"},
+    MenuItem{CommandId::NewFile, texts::kNewFileItem},
     kSeparator,
-    MenuItem{CommandId::Open, "Open(&O)"},
-    MenuItem{CommandId::RecentFiles, "Recent Files"},
-    MenuItem{CommandId::Save, "Save(&S)"},
-    MenuItem{CommandId::SaveAs, "SaveAs"},
+    MenuItem{CommandId::Open, texts::kOpenItem},
+    MenuItem{CommandId::RecentFiles, texts::kRecentFilesItem},
+    MenuItem{CommandId::Save, texts::kSaveItem},
+    MenuItem{CommandId::SaveAs, texts::kSaveAsItem},
     kSeparator,
-    MenuItem{CommandId::SaveHtml, "Save HTML"},
-    MenuItem{CommandId::ImportAtf, "Import ATF…"},
+    MenuItem{CommandId::SaveHtml, texts::kSaveHtmlItem},
+    MenuItem{CommandId::ImportAtf, texts::kImportAtfItem},
     kSeparator,
-    MenuItem{CommandId::LoadWorddata, "Load Worddata"},
-    MenuItem{CommandId::SaveWorddata, "Save Worddata"},
+    MenuItem{CommandId::LoadWorddata, texts::kLoadWorddataItem},
+    MenuItem{CommandId::SaveWorddata, texts::kSaveWorddataItem},
     kSeparator,
-    MenuItem{CommandId::Exit, "Exit(&X)"},
+    MenuItem{CommandId::Exit, texts::kExitItem},
 };
 
-// "Pasete Line" is the item's established text.
 constexpr std::array kEdit{
-    MenuItem{CommandId::Undo, "Undo"},
-    MenuItem{CommandId::Redo, "Redo"},
+    MenuItem{CommandId::Undo, texts::kUndoItem},
+    MenuItem{CommandId::Redo, texts::kRedoItem},
     kSeparator,
-    MenuItem{CommandId::CutLine, "Cut Line"},
-    MenuItem{CommandId::CopyLine, "Copy Line"},
-    MenuItem{CommandId::PasteLine, "Pasete Line"},
-    MenuItem{CommandId::DeleteLine, "Delete Line"},
-    MenuItem{CommandId::SelectAll, "Select All"},
+    MenuItem{CommandId::CutLine, texts::kCutLineItem},
+    MenuItem{CommandId::CopyLine, texts::kCopyLineItem},
+    MenuItem{CommandId::PasteLine, texts::kPasteLineItem},
+    MenuItem{CommandId::DeleteLine, texts::kDeleteLineItem},
+    MenuItem{CommandId::SelectAll, texts::kSelectAllItem},
     kSeparator,
-    MenuItem{CommandId::Find, "Find"},
-    MenuItem{CommandId::FindNext, "Find Next"},
-    MenuItem{CommandId::FindPrevious, "Find Previous"},
+    MenuItem{CommandId::Find, texts::kFindItem},
+    MenuItem{CommandId::FindNext, texts::kFindNextItem},
+    MenuItem{CommandId::FindPrevious, texts::kFindPreviousItem},
     kSeparator,
-    MenuItem{CommandId::Replace, "Replace"},
+    MenuItem{CommandId::Replace, texts::kReplaceItem},
     kSeparator,
-    MenuItem{CommandId::ConvertTransliteration, "Convert Transliteration"},
+    MenuItem{CommandId::ConvertTransliteration, texts::kConvertTransliterationItem},
 };
 
-constexpr std::array kWord{MenuItem{CommandId::WordRegistration, "Word Registration"}};
+constexpr std::array kWord{MenuItem{CommandId::WordRegistration, texts::kWordRegistrationItem}};
 constexpr std::array kSetting{
-    MenuItem{CommandId::Font, "Font"},
-    MenuItem{CommandId::SignInput, "Sign Input"},
+    MenuItem{CommandId::Font, texts::kFontItem},
+    MenuItem{CommandId::ZoomIn, texts::kZoomInItem},
+    MenuItem{CommandId::ZoomOut, texts::kZoomOutItem},
+    MenuItem{CommandId::ResetZoom, texts::kResetZoomItem},
+    kSeparator,
+    MenuItem{CommandId::SignInput, texts::kSignInputItem},
+    MenuItem{CommandId::Language, texts::kLanguageItem},
 };
-constexpr std::array kHelp{MenuItem{CommandId::About, "About(&A)..."}};
+constexpr std::array kHelp{MenuItem{CommandId::About, texts::kAboutItem}};
 
 constexpr std::array kMenu{
-    MenuPopup{"File(&F)", kFile},
-    MenuPopup{"Edit", kEdit},
-    MenuPopup{"Word", kWord},
-    MenuPopup{"Setting(&V)", kSetting},
-    MenuPopup{"Help(&H)", kHelp},
+    MenuPopup{texts::kFileMenu, kFile},
+    MenuPopup{texts::kEditMenu, kEdit},
+    MenuPopup{texts::kWordMenu, kWord},
+    MenuPopup{texts::kSettingMenu, kSetting},
+    MenuPopup{texts::kHelpMenu, kHelp},
 };
 
 constexpr std::array kAccelerators{
@@ -73,6 +79,10 @@ constexpr std::array kAccelerators{
     Accelerator{"Ctrl+Shift+Z", CommandId::Redo},
     Accelerator{"Ctrl+A", CommandId::SelectAll},
     Accelerator{"Ctrl+T", CommandId::ConvertTransliteration},
+    Accelerator{"Ctrl++", CommandId::ZoomIn},
+    Accelerator{"Ctrl+=", CommandId::ZoomIn},
+    Accelerator{"Ctrl+-", CommandId::ZoomOut},
+    Accelerator{"Ctrl+0", CommandId::ResetZoom},
 };
 
 } // namespace

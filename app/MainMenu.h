@@ -33,13 +33,15 @@ enum class CommandId : int {
     ConvertTransliteration = 2011,
     Font = 3001,
     SignInput = 3002, // checkable: checked while the editor is in "Sign"
+    Language = 3003, // the submenu of the interface languages
+    ZoomIn = 3004,
+    ZoomOut = 3005,
+    ResetZoom = 3006,
     WordRegistration = 4001,
 };
 
-// The last item of the "Recent Files" submenu, which empties it.
-inline constexpr std::string_view kClearRecentFiles = "Clear";
-
-// A menu item; "&" marks the letter that selects it with Alt.
+// A menu item; "&" marks the letter that selects it with Alt. The texts
+// are those of platform/UserTexts.h, shown through Tr().
 struct MenuItem {
     CommandId id;
     std::string_view text; // empty for a separator

@@ -5,6 +5,7 @@
 #include "platform/ConfiguredPath.h"
 #include "platform/IniSettings.h"
 #include "platform/MessageDisplay.h"
+#include "platform/TextTranslator.h"
 #include "platform/UserTexts.h"
 #include "view/CFSignFont.h"
 
@@ -63,15 +64,15 @@ std::vector<std::filesystem::path> WordDataCandidates(const IniSettings& config,
 void ReportWordDataLoadFailure(const FileLoadResult& failure, std::span<const std::filesystem::path> tried,
                                MessageDisplay& messages, Window* owner)
 {
-    std::string text(failure.reason == FileLoadResult::Reason::Syntax ? texts::kWordDataSyntaxError
-                                                                      : texts::kCannotOpenWordData);
+    std::string text = Tr(failure.reason == FileLoadResult::Reason::Syntax ? texts::kWordDataSyntaxError
+                                                                         : texts::kCannotOpenWordData);
     for (const auto& path : tried) {
         text += '\n';
         text += PathText(path);
     }
     text += '\n';
     text += failure.Describe();
-    messages.showMessage(owner, text, texts::kErrorCaption);
+    messages.showMessage(owner, text, Tr(texts::kErrorCaption));
 }
 
 bool StartUp(IniSettings& config, const ProgramFolders& folders, CFWordDictionary& dictionary,
@@ -82,9 +83,9 @@ bool StartUp(IniSettings& config, const ProgramFolders& folders, CFWordDictionar
     // unreadable) gives the defaults; the user is told so.
     if (const FileLoadResult settings = config.check(); !settings && config.exists())
         messages.showMessage(owner,
-                             std::string(texts::kSettingsUnreadable) + '\n' + PathText(config.path())
+                             Tr(texts::kSettingsUnreadable) + '\n' + PathText(config.path())
                                  + '\n' + settings.Describe(),
-                             texts::kErrorCaption);
+                             Tr(texts::kErrorCaption));
     const std::vector<std::filesystem::path> candidates = WordDataCandidates(config, folders);
     const auto found = std::ranges::find_if(candidates, Exists);
     if (found != candidates.end()) {

@@ -1,19 +1,23 @@
 #include "app/StatusBarTexts.h"
 
+#include "platform/TextTranslator.h"
+#include "platform/UserTexts.h"
+
 #include <utility>
 
 namespace velmora {
 
 StatusBarTexts StatusBarTexts::Initial()
 {
-    return {"Alphabet", "line:0", "column:0"};
+    return {Tr(texts::kAlphabetSetting), Tr(texts::kStatusLineStart), Tr(texts::kStatusColumnStart)};
 }
 
 StatusBarTexts StatusBarTexts::For(bool alphabetMode, Position cursor, std::string lookupStatus)
 {
-    std::string mode = lookupStatus.empty() ? (alphabetMode ? "Alphabet" : "Sign") : std::move(lookupStatus);
-    return {std::move(mode), "line: " + std::to_string(cursor.line),
-            "column: " + std::to_string(cursor.column)};
+    std::string mode = lookupStatus.empty() ? Tr(alphabetMode ? texts::kAlphabetSetting : texts::kSignSetting)
+                                            : std::move(lookupStatus);
+    return {std::move(mode), Fill(Tr(texts::kStatusLine), std::to_string(cursor.line)),
+            Fill(Tr(texts::kStatusColumn), std::to_string(cursor.column))};
 }
 
 } // namespace velmora

@@ -13,7 +13,8 @@ struct StatusBarTexts {
     std::string line;
     std::string column;
 
-    // Before the first editor event: "Alphabet", "line:0", "column:0".
+    // Before the first editor event: "Alphabet", "line:0", "column:0", in
+    // the interface language.
     static StatusBarTexts Initial();
     // After an editor event: "Alphabet" or "Sign", "line: N", "column: N".
     // A lookup status of the editor ("du₃ 3/9", "no sign for xyz") takes

@@ -23,16 +23,16 @@ void SignSettingOnly(CEditorWnd& field)
 
 CRegWordWindow::CRegWordWindow(PlatformServices services, CFSignFont& signFont,
                                CFWordDictionary& dictionary, int width, int height)
-    : CToolWindow(QStringLiteral("Word registration"), width, height, services, false)
+    : CToolWindow(QT_TRANSLATE_NOOP("velmora::CToolWindow", "Word registration"), width, height, services, false)
     , dictionary_(dictionary)
 {
-    addLabel(QStringLiteral("Alphabet word"), 10, 13);
+    addLabel(QT_TRANSLATE_NOOP("velmora::CToolWindow", "Alphabet word"), 10, 13);
     alphabetField_ = addWordField(10, 35, signFont, dictionary);
-    addLabel(QStringLiteral("Sign word"), 10, 133);
+    addLabel(QT_TRANSLATE_NOOP("velmora::CToolWindow", "Sign word"), 10, 133);
     signField_ = addWordField(10, 155, signFont, dictionary);
     SignSettingOnly(*alphabetField_);
     SignSettingOnly(*signField_);
-    registerButton_ = addButton(QStringLiteral("Register"), width - 120, 275);
+    registerButton_ = addButton(QT_TRANSLATE_NOOP("velmora::CToolWindow", "Register"), width - 120, 275);
 
     for (CEditorWnd* field : {alphabetField_, signField_}) {
         field->installEventFilter(this);

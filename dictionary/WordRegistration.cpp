@@ -4,6 +4,8 @@
 #include "dictionary/TransliterationKey.h"
 #include "document/CFLine.h"
 #include "platform/MessageDisplay.h"
+#include "platform/TextTranslator.h"
+#include "platform/UserTexts.h"
 
 #include <algorithm>
 
@@ -19,7 +21,7 @@ bool RegisterWord(CFWordDictionary& dictionary, const CFLine& alphabetWord, cons
                   MessageDisplay& messages, Window* owner)
 {
     if (alphabetWord.Empty()) {
-        messages.showMessage(owner, kNoPhoneticSymbols, "エラー");
+        messages.showMessage(owner, Tr(texts::kNoPhoneticSymbols), Tr(texts::kErrorCaption));
         return false;
     }
     const auto derived = TransliterationKey::Derive(alphabetWord.Cells(), TransliterationKey::Registration);
@@ -32,11 +34,11 @@ bool RegisterWord(CFWordDictionary& dictionary, const CFLine& alphabetWord, cons
                             [](std::uint32_t c) { return c == 'C' || c == 'H'; }) != cells.end();
     };
     if (derived.status != TransliterationKey::Status::Ok || holdsPlainCOrH(*derived.key)) {
-        messages.showMessage(owner, kUsePhoneticSymbols, "エラー");
+        messages.showMessage(owner, Tr(texts::kUsePhoneticSymbols), Tr(texts::kErrorCaption));
         return false;
     }
     if (signWord.Empty()) {
-        messages.showMessage(owner, kNoConversionCharacters, "エラー");
+        messages.showMessage(owner, Tr(texts::kNoConversionCharacters), Tr(texts::kErrorCaption));
         return false;
     }
     const auto cells = signWord.Cells();

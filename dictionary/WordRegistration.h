@@ -18,8 +18,4 @@ class Window;
 bool RegisterWord(CFWordDictionary& dictionary, const CFLine& alphabetWord, const CFLine& signWord,
                   MessageDisplay& messages, Window* owner);
 
-inline constexpr const char* kNoPhoneticSymbols = "発音記号が入力されていません。";
-inline constexpr const char* kUsePhoneticSymbols = "発音入力には発音記号を用いてください。";
-inline constexpr const char* kNoConversionCharacters = "変換文字が入力されていません。";
-
 } // namespace velmora

@@ -9,6 +9,7 @@
 #include "platform/Clipboard.h"
 #include "platform/MessageDisplay.h"
 #include "platform/PlatformServices.h"
+#include "platform/TextTranslator.h"
 #include "platform/UserTexts.h"
 #include "view/CFScrollBar.h"
 
@@ -72,7 +73,7 @@ std::uint32_t CFEditCommands::PageRows() const
 void CFEditCommands::Refuse(const char* text) const
 {
     if (text)
-        data_.services.messages.showMessage(data_.window, text, texts::kErrorCaption);
+        data_.services.messages.showMessage(data_.window, Tr(text), Tr(texts::kErrorCaption));
 }
 
 // Moving.
@@ -354,8 +355,8 @@ bool CFEditCommands::ConvertTransliteration()
     if (changed && !Replace(start, end, text, kConvertRefusal))
         return false;
     if (keptLatin > 0) {
-        const std::string report = std::to_string(keptLatin) + texts::kKeptLatinSuffix;
-        data_.services.messages.showMessage(data_.window, report, texts::kConfirmCaption);
+        data_.services.messages.showMessage(data_.window, Fill(Tr(texts::kKeptLatinCount), std::to_string(keptLatin)),
+                                            Tr(texts::kConfirmCaption));
     }
     return changed;
 }
@@ -387,8 +388,8 @@ bool CFEditCommands::Paste()
 {
     Clipboard& clipboard = data_.services.clipboard;
     if (!clipboard.hasUnicodeText()) {
-        data_.services.messages.showMessage(data_.window, texts::kNotUnicodeText,
-                                            texts::kFailureCaption);
+        data_.services.messages.showMessage(data_.window, Tr(texts::kNotUnicodeText),
+                                            Tr(texts::kFailureCaption));
         return false;
     }
     const auto units = clipboard.unicodeText();

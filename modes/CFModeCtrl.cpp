@@ -2,6 +2,7 @@
 
 #include "app/Utf8Codec.h"
 #include "modes/CFModeData.h"
+#include "platform/TextTranslator.h"
 #include "platform/UserTexts.h"
 
 namespace velmora {
@@ -77,12 +78,12 @@ std::string CFModeCtrl::LookupStatus() const
         return selSign_.StatusText();
     if (data_->missedLookup.empty())
         return {};
-    std::string text = texts::kNoSignForPrefix;
+    std::string typed;
     for (const std::uint32_t c : data_->missedLookup) {
         const Utf8Encoded encoded = EncodeUtf8(c);
-        text.append(reinterpret_cast<const char*>(encoded.bytes.data()), encoded.count);
+        typed.append(reinterpret_cast<const char*>(encoded.bytes.data()), encoded.count);
     }
-    return text;
+    return Fill(Tr(texts::kNoSignFor), typed);
 }
 
 } // namespace velmora

@@ -5,6 +5,7 @@
 #include "document/TextLayout.h"
 #include "modes/CFEditCommands.h"
 #include "modes/CFModeData.h"
+#include "platform/TextTranslator.h"
 #include "platform/UserTexts.h"
 #include "platform/VirtualKeys.h"
 #include "view/CFSignFont.h"
@@ -199,8 +200,7 @@ std::string CFSelSignMode::StatusText() const
     std::string text = SignNames::ReadingText(key, currentWord_->number) + ' '
         + std::to_string(index_ + 1) + '/' + std::to_string(count_);
     if (typedIndexMissing_)
-        text = texts::kNoReadingPrefix + SignNames::ReadingText(key, data_->requestedNumber)
-            + texts::kNoReadingSeparator + text;
+        text = Fill(Tr(texts::kNoReadingTaken), SignNames::ReadingText(key, data_->requestedNumber), text);
     return text;
 }
 

@@ -1,27 +1,9 @@
 #include "platform/FileLoadResult.h"
 
+#include "platform/TextTranslator.h"
 #include "platform/UserTexts.h"
 
 namespace velmora {
-
-namespace {
-
-// The text with %1 and %2 replaced by the values.
-std::string Fill(std::string_view text, const std::string& first, const std::string& second = {})
-{
-    std::string out;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '%' && i + 1 < text.size() && (text[i + 1] == '1' || text[i + 1] == '2')) {
-            out += text[i + 1] == '1' ? first : second;
-            ++i;
-        } else {
-            out += text[i];
-        }
-    }
-    return out;
-}
-
-} // namespace
 
 std::string FileLoadResult::Describe() const
 {
@@ -29,14 +11,14 @@ std::string FileLoadResult::Describe() const
     const std::string limitText = std::to_string(limit);
     switch (reason) {
     case Reason::Ok: return {};
-    case Reason::Missing: return std::string(texts::kFileMissing);
-    case Reason::NotRegular: return std::string(texts::kFileNotRegular);
-    case Reason::TooLarge: return Fill(texts::kFileTooLarge, limitText);
-    case Reason::CannotRead: return Fill(texts::kFileCannotRead, systemError.empty() ? detail : systemError);
-    case Reason::NotUtf8: return Fill(texts::kFileNotUtf8, lineText);
-    case Reason::LineTooLong: return Fill(texts::kFileLineTooLong, lineText, limitText);
-    case Reason::TooManyLines: return Fill(texts::kFileTooManyLines, limitText);
-    case Reason::Syntax: return Fill(texts::kFileSyntax, lineText);
+    case Reason::Missing: return Tr(texts::kFileMissing);
+    case Reason::NotRegular: return Tr(texts::kFileNotRegular);
+    case Reason::TooLarge: return Fill(Tr(texts::kFileTooLarge), limitText);
+    case Reason::CannotRead: return Fill(Tr(texts::kFileCannotRead), systemError.empty() ? detail : systemError);
+    case Reason::NotUtf8: return Fill(Tr(texts::kFileNotUtf8), lineText);
+    case Reason::LineTooLong: return Fill(Tr(texts::kFileLineTooLong), lineText, limitText);
+    case Reason::TooManyLines: return Fill(Tr(texts::kFileTooManyLines), limitText);
+    case Reason::Syntax: return Fill(Tr(texts::kFileSyntax), lineText);
     }
     return {};
 }

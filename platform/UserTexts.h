@@ -1,81 +1,175 @@
 #pragma once
 
-// The messages the editing core shows the user, and their captions.
+// Every text the editing core shows the user: messages and their captions,
+// the menu, the status bar and the file dialogs. Each constant is the text
+// in the program's first language (Japanese messages, English menus) and is
+// also the key under which its translations are found: callers show it
+// through Tr() (platform/TextTranslator.h), never as it stands. "%1" and
+// "%2" stand for the values put in by Fill().
+
+// Marks a text for the translation catalogue (the catalogue tools look for
+// it); it is the text itself.
+#define VELMORA_TEXT(text) text
 
 namespace velmora::texts {
 
-inline constexpr const char* kErrorCaption = "エラー";
-inline constexpr const char* kConfirmCaption = "確認";
-inline constexpr const char* kFailureCaption = "失敗";
-inline constexpr const char* kSearchFinishedCaption = "検索終了";
+inline constexpr const char* kErrorCaption = VELMORA_TEXT("エラー");
+inline constexpr const char* kConfirmCaption = VELMORA_TEXT("確認");
+inline constexpr const char* kFailureCaption = VELMORA_TEXT("失敗");
+inline constexpr const char* kSearchFinishedCaption = VELMORA_TEXT("検索終了");
 
 // Clipboard.
-inline constexpr const char* kNotUnicodeText = "違う形式のデータです。";
-inline constexpr const char* kTooManyLinesToPaste = "最大行数を超えているためペーストできません。";
-inline constexpr const char* kLineTooLongToPaste = "行の最大文字数を超えるためペーストできません。";
+inline constexpr const char* kNotUnicodeText = VELMORA_TEXT("違う形式のデータです。");
+inline constexpr const char* kTooManyLinesToPaste = VELMORA_TEXT("最大行数を超えているためペーストできません。");
+inline constexpr const char* kLineTooLongToPaste = VELMORA_TEXT("行の最大文字数を超えるためペーストできません。");
 
 // Editing.
-inline constexpr const char* kTooManyLinesToInput = "最大行数を超えるため入力できません。";
-inline constexpr const char* kLineTooLongToInput = "行の最大文字数を超えるため入力できません。";
-inline constexpr const char* kLineTooLongToDelete = "行の最大文字数を超えるため削除できません。";
+inline constexpr const char* kTooManyLinesToInput = VELMORA_TEXT("最大行数を超えるため入力できません。");
+inline constexpr const char* kLineTooLongToInput = VELMORA_TEXT("行の最大文字数を超えるため入力できません。");
+inline constexpr const char* kLineTooLongToDelete = VELMORA_TEXT("行の最大文字数を超えるため削除できません。");
 
 // The status bar while a transliteration is looked up: "no sign for xyz"
-// after a lookup that found nothing; "no du₉₉: du 1/9" when the typed index
-// was not found and another reading was taken.
-inline constexpr const char* kNoSignForPrefix = "no sign for ";
-inline constexpr const char* kNoReadingPrefix = "no ";
-inline constexpr const char* kNoReadingSeparator = ": ";
+// (%1: the transliteration) after a lookup that found nothing; "no du₉₉:
+// du 1/9" (%1: the reading typed, %2: the candidate taken and its place)
+// when the typed index was not found and another reading was taken.
+inline constexpr const char* kNoSignFor = VELMORA_TEXT("no sign for %1");
+inline constexpr const char* kNoReadingTaken = VELMORA_TEXT("no %1: %2");
 
 // Converting transliterations (Convert Transliteration, Import ATF).
-inline constexpr const char* kLineTooLongToConvert = "変換すると行の最大文字数を超えるため変換できません。";
-// Followed by kKeptLatinSuffix: "12 個の読みを変換できませんでした。".
-inline constexpr const char* kKeptLatinSuffix = " 個の読みを変換できませんでした。";
-// Followed by kUnlabelledSuffix: "2 行は行番号がないため変換しませんでした。".
-inline constexpr const char* kUnlabelledSuffix = " 行は行番号がないため変換しませんでした。";
+inline constexpr const char* kLineTooLongToConvert =
+    VELMORA_TEXT("変換すると行の最大文字数を超えるため変換できません。");
+// %1: how many readings stayed in Latin.
+inline constexpr const char* kKeptLatinCount = VELMORA_TEXT("%1 個の読みを変換できませんでした。");
+// %1: how many lines had no line label.
+inline constexpr const char* kUnlabelledCount = VELMORA_TEXT("%1 行は行番号がないため変換しませんでした。");
 // Why an ATF file gave no document.
-inline constexpr const char* kAtfNoTextLines = "行番号（1. など）で始まるテキスト行がありません。";
+inline constexpr const char* kAtfNoTextLines = VELMORA_TEXT("行番号（1. など）で始まるテキスト行がありません。");
 // Import ATF failed (followed by the file and the reason).
-inline constexpr const char* kImportFailed = "ATFファイルを読み込めませんでした。";
+inline constexpr const char* kImportFailed = VELMORA_TEXT("ATFファイルを読み込めませんでした。");
 // A document imported from an ATF file is not saved over that file.
 inline constexpr const char* kImportSourceNotSaved =
-    "インポート元の ATF ファイルには保存できません。別の名前を指定してください。";
+    VELMORA_TEXT("インポート元の ATF ファイルには保存できません。別の名前を指定してください。");
 
 // Search and replace.
-inline constexpr const char* kSearchedToEnd = "ドキュメント末尾まで検索しました。";
-inline constexpr const char* kSearchedToBeginning = "ドキュメント先頭まで検索しました。";
-inline constexpr const char* kReplacementTooLong = "置換すると行の最大文字数を超えるため置換できません。";
-// Followed by kReplacedCountSuffix: "3 個置換しました。".
-inline constexpr const char* kReplacedCountSuffix = " 個置換しました。";
+inline constexpr const char* kSearchedToEnd = VELMORA_TEXT("ドキュメント末尾まで検索しました。");
+inline constexpr const char* kSearchedToBeginning = VELMORA_TEXT("ドキュメント先頭まで検索しました。");
+inline constexpr const char* kReplacementTooLong =
+    VELMORA_TEXT("置換すると行の最大文字数を超えるため置換できません。");
+// %1: how many.
+inline constexpr const char* kReplacedCount = VELMORA_TEXT("%1 個置換しました。");
+
+// Word registration.
+inline constexpr const char* kNoPhoneticSymbols = VELMORA_TEXT("発音記号が入力されていません。");
+inline constexpr const char* kUsePhoneticSymbols = VELMORA_TEXT("発音入力には発音記号を用いてください。");
+inline constexpr const char* kNoConversionCharacters = VELMORA_TEXT("変換文字が入力されていません。");
 
 // Start-up and "Load Worddata": the sign data file could not be used
 // (followed by the file and what happened).
-inline constexpr const char* kCannotOpenWordData = "文字変換ファイルが開けません。";
-inline constexpr const char* kWordDataSyntaxError = "ファイル構文エラーです。\n文字変換ファイル読み取りに失敗しました。";
+inline constexpr const char* kCannotOpenWordData = VELMORA_TEXT("文字変換ファイルが開けません。");
+inline constexpr const char* kWordDataSyntaxError =
+    VELMORA_TEXT("ファイル構文エラーです。\n文字変換ファイル読み取りに失敗しました。");
 // The settings file is there but cannot be read; the defaults are used.
-inline constexpr const char* kSettingsUnreadable = "設定ファイルを読み込めません。既定の設定を使います。";
+inline constexpr const char* kSettingsUnreadable =
+    VELMORA_TEXT("設定ファイルを読み込めません。既定の設定を使います。");
 
 // Questions before unsaved work would be lost, and after a run that lost it.
-inline constexpr const char* kSaveChangesQuestion = "ドキュメントは変更されています。保存しますか？";
-inline constexpr const char* kSaveDictionaryQuestion = "文字変換データは変更されています。保存しますか？";
-inline constexpr const char* kRestoreQuestion = "前回保存されなかった変更があります。復元しますか？";
+inline constexpr const char* kSaveChangesQuestion = VELMORA_TEXT("ドキュメントは変更されています。保存しますか？");
+inline constexpr const char* kSaveDictionaryQuestion =
+    VELMORA_TEXT("文字変換データは変更されています。保存しますか？");
+inline constexpr const char* kRestoreQuestion = VELMORA_TEXT("前回保存されなかった変更があります。復元しますか？");
+// The answers to these questions.
+inline constexpr const char* kSaveAnswer = VELMORA_TEXT("保存");
+inline constexpr const char* kDiscardAnswer = VELMORA_TEXT("保存しない");
+inline constexpr const char* kCancelAnswer = VELMORA_TEXT("キャンセル");
+inline constexpr const char* kRestoreAnswer = VELMORA_TEXT("復元する");
+inline constexpr const char* kDoNotRestoreAnswer = VELMORA_TEXT("復元しない");
 
 // The file commands failed (followed by the file and the reason).
-inline constexpr const char* kOpenFailed = "ファイルを読み込めませんでした。";
-inline constexpr const char* kSaveFailed = "ファイルを保存できませんでした。";
-inline constexpr const char* kHtmlSaveFailed = "HTMLファイルを保存できませんでした。";
-inline constexpr const char* kWordDataSaveFailed = "単語データを保存できませんでした。";
+inline constexpr const char* kOpenFailed = VELMORA_TEXT("ファイルを読み込めませんでした。");
+inline constexpr const char* kSaveFailed = VELMORA_TEXT("ファイルを保存できませんでした。");
+inline constexpr const char* kHtmlSaveFailed = VELMORA_TEXT("HTMLファイルを保存できませんでした。");
+inline constexpr const char* kWordDataSaveFailed = VELMORA_TEXT("単語データを保存できませんでした。");
 inline constexpr const char* kWordDataNotExpressible =
-    "単語データの書式で書き表せない発音があります（平文字の c や h を含む発音など）。";
+    VELMORA_TEXT("単語データの書式で書き表せない発音があります（平文字の c や h を含む発音など）。");
 
-// Why a file could not be read (FileLoadResult::Describe); "%1" and "%2"
-// stand for the line, limit or system reason put in.
-inline constexpr const char* kFileMissing = "ファイルが存在しません。";
-inline constexpr const char* kFileNotRegular = "通常のファイルではありません（フォルダーやデバイスなど）。";
-inline constexpr const char* kFileTooLarge = "ファイルが大きすぎます（上限 %1 バイト）。";
-inline constexpr const char* kFileCannotRead = "ファイルを読み取れません（%1）。";
-inline constexpr const char* kFileNotUtf8 = "UTF-8 のテキストではありません（%1 行目）。";
-inline constexpr const char* kFileLineTooLong = "%1 行目が %2 文字を超えています。";
-inline constexpr const char* kFileTooManyLines = "行数が上限の %1 行を超えています。";
-inline constexpr const char* kFileSyntax = "%1 行目の書式が正しくありません。";
+// Why a file could not be read (FileLoadResult::Describe); %1 and %2 are
+// the line, limit or system reason.
+inline constexpr const char* kFileMissing = VELMORA_TEXT("ファイルが存在しません。");
+inline constexpr const char* kFileNotRegular =
+    VELMORA_TEXT("通常のファイルではありません（フォルダーやデバイスなど）。");
+inline constexpr const char* kFileTooLarge = VELMORA_TEXT("ファイルが大きすぎます（上限 %1 バイト）。");
+inline constexpr const char* kFileCannotRead = VELMORA_TEXT("ファイルを読み取れません（%1）。");
+inline constexpr const char* kFileNotUtf8 = VELMORA_TEXT("UTF-8 のテキストではありません（%1 行目）。");
+inline constexpr const char* kFileLineTooLong = VELMORA_TEXT("%1 行目が %2 文字を超えています。");
+inline constexpr const char* kFileTooManyLines = VELMORA_TEXT("行数が上限の %1 行を超えています。");
+inline constexpr const char* kFileSyntax = VELMORA_TEXT("%1 行目の書式が正しくありません。");
+
+// An event could not be handled; the program goes on.
+inline constexpr const char* kInternalError =
+    VELMORA_TEXT("内部エラーが発生しました。ドキュメントは保持されています。");
+
+// The file dialogs: titles and the descriptions of the file types.
+inline constexpr const char* kOpenTextTitle = VELMORA_TEXT("テキストを開く");
+inline constexpr const char* kSaveTextTitle = VELMORA_TEXT("名前を付けてテキストを保存");
+inline constexpr const char* kSaveHtmlTitle = VELMORA_TEXT("名前を付けてHTML形式で保存");
+inline constexpr const char* kOpenWordDataTitle = VELMORA_TEXT("単語データを開く");
+inline constexpr const char* kSaveWordDataTitle = VELMORA_TEXT("名前を付けてデータを保存");
+inline constexpr const char* kTextFiles = VELMORA_TEXT("text(*.txt)");
+inline constexpr const char* kHtmlFiles = VELMORA_TEXT("html(*.html)");
+inline constexpr const char* kWordDataFiles = VELMORA_TEXT("cfdファイル(*.cfd)");
+inline constexpr const char* kAllFiles = VELMORA_TEXT("All files(*.*)");
+inline constexpr const char* kImportAtfTitle = VELMORA_TEXT("ATFをインポート");
+inline constexpr const char* kAtfFiles = VELMORA_TEXT("ATF(*.atf;*.txt)");
+
+// The status bar: the input setting, the cursor's line and column. Before
+// the first editor event the line and column read "line:0" and "column:0".
+inline constexpr const char* kAlphabetSetting = VELMORA_TEXT("Alphabet");
+inline constexpr const char* kSignSetting = VELMORA_TEXT("Sign");
+inline constexpr const char* kStatusLineStart = VELMORA_TEXT("line:0");
+inline constexpr const char* kStatusColumnStart = VELMORA_TEXT("column:0");
+inline constexpr const char* kStatusLine = VELMORA_TEXT("line: %1");
+inline constexpr const char* kStatusColumn = VELMORA_TEXT("column: %1");
+
+// The main menu; "&" marks the letter that selects an item with Alt.
+inline constexpr const char* kFileMenu = VELMORA_TEXT("File(&F)");
+inline constexpr const char* kEditMenu = VELMORA_TEXT("Edit");
+inline constexpr const char* kWordMenu = VELMORA_TEXT("Word");
+inline constexpr const char* kSettingMenu = VELMORA_TEXT("Setting(&V)");
+inline constexpr const char* kHelpMenu = VELMORA_TEXT("Help(&H)");
+inline constexpr const char* kNewFileItem = VELMORA_TEXT("New File");
+inline constexpr const char* kOpenItem = VELMORA_TEXT("Open(&O)");
+inline constexpr const char* kRecentFilesItem = VELMORA_TEXT("Recent Files");
+inline constexpr const char* kClearRecentFilesItem = VELMORA_TEXT("Clear");
+inline constexpr const char* kSaveItem = VELMORA_TEXT("Save(&S)");
+inline constexpr const char* kSaveAsItem = VELMORA_TEXT("SaveAs");
+inline constexpr const char* kSaveHtmlItem = VELMORA_TEXT("Save HTML");
+inline constexpr const char* kImportAtfItem = VELMORA_TEXT("Import ATF…");
+inline constexpr const char* kLoadWorddataItem = VELMORA_TEXT("Load Worddata");
+inline constexpr const char* kSaveWorddataItem = VELMORA_TEXT("Save Worddata");
+inline constexpr const char* kExitItem = VELMORA_TEXT("Exit(&X)");
+inline constexpr const char* kUndoItem = VELMORA_TEXT("Undo");
+inline constexpr const char* kRedoItem = VELMORA_TEXT("Redo");
+inline constexpr const char* kCutLineItem = VELMORA_TEXT("Cut Line");
+inline constexpr const char* kCopyLineItem = VELMORA_TEXT("Copy Line");
+// The item's established text; its translations spell it right.
+inline constexpr const char* kPasteLineItem = VELMORA_TEXT("Pasete Line");
+inline constexpr const char* kDeleteLineItem = VELMORA_TEXT("Delete Line");
+inline constexpr const char* kSelectAllItem = VELMORA_TEXT("Select All");
+inline constexpr const char* kFindItem = VELMORA_TEXT("Find");
+inline constexpr const char* kFindNextItem = VELMORA_TEXT("Find Next");
+inline constexpr const char* kFindPreviousItem = VELMORA_TEXT("Find Previous");
+inline constexpr const char* kReplaceItem = VELMORA_TEXT("Replace");
+inline constexpr const char* kConvertTransliterationItem = VELMORA_TEXT("Convert Transliteration");
+inline constexpr const char* kWordRegistrationItem = VELMORA_TEXT("Word Registration");
+inline constexpr const char* kFontItem = VELMORA_TEXT("Font");
+inline constexpr const char* kZoomInItem = VELMORA_TEXT("Zoom In");
+inline constexpr const char* kZoomOutItem = VELMORA_TEXT("Zoom Out");
+inline constexpr const char* kResetZoomItem = VELMORA_TEXT("Reset Zoom");
+inline constexpr const char* kSignInputItem = VELMORA_TEXT("Sign Input");
+inline constexpr const char* kLanguageItem = VELMORA_TEXT("Language");
+inline constexpr const char* kAboutItem = VELMORA_TEXT("About(&A)...");
+// The items of the "Language" submenu: each language by its own name.
+inline constexpr const char* kJapaneseItem = VELMORA_TEXT("日本語 (Japanese)");
+inline constexpr const char* kEnglishItem = VELMORA_TEXT("English");
 
 } // namespace velmora::texts

@@ -7,6 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   libboost-dev libgtest-dev libgmock-dev libbenchmark-dev libicu-dev
   qt6-base-dev qt6-qpa-plugins qt6-svg-dev
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   fonts-ancient-scripts fonts-noto-core fonts-ipafont-gothic
   xvfb xauth xdotool
   desktop-file-utils appstream libxml2-utils help2man man-db

@@ -11,16 +11,16 @@ namespace velmora {
 CReplaceWindow::CReplaceWindow(CEditorWnd& mainEditor, PlatformServices services,
                                CFSignFont& signFont, CFWordDictionary& dictionary, int width,
                                int height)
-    : CToolWindow(QStringLiteral("Document replace"), width, height, services, true)
+    : CToolWindow(QT_TRANSLATE_NOOP("velmora::CToolWindow", "Document replace"), width, height, services, true)
     , mainEditor_(mainEditor)
 {
-    addLabel(QStringLiteral("Find Word"), 10, 15);
+    addLabel(QT_TRANSLATE_NOOP("velmora::CToolWindow", "Find Word"), 10, 15);
     findField_ = addWordField(10, 35, signFont, dictionary);
-    addLabel(QStringLiteral("Replace Word"), 10, 130);
+    addLabel(QT_TRANSLATE_NOOP("velmora::CToolWindow", "Replace Word"), 10, 130);
     replaceField_ = addWordField(10, 150, signFont, dictionary);
-    searchButton_ = addButton(QStringLiteral("Search"), 10, 245);
-    replaceButton_ = addButton(QStringLiteral("Replace"), 120, 245);
-    replaceAllButton_ = addButton(QStringLiteral("Replace All"), 230, 245);
+    searchButton_ = addButton(QT_TRANSLATE_NOOP("velmora::CToolWindow", "Search"), 10, 245);
+    replaceButton_ = addButton(QT_TRANSLATE_NOOP("velmora::CToolWindow", "Replace"), 120, 245);
+    replaceAllButton_ = addButton(QT_TRANSLATE_NOOP("velmora::CToolWindow", "Replace All"), 230, 245);
     setSettingSource(&mainEditor_);
 
     connect(searchButton_, &QPushButton::clicked, this, [this] { FindFromTop(); });

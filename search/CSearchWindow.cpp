@@ -12,14 +12,14 @@ namespace velmora {
 CSearchWindow::CSearchWindow(CEditorWnd& mainEditor, PlatformServices services,
                              CFSignFont& signFont, CFWordDictionary& dictionary, int width,
                              int height)
-    : CToolWindow(QStringLiteral("Document search"), width, height, services, true)
+    : CToolWindow(QT_TRANSLATE_NOOP("velmora::CToolWindow", "Document search"), width, height, services, true)
     , mainEditor_(mainEditor)
 {
-    addLabel(QStringLiteral("Search Word"), 10, 10);
+    addLabel(QT_TRANSLATE_NOOP("velmora::CToolWindow", "Search Word"), 10, 10);
     wordField_ = addWordField(10, 35, signFont, dictionary);
-    searchButton_ = addButton(QStringLiteral("Search"), 10, 130);
-    previousButton_ = addButton(QStringLiteral("Previous"), 120, 130);
-    nextButton_ = addButton(QStringLiteral("Next"), 230, 130);
+    searchButton_ = addButton(QT_TRANSLATE_NOOP("velmora::CToolWindow", "Search"), 10, 130);
+    previousButton_ = addButton(QT_TRANSLATE_NOOP("velmora::CToolWindow", "Previous"), 120, 130);
+    nextButton_ = addButton(QT_TRANSLATE_NOOP("velmora::CToolWindow", "Next"), 230, 130);
 
     connect(searchButton_, &QPushButton::clicked, this, [this] { FindFromTop(ownerWindow()); });
     connect(previousButton_, &QPushButton::clicked, this,

@@ -7,6 +7,7 @@
 #include "document/CFUndoList.h"
 #include "document/RangeEdit.h"
 #include "platform/MessageDisplay.h"
+#include "platform/TextTranslator.h"
 #include "platform/UserTexts.h"
 #include "platform/Window.h"
 #include "search/DocumentSearch.h"
@@ -28,7 +29,7 @@ bool Conclude(SearchTarget& target, std::optional<Position> hit, std::uint32_t l
               MessageDisplay& messages, const char* missText)
 {
     if (!hit) {
-        messages.showMessage(owner, missText, texts::kSearchFinishedCaption);
+        messages.showMessage(owner, Tr(missText), Tr(texts::kSearchFinishedCaption));
         return false;
     }
     ShowMatch(target, hit->line, hit->column, length);
@@ -84,7 +85,7 @@ bool ReplaceNext(SearchTarget& target, const CFLine& word, const CFLine& replace
     const std::uint32_t r = replacement.Length();
     const std::uint64_t newLength = std::uint64_t(target.document.LineLength(hit->line)) - m + r;
     if (newLength > target.document.maxLineLength) {
-        messages.showMessage(owner, texts::kReplacementTooLong, texts::kErrorCaption);
+        messages.showMessage(owner, Tr(texts::kReplacementTooLong), Tr(texts::kErrorCaption));
         return false;
     }
 
@@ -124,7 +125,7 @@ std::uint32_t ReplaceAll(SearchTarget& target, const CFLine& word, const CFLine&
                 std::int64_t(n)
                 + std::int64_t(found[line].size()) * (std::int64_t(put.size()) - std::int64_t(find.size()));
             if (length > std::int64_t(document.maxLineLength)) {
-                messages.showMessage(owner, texts::kReplacementTooLong, texts::kErrorCaption);
+                messages.showMessage(owner, Tr(texts::kReplacementTooLong), Tr(texts::kErrorCaption));
                 return 0;
             }
             if (count == 0)
@@ -160,8 +161,7 @@ std::uint32_t ReplaceAll(SearchTarget& target, const CFLine& word, const CFLine&
         if (target.window)
             target.window->invalidate();
     }
-    messages.showMessage(owner, std::to_string(count) + texts::kReplacedCountSuffix,
-                         texts::kConfirmCaption);
+    messages.showMessage(owner, Fill(Tr(texts::kReplacedCount), std::to_string(count)), Tr(texts::kConfirmCaption));
     if (owner)
         owner->setFocus();
     return count;

@@ -277,6 +277,15 @@ void CEditorWnd::ResetView()
     updateCandidateWindow();
 }
 
+void CEditorWnd::FontsChanged()
+{
+    guarded([this] {
+        updatePage();
+        scrollToCursor();
+    });
+    repaint();
+}
+
 template <class Command>
 void CEditorWnd::runCommand(Command&& command)
 {
@@ -564,6 +573,16 @@ void CEditorWnd::scrollLines(int lines)
 
 void CEditorWnd::wheelEvent(QWheelEvent* event)
 {
+    if (event->modifiers() & Qt::ControlModifier) {
+        // Away from the user: larger, as in other programs.
+        zoomRemainder_ += event->angleDelta().y();
+        const int notches = zoomRemainder_ / kWheelNotch;
+        zoomRemainder_ %= kWheelNotch;
+        if (notches != 0)
+            emit zoomRequested(notches);
+        event->accept();
+        return;
+    }
     wheelRemainder_ += event->angleDelta().y();
     const int notches = wheelRemainder_ / kWheelNotch;
     wheelRemainder_ %= kWheelNotch;

@@ -80,6 +80,9 @@ public:
     void DocumentReplaced() override;
     // Cursor to (0, 0), the view scrolled there, repainted.
     void ResetView() override;
+    // The page is measured again and the view scrolls to keep the cursor in
+    // sight.
+    void FontsChanged() override;
     // The editing commands of the menus: the same commands as the editor's
     // keys (CFEditCommands), then the view follows the cursor.
     void CutLine() override;
@@ -134,6 +137,10 @@ public:
 signals:
     // After every key press and every click handled by the editor.
     void edited();
+    // Ctrl and the wheel: steps > 0 asks for larger text, < 0 for smaller,
+    // one per notch. Whoever owns the zoom connects to it; the editor itself
+    // neither scrolls nor zooms then.
+    void zoomRequested(int steps);
     // Enter was pressed in a one-line editor outside a transliteration or a
     // candidate choice, where it changes nothing (after edited()).
     void enterPressed();
@@ -200,6 +207,7 @@ private:
     bool dragging_ = false;
     // Wheel rotation not yet turned into line steps (eighths of a degree).
     int wheelRemainder_ = 0;
+    int zoomRemainder_ = 0;
     // A paint failed and was reported; the next failures are not, until a
     // paint succeeds.
     bool paintFailed_ = false;

@@ -19,15 +19,16 @@ constexpr int kFieldMargin = 30;
 
 } // namespace
 
-CToolWindow::CToolWindow(const QString& title, int width, int height, PlatformServices services,
+CToolWindow::CToolWindow(const char* title, int width, int height, PlatformServices services,
                          bool focusOnShow)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
     , services_(services)
     , ownerWindow_(*this)
     , focusOnShow_(focusOnShow)
+    , title_(title)
 {
-    setWindowTitle(title);
+    setWindowTitle(tr(title_));
     setFixedSize(width, height);
     // The window takes the focus when it is shown or handed the focus back,
     // not by a click: a click beside the fields leaves the focus in the
@@ -54,19 +55,39 @@ CEditorWnd* CToolWindow::addWordField(int x, int y, CFSignFont& signFont,
     return field;
 }
 
-QLabel* CToolWindow::addLabel(const QString& text, int x, int y)
+QLabel* CToolWindow::addLabel(const char* text, int x, int y)
 {
-    auto* label = new QLabel(text, this);
+    auto* label = new QLabel(tr(text), this);
     label->move(x, y);
     label->adjustSize();
+    labels_.emplace_back(label, text);
     return label;
 }
 
-QPushButton* CToolWindow::addButton(const QString& text, int x, int y)
+QPushButton* CToolWindow::addButton(const char* text, int x, int y)
 {
-    auto* button = new QPushButton(text, this);
+    auto* button = new QPushButton(tr(text), this);
     button->setGeometry(x, y, kButtonWidth, kButtonHeight);
+    buttons_.emplace_back(button, text);
     return button;
+}
+
+void CToolWindow::retranslate()
+{
+    setWindowTitle(tr(title_));
+    for (const auto& [label, text] : labels_) {
+        label->setText(tr(text));
+        label->adjustSize();
+    }
+    for (const auto& [button, text] : buttons_)
+        button->setText(tr(text));
+}
+
+void CToolWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
 }
 
 bool CToolWindow::focusNextPrevChild(bool)

@@ -40,8 +40,11 @@ public:
     const PlatformServices& services() const { return services_; }
 
 protected:
-    CToolWindow(const QString& title, int width, int height, PlatformServices services,
-                bool focusOnShow);
+    // title, and the texts of addLabel() and addButton(), are source texts
+    // of this class's translation context, marked with
+    // QT_TRANSLATE_NOOP("velmora::CToolWindow", ...): the window shows them in
+    // the interface language and follows when it changes.
+    CToolWindow(const char* title, int width, int height, PlatformServices services, bool focusOnShow);
 
     // The field that receives the keys typed into the window itself.
     virtual CEditorWnd& keyField() = 0;
@@ -52,8 +55,8 @@ protected:
     // ("Alphabet" or "Sign") that editor is in, so that a word is typed as
     // the document is. Null: the fields keep their own.
     void setSettingSource(const CEditorWnd* editor) { settingSource_ = editor; }
-    QLabel* addLabel(const QString& text, int x, int y);
-    QPushButton* addButton(const QString& text, int x, int y);
+    QLabel* addLabel(const char* text, int x, int y);
+    QPushButton* addButton(const char* text, int x, int y);
 
     // Runs a command of the window, reporting whatever it throws.
     template <class Handler>
@@ -67,13 +70,20 @@ protected:
     void keyReleaseEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    // Shows the title, labels and buttons in the interface language.
+    void retranslate();
+
     PlatformServices services_;
     QtWidgetWindow ownerWindow_;
     bool focusOnShow_;
     std::vector<CEditorWnd*> fields_;
     const CEditorWnd* settingSource_ = nullptr;
+    const char* title_;
+    std::vector<std::pair<QLabel*, const char*>> labels_;
+    std::vector<std::pair<QPushButton*, const char*>> buttons_;
 };
 
 } // namespace velmora

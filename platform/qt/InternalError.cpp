@@ -1,5 +1,8 @@
 #include "platform/qt/InternalError.h"
 
+#include "platform/TextTranslator.h"
+#include "platform/UserTexts.h"
+
 #include "platform/MessageDisplay.h"
 
 #include <QtGlobal>
@@ -36,7 +39,7 @@ void ReportInternalError(MessageDisplay& messages, Window* owner, const std::str
     struct Done {
         ~Done() { reporting = false; }
     } done;
-    messages.showMessage(owner, kInternalErrorText, kInternalErrorCaption);
+    messages.showMessage(owner, Tr(texts::kInternalError), Tr(texts::kErrorCaption));
 }
 
 } // namespace velmora

@@ -10,10 +10,6 @@ namespace velmora {
 class MessageDisplay;
 class Window;
 
-inline constexpr const char* kInternalErrorText =
-    "内部エラーが発生しました。ドキュメントは保持されています。";
-inline constexpr const char* kInternalErrorCaption = "エラー";
-
 // Tells the user that an event could not be handled and that the document
 // is kept. A report asked for while another one is on screen is dropped, so
 // that a failure repeated by every repaint under the modal box does not stack

@@ -1,7 +1,9 @@
 #include "platform/qt/QtFontDialog.h"
 
 #include "platform/qt/QtFontFactory.h"
+#include "platform/qt/QtTextTranslator.h"
 #include "platform/qt/QtWidgetWindow.h"
+#include "platform/UserTexts.h"
 
 #include <QFontDialog>
 
@@ -13,7 +15,7 @@ std::optional<FontAttributes> QtFontDialog::chooseFont(Window* owner, const Font
 {
     QFontDialog dialog(QtWidgetWindow::widgetOf(owner));
     dialog.setOption(QFontDialog::DontUseNativeDialog, true);
-    dialog.setWindowTitle(QStringLiteral("Font"));
+    dialog.setWindowTitle(UiText(texts::kFontItem));
     if (const auto font = fonts_.createQtFont(initial))
         dialog.setCurrentFont(font->qfont());
     if (dialog.exec() != QDialog::Accepted)

@@ -1,6 +1,8 @@
 #include "platform/qt/QtSaveChangesQuestion.h"
 
+#include "platform/qt/QtTextTranslator.h"
 #include "platform/qt/QtWidgetWindow.h"
+#include "platform/UserTexts.h"
 
 #include <QMessageBox>
 #include <QPushButton>
@@ -15,9 +17,9 @@ SaveChangesAnswer QtSaveChangesQuestion::askSaveChanges(Window* owner, std::stri
                     QString::fromUtf8(text.data(), qsizetype(text.size())), QMessageBox::NoButton,
                     QtWidgetWindow::widgetOf(owner));
     box.setTextFormat(Qt::PlainText);
-    QPushButton* save = box.addButton(QStringLiteral("保存"), QMessageBox::AcceptRole);
-    QPushButton* discard = box.addButton(QStringLiteral("保存しない"), QMessageBox::DestructiveRole);
-    QPushButton* cancel = box.addButton(QStringLiteral("キャンセル"), QMessageBox::RejectRole);
+    QPushButton* save = box.addButton(UiText(texts::kSaveAnswer), QMessageBox::AcceptRole);
+    QPushButton* discard = box.addButton(UiText(texts::kDiscardAnswer), QMessageBox::DestructiveRole);
+    QPushButton* cancel = box.addButton(UiText(texts::kCancelAnswer), QMessageBox::RejectRole);
     box.setDefaultButton(save);
     box.setEscapeButton(cancel);
     box.exec();

@@ -652,5 +652,61 @@ TEST(AtfImportTest, TextsTooLargeForTheEditorAreRefused)
     EXPECT_EQ(cells.Problem(), "3 行目が 2 文字を超えています。");
 }
 
+TEST_F(MainCommandsTest, ZoomScalesBothFontsForTheSessionWithinBoundsAndAFontChoiceEndsIt)
+{
+    const auto sizes = [&] {
+        const auto fonts = signFont.Fonts();
+        const FontAttributes& sign = fonts->sign()->attributes();
+        const FontAttributes& text = fonts->text()->attributes();
+        return std::vector<int>{sign.height, sign.width, text.height, text.width};
+    };
+    EXPECT_EQ(sizes(), (std::vector<int>{50, 50, 20, 14}));
+    EXPECT_FALSE(commands.ResetZoom());
+    EXPECT_EQ(editor.fontChanges, 0);
+
+    // 110, 125, 150 percent; the editor follows each step.
+    for (int i = 0; i < 3; ++i)
+        EXPECT_TRUE(commands.ZoomIn());
+    EXPECT_EQ(signFont.zoomPercent(), 150);
+    EXPECT_EQ(sizes(), (std::vector<int>{75, 75, 30, 21}));
+    EXPECT_EQ(editor.fontChanges, 3);
+    EXPECT_EQ(editor.viewResets, 0);
+
+    // The font dialog offers the size that is kept, not the zoomed one.
+    EXPECT_FALSE(commands.Font());
+    EXPECT_EQ(fontDialog.initials.back(), CFSignFont::DefaultSignFont("Akkadian"));
+    EXPECT_EQ(signFont.zoomPercent(), 150);
+
+    // Back to the chosen size, then down to the smallest step and no further.
+    EXPECT_TRUE(commands.ResetZoom());
+    EXPECT_EQ(sizes(), (std::vector<int>{50, 50, 20, 14}));
+    while (commands.ZoomOut()) {
+    }
+    EXPECT_EQ(signFont.zoomPercent(), CFSignFont::kZoomPercents[0]);
+    EXPECT_EQ(sizes(), (std::vector<int>{25, 25, 10, 7}));
+    while (commands.ZoomIn()) {
+    }
+    EXPECT_EQ(signFont.zoomPercent(), 300);
+    EXPECT_EQ(sizes(), (std::vector<int>{150, 150, 60, 42}));
+    EXPECT_EQ(editor.fontChanges, 3 + 1 + 4 + 11);
+
+    // A font chosen in the dialog shows at its own size; a negative height
+    // (a character height) keeps its sign when zoomed.
+    FontAttributes chosen = CFSignFont::DefaultSignFont("Akkadian");
+    chosen.height = -40;
+    chosen.width = 0;
+    fontDialog.choice = chosen;
+    EXPECT_TRUE(commands.Font());
+    EXPECT_EQ(signFont.zoomPercent(), 100);
+    EXPECT_EQ(signFont.Fonts()->sign()->attributes(), chosen);
+    EXPECT_TRUE(commands.ZoomIn());
+    EXPECT_TRUE(commands.ZoomIn());
+    EXPECT_EQ(signFont.Fonts()->sign()->attributes().height, -50);
+    EXPECT_EQ(signFont.Fonts()->sign()->attributes().width, 0);
+
+    // Nothing of it reaches the settings.
+    EXPECT_TRUE(settings.writes().empty());
+}
+
 } // namespace
 } // namespace velmora

@@ -1,5 +1,6 @@
 #include "dictionary/CFWordDictionary.h"
 #include "dictionary/WordRegistration.h"
+#include "platform/UserTexts.h"
 #include "document/CFLine.h"
 #include "tests/support/MessageRecorder.h"
 
@@ -93,9 +94,9 @@ TEST_F(WordRegistrationTest, InvalidInputIsReportedInOrderAndChangesNothing)
     EXPECT_FALSE(Register(U"ca", U"\U00012000"));
     EXPECT_FALSE(Register(U"HA\u2082", U"\U00012000"));
     EXPECT_FALSE(Register(U"lugal", U""));
-    EXPECT_EQ(Texts(), (std::vector<std::string>{kNoPhoneticSymbols, kUsePhoneticSymbols, kUsePhoneticSymbols,
-                                                 kUsePhoneticSymbols, kUsePhoneticSymbols, kUsePhoneticSymbols,
-                                                 kNoConversionCharacters}));
+    EXPECT_EQ(Texts(), (std::vector<std::string>{texts::kNoPhoneticSymbols, texts::kUsePhoneticSymbols, texts::kUsePhoneticSymbols,
+                                                 texts::kUsePhoneticSymbols, texts::kUsePhoneticSymbols, texts::kUsePhoneticSymbols,
+                                                 texts::kNoConversionCharacters}));
     for (const auto& m : messages.messages())
         EXPECT_EQ(m.caption, "エラー");
     EXPECT_EQ(dictionary.EntryCount(), 0u);

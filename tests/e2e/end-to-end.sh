@@ -115,8 +115,21 @@ scenario_crash_recovery() {
   [ -z "$(ls "$recovery" 2>/dev/null)" ] || fail "recovery copies left: $(ls "$recovery")"
 }
 
+# 5. With Language=en in config.ini the same start-up failure speaks English,
+#    from its caption to the path it names.
+scenario_english_message() {
+  local dir="$work/english"; mkdir -p "$dir"
+  printf '[UI]\r\nLanguage=en\r\n[Worddata]\r\nFilename=nowhere.cfd\r\n' >"$dir/config.ini"
+  start "$dir"
+  local m; m=$(window "^Error$") || { fail "no English error caption with Language=en"; return; }
+  focus "$m"
+  keys Return
+  ended && pass "English start-up message with Language=en" || fail "the editor did not end after the message"
+}
+
 scenario_convert_and_save
 scenario_missing_sign_data
+scenario_english_message
 scenario_unsaved_question
 scenario_crash_recovery
 

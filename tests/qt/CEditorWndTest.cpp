@@ -1,4 +1,5 @@
 #include "view/CEditorWnd.h"
+#include "platform/UserTexts.h"
 
 #include "document/CCursor.h"
 #include "document/CFDocument.h"
@@ -17,6 +18,7 @@
 #include <QRegion>
 #include <QScrollBar>
 #include <QTest>
+#include <QSignalSpy>
 #include <QWheelEvent>
 
 #include <gtest/gtest.h>
@@ -428,6 +430,49 @@ TEST_F(EditorWidget, ScrollBarActionsAndTheWheelScrollByLines)
     EXPECT_EQ(scroll.TopLine(), 0u);
 }
 
+TEST_F(EditorWidget, ZoomKeepsTheCursorInSightAndCtrlWheelAsksForIt)
+{
+    for (int i = 0; i < 40; ++i)
+        QTest::keyClick(editor.get(), Qt::Key_Return);
+    for (int i = 0; i < 15; ++i)
+        QTest::keyClick(editor.get(), Qt::Key_Up);
+    const CFScrollBar& scroll = editor->scrollBar();
+    const auto inSight = [&] {
+        const std::uint32_t top = scroll.TopLine();
+        return at().line >= top && at().line < top + std::uint32_t(scroll.Vertical().PageStep());
+    };
+    ASSERT_EQ(at(), (Position{25, 0}));
+    ASSERT_TRUE(inSight());
+    const int rows = scroll.Vertical().PageStep();
+
+    for (int i = 0; i < 5; ++i) {
+        ASSERT_TRUE(kit.signFont.ZoomIn());
+        editor->FontsChanged();
+        EXPECT_TRUE(inSight()) << kit.signFont.zoomPercent() << "%";
+    }
+    EXPECT_LT(scroll.Vertical().PageStep(), rows);
+    EXPECT_EQ(editor->verticalScrollBar()->value(), int(scroll.TopLine()));
+    while (kit.signFont.ZoomOut())
+        editor->FontsChanged();
+    EXPECT_TRUE(inSight());
+    EXPECT_GT(scroll.Vertical().PageStep(), rows);
+
+    // With Ctrl the wheel asks for a zoom, one step a notch, and scrolls nothing.
+    QSignalSpy zooms(editor.get(), &CEditorWnd::zoomRequested);
+    const std::uint32_t top = scroll.TopLine();
+    const QPointF inside(50, 50);
+    for (const int delta : {120, -240, 60, 60}) {
+        QWheelEvent wheel(inside, editor->viewport()->mapToGlobal(inside), QPoint(), QPoint(0, delta),
+                          Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(editor->viewport(), &wheel);
+    }
+    ASSERT_EQ(zooms.size(), 3);
+    EXPECT_EQ(zooms[0][0].toInt(), 1);
+    EXPECT_EQ(zooms[1][0].toInt(), -2);
+    EXPECT_EQ(zooms[2][0].toInt(), 1);
+    EXPECT_EQ(scroll.TopLine(), top);
+}
+
 TEST_F(EditorWidget, HorizontalThumbReachesTheWholeRange)
 {
     QScrollBar& bar = *editor->horizontalScrollBar();
@@ -593,7 +638,7 @@ TEST_F(EditorWidget, FailureInAKeyIsReportedAndTheDocumentKept)
     editor->modeData().cursor->setPosition({5, 0});
     QTest::keyClick(editor.get(), Qt::Key_C);
     ASSERT_FALSE(kit.messages.empty());
-    EXPECT_EQ(kit.messages.messages()[0].text, kInternalErrorText);
+    EXPECT_EQ(kit.messages.messages()[0].text, texts::kInternalError);
     EXPECT_EQ(kit.messages.messages()[0].caption, "エラー");
     EXPECT_EQ(line(0), U"ab");
 

@@ -2,6 +2,7 @@
 
 #include "dictionary/CFWordDictionary.h"
 #include "dictionary/WordRegistration.h"
+#include "platform/UserTexts.h"
 #include "document/CFDocument.h"
 #include "modes/CFModeCtrl.h"
 #include "modes/CFModeData.h"
@@ -105,17 +106,17 @@ TEST_F(RegWordWindow, TypedWordIsRegisteredAndTheFieldsEmptied)
 TEST_F(RegWordWindow, InvalidInputIsToldAndKept)
 {
     EXPECT_FALSE(window.RegisterWord());
-    expectMessage(kNoPhoneticSymbols);
+    expectMessage(texts::kNoPhoneticSymbols);
 
     setText(window.alphabetField(), U"du3");
     setText(window.signField(), std::u32string(1, char32_t(kDu1)));
     EXPECT_FALSE(window.RegisterWord());
-    expectMessage(kUsePhoneticSymbols);
+    expectMessage(texts::kUsePhoneticSymbols);
 
     setText(window.alphabetField(), U"du\u2083");
     setText(window.signField(), U"");
     QTest::mouseClick(&window.registerButton(), Qt::LeftButton);
-    expectMessage(kNoConversionCharacters);
+    expectMessage(texts::kNoConversionCharacters);
     EXPECT_EQ(textOf(window.alphabetField()), U"du\u2083");
     EXPECT_EQ(kit.dictionary.CountCandidates(KeyWord("DU")), 3u);
 

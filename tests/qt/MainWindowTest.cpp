@@ -99,7 +99,7 @@ TEST_F(MainWindowTest, MenuHasThePopupsItemsAndSeparatorsInOrder)
                   "Edit: Undo Redo - Cut Line Copy Line Pasete Line Delete Line Select All - Find Find Next "
                   "Find Previous - Replace - Convert Transliteration",
                   "Word: Word Registration",
-                  "Setting(&V): Font Sign Input",
+                  "Setting(&V): Font Zoom In Zoom Out Reset Zoom - Sign Input Language",
                   "Help(&H): About(&A)...",
               }));
 }
@@ -156,6 +156,28 @@ TEST_F(MainWindowTest, AcceleratorsActInTheMainWindowOnlyAndReachTheToolCommands
     QTest::keyClick(&tool, Qt::Key_F3, Qt::ControlModifier);
     EXPECT_EQ(dialogs.calls().size(), 1u);
     EXPECT_EQ(next, 1);
+}
+
+TEST_F(MainWindowTest, ZoomKeysAndTheWheelZoomTheEditorForTheSession)
+{
+    Activate(window);
+    editor->setFocus();
+    QTest::keyClick(editor, Qt::Key_Plus, Qt::ControlModifier);
+    QTest::keyClick(editor, Qt::Key_Equal, Qt::ControlModifier);
+    EXPECT_EQ(signFont.zoomPercent(), 125);
+    QTest::keyClick(editor, Qt::Key_Minus, Qt::ControlModifier);
+    EXPECT_EQ(signFont.zoomPercent(), 110);
+    EXPECT_EQ(editor->fontChanges, 3);
+    // Ctrl+wheel notches arrive as steps.
+    window.zoom(-3);
+    EXPECT_EQ(signFont.zoomPercent(), 80);
+    QTest::keyClick(editor, Qt::Key_0, Qt::ControlModifier);
+    EXPECT_EQ(signFont.zoomPercent(), 100);
+    EXPECT_EQ(editor->fontChanges, 7);
+    // Already at the chosen size: nothing to follow.
+    QTest::keyClick(editor, Qt::Key_0, Qt::ControlModifier);
+    EXPECT_EQ(editor->fontChanges, 7);
+    EXPECT_TRUE(settings.writes().empty());
 }
 
 TEST_F(MainWindowTest, BothAboutKeysOpenTheAboutBox)

@@ -26,6 +26,7 @@ public:
     }
     void DocumentReplaced() override { cursor = {}; }
     void ResetView() override { cursor = {}; }
+    void FontsChanged() override { ++fontChanges; }
     void CutLine() override
     {
         if (throwOnCut)
@@ -53,6 +54,7 @@ public:
     bool alphabetMode = true;
     bool throwOnCut = false;
     int cuts = 0;
+    int fontChanges = 0;
     int copies = 0;
     int pastes = 0;
     int deletions = 0;

@@ -28,6 +28,7 @@ public:
         cursor = {};
         ++viewResets;
     }
+    void FontsChanged() override { ++fontChanges; }
     void CutLine() override { ++cuts; }
     void CopyLine() override { ++copies; }
     void PasteLine() override { ++pastes; }
@@ -51,6 +52,7 @@ public:
     int newDocuments = 0;
     int replacements = 0;
     int viewResets = 0;
+    int fontChanges = 0;
     int cuts = 0;
     int copies = 0;
     int pastes = 0;

@@ -1,0 +1,507 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en">
+<context>
+    <name>velmora::CAboutDialog</name>
+    <message>
+        <source>バージョン情報 Velmora</source>
+        <translation>About Velmora</translation>
+    </message>
+    <message>
+        <source>Velmora, Version 1.5</source>
+        <translation>Velmora, Version 1.5</translation>
+    </message>
+    <message>
+        <source>Copyright (C) 2026 The Velmora developers</source>
+        <translation>Copyright (C) 2026 The Velmora developers</translation>
+    </message>
+    <message>
+        <source>An editor for Akkadian cuneiform texts</source>
+        <translation>An editor for Akkadian cuneiform texts</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::CToolWindow</name>
+    <message>
+        <source>Word registration</source>
+        <translation>Word registration</translation>
+    </message>
+    <message>
+        <source>Alphabet word</source>
+        <translation>Alphabet word</translation>
+    </message>
+    <message>
+        <source>Sign word</source>
+        <translation>Sign word</translation>
+    </message>
+    <message>
+        <source>Register</source>
+        <translation>Register</translation>
+    </message>
+    <message>
+        <source>Document replace</source>
+        <translation>Document replace</translation>
+    </message>
+    <message>
+        <source>Find Word</source>
+        <translation>Find Word</translation>
+    </message>
+    <message>
+        <source>Replace Word</source>
+        <translation>Replace Word</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Search</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Replace</translation>
+    </message>
+    <message>
+        <source>Replace All</source>
+        <translation>Replace All</translation>
+    </message>
+    <message>
+        <source>Document search</source>
+        <translation>Document search</translation>
+    </message>
+    <message>
+        <source>Search Word</source>
+        <translation>Search Word</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Previous</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Next</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::texts</name>
+    <message>
+        <source>エラー</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>確認</source>
+        <translation>Confirmation</translation>
+    </message>
+    <message>
+        <source>失敗</source>
+        <translation>Failure</translation>
+    </message>
+    <message>
+        <source>検索終了</source>
+        <translation>Search finished</translation>
+    </message>
+    <message>
+        <source>違う形式のデータです。</source>
+        <translation>The clipboard holds data of another kind.</translation>
+    </message>
+    <message>
+        <source>最大行数を超えているためペーストできません。</source>
+        <translation>Cannot paste: the document would have more than the maximum number of lines.</translation>
+    </message>
+    <message>
+        <source>行の最大文字数を超えるためペーストできません。</source>
+        <translation>Cannot paste: the line would be longer than the maximum number of characters.</translation>
+    </message>
+    <message>
+        <source>最大行数を超えるため入力できません。</source>
+        <translation>Cannot insert: the document would have more than the maximum number of lines.</translation>
+    </message>
+    <message>
+        <source>行の最大文字数を超えるため入力できません。</source>
+        <translation>Cannot insert: the line would be longer than the maximum number of characters.</translation>
+    </message>
+    <message>
+        <source>行の最大文字数を超えるため削除できません。</source>
+        <translation>Cannot delete: the line would be longer than the maximum number of characters.</translation>
+    </message>
+    <message>
+        <source>ドキュメント末尾まで検索しました。</source>
+        <translation>Searched to the end of the document.</translation>
+    </message>
+    <message>
+        <source>ドキュメント先頭まで検索しました。</source>
+        <translation>Searched to the beginning of the document.</translation>
+    </message>
+    <message>
+        <source>置換すると行の最大文字数を超えるため置換できません。</source>
+        <translation>Cannot replace: the line would be longer than the maximum number of characters.</translation>
+    </message>
+    <message>
+        <source>%1 個置換しました。</source>
+        <translation>Replaced %1 occurrence(s).</translation>
+    </message>
+    <message>
+        <source>発音記号が入力されていません。</source>
+        <translation>No transliteration has been entered.</translation>
+    </message>
+    <message>
+        <source>発音入力には発音記号を用いてください。</source>
+        <translation>Please type the transliteration with transliteration characters only.</translation>
+    </message>
+    <message>
+        <source>変換文字が入力されていません。</source>
+        <translation>No signs have been entered.</translation>
+    </message>
+    <message>
+        <source>文字変換ファイルが開けません。</source>
+        <translation>Cannot open the sign data file.</translation>
+    </message>
+    <message>
+        <source>ファイル構文エラーです。
+文字変換ファイル読み取りに失敗しました。</source>
+        <translation>Syntax error in the file.
+Reading the sign data file failed.</translation>
+    </message>
+    <message>
+        <source>設定ファイルを読み込めません。既定の設定を使います。</source>
+        <translation>Cannot read the settings file. The default settings are used.</translation>
+    </message>
+    <message>
+        <source>ドキュメントは変更されています。保存しますか？</source>
+        <translation>The document has been changed. Save it?</translation>
+    </message>
+    <message>
+        <source>文字変換データは変更されています。保存しますか？</source>
+        <translation>The sign data has been changed. Save it?</translation>
+    </message>
+    <message>
+        <source>前回保存されなかった変更があります。復元しますか？</source>
+        <translation>There are changes that were not saved last time. Restore them?</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>保存しない</source>
+        <translation>Don&apos;t Save</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>復元する</source>
+        <translation>Restore</translation>
+    </message>
+    <message>
+        <source>復元しない</source>
+        <translation>Don&apos;t Restore</translation>
+    </message>
+    <message>
+        <source>ファイルを読み込めませんでした。</source>
+        <translation>The file could not be read.</translation>
+    </message>
+    <message>
+        <source>ファイルを保存できませんでした。</source>
+        <translation>The file could not be saved.</translation>
+    </message>
+    <message>
+        <source>HTMLファイルを保存できませんでした。</source>
+        <translation>The HTML file could not be saved.</translation>
+    </message>
+    <message>
+        <source>単語データを保存できませんでした。</source>
+        <translation>The word data could not be saved.</translation>
+    </message>
+    <message>
+        <source>単語データの書式で書き表せない発音があります（平文字の c や h を含む発音など）。</source>
+        <translation>Some transliterations cannot be written in the word data format (for example those with a plain c or h).</translation>
+    </message>
+    <message>
+        <source>ファイルが存在しません。</source>
+        <translation>The file does not exist.</translation>
+    </message>
+    <message>
+        <source>通常のファイルではありません（フォルダーやデバイスなど）。</source>
+        <translation>This is not a regular file (it is a folder, a device or the like).</translation>
+    </message>
+    <message>
+        <source>ファイルが大きすぎます（上限 %1 バイト）。</source>
+        <translation>The file is too large (the limit is %1 bytes).</translation>
+    </message>
+    <message>
+        <source>ファイルを読み取れません（%1）。</source>
+        <translation>The file cannot be read (%1).</translation>
+    </message>
+    <message>
+        <source>UTF-8 のテキストではありません（%1 行目）。</source>
+        <translation>This is not UTF-8 text (line %1).</translation>
+    </message>
+    <message>
+        <source>%1 行目が %2 文字を超えています。</source>
+        <translation>Line %1 is longer than %2 characters.</translation>
+    </message>
+    <message>
+        <source>行数が上限の %1 行を超えています。</source>
+        <translation>The file has more than the limit of %1 lines.</translation>
+    </message>
+    <message>
+        <source>%1 行目の書式が正しくありません。</source>
+        <translation>Line %1 is not well formed.</translation>
+    </message>
+    <message>
+        <source>内部エラーが発生しました。ドキュメントは保持されています。</source>
+        <translation>An internal error occurred. The document has been kept.</translation>
+    </message>
+    <message>
+        <source>テキストを開く</source>
+        <translation>Open Text</translation>
+    </message>
+    <message>
+        <source>名前を付けてテキストを保存</source>
+        <translation>Save Text As</translation>
+    </message>
+    <message>
+        <source>名前を付けてHTML形式で保存</source>
+        <translation>Save as HTML</translation>
+    </message>
+    <message>
+        <source>単語データを開く</source>
+        <translation>Open Word Data</translation>
+    </message>
+    <message>
+        <source>名前を付けてデータを保存</source>
+        <translation>Save Word Data As</translation>
+    </message>
+    <message>
+        <source>text(*.txt)</source>
+        <translation>text(*.txt)</translation>
+    </message>
+    <message>
+        <source>html(*.html)</source>
+        <translation>html(*.html)</translation>
+    </message>
+    <message>
+        <source>cfdファイル(*.cfd)</source>
+        <translation>cfd files(*.cfd)</translation>
+    </message>
+    <message>
+        <source>All files(*.*)</source>
+        <translation>All files(*.*)</translation>
+    </message>
+    <message>
+        <source>Alphabet</source>
+        <translation>Alphabet</translation>
+    </message>
+    <message>
+        <source>Sign</source>
+        <translation>Sign</translation>
+    </message>
+    <message>
+        <source>line:0</source>
+        <translation>line:0</translation>
+    </message>
+    <message>
+        <source>column:0</source>
+        <translation>column:0</translation>
+    </message>
+    <message>
+        <source>line: %1</source>
+        <translation>line: %1</translation>
+    </message>
+    <message>
+        <source>column: %1</source>
+        <translation>column: %1</translation>
+    </message>
+    <message>
+        <source>File(&amp;F)</source>
+        <translation>File(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>Word</source>
+        <translation>Word</translation>
+    </message>
+    <message>
+        <source>Setting(&amp;V)</source>
+        <translation>Setting(&amp;V)</translation>
+    </message>
+    <message>
+        <source>Help(&amp;H)</source>
+        <translation>Help(&amp;H)</translation>
+    </message>
+    <message>
+        <source>New File</source>
+        <translation>New File</translation>
+    </message>
+    <message>
+        <source>Open(&amp;O)</source>
+        <translation>Open(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Recent Files</source>
+        <translation>Recent Files</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>Save(&amp;S)</source>
+        <translation>Save(&amp;S)</translation>
+    </message>
+    <message>
+        <source>SaveAs</source>
+        <translation>SaveAs</translation>
+    </message>
+    <message>
+        <source>Save HTML</source>
+        <translation>Save HTML</translation>
+    </message>
+    <message>
+        <source>Load Worddata</source>
+        <translation>Load Worddata</translation>
+    </message>
+    <message>
+        <source>Save Worddata</source>
+        <translation>Save Worddata</translation>
+    </message>
+    <message>
+        <source>Exit(&amp;X)</source>
+        <translation>Exit(&amp;X)</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>Cut Line</source>
+        <translation>Cut Line</translation>
+    </message>
+    <message>
+        <source>Copy Line</source>
+        <translation>Copy Line</translation>
+    </message>
+    <message>
+        <source>Pasete Line</source>
+        <translation>Paste Line</translation>
+    </message>
+    <message>
+        <source>Delete Line</source>
+        <translation>Delete Line</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Select All</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Find</translation>
+    </message>
+    <message>
+        <source>Find Next</source>
+        <translation>Find Next</translation>
+    </message>
+    <message>
+        <source>Find Previous</source>
+        <translation>Find Previous</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Replace</translation>
+    </message>
+    <message>
+        <source>Word Registration</source>
+        <translation>Word Registration</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Font</translation>
+    </message>
+    <message>
+        <source>Sign Input</source>
+        <translation>Sign Input</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>About(&amp;A)...</source>
+        <translation>About(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>日本語 (Japanese)</source>
+        <translation>日本語 (Japanese)</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Zoom In</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Zoom Out</translation>
+    </message>
+    <message>
+        <source>Reset Zoom</source>
+        <translation>Reset Zoom</translation>
+    </message>
+    <message>
+        <source>no sign for %1</source>
+        <translation>no sign for %1</translation>
+    </message>
+    <message>
+        <source>no %1: %2</source>
+        <translation>no %1: %2</translation>
+    </message>
+    <message>
+        <source>変換すると行の最大文字数を超えるため変換できません。</source>
+        <translation>Cannot convert: the line would be longer than the maximum number of characters.</translation>
+    </message>
+    <message>
+        <source>%1 個の読みを変換できませんでした。</source>
+        <translation>%1 reading(s) could not be converted.</translation>
+    </message>
+    <message>
+        <source>%1 行は行番号がないため変換しませんでした。</source>
+        <translation>%1 line(s) without a line number were not converted.</translation>
+    </message>
+    <message>
+        <source>行番号（1. など）で始まるテキスト行がありません。</source>
+        <translation>There is no text line that starts with a line number (such as 1.).</translation>
+    </message>
+    <message>
+        <source>ATFファイルを読み込めませんでした。</source>
+        <translation>The ATF file could not be read.</translation>
+    </message>
+    <message>
+        <source>インポート元の ATF ファイルには保存できません。別の名前を指定してください。</source>
+        <translation>The document cannot be saved over the ATF file it was imported from. Please choose another name.</translation>
+    </message>
+    <message>
+        <source>ATFをインポート</source>
+        <translation>Import ATF</translation>
+    </message>
+    <message>
+        <source>ATF(*.atf;*.txt)</source>
+        <translation>ATF(*.atf;*.txt)</translation>
+    </message>
+    <message>
+        <source>Import ATF…</source>
+        <translation>Import ATF…</translation>
+    </message>
+    <message>
+        <source>Convert Transliteration</source>
+        <translation>Convert Transliteration</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,507 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja">
+<context>
+    <name>velmora::CAboutDialog</name>
+    <message>
+        <source>バージョン情報 Velmora</source>
+        <translation>バージョン情報 Velmora</translation>
+    </message>
+    <message>
+        <source>Velmora, Version 1.5</source>
+        <translation>Velmora, Version 1.5</translation>
+    </message>
+    <message>
+        <source>Copyright (C) 2026 The Velmora developers</source>
+        <translation>Copyright (C) 2026 The Velmora developers</translation>
+    </message>
+    <message>
+        <source>An editor for Akkadian cuneiform texts</source>
+        <translation>An editor for Akkadian cuneiform texts</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::CToolWindow</name>
+    <message>
+        <source>Word registration</source>
+        <translation>Word registration</translation>
+    </message>
+    <message>
+        <source>Alphabet word</source>
+        <translation>Alphabet word</translation>
+    </message>
+    <message>
+        <source>Sign word</source>
+        <translation>Sign word</translation>
+    </message>
+    <message>
+        <source>Register</source>
+        <translation>Register</translation>
+    </message>
+    <message>
+        <source>Document replace</source>
+        <translation>Document replace</translation>
+    </message>
+    <message>
+        <source>Find Word</source>
+        <translation>Find Word</translation>
+    </message>
+    <message>
+        <source>Replace Word</source>
+        <translation>Replace Word</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Search</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Replace</translation>
+    </message>
+    <message>
+        <source>Replace All</source>
+        <translation>Replace All</translation>
+    </message>
+    <message>
+        <source>Document search</source>
+        <translation>Document search</translation>
+    </message>
+    <message>
+        <source>Search Word</source>
+        <translation>Search Word</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Previous</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Next</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::texts</name>
+    <message>
+        <source>エラー</source>
+        <translation>エラー</translation>
+    </message>
+    <message>
+        <source>確認</source>
+        <translation>確認</translation>
+    </message>
+    <message>
+        <source>失敗</source>
+        <translation>失敗</translation>
+    </message>
+    <message>
+        <source>検索終了</source>
+        <translation>検索終了</translation>
+    </message>
+    <message>
+        <source>違う形式のデータです。</source>
+        <translation>違う形式のデータです。</translation>
+    </message>
+    <message>
+        <source>最大行数を超えているためペーストできません。</source>
+        <translation>最大行数を超えているためペーストできません。</translation>
+    </message>
+    <message>
+        <source>行の最大文字数を超えるためペーストできません。</source>
+        <translation>行の最大文字数を超えるためペーストできません。</translation>
+    </message>
+    <message>
+        <source>最大行数を超えるため入力できません。</source>
+        <translation>最大行数を超えるため入力できません。</translation>
+    </message>
+    <message>
+        <source>行の最大文字数を超えるため入力できません。</source>
+        <translation>行の最大文字数を超えるため入力できません。</translation>
+    </message>
+    <message>
+        <source>行の最大文字数を超えるため削除できません。</source>
+        <translation>行の最大文字数を超えるため削除できません。</translation>
+    </message>
+    <message>
+        <source>ドキュメント末尾まで検索しました。</source>
+        <translation>ドキュメント末尾まで検索しました。</translation>
+    </message>
+    <message>
+        <source>ドキュメント先頭まで検索しました。</source>
+        <translation>ドキュメント先頭まで検索しました。</translation>
+    </message>
+    <message>
+        <source>置換すると行の最大文字数を超えるため置換できません。</source>
+        <translation>置換すると行の最大文字数を超えるため置換できません。</translation>
+    </message>
+    <message>
+        <source>%1 個置換しました。</source>
+        <translation>%1 個置換しました。</translation>
+    </message>
+    <message>
+        <source>発音記号が入力されていません。</source>
+        <translation>発音記号が入力されていません。</translation>
+    </message>
+    <message>
+        <source>発音入力には発音記号を用いてください。</source>
+        <translation>発音入力には発音記号を用いてください。</translation>
+    </message>
+    <message>
+        <source>変換文字が入力されていません。</source>
+        <translation>変換文字が入力されていません。</translation>
+    </message>
+    <message>
+        <source>文字変換ファイルが開けません。</source>
+        <translation>文字変換ファイルが開けません。</translation>
+    </message>
+    <message>
+        <source>ファイル構文エラーです。
+文字変換ファイル読み取りに失敗しました。</source>
+        <translation>ファイル構文エラーです。
+文字変換ファイル読み取りに失敗しました。</translation>
+    </message>
+    <message>
+        <source>設定ファイルを読み込めません。既定の設定を使います。</source>
+        <translation>設定ファイルを読み込めません。既定の設定を使います。</translation>
+    </message>
+    <message>
+        <source>ドキュメントは変更されています。保存しますか？</source>
+        <translation>ドキュメントは変更されています。保存しますか？</translation>
+    </message>
+    <message>
+        <source>文字変換データは変更されています。保存しますか？</source>
+        <translation>文字変換データは変更されています。保存しますか？</translation>
+    </message>
+    <message>
+        <source>前回保存されなかった変更があります。復元しますか？</source>
+        <translation>前回保存されなかった変更があります。復元しますか？</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>保存しない</source>
+        <translation>保存しない</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>復元する</source>
+        <translation>復元する</translation>
+    </message>
+    <message>
+        <source>復元しない</source>
+        <translation>復元しない</translation>
+    </message>
+    <message>
+        <source>ファイルを読み込めませんでした。</source>
+        <translation>ファイルを読み込めませんでした。</translation>
+    </message>
+    <message>
+        <source>ファイルを保存できませんでした。</source>
+        <translation>ファイルを保存できませんでした。</translation>
+    </message>
+    <message>
+        <source>HTMLファイルを保存できませんでした。</source>
+        <translation>HTMLファイルを保存できませんでした。</translation>
+    </message>
+    <message>
+        <source>単語データを保存できませんでした。</source>
+        <translation>単語データを保存できませんでした。</translation>
+    </message>
+    <message>
+        <source>単語データの書式で書き表せない発音があります（平文字の c や h を含む発音など）。</source>
+        <translation>単語データの書式で書き表せない発音があります（平文字の c や h を含む発音など）。</translation>
+    </message>
+    <message>
+        <source>ファイルが存在しません。</source>
+        <translation>ファイルが存在しません。</translation>
+    </message>
+    <message>
+        <source>通常のファイルではありません（フォルダーやデバイスなど）。</source>
+        <translation>通常のファイルではありません（フォルダーやデバイスなど）。</translation>
+    </message>
+    <message>
+        <source>ファイルが大きすぎます（上限 %1 バイト）。</source>
+        <translation>ファイルが大きすぎます（上限 %1 バイト）。</translation>
+    </message>
+    <message>
+        <source>ファイルを読み取れません（%1）。</source>
+        <translation>ファイルを読み取れません（%1）。</translation>
+    </message>
+    <message>
+        <source>UTF-8 のテキストではありません（%1 行目）。</source>
+        <translation>UTF-8 のテキストではありません（%1 行目）。</translation>
+    </message>
+    <message>
+        <source>%1 行目が %2 文字を超えています。</source>
+        <translation>%1 行目が %2 文字を超えています。</translation>
+    </message>
+    <message>
+        <source>行数が上限の %1 行を超えています。</source>
+        <translation>行数が上限の %1 行を超えています。</translation>
+    </message>
+    <message>
+        <source>%1 行目の書式が正しくありません。</source>
+        <translation>%1 行目の書式が正しくありません。</translation>
+    </message>
+    <message>
+        <source>内部エラーが発生しました。ドキュメントは保持されています。</source>
+        <translation>内部エラーが発生しました。ドキュメントは保持されています。</translation>
+    </message>
+    <message>
+        <source>テキストを開く</source>
+        <translation>テキストを開く</translation>
+    </message>
+    <message>
+        <source>名前を付けてテキストを保存</source>
+        <translation>名前を付けてテキストを保存</translation>
+    </message>
+    <message>
+        <source>名前を付けてHTML形式で保存</source>
+        <translation>名前を付けてHTML形式で保存</translation>
+    </message>
+    <message>
+        <source>単語データを開く</source>
+        <translation>単語データを開く</translation>
+    </message>
+    <message>
+        <source>名前を付けてデータを保存</source>
+        <translation>名前を付けてデータを保存</translation>
+    </message>
+    <message>
+        <source>text(*.txt)</source>
+        <translation>text(*.txt)</translation>
+    </message>
+    <message>
+        <source>html(*.html)</source>
+        <translation>html(*.html)</translation>
+    </message>
+    <message>
+        <source>cfdファイル(*.cfd)</source>
+        <translation>cfdファイル(*.cfd)</translation>
+    </message>
+    <message>
+        <source>All files(*.*)</source>
+        <translation>All files(*.*)</translation>
+    </message>
+    <message>
+        <source>Alphabet</source>
+        <translation>Alphabet</translation>
+    </message>
+    <message>
+        <source>Sign</source>
+        <translation>Sign</translation>
+    </message>
+    <message>
+        <source>line:0</source>
+        <translation>line:0</translation>
+    </message>
+    <message>
+        <source>column:0</source>
+        <translation>column:0</translation>
+    </message>
+    <message>
+        <source>line: %1</source>
+        <translation>line: %1</translation>
+    </message>
+    <message>
+        <source>column: %1</source>
+        <translation>column: %1</translation>
+    </message>
+    <message>
+        <source>File(&amp;F)</source>
+        <translation>File(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>Word</source>
+        <translation>Word</translation>
+    </message>
+    <message>
+        <source>Setting(&amp;V)</source>
+        <translation>Setting(&amp;V)</translation>
+    </message>
+    <message>
+        <source>Help(&amp;H)</source>
+        <translation>Help(&amp;H)</translation>
+    </message>
+    <message>
+        <source>New File</source>
+        <translation>New File</translation>
+    </message>
+    <message>
+        <source>Open(&amp;O)</source>
+        <translation>Open(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Recent Files</source>
+        <translation>Recent Files</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>Save(&amp;S)</source>
+        <translation>Save(&amp;S)</translation>
+    </message>
+    <message>
+        <source>SaveAs</source>
+        <translation>SaveAs</translation>
+    </message>
+    <message>
+        <source>Save HTML</source>
+        <translation>Save HTML</translation>
+    </message>
+    <message>
+        <source>Load Worddata</source>
+        <translation>Load Worddata</translation>
+    </message>
+    <message>
+        <source>Save Worddata</source>
+        <translation>Save Worddata</translation>
+    </message>
+    <message>
+        <source>Exit(&amp;X)</source>
+        <translation>Exit(&amp;X)</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>Cut Line</source>
+        <translation>Cut Line</translation>
+    </message>
+    <message>
+        <source>Copy Line</source>
+        <translation>Copy Line</translation>
+    </message>
+    <message>
+        <source>Pasete Line</source>
+        <translation>Pasete Line</translation>
+    </message>
+    <message>
+        <source>Delete Line</source>
+        <translation>Delete Line</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Select All</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Find</translation>
+    </message>
+    <message>
+        <source>Find Next</source>
+        <translation>Find Next</translation>
+    </message>
+    <message>
+        <source>Find Previous</source>
+        <translation>Find Previous</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Replace</translation>
+    </message>
+    <message>
+        <source>Word Registration</source>
+        <translation>Word Registration</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Font</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Zoom In</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Zoom Out</translation>
+    </message>
+    <message>
+        <source>Reset Zoom</source>
+        <translation>Reset Zoom</translation>
+    </message>
+    <message>
+        <source>Sign Input</source>
+        <translation>Sign Input</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>About(&amp;A)...</source>
+        <translation>About(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>日本語 (Japanese)</source>
+        <translation>日本語 (Japanese)</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>no sign for %1</source>
+        <translation>no sign for %1</translation>
+    </message>
+    <message>
+        <source>no %1: %2</source>
+        <translation>no %1: %2</translation>
+    </message>
+    <message>
+        <source>変換すると行の最大文字数を超えるため変換できません。</source>
+        <translation>変換すると行の最大文字数を超えるため変換できません。</translation>
+    </message>
+    <message>
+        <source>%1 個の読みを変換できませんでした。</source>
+        <translation>%1 個の読みを変換できませんでした。</translation>
+    </message>
+    <message>
+        <source>%1 行は行番号がないため変換しませんでした。</source>
+        <translation>%1 行は行番号がないため変換しませんでした。</translation>
+    </message>
+    <message>
+        <source>行番号（1. など）で始まるテキスト行がありません。</source>
+        <translation>行番号（1. など）で始まるテキスト行がありません。</translation>
+    </message>
+    <message>
+        <source>ATFファイルを読み込めませんでした。</source>
+        <translation>ATFファイルを読み込めませんでした。</translation>
+    </message>
+    <message>
+        <source>インポート元の ATF ファイルには保存できません。別の名前を指定してください。</source>
+        <translation>インポート元の ATF ファイルには保存できません。別の名前を指定してください。</translation>
+    </message>
+    <message>
+        <source>ATFをインポート</source>
+        <translation>ATFをインポート</translation>
+    </message>
+    <message>
+        <source>ATF(*.atf;*.txt)</source>
+        <translation>ATF(*.atf;*.txt)</translation>
+    </message>
+    <message>
+        <source>Import ATF…</source>
+        <translation>Import ATF…</translation>
+    </message>
+    <message>
+        <source>Convert Transliteration</source>
+        <translation>Convert Transliteration</translation>
+    </message>
+</context>
+</TS>

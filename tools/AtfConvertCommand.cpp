@@ -33,9 +33,9 @@ constexpr std::string_view kHelp =
     "whose number signs the text does not give. A reading without a sign stays in\n"
     "Latin and is reported.\n"
     "\n"
-    "Output (standard output when no OUTPUT is given): for every text line its\n"
-    "label, a tab, then the words, each word's signs together, words separated by\n"
-    "one space. Lines end with CR LF, as Velmora's documents do.\n"
+    "Output (standard output when OUTPUT is - or not given): for every text line\n"
+    "its label, a tab, then the words, each word's signs together, words separated\n"
+    "by one space. Lines end with CR LF, as Velmora's documents do.\n"
     "\n"
     "Options:\n"
     "  --no-labels             leave out the labels and the tab\n"
@@ -286,7 +286,9 @@ int AtfConvertCommand::Run(std::span<const std::string> args)
     const AtfConverter converter(ownTable ? *ownTable : AtfSignTable::Bundled());
 
     if (outputDir.empty()) {
-        const std::filesystem::path output = paths.size() == 2 ? std::filesystem::path(paths[1]) : std::filesystem::path();
+        // "-" names standard output, as for most command-line tools.
+        const std::filesystem::path output =
+            paths.size() == 2 && paths[1] != "-" ? std::filesystem::path(paths[1]) : std::filesystem::path();
         if (!output.empty() && SameFile(paths[0], output)) {
             err_ << kProgram << ": " << paths[1] << ": the output would replace the input\n";
             return 2;

@@ -273,6 +273,9 @@ TEST(SignsToolConvertTest, ConvertsAnAtfFileToLinesOfSignsWithOrWithoutLabels)
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, "1.\t𒀀𒈾 𒁁𒉌𒅀\r\n2.\t𒆠𒉈𒈠\r\n");
     EXPECT_EQ(run.err, atf + ": 8 readings, 0 kept in Latin\n");
+    const ToolRun dash = RunTool(folder, {"convert", atf, "-"});
+    EXPECT_EQ(dash.out, run.out);
+    EXPECT_FALSE(std::filesystem::exists(folder / "-"));
 
     const std::string txt = (folder / "letter.txt").string();
     const ToolRun noLabels = RunTool(folder, {"convert", "--no-labels", atf, txt});

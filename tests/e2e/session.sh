@@ -34,13 +34,19 @@ mkdir -p "$HOME"
 
 passed=0
 failed=0
-fail() { echo "FAIL: $*" >&2; failed=$((failed + 1)); }
+# A failure shows what the editor printed last, to tell a crash from a slow start.
+fail() {
+  echo "FAIL: $*" >&2
+  [ -s "$work/editor.log" ] && tail -n 40 "$work/editor.log" | sed 's/^/  editor: /' >&2
+  failed=$((failed + 1))
+}
 pass() { echo "ok: $*"; passed=$((passed + 1)); }
 
 # Starts the program $2 in folder $1 with the remaining arguments.
 start_program() {
   local folder="$1" program="$2"; shift 2
-  (cd "$folder" && exec "$program" "$@" >"$work/editor.log" 2>&1) &
+  echo "--- started in $folder: $program $*" >>"$work/editor.log"
+  (cd "$folder" && exec "$program" "$@" >>"$work/editor.log" 2>&1) &
   app_pid=$!
 }
 

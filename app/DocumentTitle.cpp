@@ -1,5 +1,7 @@
 #include "app/DocumentTitle.h"
 
+#include "app/Utf8Codec.h"
+
 #include <cstdint>
 #include <type_traits>
 
@@ -8,11 +10,6 @@ namespace velmora {
 namespace {
 
 constexpr char16_t kReplacement = 0xFFFD;
-
-bool IsContinuation(unsigned char byte)
-{
-    return (byte & 0xC0) == 0x80;
-}
 
 // Strict UTF-8 to UTF-16: an ill-formed sequence (stray or missing
 // continuation bytes, overlong forms, surrogates, values above 0x10FFFF)
@@ -23,39 +20,14 @@ std::u16string FromUtf8(std::string_view bytes)
     out.reserve(bytes.size());
     std::size_t i = 0;
     while (i < bytes.size()) {
-        const auto b0 = static_cast<unsigned char>(bytes[i]);
-        std::size_t length = 0;
-        std::uint32_t c = 0;
-        std::uint32_t minimum = 0;
-        if (b0 < 0x80) {
-            out.push_back(b0);
-            ++i;
-            continue;
-        } else if ((b0 & 0xE0) == 0xC0) {
-            length = 2;
-            c = b0 & 0x1Fu;
-            minimum = 0x80;
-        } else if ((b0 & 0xF0) == 0xE0) {
-            length = 3;
-            c = b0 & 0x0Fu;
-            minimum = 0x800;
-        } else if ((b0 & 0xF8) == 0xF0) {
-            length = 4;
-            c = b0 & 0x07u;
-            minimum = 0x10000;
-        }
-        bool valid = length != 0 && i + length <= bytes.size();
-        for (std::size_t k = 1; valid && k < length; ++k) {
-            const auto b = static_cast<unsigned char>(bytes[i + k]);
-            valid = IsContinuation(b);
-            c = (c << 6) | (b & 0x3Fu);
-        }
-        valid = valid && c >= minimum && c <= 0x10FFFF && (c < 0xD800 || c > 0xDFFF);
-        if (!valid) {
+        const Utf8Decoded d =
+            DecodeUtf8Sequence(reinterpret_cast<const unsigned char*>(bytes.data()) + i, bytes.size() - i);
+        if (d.length == 0) {
             out.push_back(kReplacement);
             ++i;
             continue;
         }
+        std::uint32_t c = d.codePoint;
         if (c >= 0x10000) {
             c -= 0x10000;
             out.push_back(static_cast<char16_t>(0xD800 + (c >> 10)));
@@ -63,7 +35,7 @@ std::u16string FromUtf8(std::string_view bytes)
         } else {
             out.push_back(static_cast<char16_t>(c));
         }
-        i += length;
+        i += d.length;
     }
     return out;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 
 namespace velmora {
@@ -40,6 +41,47 @@ constexpr Utf8Encoded EncodeUtf8(std::uint32_t c)
         e.count = 4;
     }
     return e;
+}
+
+// One code point read by DecodeUtf8Sequence; length 0 when the bytes do not
+// begin with a well-formed sequence.
+struct Utf8Decoded {
+    std::uint32_t codePoint = 0;
+    std::uint32_t length = 0;
+};
+
+// Strictly decodes the sequence at the start of bytes[0, size), size > 0:
+// a stray or missing continuation byte, an overlong form, a surrogate or a
+// value above 0x10FFFF is ill-formed. (The document reader is more lenient:
+// it reads back the surrogates EncodeUtf8 writes.)
+constexpr Utf8Decoded DecodeUtf8Sequence(const unsigned char* bytes, std::size_t size)
+{
+    const unsigned char b0 = bytes[0];
+    if (b0 < 0x80)
+        return {b0, 1};
+    std::uint32_t length = 0;
+    std::uint32_t c = 0;
+    std::uint32_t minimum = 0;
+    if ((b0 & 0xE0) == 0xC0) {
+        length = 2, c = b0 & 0x1Fu, minimum = 0x80;
+    } else if ((b0 & 0xF0) == 0xE0) {
+        length = 3, c = b0 & 0x0Fu, minimum = 0x800;
+    } else if ((b0 & 0xF8) == 0xF0) {
+        length = 4, c = b0 & 0x07u, minimum = 0x10000;
+    } else {
+        return {};
+    }
+    if (size < length)
+        return {};
+    for (std::uint32_t k = 1; k < length; ++k) {
+        const unsigned char b = bytes[k];
+        if ((b & 0xC0) != 0x80)
+            return {};
+        c = (c << 6) | (b & 0x3Fu);
+    }
+    if (c < minimum || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
+        return {};
+    return {c, length};
 }
 
 } // namespace velmora

@@ -1,5 +1,7 @@
 #include "atf/AtfReader.h"
 
+#include "app/Utf8Codec.h"
+
 namespace velmora {
 
 namespace {
@@ -77,30 +79,11 @@ bool AtfReader::DecodeUtf8(std::string_view utf8, std::u32string& out)
             ++i;
             continue;
         }
-        std::size_t length = 0;
-        char32_t c = 0;
-        char32_t min = 0;
-        if ((b0 & 0xE0) == 0xC0) {
-            length = 2, c = b0 & 0x1F, min = 0x80;
-        } else if ((b0 & 0xF0) == 0xE0) {
-            length = 3, c = b0 & 0x0F, min = 0x800;
-        } else if ((b0 & 0xF8) == 0xF0) {
-            length = 4, c = b0 & 0x07, min = 0x10000;
-        } else {
+        const Utf8Decoded d = DecodeUtf8Sequence(bytes + i, n - i);
+        if (d.length == 0)
             return false;
-        }
-        if (i + length > n)
-            return false;
-        for (std::size_t k = 1; k < length; ++k) {
-            const unsigned char b = bytes[i + k];
-            if ((b & 0xC0) != 0x80)
-                return false;
-            c = (c << 6) | (b & 0x3F);
-        }
-        if (c < min || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
-            return false;
-        out += c;
-        i += length;
+        out += static_cast<char32_t>(d.codePoint);
+        i += d.length;
     }
     return true;
 }

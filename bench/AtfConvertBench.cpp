@@ -3,8 +3,8 @@
 // velmora-signs convert reads it. Peers in the same run: reading the file
 // into classified lines alone, and counting its lines with memchr (the
 // least any tool does with it).
-#include "atf/AtfConverter.h"
-#include "atf/AtfReader.h"
+#include "core/atf/AtfConverter.h"
+#include "core/atf/AtfReader.h"
 
 #include <benchmark/benchmark.h>
 

@@ -2,8 +2,8 @@
 // looking up, deriving keys and saving a file of about 50,000 readings, and
 // loading one of 100,000.
 
-#include "dictionary/CFWordDictionary.h"
-#include "dictionary/TransliterationKey.h"
+#include "core/dictionary/CFWordDictionary.h"
+#include "core/dictionary/TransliterationKey.h"
 
 #include <benchmark/benchmark.h>
 

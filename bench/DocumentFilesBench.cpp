@@ -6,8 +6,8 @@
 //
 //   velmora_bench_files                 the benchmarks and the comparison
 //   velmora_bench_files --load FILE     load FILE once, print time and peak memory
-#include "app/DocumentFiles.h"
-#include "document/CFDocument.h"
+#include "core/files/DocumentFiles.h"
+#include "core/document/CFDocument.h"
 
 #include <benchmark/benchmark.h>
 

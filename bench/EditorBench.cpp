@@ -12,18 +12,18 @@
 // velmora_bench_editor [--samples N]
 
 #include "app/CApplication.h"
-#include "app/CMainWindow.h"
+#include "gui/CMainWindow.h"
 #include "app/CProgramWindows.h"
-#include "document/CCursor.h"
-#include "document/CFDocument.h"
-#include "document/TextLayout.h"
-#include "modes/CFModeCtrl.h"
-#include "modes/CFModeData.h"
-#include "platform/qt/QtFont.h"
-#include "platform/qt/QtSurface.h"
-#include "view/CEditorWnd.h"
-#include "view/CFScrollBar.h"
-#include "view/CFSignFont.h"
+#include "core/document/CCursor.h"
+#include "core/document/CFDocument.h"
+#include "core/view/TextLayout.h"
+#include "core/modes/CFModeCtrl.h"
+#include "core/modes/CFModeData.h"
+#include "qt/QtFont.h"
+#include "qt/QtSurface.h"
+#include "gui/CEditorWnd.h"
+#include "core/view/CFScrollBar.h"
+#include "core/view/CFSignFont.h"
 
 #include <QImage>
 #include <QKeyEvent>

@@ -6,8 +6,8 @@
 //
 // velmora_bench_search [--runs N]
 
-#include "document/CFDocument.h"
-#include "search/DocumentSearch.h"
+#include "core/document/CFDocument.h"
+#include "core/search/DocumentSearch.h"
 
 #include <algorithm>
 #include <chrono>

@@ -1,7 +1,7 @@
 // Figures for the public Oracc sign list: converting it to sign data, and
 // loading the sign data file that results.
 
-#include "dictionary/CFWordDictionary.h"
+#include "core/dictionary/CFWordDictionary.h"
 #include "tools/OslSignList.h"
 
 #include <benchmark/benchmark.h>

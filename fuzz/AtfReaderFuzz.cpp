@@ -3,7 +3,7 @@
 // lines; every reading kept in Latin is reported once, on a line of the
 // text; and each text line converts to the same cells when its words are
 // converted on their own, as the editor converts a selection.
-#include "atf/AtfConverter.h"
+#include "core/atf/AtfConverter.h"
 
 #include <cstdint>
 #include <cstdlib>

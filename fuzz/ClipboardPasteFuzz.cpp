@@ -3,9 +3,9 @@
 // old tail of the line survive around the pasted text, the limit check
 // refuses exactly the pastes that would leave a line too long or too many
 // lines, and copying the pasted range gives back the text that was read.
-#include "document/CFDocument.h"
-#include "document/LineClipboard.h"
-#include "document/RangeEdit.h"
+#include "core/document/CFDocument.h"
+#include "core/document/LineClipboard.h"
+#include "core/document/RangeEdit.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -9,15 +9,15 @@
 // Input: the first byte chooses the starting text, the line limit and the
 // clipboard's text; then each pair of bytes is one event (a key with its
 // Shift, Ctrl and Caps Lock state, a click, or a paint).
-#include "dictionary/CFWordDictionary.h"
-#include "document/CFSelectedText.h"
-#include "document/RangeEdit.h"
-#include "modes/CFModeCtrl.h"
-#include "modes/CFModeData.h"
+#include "core/dictionary/CFWordDictionary.h"
+#include "core/document/CFSelectedText.h"
+#include "core/document/RangeEdit.h"
+#include "core/modes/CFModeCtrl.h"
+#include "core/modes/CFModeData.h"
 #include "platform/PlatformServices.h"
 #include "platform/VirtualKeys.h"
-#include "view/CFScrollBar.h"
-#include "view/CFSignFont.h"
+#include "core/view/CFScrollBar.h"
+#include "core/view/CFSignFont.h"
 #include "tests/support/FakeClipboard.h"
 #include "tests/support/FakeFontFactory.h"
 #include "tests/support/FakeSurface.h"

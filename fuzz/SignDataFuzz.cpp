@@ -2,7 +2,7 @@
 // save and load again without loss: every saved file loads, keeps the number
 // of candidates, and saving what was loaded from a saved file gives the same
 // bytes.
-#include "dictionary/CFWordDictionary.h"
+#include "core/dictionary/CFWordDictionary.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,7 +1,7 @@
 // Feeds arbitrary bytes to the importer of the Oracc Sign List. Whatever
 // it adds to a dictionary must be writable as a sign data file, and that
 // file must load back with the same entries and candidates.
-#include "dictionary/CFWordDictionary.h"
+#include "core/dictionary/CFWordDictionary.h"
 #include "tools/OslSignList.h"
 
 #include <cstdint>

@@ -17,7 +17,7 @@ cat >"$dir/letter.atf" <<'ATF'
 3. um-ma {m}ṣi-li₂-{d}UTU ARAD-ka-a-ma
 4. i-nu an-um ṣi-ru-um lugal {d}a-nun-na-ki
 ATF
-"$build/tools/velmora-signs" convert --no-labels "$dir/letter.atf" "$dir/letter.txt"
+"$build/velmora-signs" convert --no-labels "$dir/letter.atf" "$dir/letter.txt"
 printf '[UI]\r\nLanguage=en\r\n[Worddata]\r\nFilename=%s\r\n[Window]\r\nX=0\r\nY=0\r\nWidth=960\r\nHeight=540\r\n' \
   "$build/signdata.cfd" >"$dir/config.ini"
 

@@ -19,4 +19,4 @@ build="$root/build-data"
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELMORA_BUILD_GUI=OFF \
   -DVELMORA_BUILD_TESTS=OFF -DVELMORA_BUILD_BENCHMARKS=OFF >/dev/null
 cmake --build "$build" --target velmora-signs
-"$build/tools/velmora-signs" make-data "${date_args[@]}" "$list" "$root/data"
+"$build/velmora-signs" make-data "${date_args[@]}" "$list" "$root/data"

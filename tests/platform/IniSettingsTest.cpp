@@ -1,4 +1,4 @@
-#include "platform/ConfiguredPath.h"
+#include "base/ConfiguredPath.h"
 #include "platform/IniSettings.h"
 
 #include <gtest/gtest.h>

@@ -1,9 +1,9 @@
-#include "platform/qt/QtFontDialog.h"
-#include "platform/qt/QtFontFactory.h"
-#include "platform/qt/QtSaveChangesQuestion.h"
-#include "platform/qt/QtWidgetWindow.h"
-#include "tests/qt/ModalHelper.h"
-#include "tests/qt/QStringPrinter.h"
+#include "qt/QtFontDialog.h"
+#include "qt/QtFontFactory.h"
+#include "qt/QtSaveChangesQuestion.h"
+#include "qt/QtWidgetWindow.h"
+#include "tests/support/gui/ModalHelper.h"
+#include "tests/support/gui/QStringPrinter.h"
 
 #include <QAbstractButton>
 #include <QFontDatabase>

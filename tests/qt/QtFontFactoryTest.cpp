@@ -1,4 +1,4 @@
-#include "platform/qt/QtFontFactory.h"
+#include "qt/QtFontFactory.h"
 
 #include <QFont>
 #include <QFontInfo>
@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/qt/QStringPrinter.h"
+#include "tests/support/gui/QStringPrinter.h"
 
 namespace velmora {
 namespace {

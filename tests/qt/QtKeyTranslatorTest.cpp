@@ -1,4 +1,4 @@
-#include "platform/qt/QtKeyTranslator.h"
+#include "qt/QtKeyTranslator.h"
 
 #include "platform/VirtualKeys.h"
 

@@ -1,4 +1,4 @@
-#include "platform/qt/QtKeyboardState.h"
+#include "qt/QtKeyboardState.h"
 
 #include <QKeyEvent>
 

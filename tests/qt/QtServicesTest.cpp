@@ -1,7 +1,7 @@
-#include "platform/qt/QtClipboard.h"
-#include "platform/qt/QtFileDialogs.h"
-#include "platform/qt/QtMessageDisplay.h"
-#include "platform/qt/QtWidgetWindow.h"
+#include "qt/QtClipboard.h"
+#include "qt/QtFileDialogs.h"
+#include "qt/QtMessageDisplay.h"
+#include "qt/QtWidgetWindow.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -13,7 +13,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/qt/QStringPrinter.h"
+#include "tests/support/gui/QStringPrinter.h"
 
 #include <filesystem>
 #include <functional>

@@ -1,6 +1,6 @@
-#include "platform/qt/QtSurface.h"
+#include "qt/QtSurface.h"
 
-#include "platform/qt/QtFontFactory.h"
+#include "qt/QtFontFactory.h"
 
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -9,7 +9,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/qt/QStringPrinter.h"
+#include "tests/support/gui/QStringPrinter.h"
 
 namespace velmora {
 namespace {

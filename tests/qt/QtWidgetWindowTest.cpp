@@ -1,5 +1,5 @@
-#include "platform/qt/QtScrollBarSink.h"
-#include "platform/qt/QtWidgetWindow.h"
+#include "qt/QtScrollBarSink.h"
+#include "qt/QtWidgetWindow.h"
 #include "platform/Surface.h"
 
 #include <QCursor>

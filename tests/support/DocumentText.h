@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document/CFDocument.h"
+#include "core/document/CFDocument.h"
 
 #include <cstdint>
 #include <string>

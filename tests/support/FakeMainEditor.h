@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/MainEditor.h"
-#include "document/CFDocument.h"
+#include "core/commands/MainEditor.h"
+#include "core/document/CFDocument.h"
 
 #include <string>
 

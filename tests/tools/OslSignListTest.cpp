@@ -1,6 +1,6 @@
 #include "tools/OslSignList.h"
 
-#include "dictionary/TransliterationKey.h"
+#include "core/dictionary/TransliterationKey.h"
 #include "tools/Utf8Text.h"
 
 #include <gmock/gmock.h>

@@ -1,8 +1,8 @@
 // Runs the built velmora-signs as a user would and checks its output, its
 // messages and its exit statuses.
 
-#include "dictionary/CFWordDictionary.h"
-#include "support/ScratchFolder.h"
+#include "core/dictionary/CFWordDictionary.h"
+#include "tests/support/ScratchFolder.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -1,0 +1,379 @@
+#include "core/commands/MainCommands.h"
+
+#include "core/files/AtfImport.h"
+#include "core/files/CrashRecovery.h"
+#include "core/files/DocumentFiles.h"
+#include "core/commands/DocumentTitle.h"
+#include "core/commands/MainEditor.h"
+#include "core/commands/StartUp.h"
+#include "core/dictionary/CFWordDictionary.h"
+#include "core/document/CFDocument.h"
+#include "core/modes/CFModeData.h"
+#include "base/ConfiguredPath.h"
+#include "platform/FontDialog.h"
+#include "platform/MessageDisplay.h"
+#include "platform/SaveChangesQuestion.h"
+#include "platform/TextTranslator.h"
+#include "platform/UserTexts.h"
+#include "core/view/CFSignFont.h"
+#include "platform/FailureText.h"
+
+#include <string>
+#include <utility>
+
+namespace velmora {
+
+MainCommands::MainCommands(Services services)
+    : services_(std::move(services))
+    , savedDictionaryRevision_(services_.dictionary.Revision())
+{
+    MarkUnchanged();
+    ShowTitle(kNewFileName);
+}
+
+bool MainCommands::NewFile()
+{
+    if (!ConfirmDiscard())
+        return false;
+    services_.editor.NewDocument();
+    textOpen_.ClearPath();
+    textSave_.ClearPath();
+    currentFile_.clear();
+    importedFrom_.clear();
+    MarkUnchanged();
+    ShowTitle(kNewFileName);
+    return true;
+}
+
+bool MainCommands::Open()
+{
+    if (!ConfirmDiscard())
+        return false;
+    const auto chosen = textOpen_.Run(services_.dialogs, services_.owner);
+    return chosen && Load(*chosen);
+}
+
+bool MainCommands::OpenFile(const std::filesystem::path& path)
+{
+    if (!ConfirmDiscard())
+        return false;
+    textOpen_.SetPath(path);
+    return Load(path);
+}
+
+bool MainCommands::Load(const std::filesystem::path& path)
+{
+    if (const FileLoadResult loaded = LoadTextFile(path, services_.editor.Document()); !loaded) {
+        ReportFailure(texts::kOpenFailed, path, FailureText(loaded));
+        return false;
+    }
+    services_.editor.DocumentReplaced();
+    services_.editor.ResetView();
+    textSave_.TakeOver(textOpen_);
+    currentFile_ = path;
+    importedFrom_.clear();
+    MarkUnchanged();
+    ShowTitle(FileTitleOf(path));
+    FileUsed(path);
+    services_.editor.FocusEditor();
+    return true;
+}
+
+bool MainCommands::Save()
+{
+    if (!currentFile_.empty())
+        return WriteText(currentFile_);
+    const auto chosen = textSave_.Run(services_.dialogs, services_.owner);
+    if (!chosen || !WriteText(*chosen))
+        return false;
+    // The document is in that file from now on, and the title says so.
+    currentFile_ = *chosen;
+    ShowTitle(FileTitleOf(*chosen));
+    return true;
+}
+
+bool MainCommands::SaveAs()
+{
+    bool saved = false;
+    if (const auto chosen = textSave_.Run(services_.dialogs, services_.owner);
+        chosen && WriteText(*chosen)) {
+        currentFile_ = *chosen;
+        ShowTitle(FileTitleOf(*chosen));
+        saved = true;
+    }
+    // The open dialog offers the last name chosen for saving, whatever
+    // became of it; the title names only a file the document is in.
+    textOpen_.TakeOver(textSave_);
+    return saved;
+}
+
+bool MainCommands::WriteText(const std::filesystem::path& path)
+{
+    // The converted text would replace the transliteration it came from.
+    std::error_code error;
+    if (!importedFrom_.empty()
+        && (path == importedFrom_ || std::filesystem::equivalent(path, importedFrom_, error))) {
+        ReportFailure(texts::kSaveFailed, path, Tr(texts::kImportSourceNotSaved));
+        return false;
+    }
+    if (!SaveTextFile(path, services_.editor.Document())) {
+        ReportFailure(texts::kSaveFailed, path);
+        return false;
+    }
+    importedFrom_.clear();
+    MarkUnchanged();
+    FileUsed(path);
+    return true;
+}
+
+bool MainCommands::SaveHtml()
+{
+    const auto chosen = htmlSave_.Run(services_.dialogs, services_.owner);
+    if (!chosen)
+        return false;
+    if (!ExportHtml(*chosen, services_.editor.Document())) {
+        ReportFailure(texts::kHtmlSaveFailed, *chosen);
+        return false;
+    }
+    return true;
+}
+
+bool MainCommands::ImportAtf()
+{
+    if (!ConfirmDiscard())
+        return false;
+    const auto chosen = atfOpen_.Run(services_.dialogs, services_.owner);
+    if (!chosen)
+        return false;
+    std::string bytes;
+    if (const FileLoadResult read = AtfImport::ReadFile(*chosen, bytes); !read) {
+        ReportFailure(texts::kImportFailed, *chosen, FailureText(read));
+        return false;
+    }
+    CFDocument& document = services_.editor.Document();
+    AtfImport imported =
+        AtfImport::Convert(bytes, static_cast<std::uint32_t>(CFModeData::kMainLineLimit), document.maxLineLength);
+    if (!imported.ok()) {
+        ReportFailure(texts::kImportFailed, *chosen, imported.Problem());
+        return false;
+    }
+    // Replacing the text moves its revision on: the document counts as
+    // changed until it is saved.
+    document = std::move(imported.document);
+    services_.editor.DocumentReplaced();
+    services_.editor.ResetView();
+    currentFile_.clear();
+    importedFrom_ = *chosen;
+    textSave_.SetPath(AtfImport::SaveName(*chosen));
+    ShowTitle(FileTitleOf(*chosen) + std::u16string(kImportedSuffix));
+    if (const std::string report = imported.Report(); !report.empty())
+        services_.messages.showMessage(services_.owner, report, Tr(texts::kConfirmCaption));
+    services_.editor.FocusEditor();
+    return true;
+}
+
+bool MainCommands::LoadWorddata()
+{
+    if (!ConfirmDiscardDictionary())
+        return false;
+    bool loaded = false;
+    if (const auto chosen = wordDataOpen_.Run(services_.dialogs, services_.owner)) {
+        // Loaded aside, so that a file that fails half-way leaves the
+        // dictionary in use complete.
+        CFWordDictionary fresh;
+        if (fresh.Load(*chosen)) {
+            services_.dictionary.SwapEntries(fresh);
+            savedDictionaryRevision_ = services_.dictionary.Revision();
+            wordDataFile_ = *chosen;
+            loaded = true;
+        } else {
+            ReportWordDataLoadFailure(fresh.lastLoadFailure(), std::span(&*chosen, 1), services_.messages,
+                                      services_.owner);
+        }
+    }
+    wordDataSave_.TakeOver(wordDataOpen_);
+    return loaded;
+}
+
+bool MainCommands::SaveWorddata()
+{
+    bool saved = false;
+    if (const auto chosen = wordDataSave_.Run(services_.dialogs, services_.owner))
+        saved = WriteDictionary(*chosen);
+    wordDataOpen_.TakeOver(wordDataSave_);
+    return saved;
+}
+
+bool MainCommands::WriteDictionary(const std::filesystem::path& path)
+{
+    if (!services_.dictionary.Serialize()) {
+        ReportFailure(texts::kWordDataSaveFailed, path, Tr(texts::kWordDataNotExpressible));
+        return false;
+    }
+    if (!services_.dictionary.Save(path)) {
+        ReportFailure(texts::kWordDataSaveFailed, path);
+        return false;
+    }
+    savedDictionaryRevision_ = services_.dictionary.Revision();
+    wordDataFile_ = path;
+    return true;
+}
+
+bool MainCommands::Font()
+{
+    CFSignFont& signFont = services_.signFont;
+    FontAttributes initial;
+    if (const auto current = signFont.CurrentSignFontAttributes())
+        initial = *current;
+    else if (signFont.useChosenSignFont() && signFont.signAttributesValid())
+        initial = signFont.signAttributes();
+    else
+        initial = CFSignFont::DefaultSignFont(signFont.ConfiguredFaceName());
+    const auto chosen = services_.fontDialog.chooseFont(services_.owner, initial);
+    if (!chosen)
+        return false;
+    signFont.ChooseSignFont(*chosen);
+    services_.editor.ResetView();
+    return true;
+}
+
+bool MainCommands::ZoomIn()
+{
+    return Zoomed(services_.signFont.ZoomIn());
+}
+
+bool MainCommands::ZoomOut()
+{
+    return Zoomed(services_.signFont.ZoomOut());
+}
+
+bool MainCommands::ResetZoom()
+{
+    return Zoomed(services_.signFont.ResetZoom());
+}
+
+bool MainCommands::Zoomed(bool changed)
+{
+    if (changed)
+        services_.editor.FontsChanged();
+    return changed;
+}
+
+bool MainCommands::ConfirmDiscard()
+{
+    if (!IsModified())
+        return true;
+    const SaveChangesAnswer answer = services_.question.askSaveChanges(
+        services_.owner, Tr(texts::kSaveChangesQuestion), Tr(texts::kConfirmCaption));
+    switch (answer) {
+    case SaveChangesAnswer::Save:
+        return Save();
+    case SaveChangesAnswer::Discard:
+        return true;
+    case SaveChangesAnswer::Cancel:
+        break;
+    }
+    return false;
+}
+
+bool MainCommands::OfferRecovery(CrashRecovery& recovery, const std::function<bool()>& askRestore)
+{
+    for (const CrashRecovery::LeftOver& leftOver : recovery.FindLeftOvers()) {
+        std::error_code ec;
+        if (!askRestore()) {
+            std::filesystem::remove(leftOver.copy, ec);
+            continue;
+        }
+        std::filesystem::path originalFile;
+        if (const FileLoadResult read =
+                CrashRecovery::Read(leftOver.copy, services_.editor.Document(), originalFile);
+            !read) {
+            ReportFailure(texts::kOpenFailed, leftOver.copy, FailureText(read));
+            continue;
+        }
+        services_.editor.DocumentReplaced();
+        services_.editor.ResetView();
+        // Unsaved changes of that file: Save writes there.
+        currentFile_ = originalFile;
+        importedFrom_.clear();
+        if (originalFile.empty()) {
+            textOpen_.ClearPath();
+            textSave_.ClearPath();
+            ShowTitle(kNewFileName);
+        } else {
+            textOpen_.SetPath(originalFile);
+            textSave_.TakeOver(textOpen_);
+            ShowTitle(FileTitleOf(originalFile));
+        }
+        // This run's copy replaces the old one before it goes.
+        if (recovery.Write(services_.editor.Document(), currentFile_) && leftOver.copy != recovery.CopyPath())
+            std::filesystem::remove(leftOver.copy, ec);
+        return true;
+    }
+    return false;
+}
+
+bool MainCommands::ConfirmExit()
+{
+    return ConfirmDiscard() && ConfirmDiscardDictionary();
+}
+
+bool MainCommands::ConfirmDiscardDictionary()
+{
+    if (!IsDictionaryModified())
+        return true;
+    const SaveChangesAnswer answer = services_.question.askSaveChanges(
+        services_.owner, Tr(texts::kSaveDictionaryQuestion), Tr(texts::kConfirmCaption));
+    switch (answer) {
+    case SaveChangesAnswer::Save:
+        return wordDataFile_.empty() ? SaveWorddata() : WriteDictionary(wordDataFile_);
+    case SaveChangesAnswer::Discard:
+        return true;
+    case SaveChangesAnswer::Cancel:
+        break;
+    }
+    return false;
+}
+
+bool MainCommands::IsDictionaryModified() const
+{
+    return services_.dictionary.Revision() != savedDictionaryRevision_;
+}
+
+bool MainCommands::IsModified() const
+{
+    return services_.editor.Document().Revision() != savedRevision_;
+}
+
+void MainCommands::MarkUnchanged()
+{
+    savedRevision_ = services_.editor.Document().Revision();
+}
+
+void MainCommands::FileUsed(const std::filesystem::path& path)
+{
+    if (services_.fileUsed)
+        services_.fileUsed(path);
+}
+
+void MainCommands::ShowTitle(std::u16string_view name)
+{
+    title_ = ComposeDocumentTitle(name);
+    if (services_.setTitle)
+        services_.setTitle(title_);
+}
+
+void MainCommands::ReportFailure(std::string_view what, const std::filesystem::path& path,
+                                 std::string_view detail)
+{
+    std::string text = Tr(what);
+    text += '\n';
+    text += PathText(path);
+    if (!detail.empty()) {
+        text += '\n';
+        text += detail;
+    }
+    services_.messages.showMessage(services_.owner, text, Tr(texts::kErrorCaption));
+}
+
+} // namespace velmora

@@ -1,0 +1,62 @@
+#include "core/document/CFUndoCommand.h"
+
+#include "core/document/CCursor.h"
+
+#include <boost/make_shared.hpp>
+
+#include <utility>
+
+namespace velmora {
+
+CFUndoCommand::CFUndoCommand(Window* window, CFDocument& document, boost::shared_ptr<CCursor> cursor,
+                             std::uint32_t kind, Position first, Position second)
+    : selection_(boost::make_shared<CFSelectedText>(window, document)),
+      cursor_(std::move(cursor)),
+      kind_(kind),
+      first_(first),
+      second_(second)
+{
+    if (kind_ != kInsertion && kind_ != kDeletion)
+        return;
+    selection_->Reset();
+    selection_->Extend(first_.line, first_.column);
+    selection_->Extend(second_.line, second_.column);
+    if (kind_ == kDeletion)
+        selection_->CopyToBuffer();
+}
+
+void CFUndoCommand::Undo()
+{
+    switch (kind_) {
+    case kInsertion:
+        // Kept for Redo; the copy also checks the range before anything
+        // is deleted.
+        selection_->CopyToBuffer();
+        selection_->DeleteSelected();
+        break;
+    case kDeletion:
+        selection_->InsertBuffer(first_.line, first_.column);
+        break;
+    default:
+        return;
+    }
+    cursor_->setPosition(first_);
+}
+
+void CFUndoCommand::Redo()
+{
+    switch (kind_) {
+    case kInsertion:
+        selection_->InsertBuffer(first_.line, first_.column);
+        cursor_->setPosition(selection_->end());
+        break;
+    case kDeletion:
+        selection_->DeleteSelected();
+        cursor_->setPosition(first_);
+        break;
+    default:
+        break;
+    }
+}
+
+} // namespace velmora

@@ -1,0 +1,73 @@
+#include "core/document/LineClipboard.h"
+
+#include <vector>
+
+namespace velmora {
+
+namespace {
+
+bool IsHighSurrogate(char16_t u)
+{
+    return (u & 0xFC00) == 0xD800;
+}
+
+bool IsLowSurrogate(char16_t u)
+{
+    return (u & 0xFC00) == 0xDC00;
+}
+
+} // namespace
+
+std::u16string EncodeClipboardText(const CFDocument& text)
+{
+    std::u16string units;
+    for (std::uint32_t l = 0; l < text.LineCount(); ++l) {
+        if (l > 0)
+            units += u"\r\n";
+        for (const std::uint32_t cell : text.Line(l).Cells()) {
+            if (cell >= 0x10000) {
+                const std::uint32_t v = cell - 0x10000;
+                units.push_back(static_cast<char16_t>(0xD800 + ((v >> 10) & 0x3FF)));
+                units.push_back(static_cast<char16_t>(0xDC00 + (v & 0x3FF)));
+            } else {
+                units.push_back(static_cast<char16_t>(cell));
+            }
+        }
+    }
+    return units;
+}
+
+CFDocument DecodeClipboardText(std::u16string_view units)
+{
+    if (const auto nul = units.find(u'\0'); nul != std::u16string_view::npos)
+        units = units.substr(0, nul);
+
+    CFDocument text;
+    std::vector<std::uint32_t> line;
+    std::uint32_t lineIndex = 0;
+    const auto endLine = [&] {
+        text.InsertCells(static_cast<std::uint32_t>(line.size()), lineIndex, 0, line.data());
+        line.clear();
+    };
+    for (std::size_t i = 0; i < units.size(); ++i) {
+        const char16_t u = units[i];
+        if (u == u'\r' || u == u'\n') {
+            if (u == u'\r' && i + 1 < units.size() && units[i + 1] == u'\n')
+                ++i;
+            endLine();
+            text.InsertLine(++lineIndex);
+            continue;
+        }
+        if (IsHighSurrogate(u) && i + 1 < units.size() && IsLowSurrogate(units[i + 1])) {
+            line.push_back(0x10000 + ((std::uint32_t(u) & 0x3FF) << 10)
+                           + (std::uint32_t(units[i + 1]) & 0x3FF));
+            ++i;
+            continue;
+        }
+        line.push_back(u);
+    }
+    endLine();
+    return text;
+}
+
+} // namespace velmora

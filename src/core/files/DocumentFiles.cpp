@@ -1,0 +1,135 @@
+#include "core/files/DocumentFiles.h"
+
+#include "core/files/TextFileDecoder.h"
+#include "base/Utf8Codec.h"
+#include "core/document/CFDocument.h"
+#include "core/modes/CFModeData.h"
+#include "base/RegularFile.h"
+#include "base/SafeFileWriter.h"
+
+#include <charconv>
+#include <cstdint>
+#include <cstring>
+#include <string_view>
+#include <vector>
+
+namespace velmora {
+
+namespace {
+
+constexpr std::uint8_t kCR = 0x0D;
+constexpr std::uint8_t kLF = 0x0A;
+
+static_assert(kTextFileLineLimit == static_cast<std::uint32_t>(CFModeData::kMainLineLimit),
+              "a text file holds at most what the main editor holds");
+
+// Pieces of this size are read and written at a time.
+constexpr std::size_t kChunk = std::size_t{1} << 18;
+
+// Writes line ends as CR LF on every system.
+constexpr std::string_view kHtmlHead =
+    "<html>\r\n<head>"
+    "<style type=\"text/css\">\r\n"
+    "body {\r\nfont-size: 3em;}"
+    "</style>\r\n</head>\r\n";
+constexpr std::string_view kHtmlLineBreak = "<br/>\r\n";
+constexpr std::string_view kHtmlTail = "</html>";
+
+} // namespace
+
+void EncodeTextLine(const CFLine& line, std::string& out)
+{
+    const auto cells = line.Cells();
+    const std::size_t start = out.size();
+    out.resize(start + 4 * cells.size());
+    char* p = out.data() + start;
+    for (const std::uint32_t cell : cells) {
+        const Utf8Encoded encoded = EncodeUtf8(cell);
+        std::memcpy(p, encoded.bytes.data(), 4);
+        p += encoded.count;
+    }
+    out.resize(static_cast<std::size_t>(p - out.data()));
+}
+
+bool SaveTextFile(const std::filesystem::path& path, const CFDocument& document)
+{
+    SafeFileWriter out(path);
+    if (!out.isOpen())
+        return false;
+    WriteTextFileBytes(out, document);
+    return out.commit();
+}
+
+void WriteTextFileBytes(SafeFileWriter& out, const CFDocument& document)
+{
+    std::string bytes;
+    bytes.reserve(kChunk + 4 * 1024);
+    const std::uint32_t count = document.LineCount();
+    for (std::uint32_t line = 0; line < count; ++line) {
+        EncodeTextLine(document.Line(line), bytes);
+        if (line + 1 < count) {
+            bytes.push_back(static_cast<char>(kCR));
+            bytes.push_back(static_cast<char>(kLF));
+        }
+        if (bytes.size() >= kChunk) {
+            out.write(bytes);
+            bytes.clear();
+        }
+    }
+    out.write(bytes);
+}
+
+FileLoadResult LoadTextFile(const std::filesystem::path& path, CFDocument& document, std::uint32_t lineLimit)
+{
+    RegularFile file;
+    if (FileLoadResult opened = file.open(path, MaxTextFileBytes(document.maxLineLength, lineLimit)); !opened)
+        return opened;
+    return ReadTextFile(file, {}, document, lineLimit);
+}
+
+FileLoadResult ReadTextFile(RegularFile& file, std::string_view start, CFDocument& document,
+                            std::uint32_t lineLimit)
+{
+    // The file is read into a document of its own, which replaces the
+    // caller's only when the whole file was read: a failure never leaves a
+    // half-loaded document that a later save would write over the file.
+    CFDocument loaded;
+    loaded.maxLineLength = document.maxLineLength;
+    TextFileDecoder decoder(loaded, document.maxLineLength, lineLimit);
+    if (!decoder.feed(start))
+        return decoder.result();
+    std::vector<std::uint8_t> buffer(kChunk);
+    while (const std::size_t got = file.read(buffer.data(), buffer.size())) {
+        if (!decoder.feed(buffer.data(), got))
+            return decoder.result();
+    }
+    if (!file.status())
+        return file.status();
+    FileLoadResult result = decoder.finish();
+    if (result)
+        document = std::move(loaded);
+    return result;
+}
+
+bool ExportHtml(const std::filesystem::path& path, const CFDocument& document)
+{
+    SafeFileWriter out(path);
+    if (!out.isOpen())
+        return false;
+    out.write(kHtmlHead);
+    const std::uint32_t count = document.LineCount();
+    for (std::uint32_t line = 0; line < count; ++line) {
+        for (const std::uint32_t cell : document.Line(line).Cells()) {
+            char digits[16] = {'&', '#'};
+            char* end = std::to_chars(digits + 2, digits + sizeof digits - 1, cell).ptr;
+            *end++ = ';';
+            out.write(digits, static_cast<std::size_t>(end - digits));
+        }
+        if (line + 1 < count)
+            out.write(kHtmlLineBreak);
+    }
+    out.write(kHtmlTail);
+    return out.commit();
+}
+
+} // namespace velmora

@@ -1,0 +1,449 @@
+#include "core/modes/CFEditCommands.h"
+
+#include "core/atf/AtfConverter.h"
+#include "core/document/CCursor.h"
+#include "core/document/CFSelectedText.h"
+#include "core/document/CFUndoList.h"
+#include "core/document/LineClipboard.h"
+#include "core/modes/CFModeData.h"
+#include "platform/Clipboard.h"
+#include "platform/MessageDisplay.h"
+#include "platform/PlatformServices.h"
+#include "platform/TextTranslator.h"
+#include "platform/UserTexts.h"
+#include "core/view/CFScrollBar.h"
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace velmora {
+
+namespace {
+
+constexpr std::uint32_t kSpace = 0x20;
+
+const CFEditCommands::Refusal kDeleteRefusal{nullptr, texts::kLineTooLongToDelete};
+const CFEditCommands::Refusal kConvertRefusal{nullptr, texts::kLineTooLongToConvert};
+
+// A text of one line break.
+CFDocument LineBreak()
+{
+    CFDocument text;
+    text.InsertLine(1);
+    return text;
+}
+
+} // namespace
+
+const CFEditCommands::Refusal CFEditCommands::kSilent{};
+const CFEditCommands::Refusal CFEditCommands::kInputRefusal{texts::kTooManyLinesToInput,
+                                                            texts::kLineTooLongToInput};
+const CFEditCommands::Refusal CFEditCommands::kPasteRefusal{texts::kTooManyLinesToPaste,
+                                                            texts::kLineTooLongToPaste};
+
+CFDocument& CFEditCommands::document() const
+{
+    return data_.document;
+}
+
+Position CFEditCommands::cursor() const
+{
+    return data_.cursor->position();
+}
+
+bool CFEditCommands::HasSelection() const
+{
+    const CFSelectedText& s = *data_.selection;
+    return s.active() && s.start() != s.end();
+}
+
+std::uint32_t CFEditCommands::LongestLine() const
+{
+    return std::max<std::uint32_t>(document().maxLineLength, 1) - 1;
+}
+
+std::uint32_t CFEditCommands::PageRows() const
+{
+    if (!data_.scrollBar || !data_.scrollBar->HasVertical())
+        return 1;
+    return static_cast<std::uint32_t>(data_.scrollBar->Vertical().PageStep());
+}
+
+void CFEditCommands::Refuse(const char* text) const
+{
+    if (text)
+        data_.services.messages.showMessage(data_.window, Tr(text), Tr(texts::kErrorCaption));
+}
+
+// Moving.
+
+void CFEditCommands::MoveTo(Position p, bool extend)
+{
+    CFSelectedText& selection = *data_.selection;
+    if (extend) {
+        if (!selection.active()) {
+            const Position from = cursor();
+            selection.Extend(from.line, from.column);
+        }
+        data_.cursor->setPosition(p);
+        selection.Extend(p.line, p.column);
+    } else {
+        data_.cursor->setPosition(p);
+        selection.Reset();
+    }
+}
+
+void CFEditCommands::MoveLeft(bool extend)
+{
+    Position c = cursor();
+    if (c.column > 0)
+        --c.column;
+    else if (c.line > 0)
+        c = {c.line - 1, document().LineLength(c.line - 1)};
+    MoveTo(c, extend);
+}
+
+void CFEditCommands::MoveRight(bool extend)
+{
+    Position c = cursor();
+    if (c.column < document().LineLength(c.line))
+        ++c.column;
+    else if (c.line + 1 < document().LineCount())
+        c = {c.line + 1, 0};
+    MoveTo(c, extend);
+}
+
+void CFEditCommands::MoveUp(bool extend)
+{
+    Position c = cursor();
+    if (c.line > 0) {
+        --c.line;
+        c.column = std::min(c.column, document().LineLength(c.line));
+    }
+    MoveTo(c, extend);
+}
+
+void CFEditCommands::MoveDown(bool extend)
+{
+    Position c = cursor();
+    if (c.line + 1 < document().LineCount()) {
+        ++c.line;
+        c.column = std::min(c.column, document().LineLength(c.line));
+    }
+    MoveTo(c, extend);
+}
+
+void CFEditCommands::MoveWordLeft(bool extend)
+{
+    Position c = cursor();
+    if (c.column == 0) {
+        MoveLeft(extend);
+        return;
+    }
+    const auto cells = document().Line(c.line).Cells();
+    while (c.column > 0 && cells[c.column - 1] == kSpace)
+        --c.column;
+    while (c.column > 0 && cells[c.column - 1] != kSpace)
+        --c.column;
+    MoveTo(c, extend);
+}
+
+void CFEditCommands::MoveWordRight(bool extend)
+{
+    Position c = cursor();
+    const auto cells = document().Line(c.line).Cells();
+    if (c.column >= cells.size()) {
+        MoveRight(extend);
+        return;
+    }
+    while (c.column < cells.size() && cells[c.column] != kSpace)
+        ++c.column;
+    while (c.column < cells.size() && cells[c.column] == kSpace)
+        ++c.column;
+    MoveTo(c, extend);
+}
+
+void CFEditCommands::MoveLineStart(bool extend)
+{
+    MoveTo({cursor().line, 0}, extend);
+}
+
+void CFEditCommands::MoveLineEnd(bool extend)
+{
+    const std::uint32_t line = cursor().line;
+    MoveTo({line, document().LineLength(line)}, extend);
+}
+
+void CFEditCommands::MoveDocumentStart(bool extend)
+{
+    MoveTo({0, 0}, extend);
+}
+
+void CFEditCommands::MoveDocumentEnd(bool extend)
+{
+    const std::uint32_t last = document().LineCount() - 1;
+    MoveTo({last, document().LineLength(last)}, extend);
+}
+
+void CFEditCommands::MovePageUp(bool extend)
+{
+    const std::uint32_t rows = PageRows();
+    Position c = cursor();
+    c.line = c.line > rows ? c.line - rows : 0;
+    c.column = std::min(c.column, document().LineLength(c.line));
+    if (data_.scrollBar && data_.scrollBar->HasVertical()) {
+        CFScrollPart& view = data_.scrollBar->Vertical();
+        view.SetPosition(std::max(view.Info().nMin, view.Position() - static_cast<int>(rows)));
+    }
+    MoveTo(c, extend);
+}
+
+void CFEditCommands::MovePageDown(bool extend)
+{
+    const std::uint32_t rows = PageRows();
+    const std::uint32_t last = document().LineCount() - 1;
+    Position c = cursor();
+    c.line = last - c.line > rows ? c.line + rows : last;
+    c.column = std::min(c.column, document().LineLength(c.line));
+    if (data_.scrollBar && data_.scrollBar->HasVertical()) {
+        CFScrollPart& view = data_.scrollBar->Vertical();
+        const int pos = view.Position();
+        view.SetPosition(std::max(pos, std::min(pos + static_cast<int>(rows), view.MaxPosition())));
+    }
+    MoveTo(c, extend);
+}
+
+void CFEditCommands::SelectAll()
+{
+    data_.selection->Reset();
+    data_.cursor->setPosition({0, 0});
+    MoveDocumentEnd(true);
+}
+
+void CFEditCommands::AnchorSelection()
+{
+    const Position c = cursor();
+    data_.selection->Extend(c.line, c.column);
+}
+
+// Editing.
+
+bool CFEditCommands::CheckReplace(Position start, Position end, const CFDocument& text,
+                                  const Refusal& refusal)
+{
+    switch (CheckReplacement(document(), start, end, text, data_.lineLimit, LongestLine())) {
+    case EditFit::Fits:
+        return true;
+    case EditFit::TooManyLines:
+        Refuse(refusal.tooManyLines);
+        return false;
+    case EditFit::LineTooLong:
+        Refuse(refusal.lineTooLong);
+        return false;
+    }
+    return false;
+}
+
+bool CFEditCommands::Apply(Position start, Position end, const CFDocument& text,
+                           const Refusal& refusal)
+{
+    if (!CheckReplace(start, end, text, refusal))
+        return false;
+    data_.cursor->setPosition(data_.undoList->ReplaceRange(start, end, text));
+    return true;
+}
+
+bool CFEditCommands::Replace(Position start, Position end, const CFDocument& text,
+                             const Refusal& refusal)
+{
+    if (!Apply(start, end, text, refusal))
+        return false;
+    // The selected text may have moved or gone.
+    data_.selection->Reset();
+    return true;
+}
+
+bool CFEditCommands::TypeCell(std::uint32_t cell)
+{
+    data_.selection->Reset();
+    const Position c = cursor();
+    return Apply(c, c, TextOfCells({&cell, 1}), kSilent);
+}
+
+bool CFEditCommands::DeleteBackward()
+{
+    if (HasSelection())
+        return DeleteSelection();
+    // An empty selection (after a click or a lone Shift) is not deleted:
+    // the key deletes a cell.
+    data_.selection->Reset();
+    const Position c = cursor();
+    if (c.column > 0)
+        return Apply({c.line, c.column - 1}, c, CFDocument{}, kSilent);
+    if (c.line > 0)
+        return Apply({c.line - 1, document().LineLength(c.line - 1)}, c, CFDocument{}, kSilent);
+    return false;
+}
+
+bool CFEditCommands::DeleteForward()
+{
+    if (HasSelection())
+        return DeleteSelection();
+    data_.selection->Reset();
+    const Position c = cursor();
+    if (c.column < document().LineLength(c.line))
+        return Apply(c, {c.line, c.column + 1}, CFDocument{}, kSilent);
+    if (c.line + 1 < document().LineCount())
+        return Apply(c, {c.line + 1, 0}, CFDocument{}, kSilent);
+    return false;
+}
+
+bool CFEditCommands::SplitLine()
+{
+    data_.selection->Reset();
+    const Position c = cursor();
+    return Apply(c, c, LineBreak(), kSilent);
+}
+
+bool CFEditCommands::InsertAtCursor(std::span<const std::uint32_t> cells)
+{
+    const Position c = cursor();
+    return Replace(c, c, TextOfCells(cells), kInputRefusal);
+}
+
+bool CFEditCommands::CheckInsertAtCursor(std::span<const std::uint32_t> cells)
+{
+    const Position c = cursor();
+    return CheckReplace(c, c, TextOfCells(cells), kInputRefusal);
+}
+
+bool CFEditCommands::ConvertTransliteration()
+{
+    Position start{cursor().line, 0};
+    Position end{start.line, document().LineLength(start.line)};
+    if (HasSelection()) {
+        start = data_.selection->start();
+        end = data_.selection->end();
+    }
+    const AtfConverter converter;
+    CFDocument text;
+    std::size_t keptLatin = 0;
+    bool changed = false;
+    for (std::uint32_t line = start.line; line <= end.line; ++line) {
+        const auto cells = document().Line(line).Cells();
+        const std::size_t from = line == start.line ? start.column : 0;
+        const std::size_t to = line == end.line ? end.column : cells.size();
+        // The spaces around the words stay where they are: they separate
+        // the converted text from what is left and right of it.
+        std::size_t first = from;
+        std::size_t last = to;
+        while (first < last && cells[first] == kSpace)
+            ++first;
+        while (last > first && cells[last - 1] == kSpace)
+            --last;
+        std::vector<std::uint32_t> converted(cells.begin() + from, cells.begin() + first);
+        const AtfConverter::Cells words = converter.ConvertTransliteration(cells.subspan(first, last - first));
+        converted.insert(converted.end(), words.cells.begin(), words.cells.end());
+        converted.insert(converted.end(), cells.begin() + last, cells.begin() + to);
+        keptLatin += words.counts.keptLatin;
+        changed = changed || !std::equal(converted.begin(), converted.end(), cells.begin() + from, cells.begin() + to);
+        if (line > start.line)
+            text.InsertLine(text.LineCount());
+        text.InsertCells(static_cast<std::uint32_t>(converted.size()), text.LineCount() - 1, 0, converted.data());
+    }
+    if (changed && !Replace(start, end, text, kConvertRefusal))
+        return false;
+    if (keptLatin > 0) {
+        data_.services.messages.showMessage(data_.window, Fill(Tr(texts::kKeptLatinCount), std::to_string(keptLatin)),
+                                            Tr(texts::kConfirmCaption));
+    }
+    return changed;
+}
+
+// The clipboard and the selection.
+
+bool CFEditCommands::Copy()
+{
+    if (!HasSelection())
+        return false;
+    return data_.selection->CopyToClipboard(data_.services.clipboard);
+}
+
+bool CFEditCommands::Cut()
+{
+    if (!HasSelection())
+        return false;
+    const Position start = data_.selection->start();
+    const Position end = data_.selection->end();
+    // Checked first: what goes onto the clipboard is what leaves the
+    // document, or nothing at all.
+    if (!CheckReplace(start, end, CFDocument{}, kDeleteRefusal))
+        return false;
+    Copy();
+    return Replace(start, end, CFDocument{}, kDeleteRefusal);
+}
+
+bool CFEditCommands::Paste()
+{
+    Clipboard& clipboard = data_.services.clipboard;
+    if (!clipboard.hasUnicodeText()) {
+        data_.services.messages.showMessage(data_.window, Tr(texts::kNotUnicodeText),
+                                            Tr(texts::kFailureCaption));
+        return false;
+    }
+    const auto units = clipboard.unicodeText();
+    if (!units)
+        return false;
+    const CFDocument text = DecodeClipboardText(*units);
+    if (IsEmptyText(text))
+        return false;
+    const Position c = cursor();
+    return Replace(c, c, text, kPasteRefusal);
+}
+
+bool CFEditCommands::DeleteSelection()
+{
+    if (!HasSelection())
+        return false;
+    return Replace(data_.selection->start(), data_.selection->end(), CFDocument{}, kDeleteRefusal);
+}
+
+bool CFEditCommands::Undo()
+{
+    if (data_.undoList->count() == 0)
+        return false;
+    // The selected range may no longer exist.
+    data_.selection->Reset();
+    data_.undoList->Undo();
+    return true;
+}
+
+bool CFEditCommands::Redo()
+{
+    if (data_.undoList->redoCount() == 0)
+        return false;
+    data_.selection->Reset();
+    data_.undoList->Redo();
+    return true;
+}
+
+// The setting.
+
+bool CFEditCommands::ToggleAlphabetMode()
+{
+    return SetAlphabetMode(!data_.alphabetMode);
+}
+
+bool CFEditCommands::SetAlphabetMode(bool alphabet)
+{
+    // The selection goes whether or not the setting may change, as it always
+    // has with Ctrl+Space.
+    data_.selection->Reset();
+    if (data_.alphabetLock || data_.alphabetMode == alphabet)
+        return false;
+    data_.alphabetMode = alphabet;
+    return true;
+}
+
+} // namespace velmora

@@ -1,0 +1,218 @@
+#include "core/modes/CFInputMode.h"
+
+#include "core/dictionary/CFWordDictionary.h"
+#include "core/dictionary/TransliterationKey.h"
+#include "core/view/TextLayout.h"
+#include "core/modes/CFEditCommands.h"
+#include "core/modes/CFModeData.h"
+#include "platform/VirtualKeys.h"
+#include "platform/Window.h"
+#include "core/view/CFSignFont.h"
+
+namespace velmora {
+
+namespace {
+
+constexpr std::uint32_t kSubscriptZero = 0x2080;
+constexpr std::uint32_t kApostrophe = 0x27;
+
+bool IsLetterOrDigitKey(std::uint32_t vk)
+{
+    return (vk >= '0' && vk <= '9') || (vk >= 'A' && vk <= 'Z') || (vk >= 'a' && vk <= 'z');
+}
+
+// A vowel and its forms with macron and circumflex, capital and small.
+struct VowelForms {
+    char32_t capital;
+    char32_t small;
+    char32_t macronCapital;
+    char32_t macronSmall;
+    char32_t circumflexCapital;
+    char32_t circumflexSmall;
+};
+
+constexpr VowelForms kVowels[] = {
+    {U'A', U'a', U'Ā', U'ā', U'Â', U'â'},
+    {U'E', U'e', U'Ē', U'ē', U'Ê', U'ê'},
+    {U'I', U'i', U'Ī', U'ī', U'Î', U'î'},
+    {U'U', U'u', U'Ū', U'ū', U'Û', U'û'},
+};
+
+} // namespace
+
+CFInputMode::CFInputMode(CFSignFont* signFont, boost::shared_ptr<CFModeData> data)
+    : CFMode(signFont, std::move(data))
+{
+}
+
+std::uint32_t CFInputMode::PendingCount() const
+{
+    return pending_->Length();
+}
+
+std::uint32_t CFInputMode::KeyCharacter(std::uint32_t vk, bool shift, bool capsLock)
+{
+    switch (vk) {
+    case 'C':
+        return capsLock ? U'Š' : U'š';
+    case 'H':
+        return capsLock ? U'Ḫ' : U'ḫ';
+    case 'S':
+        if (shift)
+            return capsLock ? U'Ṣ' : U'ṣ';
+        break;
+    case 'T':
+        if (shift)
+            return capsLock ? U'Ṭ' : U'ṭ';
+        break;
+    case vk::Oem3:
+        return kApostrophe;
+    default:
+        break;
+    }
+    if (vk >= '0' && vk <= '9')
+        return kSubscriptZero + (vk - '0');
+    if (vk >= 'A' && vk <= 'Z')
+        return capsLock ? vk : vk - 'A' + 'a';
+    if (vk >= 'a' && vk <= 'z')
+        return vk;
+    return 0;
+}
+
+std::uint32_t CFInputMode::ModifiedVowel(std::uint32_t vk, std::uint32_t vowel, bool capsLock)
+{
+    for (const VowelForms& v : kVowels) {
+        if (vowel != v.capital && vowel != v.small)
+            continue;
+        if (vk == vk::OemMinus)
+            return capsLock ? v.macronCapital : v.macronSmall;
+        if (vk == vk::Oem7)
+            return capsLock ? v.circumflexCapital : v.circumflexSmall;
+        return 0;
+    }
+    return 0;
+}
+
+bool CFInputMode::ToCharacter(std::uint32_t vk, std::uint32_t position)
+{
+    const KeyModifiers& keys = data_->modifiers;
+    const std::uint32_t character = KeyCharacter(vk, keys.shift, keys.capsLock);
+    if (character == 0)
+        return false;
+    pending_->InsertCell(position, character);
+    return true;
+}
+
+void CFInputMode::OnEnter(int previous)
+{
+    RetakeWords();
+    // Back from sign selection: the text stays for further editing.
+    if (previous != kNormalModeId)
+        return;
+    pending_->Clear();
+    if (data_->firstKey != 0)
+        ToCharacter(static_cast<std::uint32_t>(data_->firstKey), 0);
+}
+
+int CFInputMode::OnKeyDown(std::uint32_t vk)
+{
+    const bool capsLock = data_->modifiers.capsLock;
+    const std::uint32_t count = PendingCount();
+
+    if (IsLetterOrDigitKey(vk) || vk == vk::Oem3) {
+        if (count <= kPendingLimit)
+            ToCharacter(vk, count);
+        return kInputModeId;
+    }
+    if (vk == vk::OemMinus || vk == vk::Oem7) {
+        if (count > 0) {
+            const std::uint32_t replacement =
+                ModifiedVowel(vk, pending_->CellAt(count - 1), capsLock);
+            if (replacement != 0) {
+                pending_->EraseCell(count - 1);
+                pending_->InsertCell(count - 1, replacement);
+            }
+        }
+        return kInputModeId;
+    }
+    switch (vk) {
+    case vk::Back:
+        if (count > 0)
+            pending_->EraseCell(count - 1);
+        return pending_->Empty() ? kNormalModeId : kInputModeId;
+    case vk::Space:
+        return Convert();
+    case vk::Return:
+        return Commit();
+    case vk::Escape:
+        pending_->Clear();
+        return kNormalModeId;
+    default:
+        return kInputModeId;
+    }
+}
+
+int CFInputMode::Convert()
+{
+    const TransliterationKey derived =
+        TransliterationKey::Derive(pending_->Cells(), TransliterationKey::InputMode);
+    // Too long, beginning with a digit, or not in the dictionary: no sign.
+    // The text stays for correction, and the status bar says so.
+    const auto missed = [this] {
+        const auto typed = pending_->Cells();
+        data_->missedLookup.assign(typed.begin(), typed.end());
+        return kInputModeId;
+    };
+    if (!derived.Usable() || !dictionary_)
+        return missed();
+    keyWord_->SetCells(derived.key->Cells());
+    currentWord_ = dictionary_->GetCandidate(0, keyWord_);
+    if (!currentWord_ || currentWord_->Length() == 0)
+        return missed();
+    data_->currentWord = currentWord_;
+    data_->requestedNumber = derived.number;
+    return kSignSelectionModeId;
+}
+
+int CFInputMode::Commit()
+{
+    // A text that does not fit stays, with a message, for the user to
+    // shorten or to commit elsewhere.
+    if (!CFEditCommands(*data_).InsertAtCursor(pending_->Cells()))
+        return kInputModeId;
+    pending_->Clear();
+    return kNormalModeId;
+}
+
+int CFInputMode::OnMouse(std::uint32_t)
+{
+    return Commit();
+}
+
+void CFInputMode::OnPaint(Surface& surface)
+{
+    const auto pair = signFont_->Fonts();
+    const EditorFonts fonts = *pair;
+    const ScrollOffsets offsets = data_->Offsets();
+    const int top = static_cast<int>(offsets.top());
+    const int left = offsets.left();
+    DrawDocument(*document_, surface, fonts, offsets.top(), left, TextColors{kBlack});
+
+    const CFLine& cursorLine = document_->Line(cursor_->line);
+    const Size at = PrefixExtent(cursorLine, surface, fonts, cursor_->column);
+    const int x = at.cx;
+    const int y = at.cy * static_cast<int>(cursor_->line);
+    const int h = LineHeight(surface, fonts);
+
+    const int w = PrefixExtent(*pending_, surface, fonts, pending_->Length()).cx;
+    int textX = x - left;
+    // Text that would run past the right edge is pulled back into view.
+    if (window_) {
+        const int right = window_->clientRect().right;
+        if (textX + w > right - 5)
+            textX = right - w;
+    }
+    DrawLine(*pending_, surface, fonts, textX, y - h * top, TextColors{kBlue});
+}
+
+} // namespace velmora

@@ -1,0 +1,208 @@
+#include "core/modes/CFNormalMode.h"
+
+#include "core/view/TextLayout.h"
+#include "core/modes/CFEditCommands.h"
+#include "core/modes/CFModeData.h"
+#include "platform/VirtualKeys.h"
+#include "platform/Window.h"
+#include "core/view/CFScrollBar.h"
+#include "core/view/CFSignFont.h"
+
+#include <string_view>
+
+namespace velmora {
+
+namespace {
+
+// Keycap pairs, unshifted character first, of 0xBA-0xC0 and 0xDB-0xDF.
+constexpr std::string_view kPunctuation = ":*;+,<-=.>/?@`";
+constexpr std::string_view kBrackets = "[{\\|]}^~\\|";
+// Shift with the digits 1-9.
+constexpr std::string_view kShiftedDigits = "!\"#$%&'()";
+
+bool IsLetterOrDigitKey(std::uint32_t vk)
+{
+    return (vk >= '0' && vk <= '9') || (vk >= 'A' && vk <= 'Z') || (vk >= 'a' && vk <= 'z');
+}
+
+} // namespace
+
+CFNormalMode::CFNormalMode(CFSignFont* signFont, boost::shared_ptr<CFModeData> data)
+    : CFMode(signFont, std::move(data))
+{
+}
+
+std::uint32_t CFNormalMode::AlphabetCharacter(std::uint32_t vk, bool shifted)
+{
+    const std::size_t side = shifted ? 1 : 0;
+    if (vk >= 'A' && vk <= 'Z')
+        return shifted ? vk : vk - 'A' + 'a';
+    if (vk >= 'a' && vk <= 'z')
+        return vk;
+    if (vk == '0')
+        return shifted ? U' ' : U'0';
+    if (vk >= '1' && vk <= '9')
+        return shifted ? static_cast<unsigned char>(kShiftedDigits[vk - '1']) : vk;
+    if (vk >= vk::Oem1 && vk <= vk::Oem3)
+        return static_cast<unsigned char>(kPunctuation[(vk - vk::Oem1) * 2 + side]);
+    if (vk >= vk::Oem4 && vk <= vk::Oem102)
+        return static_cast<unsigned char>(kBrackets[(vk - vk::Oem4) * 2 + side]);
+    return 0;
+}
+
+bool CFNormalMode::MoveCursor(std::uint32_t vk, const KeyModifiers& keys)
+{
+    CFEditCommands commands(*data_);
+    const bool extend = keys.shift;
+    switch (vk) {
+    case vk::Up:
+        commands.MoveUp(extend);
+        return true;
+    case vk::Down:
+        commands.MoveDown(extend);
+        return true;
+    case vk::Left:
+        keys.ctrl ? commands.MoveWordLeft(extend) : commands.MoveLeft(extend);
+        return true;
+    case vk::Right:
+        keys.ctrl ? commands.MoveWordRight(extend) : commands.MoveRight(extend);
+        return true;
+    case vk::Home:
+        keys.ctrl ? commands.MoveDocumentStart(extend) : commands.MoveLineStart(extend);
+        return true;
+    case vk::End:
+        keys.ctrl ? commands.MoveDocumentEnd(extend) : commands.MoveLineEnd(extend);
+        return true;
+    case vk::Prior:
+        commands.MovePageUp(extend);
+        return true;
+    case vk::Next:
+        commands.MovePageDown(extend);
+        return true;
+    default:
+        return false;
+    }
+}
+
+void CFNormalMode::RunShortcut(std::uint32_t vk, const KeyModifiers& keys)
+{
+    CFEditCommands commands(*data_);
+    switch (vk) {
+    case 'C':
+        commands.Copy();
+        break;
+    case 'X':
+        commands.Cut();
+        break;
+    case 'V':
+        commands.Paste();
+        break;
+    case 'Z':
+        keys.shift ? commands.Redo() : commands.Undo();
+        break;
+    case 'Y':
+        commands.Redo();
+        break;
+    case 'A':
+        commands.SelectAll();
+        break;
+    default:
+        break;
+    }
+}
+
+int CFNormalMode::OnKeyDown(std::uint32_t vk)
+{
+    const KeyModifiers keys = data_->modifiers;
+    CFEditCommands commands(*data_);
+
+    if (keys.ctrl && vk == vk::Space) {
+        commands.ToggleAlphabetMode();
+        return kNormalModeId;
+    }
+    if (MoveCursor(vk, keys))
+        return kNormalModeId;
+    switch (vk) {
+    case vk::Space:
+        commands.TypeCell(U' ');
+        return kNormalModeId;
+    case vk::Back:
+        commands.DeleteBackward();
+        return kNormalModeId;
+    case vk::Delete:
+        commands.DeleteForward();
+        return kNormalModeId;
+    case vk::Return:
+        // With or without Ctrl; at the editor's line limit nothing is split.
+        commands.SplitLine();
+        return kNormalModeId;
+    case vk::Shift:
+        commands.AnchorSelection();
+        return kNormalModeId;
+    default:
+        break;
+    }
+    if (keys.ctrl) {
+        RunShortcut(vk, keys);
+        return kNormalModeId;
+    }
+    selection_->Reset();
+    if (data_->alphabetMode) {
+        const std::uint32_t character = AlphabetCharacter(vk, keys.shift != keys.capsLock);
+        if (character != 0)
+            commands.TypeCell(character);
+    } else if (IsLetterOrDigitKey(vk)) {
+        data_->firstKey = static_cast<std::int32_t>(vk);
+        return kInputModeId;
+    }
+    return kNormalModeId;
+}
+
+void CFNormalMode::OnEnter(int previous)
+{
+    RetakeWords();
+    // A candidate accepted in sign selection mode goes in at the cursor;
+    // that mode has made sure it fits.
+    if (previous == kSignSelectionModeId && currentWord_)
+        CFEditCommands(*data_).InsertAtCursor(currentWord_->Cells());
+}
+
+int CFNormalMode::OnMouse(std::uint32_t)
+{
+    if (!window_)
+        return kNormalModeId;
+    const auto pair = signFont_->Fonts();
+    const EditorFonts fonts = *pair;
+    const Point pointer = window_->pointerPosition();
+    const std::unique_ptr<Surface> surface = window_->createSurface();
+    if (!surface)
+        return kNormalModeId;
+    const int h = LineHeight(*surface, fonts);
+    const ScrollOffsets offsets = data_->Offsets();
+    const int top = static_cast<int>(offsets.top());
+    if (const auto hit = HitTest(*document_, *surface, fonts, pointer.x + offsets.left(),
+                                 pointer.y + h * top))
+        cursor_->setPosition(*hit);
+    if (scrollBar_)
+        scrollBar_->ScrollToCursor(*document_, *surface, fonts, cursor_->line, cursor_->column);
+    selection_->Extend(cursor_->line, cursor_->column);
+    return kNormalModeId;
+}
+
+void CFNormalMode::OnPaint(Surface& surface)
+{
+    const auto pair = signFont_->Fonts();
+    const EditorFonts fonts = *pair;
+    const ScrollOffsets offsets = data_->Offsets();
+    const int clientRight = window_ ? window_->clientRect().right : 0;
+    DrawSelection(*document_, selection_->active(), selection_->start(), selection_->end(),
+                  surface, fonts, offsets.top(), offsets.left(), clientRight);
+    // Transparent, so that the highlight shows under the signs.
+    DrawDocument(*document_, surface, fonts, offsets.top(), offsets.left(), TextColors{kBlack});
+    // The caret shows the setting: black for "Alphabet", blue for "Sign".
+    const Pen pen{true, 1, data_->alphabetMode ? kBlack : kBlue};
+    DrawCaret(*document_, cursor_->position(), cursor_->caretVisible, surface, fonts, offsets, pen,
+              Brush{kWhite});
+}
+
+} // namespace velmora

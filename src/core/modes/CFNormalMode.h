@@ -1,0 +1,39 @@
+#pragma once
+
+#include "core/modes/CFMode.h"
+#include "core/modes/KeyModifiers.h"
+
+#include <cstdint>
+
+namespace velmora {
+
+// Mode 0: moves the cursor, selects, edits, runs the clipboard, undo, redo
+// and select-all shortcuts, types characters in the "Alphabet" setting and
+// hands letters and digits over to input mode in the "Sign" setting. Entered
+// from sign selection it inserts the accepted signs. Every key is carried
+// out by the editing commands (CFEditCommands), so an edit that would make
+// a line too long, or pass the editor's line limit, changes nothing.
+class CFNormalMode : public CFMode {
+public:
+    CFNormalMode(CFSignFont* signFont, boost::shared_ptr<CFModeData> data);
+
+    void OnEnter(int previous) override;
+    int OnKeyDown(std::uint32_t vk) override;
+    int OnMouse(std::uint32_t flags) override;
+    void OnPaint(Surface& surface) override;
+
+    // The character a key types in the "Alphabet" setting (the keycaps of a
+    // Japanese keyboard), or 0 when it types none. shifted is Shift held,
+    // inverted while Caps Lock is on.
+    static std::uint32_t AlphabetCharacter(std::uint32_t vk, bool shifted);
+
+private:
+    // Arrows, Home, End, Page Up and Page Down: moves the cursor and returns
+    // true; false for other keys.
+    bool MoveCursor(std::uint32_t vk, const KeyModifiers& keys);
+    // The Ctrl shortcuts of the editor: C, X, V, Z (Shift+Z redoes), Y, A.
+    // Other keys with Ctrl do nothing.
+    void RunShortcut(std::uint32_t vk, const KeyModifiers& keys);
+};
+
+} // namespace velmora

@@ -1,0 +1,27 @@
+#include "gui/ApplicationIcon.h"
+
+#include <QPainter>
+#include <QPixmap>
+#include <QSvgRenderer>
+
+namespace velmora {
+
+QIcon ApplicationIcon()
+{
+    QSvgRenderer renderer(QStringLiteral(":/velmora/velmora.svg"));
+    QIcon icon;
+    if (!renderer.isValid())
+        return icon;
+    for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
+        QPixmap pixmap(size, size);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        painter.setRenderHint(QPainter::Antialiasing);
+        renderer.render(&painter);
+        painter.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}
+
+} // namespace velmora

@@ -1,0 +1,732 @@
+#include "gui/CEditorWnd.h"
+
+#include "core/document/CCursor.h"
+#include "core/document/CFDocument.h"
+#include "core/document/CFSelectedText.h"
+#include "core/view/TextLayout.h"
+#include "core/modes/CFEditCommands.h"
+#include "core/modes/CFModeCtrl.h"
+#include "core/modes/CFModeData.h"
+#include "platform/VirtualKeys.h"
+#include "qt/InternalError.h"
+#include "qt/QtFont.h"
+#include "qt/QtKeyTranslator.h"
+#include "qt/QtKeyboardState.h"
+#include "qt/QtScrollBarSink.h"
+#include "qt/QtSurface.h"
+#include "qt/QtWidgetWindow.h"
+#include "gui/CCandidateWindow.h"
+#include "core/view/CFScrollBar.h"
+#include "core/view/CFSignFont.h"
+#include "core/modes/ViewSnapshot.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QRegion>
+#include <QScrollBar>
+#include <QTimer>
+#include <QWheelEvent>
+
+#include <boost/make_shared.hpp>
+
+#include <algorithm>
+#include <optional>
+#include <utility>
+
+namespace velmora {
+
+namespace {
+
+// Key-state flags of a mouse event, as the modes receive them.
+constexpr std::uint32_t kMouseLeft = 0x0001;
+constexpr std::uint32_t kMouseRight = 0x0002;
+constexpr std::uint32_t kMouseShift = 0x0004;
+constexpr std::uint32_t kMouseControl = 0x0008;
+constexpr std::uint32_t kMouseMiddle = 0x0010;
+
+std::uint32_t MouseFlags(const QMouseEvent& event)
+{
+    std::uint32_t flags = 0;
+    const Qt::MouseButtons buttons = event.buttons();
+    if (buttons.testFlag(Qt::LeftButton))
+        flags |= kMouseLeft;
+    if (buttons.testFlag(Qt::RightButton))
+        flags |= kMouseRight;
+    if (buttons.testFlag(Qt::MiddleButton))
+        flags |= kMouseMiddle;
+    if (event.modifiers().testFlag(Qt::ShiftModifier))
+        flags |= kMouseShift;
+    if (event.modifiers().testFlag(Qt::ControlModifier))
+        flags |= kMouseControl;
+    return flags;
+}
+
+// One notch of a mouse wheel, in eighths of a degree, and the lines it
+// scrolls.
+constexpr int kWheelNotch = 120;
+constexpr int kLinesPerNotch = 3;
+
+// The largest thumb position a scroll request can carry.
+constexpr int kMaxRequestThumb = 0xFFFF;
+
+} // namespace
+
+// The window of the client area. While a mouse event is handled the pointer
+// is where that event happened, so a click lands where the user clicked even
+// when the pointer has moved on since (or, in tests, never moved).
+class CEditorWnd::ViewportWindow : public QtWidgetWindow {
+public:
+    using QtWidgetWindow::QtWidgetWindow;
+
+    Point pointerPosition() const override
+    {
+        if (eventPoint_)
+            return Point{eventPoint_->x(), eventPoint_->y()};
+        return QtWidgetWindow::pointerPosition();
+    }
+
+    // Reports point as the pointer for its lifetime.
+    class EventPoint {
+    public:
+        EventPoint(ViewportWindow& window, QPoint point) : window_(window)
+        {
+            window_.eventPoint_ = point;
+        }
+        ~EventPoint() { window_.eventPoint_.reset(); }
+        EventPoint(const EventPoint&) = delete;
+        EventPoint& operator=(const EventPoint&) = delete;
+
+    private:
+        ViewportWindow& window_;
+    };
+
+private:
+    std::optional<QPoint> eventPoint_;
+};
+
+CEditorWnd::CEditorWnd(PlatformServices services, CFSignFont& signFont,
+                       CFWordDictionary& dictionary, std::int32_t lineLimit, QWidget* parent)
+    : QAbstractScrollArea(parent)
+    , services_(services)
+    , qtKeyboard_(dynamic_cast<QtKeyboardState*>(&services.keyboard))
+    , signFont_(signFont)
+    , window_(std::make_unique<ViewportWindow>(*viewport()))
+    , sink_(std::make_unique<QtScrollBarSink>(horizontalScrollBar(), verticalScrollBar()))
+    , candidateWindow_(new CCandidateWindow(this))
+{
+    setFocusPolicy(Qt::StrongFocus);
+    // Focus asked for the client area (through its Window) goes to the
+    // editor, which receives the keys.
+    viewport()->setFocusProxy(this);
+    viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
+
+    scrollBar_ = boost::make_shared<CFScrollBar>(window_.get(), sink_.get());
+    scrollBar_->InitVertical();
+    scrollBar_->InitHorizontal();
+    data_ = boost::make_shared<CFModeData>(window_.get(), &dictionary, lineLimit, scrollBar_,
+                                           signFont_, services_);
+    ctrl_ = boost::make_shared<CFModeCtrl>(&signFont_, data_);
+    guarded([this] { scrollToCursor(); });
+
+    connect(verticalScrollBar(), &QAbstractSlider::actionTriggered, this,
+            [this](int action) { guarded([&] { scrollAction(ScrollBarId::Vertical, action); }); });
+    connect(horizontalScrollBar(), &QAbstractSlider::actionTriggered, this, [this](int action) {
+        guarded([&] { scrollAction(ScrollBarId::Horizontal, action); });
+    });
+    connect(candidateWindow_, &CCandidateWindow::candidateClicked, this, &CEditorWnd::chooseCandidate);
+    // The list goes when the keyboard focus goes to any other widget (a
+    // word field that gets its keys from its window never has the focus,
+    // so focusOutEvent alone would not tell).
+    focusWatch_ = connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (now != this)
+            closeCandidateWindow();
+    });
+}
+
+CEditorWnd::~CEditorWnd()
+{
+    // Destroying the widget moves the focus; the editor is gone by then.
+    disconnect(focusWatch_);
+}
+
+template <class Handler>
+void CEditorWnd::guarded(Handler&& handler)
+{
+    RunGuarded(services_.messages, window_.get(), std::forward<Handler>(handler));
+}
+
+CFDocument& CEditorWnd::Document()
+{
+    return data_->document;
+}
+
+const CFLine& CEditorWnd::text() const
+{
+    return data_->document.Line(0);
+}
+
+std::int32_t CEditorWnd::lineLimit() const
+{
+    return data_->lineLimit;
+}
+
+Window& CEditorWnd::window()
+{
+    return *window_;
+}
+
+SearchTarget CEditorWnd::searchTarget()
+{
+    return SearchTarget{data_->document, *data_->selection, *data_->cursor, *scrollBar_,
+                        signFont_,       *data_->undoList,  window_.get()};
+}
+
+void CEditorWnd::scrollToCursor()
+{
+    const auto fonts = signFont_.Fonts();
+    const CCursor& cursor = *data_->cursor;
+    scrollBar_->ScrollToCursor(data_->document, *fonts, cursor.line, cursor.column);
+}
+
+void CEditorWnd::updatePage()
+{
+    const int h = rowHeight();
+    if (h > 0)
+        scrollBar_->UpdatePage(std::uint32_t(window_->clientRect().bottom / h + 1),
+                               data_->document.LineCount());
+}
+
+void CEditorWnd::repaint()
+{
+    viewport()->update();
+}
+
+int CEditorWnd::rowHeight()
+{
+    const auto fonts = signFont_.Fonts();
+    const std::unique_ptr<Surface> surface = window_->createSurface();
+    return surface ? LineHeight(*surface, *fonts) : 0;
+}
+
+ViewSnapshot CEditorWnd::snapshot()
+{
+    const int h = rowHeight();
+    // Every row that shows, the one cut off at the bottom included.
+    const auto rows = h > 0 ? std::uint32_t(viewport()->height() / h + 1) : 0;
+    return ViewSnapshot(*data_, ctrl_->CurrentModeId(), rows);
+}
+
+void CEditorWnd::repaintChanged(const ViewSnapshot& before)
+{
+    const auto lines = before.ChangedLines(*data_, ctrl_->CurrentModeId());
+    const int h = rowHeight();
+    if (!lines || h <= 0) {
+        repaint();
+        return;
+    }
+    // The rows of those lines, across the whole width; one pixel more below,
+    // where the highlight of a selection reaches into the next row.
+    const std::int64_t top = scrollBar_->TopLine();
+    const std::int64_t rows = viewport()->height() / h + 1;
+    QRegion region;
+    for (auto [first, last] : *lines) {
+        if (first > last)
+            std::swap(first, last);
+        const std::int64_t from = std::max<std::int64_t>(std::int64_t(first) - top, 0);
+        const std::int64_t to = std::min<std::int64_t>(std::int64_t(last) - top, rows);
+        if (from <= to)
+            region += QRect(0, int(from) * h, viewport()->width(), int(to - from + 1) * h + 1);
+    }
+    if (!region.isEmpty())
+        viewport()->update(region);
+}
+
+void CEditorWnd::NewDocument()
+{
+    guarded([this] {
+        data_->document.Clear();
+        data_->DocumentReplaced();
+        ctrl_->SetMode(kNormalModeId);
+        data_->cursor->setPosition({0, 0});
+        scrollToCursor();
+    });
+    repaint();
+    updateCandidateWindow();
+}
+
+void CEditorWnd::DocumentReplaced()
+{
+    guarded([this] {
+        data_->DocumentReplaced();
+        ctrl_->SetMode(kNormalModeId);
+    });
+    repaint();
+    updateCandidateWindow();
+}
+
+void CEditorWnd::ResetView()
+{
+    guarded([this] {
+        data_->cursor->setPosition({0, 0});
+        scrollToCursor();
+    });
+    repaint();
+    updateCandidateWindow();
+}
+
+void CEditorWnd::FontsChanged()
+{
+    guarded([this] {
+        updatePage();
+        scrollToCursor();
+    });
+    repaint();
+}
+
+template <class Command>
+void CEditorWnd::runCommand(Command&& command)
+{
+    guarded([&] {
+        CFEditCommands commands(*data_);
+        command(commands);
+        scrollToCursor();
+    });
+    repaint();
+    updateCandidateWindow();
+}
+
+void CEditorWnd::CutLine()
+{
+    runCommand([](CFEditCommands& commands) { commands.Cut(); });
+}
+
+void CEditorWnd::CopyLine()
+{
+    runCommand([](CFEditCommands& commands) { commands.Copy(); });
+}
+
+void CEditorWnd::PasteLine()
+{
+    runCommand([](CFEditCommands& commands) { commands.Paste(); });
+}
+
+void CEditorWnd::DeleteLine()
+{
+    runCommand([](CFEditCommands& commands) { commands.DeleteSelection(); });
+}
+
+void CEditorWnd::Undo()
+{
+    runCommand([](CFEditCommands& commands) { commands.Undo(); });
+}
+
+void CEditorWnd::Redo()
+{
+    runCommand([](CFEditCommands& commands) { commands.Redo(); });
+}
+
+void CEditorWnd::SelectAll()
+{
+    runCommand([](CFEditCommands& commands) { commands.SelectAll(); });
+}
+
+void CEditorWnd::ConvertTransliteration()
+{
+    runCommand([](CFEditCommands& commands) { commands.ConvertTransliteration(); });
+}
+
+void CEditorWnd::ToggleSignInput()
+{
+    runCommand([](CFEditCommands& commands) { commands.ToggleAlphabetMode(); });
+}
+
+bool CEditorWnd::CanUndo() const
+{
+    return data_->undoList->count() > 0;
+}
+
+bool CEditorWnd::CanRedo() const
+{
+    return data_->undoList->redoCount() > 0;
+}
+
+void CEditorWnd::setAlphabetMode(bool alphabet)
+{
+    runCommand([alphabet](CFEditCommands& commands) { commands.SetAlphabetMode(alphabet); });
+}
+
+bool CEditorWnd::AlphabetMode() const
+{
+    return data_->alphabetMode;
+}
+
+Position CEditorWnd::CursorPosition() const
+{
+    return data_->cursor->position();
+}
+
+std::string CEditorWnd::LookupStatus() const
+{
+    return ctrl_->LookupStatus();
+}
+
+void CEditorWnd::FocusEditor()
+{
+    if (isVisible() && !isActiveWindow())
+        activateWindow();
+    setFocus(Qt::OtherFocusReason);
+}
+
+void CEditorWnd::repaintAndFocus(Window* target)
+{
+    repaint();
+    if (target)
+        target->setFocus();
+}
+
+void CEditorWnd::repaintAndFocus(QWidget* target)
+{
+    repaint();
+    if (!target)
+        return;
+    if (target->isVisible() && !target->isActiveWindow())
+        target->activateWindow();
+    target->setFocus(Qt::OtherFocusReason);
+}
+
+bool CEditorWnd::focusNextPrevChild(bool)
+{
+    // Tab is a key of the editor, not a move to the next widget.
+    return false;
+}
+
+bool CEditorWnd::handleKeyPress(QKeyEvent* event)
+{
+    const ViewSnapshot before = snapshot();
+    bool used = false;
+    bool enter = false;
+    guarded([&] {
+        if (qtKeyboard_)
+            qtKeyboard_->update(*event);
+        const bool capsLock = services_.keyboard.capsLockOn();
+        const auto key = QtKeyTranslator::translate(*event, capsLock);
+        if (!key)
+            return;
+        used = true;
+        // Enter in a one-line field, where it never splits the line, is the
+        // window's to act on (its search or replace).
+        enter = key->virtualKey == vk::Return && lineLimit() == 1
+                && ctrl_->CurrentModeId() == kNormalModeId;
+        // The modes read Shift as the key translation chose it.
+        const KeyModifiers modifiers{key->shift, event->modifiers().testFlag(Qt::ControlModifier),
+                                     capsLock};
+        ctrl_->RouteKey(key->virtualKey, modifiers);
+        scrollToCursor();
+    });
+    if (used) {
+        repaintChanged(before);
+        emit edited();
+        candidatesWanted_ = true;
+        updateCandidateWindow();
+    }
+    if (enter)
+        emit enterPressed();
+    return used;
+}
+
+void CEditorWnd::handleKeyRelease(QKeyEvent* event)
+{
+    if (qtKeyboard_)
+        guarded([&] { qtKeyboard_->update(*event); });
+}
+
+void CEditorWnd::keyPressEvent(QKeyEvent* event)
+{
+    if (handleKeyPress(event))
+        event->accept();
+    else
+        event->ignore();
+}
+
+void CEditorWnd::keyReleaseEvent(QKeyEvent* event)
+{
+    handleKeyRelease(event);
+    QAbstractScrollArea::keyReleaseEvent(event);
+}
+
+void CEditorWnd::routeMouse(QMouseEvent* event)
+{
+    const ViewportWindow::EventPoint at(*window_, event->position().toPoint());
+    ctrl_->RouteMouse(MouseFlags(*event));
+}
+
+void CEditorWnd::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton) {
+        QAbstractScrollArea::mousePressEvent(event);
+        return;
+    }
+    const ViewSnapshot before = snapshot();
+    guarded([&] {
+        // A click starts a new selection at the clicked cell.
+        data_->selection->Reset();
+        routeMouse(event);
+    });
+    setFocus(Qt::MouseFocusReason);
+    repaintChanged(before);
+    emit edited();
+    candidatesWanted_ = true;
+    updateCandidateWindow();
+    dragging_ = true;
+    event->accept();
+}
+
+void CEditorWnd::mouseMoveEvent(QMouseEvent* event)
+{
+    // Only normal mode extends a selection by dragging: a key typed while the
+    // button is held may have started a transliteration, which a drag must
+    // not commit.
+    if (!dragging_) {
+        QAbstractScrollArea::mouseMoveEvent(event);
+        return;
+    }
+    event->accept();
+    if (ctrl_->CurrentModeId() != kNormalModeId)
+        return;
+    const ViewSnapshot before = snapshot();
+    guarded([&] { routeMouse(event); });
+    repaintChanged(before);
+    emit edited();
+}
+
+void CEditorWnd::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton) {
+        QAbstractScrollArea::mouseReleaseEvent(event);
+        return;
+    }
+    dragging_ = false;
+    event->accept();
+}
+
+void CEditorWnd::scrollAction(ScrollBarId bar, int action)
+{
+    std::uint32_t request = 0;
+    switch (action) {
+    case QAbstractSlider::SliderSingleStepSub:
+        request = CFScrollPart::kLineUp;
+        break;
+    case QAbstractSlider::SliderSingleStepAdd:
+        request = CFScrollPart::kLineDown;
+        break;
+    case QAbstractSlider::SliderPageStepSub:
+        request = CFScrollPart::kPageUp;
+        break;
+    case QAbstractSlider::SliderPageStepAdd:
+        request = CFScrollPart::kPageDown;
+        break;
+    case QAbstractSlider::SliderToMinimum:
+        request = CFScrollPart::kTop;
+        break;
+    case QAbstractSlider::SliderToMaximum:
+        request = CFScrollPart::kBottom;
+        break;
+    case QAbstractSlider::SliderMove: {
+        QScrollBar* qbar =
+            bar == ScrollBarId::Vertical ? verticalScrollBar() : horizontalScrollBar();
+        const int thumb = qbar->sliderPosition();
+        if (thumb < 0 || thumb > kMaxRequestThumb) {
+            // Beyond what a request carries (the horizontal range reaches
+            // 100000 pixels): the thumb is followed directly, snapped to the
+            // step as a request would be.
+            CFScrollPart& part =
+                bar == ScrollBarId::Vertical ? scrollBar_->Vertical() : scrollBar_->Horizontal();
+            const bool present = bar == ScrollBarId::Vertical ? scrollBar_->HasVertical()
+                                                              : scrollBar_->HasHorizontal();
+            if (present)
+                part.SetPosition(thumb - thumb % part.Step());
+            repaint();
+            return;
+        }
+        request = CFScrollPart::kThumbTrack | (std::uint32_t(thumb) << 16);
+        break;
+    }
+    default:
+        return;
+    }
+    // Every request writes the state back to the bar, so a page request,
+    // which moves nothing, also puts the bar back where it was.
+    scrollBar_->OnScroll(bar, request);
+    repaint();
+    updateCandidateWindow();
+}
+
+void CEditorWnd::scrollLines(int lines)
+{
+    const std::uint32_t request = lines < 0 ? CFScrollPart::kLineUp : CFScrollPart::kLineDown;
+    for (int i = lines < 0 ? -lines : lines; i > 0; --i)
+        scrollBar_->OnScroll(ScrollBarId::Vertical, request);
+}
+
+void CEditorWnd::wheelEvent(QWheelEvent* event)
+{
+    if (event->modifiers() & Qt::ControlModifier) {
+        // Away from the user: larger, as in other programs.
+        zoomRemainder_ += event->angleDelta().y();
+        const int notches = zoomRemainder_ / kWheelNotch;
+        zoomRemainder_ %= kWheelNotch;
+        if (notches != 0)
+            emit zoomRequested(notches);
+        event->accept();
+        return;
+    }
+    wheelRemainder_ += event->angleDelta().y();
+    const int notches = wheelRemainder_ / kWheelNotch;
+    wheelRemainder_ %= kWheelNotch;
+    if (notches != 0) {
+        // Turning the wheel away from the user scrolls towards the top.
+        guarded([&] { scrollLines(-notches * kLinesPerNotch); });
+        repaint();
+        updateCandidateWindow();
+    }
+    event->accept();
+}
+
+void CEditorWnd::paintEvent(QPaintEvent* event)
+{
+    QPainter painter(viewport());
+    painter.fillRect(viewport()->rect(), Qt::white);
+    try {
+        // Only the part being painted again needs drawing.
+        const QRect part = event->rect();
+        QtSurface surface(painter, viewport(),
+                          Rect{part.left(), part.top(), part.right() + 1, part.bottom() + 1});
+        ctrl_->CurrentMode().OnPaint(surface);
+        paintFailed_ = false;
+    } catch (...) {
+        if (!paintFailed_) {
+            paintFailed_ = true;
+            reportPaintFailure(DescribeCurrentException());
+        }
+    }
+}
+
+void CEditorWnd::resizeEvent(QResizeEvent* event)
+{
+    QAbstractScrollArea::resizeEvent(event);
+    // The editor is made before it is given its size: the page it was
+    // made with fits no more.
+    guarded([this] { updatePage(); });
+    updateCandidateWindow();
+}
+
+void CEditorWnd::reportPaintFailure(const std::string& cause)
+{
+    // Reported once the paint cycle is over: a modal box cannot open inside
+    // one.
+    QTimer::singleShot(0, this, [this, cause] {
+        ReportInternalError(services_.messages, window_.get(), cause);
+    });
+}
+
+void CEditorWnd::focusInEvent(QFocusEvent* event)
+{
+    const ViewSnapshot before = snapshot();
+    data_->cursor->caretVisible = true;
+    caretTimer_.start(kCaretBlinkMs, this);
+    repaintChanged(before);
+    QAbstractScrollArea::focusInEvent(event);
+    candidatesWanted_ = true;
+    updateCandidateWindow();
+}
+
+void CEditorWnd::focusOutEvent(QFocusEvent* event)
+{
+    // The caret blinks only in the editor that receives the keys.
+    const ViewSnapshot before = snapshot();
+    data_->cursor->caretVisible = false;
+    caretTimer_.stop();
+    repaintChanged(before);
+    QAbstractScrollArea::focusOutEvent(event);
+    closeCandidateWindow();
+}
+
+void CEditorWnd::hideEvent(QHideEvent* event)
+{
+    QAbstractScrollArea::hideEvent(event);
+    closeCandidateWindow();
+}
+
+bool CEditorWnd::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == watchedWindow_) {
+        // A list left where the window was would point at nothing.
+        if (event->type() == QEvent::Move)
+            closeCandidateWindow();
+        return false;
+    }
+    return QAbstractScrollArea::eventFilter(watched, event);
+}
+
+void CEditorWnd::closeCandidateWindow()
+{
+    candidatesWanted_ = false;
+    candidateWindow_->hide();
+}
+
+void CEditorWnd::updateCandidateWindow()
+{
+    guarded([&] {
+        // The top-level widget (window() names the editor's platform window).
+        if (QWidget* topLevel = QWidget::window(); watchedWindow_ != topLevel) {
+            if (watchedWindow_)
+                watchedWindow_->removeEventFilter(this);
+            watchedWindow_ = topLevel;
+            watchedWindow_->installEventFilter(this);
+        }
+        const bool listed =
+            candidatesWanted_ && isVisible() && ctrl_->CurrentModeId() == kSignSelectionModeId;
+        const CandidateList list = listed ? ctrl_->selSignMode().List() : CandidateList{};
+        if (list.empty()) {
+            candidateWindow_->hide();
+            return;
+        }
+        const auto fonts = signFont_.Fonts();
+        const auto* sign = dynamic_cast<const QtFont*>(fonts->sign());
+        const std::unique_ptr<Surface> surface = window_->createSurface();
+        if (!surface)
+            return;
+        const Point at = CaretPoint(data_->document, data_->cursor->position(), *surface, *fonts,
+                                    data_->Offsets());
+        const int h = std::max(LineHeight(*surface, *fonts), 1);
+        const QRect row(viewport()->mapToGlobal(QPoint(at.x, at.y)), QSize(1, h));
+        candidateWindow_->showList(list, row, sign ? sign->qfont() : font());
+    });
+}
+
+void CEditorWnd::chooseCandidate(int candidate)
+{
+    guarded([&] {
+        ctrl_->ChooseCandidate(candidate);
+        scrollToCursor();
+    });
+    repaint();
+    emit edited();
+    updateCandidateWindow();
+}
+
+void CEditorWnd::timerEvent(QTimerEvent* event)
+{
+    if (event->timerId() != caretTimer_.timerId()) {
+        QAbstractScrollArea::timerEvent(event);
+        return;
+    }
+    const ViewSnapshot before = snapshot();
+    data_->cursor->caretVisible = !data_->cursor->caretVisible;
+    repaintChanged(before);
+}
+
+} // namespace velmora

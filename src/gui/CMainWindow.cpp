@@ -1,0 +1,525 @@
+#include "gui/CMainWindow.h"
+#include "qt/InternalError.h"
+
+#include "gui/CAboutDialog.h"
+#include "core/files/CrashRecovery.h"
+#include "core/commands/MainEditor.h"
+#include "core/commands/StartUp.h"
+#include "core/commands/StatusBarTexts.h"
+#include "core/commands/WindowGeometry.h"
+#include "platform/MessageDisplay.h"
+#include "platform/UserTexts.h"
+#include "qt/QtLanguage.h"
+#include "qt/QtTextTranslator.h"
+#include "core/view/CFSignFont.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QKeySequence>
+#include <QLabel>
+#include <QList>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScreen>
+#include <QStatusBar>
+#include <QString>
+#include <QTimer>
+#include <QUrl>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace velmora {
+
+namespace {
+
+QString FromUtf8(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+// The first local file (not a folder) among the URLs a drag carries.
+QString DraggedFile(const QMimeData* data)
+{
+    if (data == nullptr || !data->hasUrls())
+        return {};
+    for (const QUrl& url : data->urls()) {
+        if (url.isLocalFile() && QFileInfo(url.toLocalFile()).isFile())
+            return url.toLocalFile();
+    }
+    return {};
+}
+
+// "&3 ~/texts/letter.txt": the number selects it with the keyboard; the
+// home folder is shortened to "~".
+QString RecentFileLabel(int number, const std::filesystem::path& path)
+{
+    QString text = QDir::toNativeSeparators(QString::fromStdU16String(path.u16string()));
+    const QString home = QDir::toNativeSeparators(QDir::homePath());
+    if (text.startsWith(home + QDir::separator()))
+        text = QStringLiteral("~") + text.mid(home.size());
+    text.replace(QStringLiteral("&"), QStringLiteral("&&"));
+    return QStringLiteral("&%1 %2").arg(number).arg(text);
+}
+
+// The part of a rectangle some screen shows, as an area.
+qint64 VisibleArea(const QRect& rect)
+{
+    qint64 largest = 0;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        const QRect shown = screen->availableGeometry().intersected(rect);
+        largest = std::max(largest, qint64(shown.width()) * shown.height());
+    }
+    return largest;
+}
+
+} // namespace
+
+template <class F>
+void CMainWindow::guarded(F&& handler)
+{
+    RunGuarded(services_.messages, &platformWindow_, std::forward<F>(handler));
+}
+
+CMainWindow::CMainWindow(const MainWindowServices& services, QWidget* editorWidget, MainEditor& editor,
+                         QWidget* parent)
+    : QMainWindow(parent)
+    , services_(services)
+    , editor_(editor)
+    , editorWidget_(editorWidget)
+    , platformWindow_(*this)
+    , recentFiles_(services.settings)
+{
+    // As the central widget the editor fills the area between the menu and
+    // the status bar at every size.
+    setCentralWidget(editorWidget_);
+    setFocusProxy(editorWidget_);
+    buildMenu();
+    buildStatusBar();
+    setToolWindowCommands({});
+    services_.signFont.setOwner(&platformWindow_);
+    commands_ = std::make_unique<MainCommands>(MainCommands::Services{
+        editor_, services_.dialogs, services_.messages, services_.question, services_.fontDialog,
+        services_.dictionary, services_.signFont, &platformWindow_,
+        [this](std::u16string_view title) {
+            setWindowTitle(QString::fromUtf16(title.data(), qsizetype(title.size())));
+        },
+        [this](const std::filesystem::path& path) { recentFiles_.Add(path); }});
+    resize(800, 600);
+    restoreWindowGeometry();
+    refreshRecentFiles();
+    setAcceptDrops(true);
+    editorWidget_->setFocus(Qt::OtherFocusReason);
+}
+
+CMainWindow::~CMainWindow()
+{
+    if (services_.signFont.owner() == &platformWindow_)
+        services_.signFont.setOwner(nullptr);
+    // The editor goes first, while everything it might call back is intact.
+    delete takeCentralWidget();
+}
+
+void CMainWindow::buildMenu()
+{
+    for (const MenuPopup& popup : MainMenu()) {
+        QMenu* menu = menuBar()->addMenu(UiText(popup.title));
+        menuTexts_.emplace_back(menu->menuAction(), popup.title);
+        for (const MenuItem& item : popup.items) {
+            if (item.id == CommandId::Separator) {
+                menu->addSeparator();
+                continue;
+            }
+            if (item.id == CommandId::Language) {
+                QMenu* languages = menu->addMenu(UiText(item.text));
+                languages->setObjectName(QStringLiteral("languages"));
+                menuTexts_.emplace_back(languages->menuAction(), item.text);
+                actions_[item.id] = languages->menuAction();
+                buildLanguageMenu(languages);
+                continue;
+            }
+            if (item.id == CommandId::RecentFiles) {
+                recentMenu_ = menu->addMenu(UiText(item.text));
+                menuTexts_.emplace_back(recentMenu_->menuAction(), item.text);
+                recentMenu_->setObjectName(QStringLiteral("recentFiles"));
+                actions_[item.id] = recentMenu_->menuAction();
+                // Files may have gone since the menu was last shown.
+                connect(menu, &QMenu::aboutToShow, this, &CMainWindow::refreshRecentFiles);
+                continue;
+            }
+            QAction* action = menu->addAction(UiText(item.text));
+            menuTexts_.emplace_back(action, item.text);
+            action->setData(static_cast<int>(item.id));
+            // The items stay where the menu puts them on every platform
+            // (no moving of "About" or "Exit" into an application menu).
+            action->setMenuRole(QAction::NoRole);
+            const CommandId id = item.id;
+            connect(action, &QAction::triggered, this, [this, id] { run(id); });
+            actions_[id] = action;
+            if (id == CommandId::SignInput)
+                action->setCheckable(true);
+            if (id == CommandId::Undo) {
+                // Undo and Redo show whether there is a step to take back or
+                // make again; in between they stay enabled, so that their
+                // keys always reach the editor's command.
+                connect(menu, &QMenu::aboutToShow, this, [this] { enableHistoryItems(false); });
+                connect(menu, &QMenu::aboutToHide, this, [this] { enableHistoryItems(true); });
+            }
+        }
+    }
+    std::map<CommandId, QList<QKeySequence>> keys;
+    for (const Accelerator& accelerator : MainAccelerators())
+        keys[accelerator.id].append(QKeySequence(FromUtf8(accelerator.keys), QKeySequence::PortableText));
+    for (const auto& [id, sequences] : keys) {
+        QAction* action = actions_.at(id);
+        action->setShortcuts(sequences);
+        // Only while this window (or its editor) is active; a tool window is
+        // a window of its own, so its keys never start these commands.
+        action->setShortcutContext(Qt::WindowShortcut);
+        addAction(action);
+    }
+}
+
+void CMainWindow::buildLanguageMenu(QMenu* menu)
+{
+    auto* group = new QActionGroup(menu);
+    for (const auto& [language, text] : {std::pair(InterfaceLanguage::Japanese, texts::kJapaneseItem),
+                                         std::pair(InterfaceLanguage::English, texts::kEnglishItem)}) {
+        QAction* action = menu->addAction(UiText(text));
+        menuTexts_.emplace_back(action, text);
+        action->setCheckable(true);
+        action->setMenuRole(QAction::NoRole);
+        const std::string_view code = LanguageCode(language);
+        action->setData(QString::fromLatin1(code.data(), qsizetype(code.size())));
+        action->setActionGroup(group);
+        const InterfaceLanguage chosen = language;
+        connect(action, &QAction::triggered, this, [this, chosen] { chooseLanguage(chosen); });
+        languageActions_[language] = action;
+    }
+    const InterfaceLanguage current =
+        services_.language != nullptr ? services_.language->current() : InterfaceLanguage::Japanese;
+    languageActions_.at(current)->setChecked(true);
+    menu->menuAction()->setEnabled(services_.language != nullptr);
+}
+
+void CMainWindow::chooseLanguage(InterfaceLanguage language)
+{
+    guarded([&] {
+        if (services_.language == nullptr || services_.language->current() == language)
+            return;
+        // Every window hears of the change and shows its texts anew.
+        services_.language->apply(language);
+        WriteInterfaceLanguage(services_.settings, language);
+    });
+}
+
+void CMainWindow::retranslate()
+{
+    for (const auto& [action, text] : menuTexts_)
+        action->setText(UiText(text));
+    if (services_.language != nullptr)
+        languageActions_.at(services_.language->current())->setChecked(true);
+    refreshRecentFiles();
+    updateStatusBar();
+}
+
+void CMainWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QMainWindow::changeEvent(event);
+}
+
+void CMainWindow::buildStatusBar()
+{
+    const auto part = [this](const char* name, const std::string& text) {
+        auto* label = new QLabel(FromUtf8(text), this);
+        label->setObjectName(QString::fromLatin1(name));
+        label->setTextFormat(Qt::PlainText);
+        return label;
+    };
+    const StatusBarTexts initial = StatusBarTexts::Initial();
+    modeLabel_ = part("statusMode", initial.mode);
+    lineLabel_ = part("statusLine", initial.line);
+    columnLabel_ = part("statusColumn", initial.column);
+    // At least as wide as "Alphabet" needs, wider for a lookup status.
+    modeLabel_->setMinimumWidth(kStatusModeRight);
+    // A click on the setting switches it.
+    modeLabel_->installEventFilter(this);
+    lineLabel_->setFixedWidth(kStatusLineRight - kStatusModeRight);
+    statusBar()->addWidget(modeLabel_);
+    statusBar()->addWidget(lineLabel_);
+    statusBar()->addWidget(columnLabel_, 1);
+}
+
+void CMainWindow::setToolWindowCommands(ToolWindowCommands commands)
+{
+    tools_ = std::move(commands);
+    actions_.at(CommandId::Find)->setEnabled(bool(tools_.find));
+    actions_.at(CommandId::FindNext)->setEnabled(bool(tools_.findNext));
+    actions_.at(CommandId::FindPrevious)->setEnabled(bool(tools_.findPrevious));
+    actions_.at(CommandId::Replace)->setEnabled(bool(tools_.replace));
+    actions_.at(CommandId::WordRegistration)->setEnabled(bool(tools_.wordRegistration));
+}
+
+QAction* CMainWindow::action(CommandId id) const
+{
+    const auto found = actions_.find(id);
+    return found == actions_.end() ? nullptr : found->second;
+}
+
+bool CMainWindow::openFile(const std::filesystem::path& path)
+{
+    bool opened = false;
+    guarded([&] { opened = commands_->OpenFile(path); });
+    updateStatusBar();
+    return opened;
+}
+
+void CMainWindow::setCrashRecovery(CrashRecovery* recovery)
+{
+    recovery_ = recovery;
+    if (recoveryTimer_ == nullptr) {
+        recoveryTimer_ = new QTimer(this);
+        connect(recoveryTimer_, &QTimer::timeout, this, &CMainWindow::updateRecovery);
+    }
+    if (recovery_ != nullptr)
+        recoveryTimer_->start(1000);
+    else
+        recoveryTimer_->stop();
+}
+
+void CMainWindow::updateRecovery()
+{
+    if (recovery_ == nullptr)
+        return;
+    guarded([&] {
+        recovery_->Update(editor_.Document(), commands_->IsModified(), commands_->CurrentFile(),
+                          CrashRecovery::Clock::now());
+    });
+}
+
+bool CMainWindow::offerRecovery()
+{
+    bool restored = false;
+    if (recovery_ != nullptr)
+        guarded([&] { restored = commands_->OfferRecovery(*recovery_, [this] { return askRestore(); }); });
+    updateStatusBar();
+    return restored;
+}
+
+bool CMainWindow::askRestore()
+{
+    QMessageBox box(QMessageBox::Question, UiText(texts::kConfirmCaption), UiText(texts::kRestoreQuestion),
+                    QMessageBox::NoButton, this);
+    QPushButton* restore = box.addButton(UiText(texts::kRestoreAnswer), QMessageBox::YesRole);
+    box.addButton(UiText(texts::kDoNotRestoreAnswer), QMessageBox::NoRole);
+    box.setDefaultButton(restore);
+    box.exec();
+    return box.clickedButton() == restore;
+}
+
+void CMainWindow::run(CommandId id)
+{
+    const auto tool = [](const std::function<void()>& command) {
+        if (command)
+            command();
+    };
+    guarded([&] {
+        switch (id) {
+        case CommandId::NewFile: commands_->NewFile(); break;
+        case CommandId::Open: commands_->Open(); break;
+        case CommandId::Save: commands_->Save(); break;
+        case CommandId::SaveAs: commands_->SaveAs(); break;
+        case CommandId::SaveHtml: commands_->SaveHtml(); break;
+        case CommandId::ImportAtf: commands_->ImportAtf(); break;
+        case CommandId::LoadWorddata: commands_->LoadWorddata(); break;
+        case CommandId::SaveWorddata: commands_->SaveWorddata(); break;
+        case CommandId::Exit: close(); break;
+        case CommandId::Undo: editor_.Undo(); break;
+        case CommandId::Redo: editor_.Redo(); break;
+        case CommandId::CutLine: editor_.CutLine(); break;
+        case CommandId::CopyLine: editor_.CopyLine(); break;
+        case CommandId::PasteLine: editor_.PasteLine(); break;
+        case CommandId::DeleteLine: editor_.DeleteLine(); break;
+        case CommandId::SelectAll: editor_.SelectAll(); break;
+        case CommandId::ConvertTransliteration: editor_.ConvertTransliteration(); break;
+        case CommandId::Find: tool(tools_.find); break;
+        case CommandId::FindNext: tool(tools_.findNext); break;
+        case CommandId::FindPrevious: tool(tools_.findPrevious); break;
+        case CommandId::Replace: tool(tools_.replace); break;
+        case CommandId::Font: commands_->Font(); break;
+        case CommandId::ZoomIn: zoomed(commands_->ZoomIn()); break;
+        case CommandId::ZoomOut: zoomed(commands_->ZoomOut()); break;
+        case CommandId::ResetZoom: zoomed(commands_->ResetZoom()); break;
+        case CommandId::SignInput: editor_.ToggleSignInput(); break;
+        case CommandId::WordRegistration: tool(tools_.wordRegistration); break;
+        case CommandId::About: showAbout(); break;
+        case CommandId::RecentFiles: // submenus, no command
+        case CommandId::Language:
+        case CommandId::Separator: break;
+        }
+    });
+    // Commands move the cursor too (Open, New File, the searches); the
+    // status bar shows where it is now. A save removes the recovery copy
+    // at once.
+    editorWidget_->update();
+    updateStatusBar();
+    updateRecovery();
+}
+
+void CMainWindow::refreshRecentFiles()
+{
+    guarded([&] {
+        recentMenu_->clear();
+        const std::vector<std::filesystem::path> files = recentFiles_.ExistingFiles();
+        int number = 0;
+        for (const std::filesystem::path& path : files) {
+            QAction* action = recentMenu_->addAction(RecentFileLabel(++number, path));
+            action->setMenuRole(QAction::NoRole);
+            connect(action, &QAction::triggered, this, [this, path] { openFile(path); });
+        }
+        recentMenu_->addSeparator();
+        QAction* clear = recentMenu_->addAction(UiText(texts::kClearRecentFilesItem));
+        clear->setMenuRole(QAction::NoRole);
+        // The submenu is emptied the next time the File menu opens, not
+        // here, where the item that was chosen is still being handled.
+        connect(clear, &QAction::triggered, this, [this] {
+            guarded([&] { recentFiles_.Clear(); });
+            recentMenu_->menuAction()->setEnabled(false);
+        });
+        recentMenu_->menuAction()->setEnabled(!files.empty());
+    });
+}
+
+void CMainWindow::restoreWindowGeometry()
+{
+    const auto stored = WindowGeometry::Read(services_.settings);
+    if (!stored)
+        return;
+    QRect rect(stored->x, stored->y, stored->width, stored->height);
+    // No larger than the screen now (it may be smaller than the one the
+    // window was last on), and where it was only when most of it would be
+    // seen: a screen may have gone. Else the window system places it.
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        rect.setSize(rect.size().boundedTo(screen->availableGeometry().size()));
+    if (VisibleArea(rect) * 2 >= qint64(rect.width()) * rect.height())
+        setGeometry(rect);
+    else
+        resize(rect.size());
+    if (stored->maximized)
+        setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void CMainWindow::saveWindowGeometry()
+{
+    // A maximized window keeps the place and size it returns to.
+    QRect rect = isMaximized() || isFullScreen() || isMinimized() ? normalGeometry() : geometry();
+    if (!rect.isValid())
+        rect = geometry();
+    WindowGeometry{rect.x(), rect.y(), rect.width(), rect.height(), isMaximized()}.Write(services_.settings);
+}
+
+void CMainWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!DraggedFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void CMainWindow::dropEvent(QDropEvent* event)
+{
+    const QString file = DraggedFile(event->mimeData());
+    if (file.isEmpty())
+        return;
+    event->acceptProposedAction();
+    // Opened once the drop is over: the question about unsaved changes is
+    // modal, and the program the file came from waits for the drop to end.
+    const std::filesystem::path path(QFileInfo(file).absoluteFilePath().toStdU16String());
+    QMetaObject::invokeMethod(this, [this, path] { openFile(path); }, Qt::QueuedConnection);
+}
+
+void CMainWindow::showAbout()
+{
+    CAboutDialog dialog(this);
+    dialog.exec();
+}
+
+void CMainWindow::zoom(int steps)
+{
+    for (; steps > 0; --steps)
+        run(CommandId::ZoomIn);
+    for (; steps < 0; ++steps)
+        run(CommandId::ZoomOut);
+}
+
+void CMainWindow::zoomed(bool changed)
+{
+    if (!changed)
+        return;
+    // The tool windows' word fields draw with the same fonts.
+    for (QWidget* window : QApplication::topLevelWidgets())
+        window->update();
+}
+
+void CMainWindow::updateStatusBar()
+{
+    guarded([&] {
+        const StatusBarTexts texts =
+            StatusBarTexts::For(editor_.AlphabetMode(), editor_.CursorPosition(), editor_.LookupStatus());
+        actions_.at(CommandId::SignInput)->setChecked(!editor_.AlphabetMode());
+        modeLabel_->setText(FromUtf8(texts.mode));
+        lineLabel_->setText(FromUtf8(texts.line));
+        columnLabel_->setText(FromUtf8(texts.column));
+    });
+}
+
+void CMainWindow::enableHistoryItems(bool always)
+{
+    guarded([&] {
+        actions_.at(CommandId::Undo)->setEnabled(always || editor_.CanUndo());
+        actions_.at(CommandId::Redo)->setEnabled(always || editor_.CanRedo());
+    });
+}
+
+bool CMainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == modeLabel_ && event->type() == QEvent::MouseButtonPress
+        && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        run(CommandId::SignInput);
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void CMainWindow::closeEvent(QCloseEvent* event)
+{
+    bool mayClose = false;
+    guarded([&] { mayClose = commands_->ConfirmExit(); });
+    if (!mayClose) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    guarded([&] { saveWindowGeometry(); });
+    // Saved or given up: nothing is left to recover, and nothing writes a
+    // copy again (Exit updates the copy after the command, when the window
+    // has closed already).
+    if (recovery_ != nullptr)
+        guarded([&] { recovery_->Remove(); });
+    setCrashRecovery(nullptr);
+    emit closed();
+}
+
+} // namespace velmora

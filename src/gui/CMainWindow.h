@@ -1,0 +1,195 @@
+#pragma once
+
+#include "core/commands/MainCommands.h"
+#include "core/commands/MainMenu.h"
+#include "core/commands/RecentFiles.h"
+#include "platform/InterfaceLanguage.h"
+#include "qt/QtWidgetWindow.h"
+
+#include <QMainWindow>
+
+#include <concepts>
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+class QAction;
+class QCloseEvent;
+class QDragEnterEvent;
+class QDropEvent;
+class QLabel;
+class QMenu;
+class QTimer;
+
+namespace velmora {
+
+class CFSignFont;
+class CFWordDictionary;
+class CrashRecovery;
+class FileDialogs;
+class FontDialog;
+class MainEditor;
+class MessageDisplay;
+class QtLanguage;
+class SaveChangesQuestion;
+class Settings;
+
+// The application-lifetime services the main window's commands use.
+struct MainWindowServices {
+    FileDialogs& dialogs;
+    MessageDisplay& messages;
+    SaveChangesQuestion& question;
+    FontDialog& fontDialog;
+    CFWordDictionary& dictionary;
+    CFSignFont& signFont;
+    // Where the recent files, the window's place and size and the interface
+    // language are kept.
+    Settings& settings;
+    // The interface language the Setting menu's "Language" switches; null:
+    // the submenu is disabled.
+    QtLanguage* language = nullptr;
+};
+
+// What the Edit and Word menus start in the tool windows. An empty function
+// leaves its menu item and accelerator disabled.
+struct ToolWindowCommands {
+    std::function<void()> find;             // show the search window and focus it
+    std::function<void()> findNext;         // search on with the search window's word
+    std::function<void()> findPrevious;     // search back with the search window's word
+    std::function<void()> replace;          // show the replace window and focus it
+    std::function<void()> wordRegistration; // show the word registration window
+};
+
+// The main window: the editor filling the area above a three-part status
+// bar, the menu, the accelerators and the title. Its file commands run
+// through MainCommands, its editing commands through the editor's own
+// commands; everything else is plain Qt. A click on the status bar's
+// setting part switches the editor between "Alphabet" and "Sign", as the
+// checkable "Sign Input" item does.
+//
+// The accelerators work while the main window or its editor has the focus
+// (window context), never in a tool window. Closing the window, by Exit or by
+// the window system, asks first when the document has unsaved changes, keeps
+// the window's place and size in the settings for the next start, and emits
+// closed() once the window really closes.
+//
+// The File menu's "Recent Files" offers the documents opened or saved last;
+// a file dropped on the window opens as Open would open it, after the same
+// question about unsaved changes.
+//
+// The Setting menu's "Language" switches the interface language at once
+// (menus, status bar, tool windows, messages and Qt's dialogs) and keeps the
+// choice in the settings for the next start.
+//
+// Every command and event handler catches whatever escapes from it, tells
+// the user that an internal error occurred and keeps the document.
+class CMainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    // editorWidget is the main editor; it becomes the central widget and
+    // the window owns it. editor is the same object seen as MainEditor.
+    CMainWindow(const MainWindowServices& services, QWidget* editorWidget, MainEditor& editor,
+                QWidget* parent = nullptr);
+    // The same for an editor widget class that implements MainEditor.
+    template <class Editor>
+        requires std::derived_from<Editor, QWidget> && std::derived_from<Editor, MainEditor>
+    CMainWindow(const MainWindowServices& services, Editor* editor, QWidget* parent = nullptr)
+        : CMainWindow(services, editor, *editor, parent)
+    {
+    }
+    ~CMainWindow() override;
+
+    void setToolWindowCommands(ToolWindowCommands commands);
+
+    // Opens a file without a dialog (the program's argument, a recent file,
+    // a dropped file), after the question about unsaved changes; a failure
+    // is reported to the user. False when the file was not opened.
+    bool openFile(const std::filesystem::path& path);
+
+    // From now on keeps a copy of the document while it has unsaved changes
+    // (checked every second), removed when they are saved or given up and
+    // when the window closes. recovery must outlive the window; null stops.
+    void setCrashRecovery(CrashRecovery* recovery);
+    // Offers the documents that earlier runs left unsaved when they ended
+    // ("前回保存されなかった変更があります。復元しますか？"). True when one was
+    // restored.
+    bool offerRecovery();
+
+    MainCommands& commands() { return *commands_; }
+    // The window as the platform layer knows it: the owner of message boxes
+    // and dialogs that belong to the main window.
+    Window* platformWindow() { return &platformWindow_; }
+    // The menu or accelerator action of a command; null for Separator.
+    QAction* action(CommandId id) const;
+
+public slots:
+    // Shows the editor's input kind and cursor in the status bar (and the
+    // kind in the "Sign Input" item). Connect the editor's notification
+    // after each key and mouse event to it.
+    void updateStatusBar();
+    // Zoom steps > 0 larger, < 0 smaller, as Zoom In and Zoom Out; connect
+    // the editors' Ctrl+wheel to it.
+    void zoom(int steps);
+
+signals:
+    // The window closed for good; the program ends.
+    void closed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void buildMenu();
+    // Fills the "Language" submenu, its current language checked.
+    void buildLanguageMenu(QMenu* menu);
+    void chooseLanguage(InterfaceLanguage language);
+    // Shows the menu and status bar in the interface language.
+    void retranslate();
+    void buildStatusBar();
+    // Fills "Recent Files" with the listed files that exist, then "Clear";
+    // without any, the submenu is disabled.
+    void refreshRecentFiles();
+    void restoreWindowGeometry();
+    void saveWindowGeometry();
+    void run(CommandId id);
+    void showAbout();
+    // After a zoom command: every window with an editor shows the new size.
+    void zoomed(bool changed);
+    void updateRecovery();
+    bool askRestore();
+    // Undo and Redo enabled only when there is a step for them (always:
+    // enabled whatever the history holds).
+    void enableHistoryItems(bool always);
+    // Runs a command or handler; anything it throws becomes the internal
+    // error message.
+    template <class F>
+    void guarded(F&& handler);
+
+    MainWindowServices services_;
+    MainEditor& editor_;
+    QWidget* editorWidget_;
+    QtWidgetWindow platformWindow_;
+    RecentFiles recentFiles_;
+    std::unique_ptr<MainCommands> commands_;
+    ToolWindowCommands tools_;
+    std::map<CommandId, QAction*> actions_;
+    // Each menu title and item with the text it shows in translation.
+    std::vector<std::pair<QAction*, std::string_view>> menuTexts_;
+    std::map<InterfaceLanguage, QAction*> languageActions_;
+    QMenu* recentMenu_ = nullptr;
+    QLabel* modeLabel_ = nullptr;
+    QLabel* lineLabel_ = nullptr;
+    QLabel* columnLabel_ = nullptr;
+    CrashRecovery* recovery_ = nullptr;
+    QTimer* recoveryTimer_ = nullptr;
+};
+
+} // namespace velmora

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "gui/CToolWindow.h"
+
+class QPushButton;
+
+namespace velmora {
+
+class CEditorWnd;
+class CFLine;
+class CFSignFont;
+class CFWordDictionary;
+class MessageDisplay;
+class Window;
+struct SearchTarget;
+
+// The "Document search" tool window: one word field, typed like the
+// document, and the buttons "Search" (from the top), "Previous" and "Next",
+// which select the next occurrence in the main editor and give the focus
+// back to this window; Enter in the field runs "Next". The main window's
+// Find Next and Find Previous use the same word, also while this window is
+// hidden. The field takes the main editor's setting when the window is
+// shown.
+class CSearchWindow : public CToolWindow {
+    Q_OBJECT
+
+public:
+    static constexpr int kDefaultWidth = 400;
+    static constexpr int kDefaultHeight = 200;
+
+    // Created hidden. mainEditor, signFont and dictionary must outlive it.
+    CSearchWindow(CEditorWnd& mainEditor, PlatformServices services, CFSignFont& signFont,
+                  CFWordDictionary& dictionary, int width = kDefaultWidth,
+                  int height = kDefaultHeight);
+
+    // The searches with the word of the field. A hit is selected in the main
+    // editor, which repaints, and the focus goes to owner; a miss is told in
+    // a message box owned by owner ("検索終了"). True on a hit. The buttons
+    // pass this window; the main window's commands pass the main window.
+    bool FindFromTop(Window& owner);
+    bool FindNext(Window& owner);
+    bool FindPrevious(Window& owner);
+    bool FindNext(QWidget& owner);
+    bool FindPrevious(QWidget& owner);
+
+    CEditorWnd& wordField() { return *wordField_; }
+    QPushButton& searchButton() { return *searchButton_; }
+    QPushButton& previousButton() { return *previousButton_; }
+    QPushButton& nextButton() { return *nextButton_; }
+
+protected:
+    CEditorWnd& keyField() override { return *wordField_; }
+
+private:
+    using SearchCommand = bool (*)(SearchTarget&, const CFLine&, Window*, MessageDisplay&);
+    // Runs a search command with the word of the field over the main editor.
+    bool Search(SearchCommand command, Window& owner);
+
+    CEditorWnd& mainEditor_;
+    CEditorWnd* wordField_;
+    QPushButton* searchButton_;
+    QPushButton* previousButton_;
+    QPushButton* nextButton_;
+};
+
+} // namespace velmora

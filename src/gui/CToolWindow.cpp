@@ -1,0 +1,129 @@
+#include "gui/CToolWindow.h"
+
+#include "gui/CEditorWnd.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QShowEvent>
+
+namespace velmora {
+
+namespace {
+
+constexpr int kButtonWidth = 100;
+constexpr int kButtonHeight = 30;
+// The word fields leave this much of the window's width free.
+constexpr int kFieldMargin = 30;
+
+} // namespace
+
+CToolWindow::CToolWindow(const char* title, int width, int height, PlatformServices services,
+                         bool focusOnShow)
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+    , services_(services)
+    , ownerWindow_(*this)
+    , focusOnShow_(focusOnShow)
+    , title_(title)
+{
+    setWindowTitle(tr(title_));
+    setFixedSize(width, height);
+    // The window takes the focus when it is shown or handed the focus back,
+    // not by a click: a click beside the fields leaves the focus in the
+    // field that has it.
+    setFocusPolicy(Qt::TabFocus);
+    // The program ends with its main window, whatever tool windows are open.
+    setAttribute(Qt::WA_QuitOnClose, false);
+}
+
+void CToolWindow::showWindow()
+{
+    showNormal();
+    raise();
+    if (focusOnShow_)
+        ownerWindow_.setFocus();
+}
+
+CEditorWnd* CToolWindow::addWordField(int x, int y, CFSignFont& signFont,
+                                      CFWordDictionary& dictionary)
+{
+    auto* field = new CEditorWnd(services_, signFont, dictionary, 1, this);
+    field->setGeometry(x, y, width() - kFieldMargin, CEditorWnd::kWordFieldHeight);
+    fields_.push_back(field);
+    return field;
+}
+
+QLabel* CToolWindow::addLabel(const char* text, int x, int y)
+{
+    auto* label = new QLabel(tr(text), this);
+    label->move(x, y);
+    label->adjustSize();
+    labels_.emplace_back(label, text);
+    return label;
+}
+
+QPushButton* CToolWindow::addButton(const char* text, int x, int y)
+{
+    auto* button = new QPushButton(tr(text), this);
+    button->setGeometry(x, y, kButtonWidth, kButtonHeight);
+    buttons_.emplace_back(button, text);
+    return button;
+}
+
+void CToolWindow::retranslate()
+{
+    setWindowTitle(tr(title_));
+    for (const auto& [label, text] : labels_) {
+        label->setText(tr(text));
+        label->adjustSize();
+    }
+    for (const auto& [button, text] : buttons_)
+        button->setText(tr(text));
+}
+
+void CToolWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
+}
+
+bool CToolWindow::focusNextPrevChild(bool)
+{
+    return false;
+}
+
+void CToolWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (keyField().handleKeyPress(event))
+        event->accept();
+    else
+        event->ignore();
+    update();
+}
+
+void CToolWindow::keyReleaseEvent(QKeyEvent* event)
+{
+    keyField().handleKeyRelease(event);
+    QWidget::keyReleaseEvent(event);
+}
+
+void CToolWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    // Not when the window system shows it again (after minimising).
+    if (!settingSource_ || event->spontaneous())
+        return;
+    for (CEditorWnd* field : fields_)
+        field->setAlphabetMode(settingSource_->AlphabetMode());
+}
+
+void CToolWindow::mousePressEvent(QMouseEvent* event)
+{
+    update();
+    event->accept();
+}
+
+} // namespace velmora

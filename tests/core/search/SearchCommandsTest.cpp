@@ -1,0 +1,195 @@
+#include "core/document/CCursor.h"
+#include "core/document/CFSelectedText.h"
+#include "core/document/CFUndoList.h"
+#include "platform/UserTexts.h"
+#include "core/search/SearchCommands.h"
+#include "core/search/SearchTarget.h"
+#include "tests/support/DocumentText.h"
+#include "tests/support/FakeFontFactory.h"
+#include "tests/support/FakeWindow.h"
+#include "tests/support/MemorySettings.h"
+#include "tests/support/MessageRecorder.h"
+#include "tests/support/RecordingScrollSink.h"
+#include "core/view/CFScrollBar.h"
+#include "core/view/CFSignFont.h"
+
+#include <gtest/gtest.h>
+
+#include <boost/make_shared.hpp>
+
+namespace velmora {
+namespace {
+
+using test::Lines;
+using test::MakeDocument;
+using test::TextOf;
+
+CFLine Word(const std::string& text)
+{
+    CFLine line;
+    for (char c : text)
+        line.InsertCell(line.Length(), static_cast<unsigned char>(c));
+    return line;
+}
+
+// A main editor with a window, scroll state and fonts, and a search window.
+class SearchCommandsTest : public ::testing::Test {
+protected:
+    void SetUp() override { scrollBar->InitVertical(), scrollBar->InitHorizontal(); }
+
+    Position Cursor() const { return cursor->position(); }
+
+    FakeWindow editorWindow{{0, 0, 400, 300}};
+    FakeWindow searchWindow;
+    RecordingScrollSink sink;
+    FakeFontFactory fontFactory;
+    MemorySettings settings;
+    CFSignFont signFont{fontFactory, settings};
+    MessageRecorder messages;
+    CFDocument document = MakeDocument({"abcab", "", "xabx"});
+    boost::shared_ptr<CFScrollBar> scrollBar = boost::make_shared<CFScrollBar>(&editorWindow, &sink);
+    boost::shared_ptr<CCursor> cursor = boost::make_shared<CCursor>(document, scrollBar);
+    CFSelectedText selection{&editorWindow, document};
+    CFUndoList undo{&editorWindow, document, cursor};
+    SearchTarget target{document, selection, *cursor, *scrollBar, signFont, undo, &editorWindow};
+};
+
+TEST_F(SearchCommandsTest, AHitSelectsTheMatchMovesTheCursorAndReturnsTheFocus)
+{
+    ASSERT_TRUE(FindFromTop(target, Word("ab"), &searchWindow, messages));
+    EXPECT_EQ(Cursor(), (Position{0, 0}));
+    EXPECT_TRUE(selection.active());
+    EXPECT_EQ(selection.start(), (Position{0, 0}));
+    EXPECT_EQ(selection.end(), (Position{0, 2}));
+    EXPECT_EQ(editorWindow.invalidations(), 1);
+    EXPECT_EQ(searchWindow.focusRequests(), 1);
+
+    ASSERT_TRUE(FindNext(target, Word("ab"), &searchWindow, messages));
+    EXPECT_EQ(Cursor(), (Position{0, 3}));
+    ASSERT_TRUE(FindNext(target, Word("ab"), &searchWindow, messages));
+    EXPECT_EQ(Cursor(), (Position{2, 1}));
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(SearchCommandsTest, AMissTellsTheUserAndMovesNothing)
+{
+    cursor->setPosition({2, 1});
+    EXPECT_FALSE(FindNext(target, Word("ab"), &searchWindow, messages));
+    EXPECT_FALSE(FindFromTop(target, Word("zz"), nullptr, messages));
+    cursor->setPosition({0, 0});
+    EXPECT_FALSE(FindPrevious(target, Word("ab"), &searchWindow, messages));
+    ASSERT_EQ(messages.messages().size(), 3u);
+    EXPECT_EQ(messages.messages()[0],
+              (MessageRecorder::Message{&searchWindow, texts::kSearchedToEnd, texts::kSearchFinishedCaption}));
+    EXPECT_EQ(messages.messages()[1].owner, nullptr);
+    EXPECT_EQ(messages.messages()[2].text, texts::kSearchedToBeginning);
+    EXPECT_EQ(Cursor(), (Position{0, 0}));
+    EXPECT_FALSE(selection.active());
+    EXPECT_EQ(editorWindow.invalidations(), 0);
+}
+
+TEST_F(SearchCommandsTest, FindPreviousFromTheStartOfALineContinuesAboveTheEmptyLine)
+{
+    cursor->setPosition({2, 0});
+    ASSERT_TRUE(FindPrevious(target, Word("ab"), &searchWindow, messages));
+    EXPECT_EQ(Cursor(), (Position{0, 3}));
+    ASSERT_TRUE(FindPrevious(target, Word("ab"), &searchWindow, messages));
+    EXPECT_EQ(Cursor(), (Position{0, 0}));
+}
+
+TEST_F(SearchCommandsTest, ReplaceNextReplacesFromTheCursorCellAndCanBeUndone)
+{
+    cursor->setPosition({0, 1}); // inside the first occurrence: the next one is replaced
+    ASSERT_TRUE(ReplaceNext(target, Word("ab"), Word("XYZ"), &searchWindow, messages));
+    EXPECT_EQ(TextOf(document), (Lines{"abcXYZ", "", "xabx"}));
+    EXPECT_EQ(selection.start(), (Position{0, 3}));
+    EXPECT_EQ(selection.end(), (Position{0, 6}));
+    EXPECT_EQ(Cursor(), (Position{0, 3}));
+
+    // An empty replacement deletes the occurrence and leaves an empty selection.
+    ASSERT_TRUE(ReplaceNext(target, Word("ab"), Word(""), &searchWindow, messages));
+    EXPECT_EQ(TextOf(document), (Lines{"abcXYZ", "", "xx"}));
+    EXPECT_EQ(selection.start(), selection.end());
+
+    // Undo takes each replacement back in one step, newest first.
+    EXPECT_EQ(undo.count(), 2u);
+    undo.Undo();
+    EXPECT_EQ(TextOf(document), (Lines{"abcXYZ", "", "xabx"}));
+    undo.Undo();
+    EXPECT_EQ(TextOf(document), (Lines{"abcab", "", "xabx"}));
+    undo.Redo();
+    EXPECT_EQ(TextOf(document), (Lines{"abcXYZ", "", "xabx"}));
+}
+
+TEST_F(SearchCommandsTest, ReplaceAllReplacesEveryOccurrenceAsOneStepAndCountsThem)
+{
+    document = MakeDocument({"a-na be-li-ia", "um-ma", "", "qi-bi-ma --"});
+    cursor->setPosition({3, 10});
+    EXPECT_EQ(ReplaceAll(target, Word("-"), Word("--"), &searchWindow, messages), 8u);
+    EXPECT_EQ(TextOf(document), (Lines{"a--na be--li--ia", "um--ma", "", "qi--bi--ma ----"}));
+    EXPECT_EQ(messages.messages().back(),
+              (MessageRecorder::Message{&searchWindow, "8 個置換しました。", "確認"}));
+    EXPECT_EQ(searchWindow.focusRequests(), 1);
+    EXPECT_GT(editorWindow.invalidations(), 0);
+    EXPECT_EQ(Cursor(), (Position{3, 10}));
+    EXPECT_FALSE(selection.active());
+    EXPECT_EQ(undo.count(), 1u);
+    undo.Undo();
+    EXPECT_EQ(TextOf(document), (Lines{"a-na be-li-ia", "um-ma", "", "qi-bi-ma --"}));
+    undo.Redo();
+    EXPECT_EQ(TextOf(document)[3], "qi--bi--ma ----");
+
+    // Occurrences do not overlap: each scan goes on after the one replaced.
+    document = MakeDocument({"aaaaa"});
+    cursor->setPosition({0, 0});
+    undo.Clear();
+    EXPECT_EQ(ReplaceAll(target, Word("aa"), Word("b"), &searchWindow, messages), 2u);
+    EXPECT_EQ(TextOf(document), (Lines{"bba"}));
+
+    // None found, or an empty word: nothing changes, nothing is recorded.
+    EXPECT_EQ(ReplaceAll(target, Word("zz"), Word("b"), &searchWindow, messages), 0u);
+    EXPECT_EQ(ReplaceAll(target, Word(""), Word("b"), &searchWindow, messages), 0u);
+    EXPECT_EQ(messages.messages().back().text, "0 個置換しました。");
+    EXPECT_EQ(TextOf(document), (Lines{"bba"}));
+    EXPECT_EQ(undo.count(), 1u);
+}
+
+TEST_F(SearchCommandsTest, ReplaceAllRefusesWholeWhenAnyLineWouldPassTheLimit)
+{
+    document = MakeDocument({"xb", std::string(998, 'a') + "bb", "b"});
+    EXPECT_EQ(ReplaceAll(target, Word("b"), Word("cc"), &searchWindow, messages), 0u);
+    EXPECT_EQ(messages.messages().back().text, texts::kReplacementTooLong);
+    EXPECT_EQ(TextOf(document)[0], "xb");
+    EXPECT_EQ(undo.count(), 0u);
+    // Exactly at the limit is allowed.
+    document = MakeDocument({std::string(998, 'a') + "b"});
+    EXPECT_EQ(ReplaceAll(target, Word("b"), Word("cc"), &searchWindow, messages), 1u);
+    EXPECT_EQ(document.LineLength(0), 1000u);
+}
+
+TEST_F(SearchCommandsTest, ReplaceNextRefusesALineBeyondTheLengthLimit)
+{
+    document = MakeDocument({std::string(999, 'a') + "b"});
+    cursor->setPosition({0, 0});
+    EXPECT_FALSE(ReplaceNext(target, Word("b"), Word("cc"), &searchWindow, messages));
+    ASSERT_EQ(messages.messages().size(), 1u);
+    EXPECT_EQ(messages.messages()[0].text, texts::kReplacementTooLong);
+    EXPECT_EQ(document.LineLength(0), 1000u);
+    EXPECT_EQ(undo.count(), 0u);
+    // A replacement of the same length fits.
+    EXPECT_TRUE(ReplaceNext(target, Word("b"), Word("c"), &searchWindow, messages));
+}
+
+TEST_F(SearchCommandsTest, AHitFarDownScrollsTheEditorThere)
+{
+    Lines lines(200, "");
+    lines[150] = "needle";
+    document = MakeDocument(lines);
+    ASSERT_TRUE(FindFromTop(target, Word("needle"), &searchWindow, messages));
+    EXPECT_EQ(Cursor(), (Position{150, 0}));
+    EXPECT_GT(scrollBar->TopLine(), 100u);
+    EXPECT_LE(scrollBar->TopLine(), 150u);
+}
+
+} // namespace
+} // namespace velmora

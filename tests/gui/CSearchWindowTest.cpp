@@ -1,0 +1,290 @@
+#include "gui/CReplaceWindow.h"
+#include "gui/CSearchWindow.h"
+
+#include "core/document/CFDocument.h"
+#include "core/document/CFSelectedText.h"
+#include "core/modes/CFModeData.h"
+#include "platform/UserTexts.h"
+#include "core/search/SearchCommands.h"
+#include "gui/CCandidateWindow.h"
+#include "gui/CEditorWnd.h"
+#include "tests/support/gui/GuiTestKit.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+namespace velmora::test {
+namespace {
+
+constexpr char32_t L = kLugal;
+
+// A main editor holding a document, and the tool windows working on it.
+class ToolWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        main.resize(600, 400);
+        ASSERT_TRUE(ShowActive(main));
+    }
+
+    // Replaces the editor's text; a newline starts another line.
+    void setText(CEditorWnd& editor, const std::u32string& text)
+    {
+        editor.NewDocument();
+        CFDocument& doc = editor.Document();
+        std::uint32_t line = 0;
+        for (char32_t c : text) {
+            if (c == U'\n') {
+                doc.InsertLine(++line);
+                continue;
+            }
+            doc.InsertCell(line, doc.LineLength(line), c);
+        }
+    }
+    std::u32string line(CEditorWnd& editor, std::uint32_t n)
+    {
+        return CellsOf(editor.Document().Line(n));
+    }
+    Position selStart() { return main.modeData().selection->start(); }
+    Position selEnd() { return main.modeData().selection->end(); }
+    Position cursor() { return main.CursorPosition(); }
+
+    GuiTestKit kit;
+    CEditorWnd main{kit.services, kit.signFont, kit.dictionary, CFModeData::kMainLineLimit};
+};
+
+using SearchWindow = ToolWindowTest;
+
+TEST_F(SearchWindow, StartsHiddenWithItsLayout)
+{
+    CSearchWindow window(main, kit.services, kit.signFont, kit.dictionary);
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(window.windowTitle(), "Document search");
+    EXPECT_EQ(window.size(), QSize(400, 200));
+    EXPECT_EQ(window.wordField().geometry(), QRect(10, 35, 370, 80));
+    EXPECT_EQ(window.wordField().lineLimit(), 1);
+    EXPECT_TRUE(window.wordField().AlphabetMode());
+    EXPECT_EQ(window.searchButton().geometry(), QRect(10, 130, 100, 30));
+    EXPECT_EQ(window.previousButton().geometry(), QRect(120, 130, 100, 30));
+    EXPECT_EQ(window.nextButton().geometry(), QRect(230, 130, 100, 30));
+}
+
+TEST_F(SearchWindow, ButtonsSelectMatchesAndGiveTheFocusBack)
+{
+    setText(main, std::u32string{U'a', L, U'b', L, U'\n', L});
+    CSearchWindow window(main, kit.services, kit.signFont, kit.dictionary);
+    window.showWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+
+    // The word is typed as a transliteration in the field.
+    CEditorWnd& field = window.wordField();
+    QTest::mouseClick(field.viewport(), Qt::LeftButton);
+    QTest::keyClick(&field, Qt::Key_Space, Qt::ControlModifier);
+    QTest::keyClicks(&field, "lugal");
+    QTest::keyClick(&field, Qt::Key_Space);
+    QTest::keyClick(&field, Qt::Key_Return);
+    ASSERT_EQ(CellsOf(field.text()), std::u32string(1, L));
+
+    QTest::mouseClick(&window.searchButton(), Qt::LeftButton);
+    EXPECT_EQ(selStart(), (Position{0, 1}));
+    EXPECT_EQ(selEnd(), (Position{0, 2}));
+    EXPECT_EQ(cursor(), (Position{0, 1}));
+    EXPECT_EQ(QApplication::focusWidget(), &window);
+
+    QTest::mouseClick(&window.nextButton(), Qt::LeftButton);
+    EXPECT_EQ(cursor(), (Position{0, 3}));
+    QTest::mouseClick(&window.nextButton(), Qt::LeftButton);
+    EXPECT_EQ(cursor(), (Position{1, 0}));
+    EXPECT_EQ(selEnd(), (Position{1, 1}));
+    EXPECT_TRUE(kit.messages.empty());
+
+    // Nothing after the last one: told, and nothing moves.
+    QTest::mouseClick(&window.nextButton(), Qt::LeftButton);
+    ASSERT_EQ(kit.messages.messages().size(), 1u);
+    const MessageRecorder::Message& miss = kit.messages.messages()[0];
+    EXPECT_EQ(miss.owner, &window.ownerWindow());
+    EXPECT_EQ(miss.text, texts::kSearchedToEnd);
+    EXPECT_EQ(miss.caption, "検索終了");
+    EXPECT_EQ(cursor(), (Position{1, 0}));
+
+    QTest::mouseClick(&window.previousButton(), Qt::LeftButton);
+    EXPECT_EQ(cursor(), (Position{0, 3}));
+    QTest::mouseClick(&window.previousButton(), Qt::LeftButton);
+    QTest::mouseClick(&window.previousButton(), Qt::LeftButton);
+    ASSERT_EQ(kit.messages.messages().size(), 2u);
+    EXPECT_EQ(kit.messages.messages()[1].text, texts::kSearchedToBeginning);
+    EXPECT_EQ(cursor(), (Position{0, 1}));
+}
+
+TEST_F(SearchWindow, MenuCommandsUseTheWordWhileTheWindowIsHidden)
+{
+    setText(main, std::u32string{L, U'x', L});
+    CSearchWindow window(main, kit.services, kit.signFont, kit.dictionary);
+    setText(window.wordField(), std::u32string(1, L));
+    ASSERT_FALSE(window.isVisible());
+
+    EXPECT_TRUE(window.FindNext(main));
+    EXPECT_EQ(cursor(), (Position{0, 2}));
+    EXPECT_TRUE(main.hasFocus());
+    EXPECT_TRUE(window.FindPrevious(main));
+    EXPECT_EQ(cursor(), (Position{0, 0}));
+    EXPECT_FALSE(window.FindPrevious(main));
+    ASSERT_EQ(kit.messages.messages().size(), 1u);
+    EXPECT_EQ(kit.messages.ownerWidgets()[0], &main);
+    EXPECT_FALSE(window.isVisible());
+}
+
+TEST_F(SearchWindow, KeysTypedIntoTheWindowEditTheFieldAndCloseKeepsThem)
+{
+    CSearchWindow window(main, kit.services, kit.signFont, kit.dictionary);
+    window.showWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    ASSERT_EQ(QApplication::focusWidget(), &window);
+    QTest::keyClicks(&window, "ab");
+    QTest::keyClick(&window, Qt::Key_Tab);
+    EXPECT_EQ(CellsOf(window.wordField().text()), U"ab");
+    EXPECT_EQ(QApplication::focusWidget(), &window);
+
+    window.close();
+    EXPECT_FALSE(window.isVisible());
+    window.showWindow();
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(CellsOf(window.wordField().text()), U"ab");
+}
+
+// The field starts in the main editor's setting, so that a word is typed
+// as in the document; Enter after the word runs Next.
+TEST_F(SearchWindow, TheFieldTakesTheMainSettingAndEnterSearchesOn)
+{
+    setText(main, std::u32string{L, U' ', L});
+    main.setAlphabetMode(false);
+    CSearchWindow window(main, kit.services, kit.signFont, kit.dictionary);
+    window.showWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    EXPECT_FALSE(window.wordField().AlphabetMode());
+
+    QTest::keyClicks(&window, "lugal");
+    QTest::keyClick(&window, Qt::Key_Space);
+    // The field lists its candidates too, and the window keeps the keys.
+    const CCandidateWindow& candidates = window.wordField().candidateWindow();
+    EXPECT_TRUE(candidates.isVisible());
+    EXPECT_EQ(candidates.list().rows.at(0).reading, "lugal");
+    EXPECT_EQ(QApplication::focusWidget(), &window);
+    QTest::keyClick(&window, Qt::Key_Return); // accepts the sign
+    EXPECT_FALSE(candidates.isVisible());
+    ASSERT_EQ(CellsOf(window.wordField().text()), std::u32string(1, L));
+    EXPECT_EQ(cursor(), (Position{0, 0}));
+    QTest::keyClick(&window, Qt::Key_Return);
+    EXPECT_EQ(cursor(), (Position{0, 2}));
+    EXPECT_EQ(QApplication::focusWidget(), &window);
+
+    window.close();
+    main.setAlphabetMode(true);
+    window.showWindow();
+    EXPECT_TRUE(window.wordField().AlphabetMode());
+}
+
+using ReplaceWindow = ToolWindowTest;
+
+TEST_F(ReplaceWindow, StartsHiddenWithItsLayout)
+{
+    CReplaceWindow window(main, kit.services, kit.signFont, kit.dictionary);
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(window.windowTitle(), "Document replace");
+    EXPECT_EQ(window.size(), QSize(400, 320));
+    EXPECT_EQ(window.findField().geometry(), QRect(10, 35, 370, 80));
+    EXPECT_EQ(window.replaceField().geometry(), QRect(10, 150, 370, 80));
+    EXPECT_EQ(window.searchButton().geometry(), QRect(10, 245, 100, 30));
+    EXPECT_EQ(window.replaceButton().geometry(), QRect(120, 245, 100, 30));
+    EXPECT_EQ(window.replaceAllButton().geometry(), QRect(230, 245, 100, 30));
+    EXPECT_EQ(window.replaceAllButton().text(), "Replace All");
+}
+
+TEST_F(ReplaceWindow, AClickBesideTheFieldsLeavesTheFocusInTheReplaceField)
+{
+    CReplaceWindow window(main, kit.services, kit.signFont, kit.dictionary);
+    window.showWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QTest::mouseClick(window.replaceField().viewport(), Qt::LeftButton, {}, QPoint(5, 5));
+    ASSERT_EQ(QApplication::focusWidget(), &window.replaceField());
+    QTest::mouseClick(&window, Qt::LeftButton, {}, QPoint(300, 300));
+    QTest::keyClicks(QApplication::focusWidget(), "ab");
+    EXPECT_EQ(CellsOf(window.replaceField().text()), U"ab");
+    EXPECT_EQ(CellsOf(window.findField().text()), U"");
+}
+
+TEST_F(ReplaceWindow, ReplacesOneOccurrenceAtATime)
+{
+    setText(main, std::u32string{U'x', L, U'y', L});
+    CReplaceWindow window(main, kit.services, kit.signFont, kit.dictionary);
+    window.showWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    // Keys typed into the window go to the find-word field.
+    QTest::keyClick(&window, Qt::Key_Space, Qt::ControlModifier);
+    QTest::keyClicks(&window, "lugal");
+    QTest::keyClick(&window, Qt::Key_Space);
+    QTest::keyClick(&window, Qt::Key_Return);
+    ASSERT_EQ(CellsOf(window.findField().text()), std::u32string(1, L));
+    setText(window.replaceField(), U"ab");
+
+    QTest::mouseClick(&window.replaceButton(), Qt::LeftButton);
+    EXPECT_EQ(line(main, 0), (std::u32string{U'x', U'a', U'b', U'y', L}));
+    EXPECT_EQ(selStart(), (Position{0, 1}));
+    EXPECT_EQ(selEnd(), (Position{0, 3}));
+    EXPECT_EQ(QApplication::focusWidget(), &window);
+
+    QTest::mouseClick(&window.replaceButton(), Qt::LeftButton);
+    EXPECT_EQ(line(main, 0), U"xabyab");
+    QTest::mouseClick(&window.replaceButton(), Qt::LeftButton);
+    ASSERT_EQ(kit.messages.messages().size(), 1u);
+    EXPECT_EQ(kit.messages.messages()[0].text, texts::kSearchedToEnd);
+    EXPECT_EQ(line(main, 0), U"xabyab");
+
+    setText(window.findField(), U"b");
+    QTest::mouseClick(&window.searchButton(), Qt::LeftButton);
+    EXPECT_EQ(cursor(), (Position{0, 2}));
+}
+
+// Replace All changes every occurrence as one step that the main editor's
+// Ctrl+Z takes back; Enter in the replace field replaces the next one, in
+// the find field it searches from the top.
+TEST_F(ReplaceWindow, ReplaceAllIsOneStepAndEnterRunsTheFieldsCommand)
+{
+    setText(main, std::u32string{U'a', L, U'b', L, U'\n', L});
+    CReplaceWindow window(main, kit.services, kit.signFont, kit.dictionary);
+    window.showWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    setText(window.findField(), std::u32string(1, L));
+    setText(window.replaceField(), U"du");
+
+    QTest::mouseClick(&window.replaceAllButton(), Qt::LeftButton);
+    EXPECT_EQ(line(main, 0), U"adubdu");
+    EXPECT_EQ(line(main, 1), U"du");
+    ASSERT_EQ(kit.messages.messages().size(), 1u);
+    EXPECT_EQ(kit.messages.messages()[0].text, "3 個置換しました。");
+    EXPECT_EQ(kit.messages.messages()[0].caption, "確認");
+    EXPECT_EQ(kit.messages.ownerWidgets()[0], &window);
+
+    main.setFocus();
+    QTest::keyClick(&main, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(line(main, 0), (std::u32string{U'a', L, U'b', L}));
+    EXPECT_EQ(line(main, 1), std::u32string(1, L));
+
+    main.ResetView();
+    QTest::mouseClick(window.replaceField().viewport(), Qt::LeftButton);
+    QTest::keyClick(&window.replaceField(), Qt::Key_Return);
+    EXPECT_EQ(line(main, 0), (std::u32string{U'a', U'd', U'u', U'b', L}));
+    QTest::mouseClick(window.findField().viewport(), Qt::LeftButton);
+    QTest::keyClick(&window.findField(), Qt::Key_Return);
+    EXPECT_EQ(selStart(), (Position{0, 4}));
+    EXPECT_EQ(line(main, 0), (std::u32string{U'a', U'd', U'u', U'b', L}));
+}
+
+} // namespace
+} // namespace velmora::test

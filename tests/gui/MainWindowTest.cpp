@@ -1,0 +1,570 @@
+#include "gui/CMainWindow.h"
+
+#include "core/files/CrashRecovery.h"
+#include "core/dictionary/CFWordDictionary.h"
+#include "core/modes/CFModeData.h"
+#include "tests/support/gui/GuiTestKit.h"
+#include "tests/support/gui/ModalHelper.h"
+#include "tests/support/gui/QStringPrinter.h"
+#include "tests/support/gui/TestEditorWidget.h"
+#include "tests/support/FakeFileDialogs.h"
+#include "tests/support/FakeFontDialog.h"
+#include "tests/support/FakeFontFactory.h"
+#include "tests/support/MemorySettings.h"
+#include "tests/support/MessageRecorder.h"
+#include "tests/support/ScratchFolder.h"
+#include "tests/support/ScriptedSaveQuestion.h"
+#include "gui/CEditorWnd.h"
+#include "core/view/CFSignFont.h"
+
+#include <QAction>
+#include <QDialog>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QStatusBar>
+#include <QTest>
+#include <QUrl>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <vector>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace velmora {
+namespace {
+
+// The id of a process that has ended.
+long EndedProcessId()
+{
+    const pid_t child = ::fork();
+    if (child == 0)
+        ::_exit(0);
+    ::waitpid(child, nullptr, 0);
+    return child;
+}
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    FakeFileDialogs dialogs;
+    MessageRecorder messages;
+    ScriptedSaveQuestion question;
+    FakeFontDialog fontDialog;
+    CFWordDictionary dictionary;
+    FakeFontFactory fonts;
+    MemorySettings settings;
+    CFSignFont signFont{fonts, settings};
+    TestEditorWidget* editor = new TestEditorWidget;
+    MainWindowServices services{dialogs, messages, question, fontDialog, dictionary, signFont, settings};
+    CMainWindow window{services, editor};
+
+    QLabel* Part(const char* name) const { return window.findChild<QLabel*>(QString::fromLatin1(name)); }
+    void Type(char c) { editor->document.InsertCell(0, editor->document.LineLength(0), c); }
+    void Activate(QWidget& w)
+    {
+        w.show();
+        w.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    }
+};
+
+// The menu as text: "Popup: item, item, -, item".
+std::vector<QString> MenuText(const QMenuBar& bar)
+{
+    std::vector<QString> out;
+    for (QAction* popup : bar.actions()) {
+        QString line = popup->text() + QStringLiteral(":");
+        for (QAction* item : popup->menu()->actions())
+            line += QStringLiteral(" ") + (item->isSeparator() ? QStringLiteral("-") : item->text());
+        out.push_back(line);
+    }
+    return out;
+}
+
+TEST_F(MainWindowTest, MenuHasThePopupsItemsAndSeparatorsInOrder)
+{
+    EXPECT_EQ(MenuText(*window.menuBar()),
+              (std::vector<QString>{
+                  "File(&F): New File - Open(&O) Recent Files Save(&S) SaveAs - Save HTML Import ATF… - "
+                  "Load Worddata Save Worddata - Exit(&X)",
+                  "Edit: Undo Redo - Cut Line Copy Line Pasete Line Delete Line Select All - Find Find Next "
+                  "Find Previous - Replace - Convert Transliteration",
+                  "Word: Word Registration",
+                  "Setting(&V): Font Zoom In Zoom Out Reset Zoom - Sign Input Language",
+                  "Help(&H): About(&A)...",
+              }));
+}
+
+TEST_F(MainWindowTest, AcceleratorsAreWindowShortcuts)
+{
+    const auto keys = [&](CommandId id) {
+        QStringList out;
+        for (const QKeySequence& k : window.action(id)->shortcuts())
+            out << k.toString(QKeySequence::PortableText);
+        return out;
+    };
+    EXPECT_EQ(keys(CommandId::About), (QStringList{"Alt+?", "Alt+/"}));
+    EXPECT_EQ(keys(CommandId::Open), QStringList{"Ctrl+O"});
+    EXPECT_EQ(keys(CommandId::Save), QStringList{"Ctrl+S"});
+    EXPECT_EQ(keys(CommandId::Find), QStringList{"Ctrl+F"});
+    EXPECT_EQ(keys(CommandId::FindNext), QStringList{"Ctrl+F3"});
+    EXPECT_EQ(keys(CommandId::FindPrevious), QStringList{"Ctrl+Shift+F3"});
+    EXPECT_EQ(keys(CommandId::Undo), QStringList{"Ctrl+Z"});
+    EXPECT_EQ(keys(CommandId::Redo), (QStringList{"Ctrl+Y", "Ctrl+Shift+Z"}));
+    EXPECT_EQ(keys(CommandId::SelectAll), QStringList{"Ctrl+A"});
+    EXPECT_EQ(keys(CommandId::ConvertTransliteration), QStringList{"Ctrl+T"});
+    EXPECT_TRUE(keys(CommandId::NewFile).isEmpty());
+    for (const CommandId id : {CommandId::About, CommandId::Open, CommandId::Save, CommandId::Find,
+                               CommandId::FindNext, CommandId::FindPrevious, CommandId::Undo,
+                               CommandId::Redo, CommandId::SelectAll, CommandId::ConvertTransliteration})
+        EXPECT_EQ(window.action(id)->shortcutContext(), Qt::WindowShortcut);
+}
+
+TEST_F(MainWindowTest, AcceleratorsActInTheMainWindowOnlyAndReachTheToolCommands)
+{
+    int next = 0;
+    int previous = 0;
+    int finds = 0;
+    window.setToolWindowCommands({[&] { ++finds; }, [&] { ++next; }, [&] { ++previous; }, {}, {}});
+    EXPECT_FALSE(window.action(CommandId::Replace)->isEnabled());
+    EXPECT_TRUE(window.action(CommandId::Find)->isEnabled());
+
+    Activate(window);
+    editor->setFocus();
+    QTest::keyClick(editor, Qt::Key_O, Qt::ControlModifier);
+    EXPECT_EQ(dialogs.calls().size(), 1u);
+    QTest::keyClick(editor, Qt::Key_F3, Qt::ControlModifier);
+    QTest::keyClick(editor, Qt::Key_F3, Qt::ControlModifier | Qt::ShiftModifier);
+    QTest::keyClick(editor, Qt::Key_F, Qt::ControlModifier);
+    EXPECT_EQ(next, 1);
+    EXPECT_EQ(previous, 1);
+    EXPECT_EQ(finds, 1);
+
+    // Another top-level window, as a tool window is.
+    QWidget tool;
+    Activate(tool);
+    QTest::keyClick(&tool, Qt::Key_O, Qt::ControlModifier);
+    QTest::keyClick(&tool, Qt::Key_F3, Qt::ControlModifier);
+    EXPECT_EQ(dialogs.calls().size(), 1u);
+    EXPECT_EQ(next, 1);
+}
+
+TEST_F(MainWindowTest, ZoomKeysAndTheWheelZoomTheEditorForTheSession)
+{
+    Activate(window);
+    editor->setFocus();
+    QTest::keyClick(editor, Qt::Key_Plus, Qt::ControlModifier);
+    QTest::keyClick(editor, Qt::Key_Equal, Qt::ControlModifier);
+    EXPECT_EQ(signFont.zoomPercent(), 125);
+    QTest::keyClick(editor, Qt::Key_Minus, Qt::ControlModifier);
+    EXPECT_EQ(signFont.zoomPercent(), 110);
+    EXPECT_EQ(editor->fontChanges, 3);
+    // Ctrl+wheel notches arrive as steps.
+    window.zoom(-3);
+    EXPECT_EQ(signFont.zoomPercent(), 80);
+    QTest::keyClick(editor, Qt::Key_0, Qt::ControlModifier);
+    EXPECT_EQ(signFont.zoomPercent(), 100);
+    EXPECT_EQ(editor->fontChanges, 7);
+    // Already at the chosen size: nothing to follow.
+    QTest::keyClick(editor, Qt::Key_0, Qt::ControlModifier);
+    EXPECT_EQ(editor->fontChanges, 7);
+    EXPECT_TRUE(settings.writes().empty());
+}
+
+TEST_F(MainWindowTest, BothAboutKeysOpenTheAboutBox)
+{
+    for (const Qt::Key key : {Qt::Key_Question, Qt::Key_Slash}) {
+        Activate(window);
+        editor->setFocus();
+        QString caption;
+        test::OnNextModal([&](QWidget* modal) {
+            caption = modal->windowTitle();
+            static_cast<QDialog*>(modal)->accept();
+        });
+        QTest::keyClick(editor, key, Qt::AltModifier);
+        EXPECT_EQ(caption, QStringLiteral("バージョン情報 Velmora")) << key;
+    }
+}
+
+TEST_F(MainWindowTest, StatusBarShowsTheInitialTextsThenTheEditorsState)
+{
+    ASSERT_TRUE(Part("statusMode") && Part("statusLine") && Part("statusColumn"));
+    EXPECT_EQ(Part("statusMode")->text(), "Alphabet");
+    EXPECT_EQ(Part("statusLine")->text(), "line:0");
+    EXPECT_EQ(Part("statusColumn")->text(), "column:0");
+    EXPECT_EQ(Part("statusMode")->width(), 80);
+    EXPECT_EQ(Part("statusLine")->width(), 80);
+    EXPECT_EQ(Part("statusMode")->parentWidget(), window.statusBar());
+
+    window.updateStatusBar();
+    EXPECT_EQ(Part("statusLine")->text(), "line: 0");
+    EXPECT_EQ(Part("statusColumn")->text(), "column: 0");
+
+    editor->alphabetMode = false;
+    editor->cursor = {12, 345};
+    window.updateStatusBar();
+    EXPECT_EQ(Part("statusMode")->text(), "Sign");
+    EXPECT_EQ(Part("statusLine")->text(), "line: 12");
+    EXPECT_EQ(Part("statusColumn")->text(), "column: 345");
+
+    // What a lookup found takes the setting's place, as wide as it needs.
+    window.show();
+    editor->lookupStatus = "no sign for lugalšarrukīn";
+    window.updateStatusBar();
+    EXPECT_EQ(Part("statusMode")->text(), "no sign for lugalšarrukīn");
+    QApplication::processEvents();
+    EXPECT_GE(Part("statusMode")->width(), Part("statusMode")->sizeHint().width());
+    editor->lookupStatus.clear();
+    window.updateStatusBar();
+    EXPECT_EQ(Part("statusMode")->text(), "Sign");
+}
+
+TEST_F(MainWindowTest, EditorFillsTheAreaAboveTheStatusBarAtEverySize)
+{
+    window.show();
+    for (const QSize size : {QSize(640, 480), QSize(300, 200), QSize(1000, 700)}) {
+        window.resize(size);
+        QApplication::processEvents();
+        EXPECT_EQ(window.centralWidget(), editor);
+        EXPECT_EQ(editor->geometry().bottom() + 1, window.statusBar()->geometry().top());
+        EXPECT_EQ(editor->width(), window.width());
+    }
+}
+
+TEST_F(MainWindowTest, TitleNamesTheDocument)
+{
+    EXPECT_EQ(window.windowTitle(), "new file - Velmora");
+    test::ScratchFolder folder;
+    test::WriteBytes(folder / "tablet.txt", "abc");
+    EXPECT_TRUE(window.openFile(folder / "tablet.txt"));
+    EXPECT_EQ(window.windowTitle(), "tablet.txt - Velmora");
+    EXPECT_FALSE(window.openFile(folder / "missing.txt"));
+    EXPECT_EQ(window.windowTitle(), "tablet.txt - Velmora");
+    EXPECT_EQ(messages.messages().size(), 1u);
+}
+
+TEST_F(MainWindowTest, ClosingWithUnsavedChangesAsksAndCancelKeepsTheWindow)
+{
+    QSignalSpy closed(&window, &CMainWindow::closed);
+    window.show();
+    Type('a');
+    question.answer(SaveChangesAnswer::Cancel);
+    EXPECT_FALSE(window.close());
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(closed.count(), 0);
+    ASSERT_EQ(question.questions().size(), 1u);
+    EXPECT_EQ(question.questions()[0].owner, window.platformWindow());
+
+    // Exit asks the same way.
+    question.answer(SaveChangesAnswer::Cancel);
+    window.action(CommandId::Exit)->trigger();
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(question.questions().size(), 2u);
+
+    question.answer(SaveChangesAnswer::Discard);
+    window.action(CommandId::Exit)->trigger();
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(closed.count(), 1);
+}
+
+TEST_F(MainWindowTest, ClosingAfterAWordWasRegisteredAsksAboutTheWordData)
+{
+    QSignalSpy closed(&window, &CMainWindow::closed);
+    window.show();
+    dictionary.AddWord(0, CFWordSign::FromCells(std::vector<std::uint32_t>{'A'}),
+                       CFWordSign::FromCells(std::vector<std::uint32_t>{0x12000}));
+    question.answer(SaveChangesAnswer::Cancel);
+    EXPECT_FALSE(window.close());
+    EXPECT_TRUE(window.isVisible());
+    ASSERT_EQ(question.questions().size(), 1u);
+    EXPECT_EQ(question.questions()[0].text, "文字変換データは変更されています。保存しますか？");
+
+    question.answer(SaveChangesAnswer::Discard);
+    EXPECT_TRUE(window.close());
+    EXPECT_EQ(closed.count(), 1);
+}
+
+TEST_F(MainWindowTest, UnsavedTextIsCopiedForRecoveryAndOfferedToTheNextRun)
+{
+    test::ScratchFolder folder;
+    CrashRecovery recovery(folder / "data", 1); // as a run with process id 1 (never ended)
+    window.setCrashRecovery(&recovery);
+    Type('a');
+    QTest::qWait(1300);
+    ASSERT_TRUE(recovery.HasCopy());
+
+    // The next run (another process id) finds it when this one "crashed".
+    TestEditorWidget* nextEditor = new TestEditorWidget;
+    ScriptedSaveQuestion nextQuestion;
+    CMainWindow next{MainWindowServices{dialogs, messages, nextQuestion, fontDialog, dictionary, signFont, settings},
+                     nextEditor};
+    const auto copy = recovery.CopyPath();
+    const auto moved = folder / "data" / ("recovery-" + std::to_string(EndedProcessId()) + ".vrc");
+    std::filesystem::rename(copy, moved);
+    CrashRecovery nextRecovery(folder / "data");
+    next.setCrashRecovery(&nextRecovery);
+    QString text;
+    test::OnNextModal([&](QWidget* modal) {
+        auto* box = static_cast<QMessageBox*>(modal);
+        text = box->text();
+        box->defaultButton()->click();
+    });
+    EXPECT_TRUE(next.offerRecovery());
+    EXPECT_EQ(text, QStringLiteral("前回保存されなかった変更があります。復元しますか？"));
+    EXPECT_EQ(nextEditor->document.Line(0).Cells().size(), 1u);
+    EXPECT_TRUE(next.commands().IsModified());
+    EXPECT_EQ(next.windowTitle(), "new file - Velmora");
+
+    // Giving the changes up on Exit removes the copy, and none comes back.
+    nextQuestion.answer(SaveChangesAnswer::Discard);
+    next.show();
+    next.action(CommandId::Exit)->trigger();
+    EXPECT_FALSE(next.isVisible());
+    EXPECT_FALSE(nextRecovery.HasCopy());
+    EXPECT_FALSE(std::filesystem::exists(nextRecovery.CopyPath()));
+    window.setCrashRecovery(nullptr);
+}
+
+TEST_F(MainWindowTest, AnUnchangedDocumentClosesWithoutAQuestion)
+{
+    QSignalSpy closed(&window, &CMainWindow::closed);
+    window.show();
+    EXPECT_TRUE(window.close());
+    EXPECT_TRUE(question.questions().empty());
+    EXPECT_EQ(closed.count(), 1);
+}
+
+TEST_F(MainWindowTest, EditCommandsGoToTheEditorAndAFailureIsReportedWithTheDocumentKept)
+{
+    window.action(CommandId::CopyLine)->trigger();
+    window.action(CommandId::PasteLine)->trigger();
+    window.action(CommandId::DeleteLine)->trigger();
+    window.action(CommandId::CutLine)->trigger();
+    EXPECT_EQ(editor->copies, 1);
+    EXPECT_EQ(editor->pastes, 1);
+    EXPECT_EQ(editor->deletions, 1);
+    EXPECT_EQ(editor->cuts, 1);
+    EXPECT_TRUE(messages.empty());
+
+    Type('k');
+    editor->throwOnCut = true;
+    window.action(CommandId::CutLine)->trigger();
+    ASSERT_EQ(messages.messages().size(), 1u);
+    EXPECT_EQ(messages.messages()[0].text, "内部エラーが発生しました。ドキュメントは保持されています。");
+    EXPECT_EQ(messages.messages()[0].caption, "エラー");
+    EXPECT_EQ(editor->document.LineLength(0), 1u);
+    EXPECT_TRUE(window.commands().IsModified());
+}
+
+// The history keys, Select All and Convert Transliteration reach the
+// editor's commands; Undo and Redo
+// show in the menu whether there is anything to take back or make again;
+// "Sign Input" and a click on the status bar's setting switch the setting.
+TEST_F(MainWindowTest, HistoryKeysSelectAllAndTheSignInputSwitch)
+{
+    Activate(window);
+    editor->setFocus();
+    QTest::keyClick(editor, Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(editor, Qt::Key_Y, Qt::ControlModifier);
+    QTest::keyClick(editor, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(editor, Qt::Key_T, Qt::ControlModifier);
+    EXPECT_EQ(editor->undos, 1);
+    EXPECT_EQ(editor->redos, 2);
+    EXPECT_EQ(editor->selectAlls, 1);
+    EXPECT_EQ(editor->conversions, 1);
+
+    QMenu* edit = window.menuBar()->actions().at(1)->menu();
+    ASSERT_TRUE(edit);
+    editor->canUndo = true;
+    emit edit->aboutToShow();
+    EXPECT_TRUE(window.action(CommandId::Undo)->isEnabled());
+    EXPECT_FALSE(window.action(CommandId::Redo)->isEnabled());
+    emit edit->aboutToHide();
+    EXPECT_TRUE(window.action(CommandId::Redo)->isEnabled());
+
+    QAction& signInput = *window.action(CommandId::SignInput);
+    EXPECT_TRUE(signInput.isCheckable());
+    EXPECT_FALSE(signInput.isChecked());
+    signInput.trigger();
+    EXPECT_FALSE(editor->alphabetMode);
+    EXPECT_TRUE(signInput.isChecked());
+    EXPECT_EQ(Part("statusMode")->text(), "Sign");
+    QTest::mouseClick(Part("statusMode"), Qt::LeftButton);
+    EXPECT_TRUE(editor->alphabetMode);
+    EXPECT_FALSE(signInput.isChecked());
+    EXPECT_EQ(Part("statusMode")->text(), "Alphabet");
+}
+
+TEST_F(MainWindowTest, FontCommandChangesTheSignFontOnlyWhenAFontIsChosen)
+{
+    editor->cursor = {3, 4};
+    window.action(CommandId::Font)->trigger();
+    EXPECT_FALSE(signFont.useChosenSignFont());
+    EXPECT_EQ(editor->CursorPosition(), (Position{3, 4}));
+
+    FontAttributes chosen;
+    chosen.faceName = "Noto Sans Cuneiform";
+    chosen.height = -30;
+    fontDialog.choice = chosen;
+    window.action(CommandId::Font)->trigger();
+    EXPECT_TRUE(signFont.useChosenSignFont());
+    EXPECT_EQ(signFont.signAttributes(), chosen);
+    EXPECT_EQ(editor->CursorPosition(), (Position{0, 0}));
+    EXPECT_EQ(Part("statusLine")->text(), "line: 0");
+    EXPECT_EQ(fontDialog.owners.back(), window.platformWindow());
+}
+
+// The texts of the Recent Files submenu as the user sees it when the File
+// menu opens, "-" for the separator.
+QStringList RecentMenu(CMainWindow& window)
+{
+    QMenu* file = window.menuBar()->actions().at(0)->menu();
+    emit file->aboutToShow();
+    QStringList out;
+    for (QAction* item : window.action(CommandId::RecentFiles)->menu()->actions())
+        out << (item->isSeparator() ? QStringLiteral("-") : item->text());
+    return out;
+}
+
+QAction* RecentItem(CMainWindow& window, int index)
+{
+    return window.action(CommandId::RecentFiles)->menu()->actions().at(index);
+}
+
+QString Label(int number, const std::filesystem::path& path)
+{
+    return QStringLiteral("&%1 ").arg(number) + QString::fromStdU16String(path.u16string());
+}
+
+TEST_F(MainWindowTest, RecentFilesOfferTheDocumentsOpenedAndSavedLastAndReopenThem)
+{
+    test::ScratchFolder folder;
+    const auto letter = folder / "letter.txt";
+    const auto hymn = folder / "hymn & prayer.txt";
+    const auto copy = folder / "copy.txt";
+    test::WriteBytes(letter, "a-na be-li2-ia");
+    test::WriteBytes(hymn, "i-nu an-um");
+    EXPECT_EQ(RecentMenu(window), (QStringList{"-", "Clear"}));
+    EXPECT_FALSE(window.action(CommandId::RecentFiles)->isEnabled());
+
+    ASSERT_TRUE(window.openFile(letter));
+    ASSERT_TRUE(window.openFile(hymn));
+    dialogs.choose(copy);
+    window.action(CommandId::SaveAs)->trigger();
+    EXPECT_FALSE(window.openFile(folder / "missing.txt"));
+    messages.clear();
+    // "&" in a name is shown as itself, not as a mnemonic.
+    EXPECT_EQ(RecentMenu(window),
+              (QStringList{Label(1, copy), Label(2, folder / "hymn && prayer.txt"), Label(3, letter), "-", "Clear"}));
+    EXPECT_TRUE(window.action(CommandId::RecentFiles)->isEnabled());
+
+    // A file deleted meanwhile is left out.
+    std::filesystem::remove(copy);
+    EXPECT_EQ(RecentMenu(window).size(), 4);
+
+    // Choosing one with unsaved changes asks first, then opens it.
+    Type('x');
+    question.answer(SaveChangesAnswer::Discard);
+    RecentItem(window, 1)->trigger();
+    EXPECT_EQ(question.questions().size(), 1u);
+    EXPECT_EQ(window.windowTitle(), "letter.txt - Velmora");
+    EXPECT_EQ(RecentMenu(window).at(0), Label(1, letter));
+    EXPECT_TRUE(messages.empty());
+
+    // Clear empties the list for good.
+    RecentMenu(window);
+    RecentItem(window, 3)->trigger();
+    EXPECT_FALSE(window.action(CommandId::RecentFiles)->isEnabled());
+    EXPECT_EQ(RecentMenu(window), (QStringList{"-", "Clear"}));
+    EXPECT_EQ(settings.readString("RecentFiles", "File1", "none"), "none");
+}
+
+TEST_F(MainWindowTest, AFileDroppedOnTheWindowOpensAfterTheQuestionAboutChanges)
+{
+    test::ScratchFolder folder;
+    test::WriteBytes(folder / "tablet.txt", "lugal");
+    QMimeData files;
+    files.setUrls({QUrl::fromLocalFile(QString::fromStdU16String(folder.path().u16string())),
+                   QUrl(QStringLiteral("https://oracc.org/x.txt")),
+                   QUrl::fromLocalFile(QString::fromStdU16String((folder / "tablet.txt").u16string()))});
+    QMimeData folderOnly;
+    folderOnly.setUrls({QUrl::fromLocalFile(QString::fromStdU16String(folder.path().u16string()))});
+
+    const auto enter = [&](const QMimeData& data) {
+        QDragEnterEvent event(QPoint(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        event.setAccepted(false);
+        QApplication::sendEvent(&window, &event);
+        return event.isAccepted();
+    };
+    // As a drag does: it enters the window, then drops.
+    const auto drop = [&](const QMimeData& data) {
+        ASSERT_TRUE(enter(data));
+        QDropEvent event(QPointF(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&window, &event);
+        QApplication::processEvents();
+    };
+    EXPECT_TRUE(window.acceptDrops());
+    // The real editor leaves drops on it to the window around it.
+    test::GuiTestKit kit;
+    const CEditorWnd realEditor(kit.services, kit.signFont, kit.dictionary, CFModeData::kMainLineLimit);
+    EXPECT_FALSE(realEditor.acceptDrops() || realEditor.viewport()->acceptDrops());
+    EXPECT_FALSE(enter(folderOnly));
+    EXPECT_TRUE(enter(files));
+
+    Type('x');
+    question.answer(SaveChangesAnswer::Cancel);
+    drop(files);
+    EXPECT_EQ(question.questions().size(), 1u);
+    EXPECT_EQ(window.windowTitle(), "new file - Velmora");
+
+    question.answer(SaveChangesAnswer::Discard);
+    drop(files);
+    EXPECT_EQ(question.questions().size(), 2u);
+    EXPECT_EQ(window.windowTitle(), "tablet.txt - Velmora");
+    EXPECT_EQ(editor->document.LineLength(0), 5u);
+    EXPECT_EQ(settings.readString("RecentFiles", "File1", ""), (folder / "tablet.txt").string());
+}
+
+TEST_F(MainWindowTest, PlaceAndSizeAreKeptForTheNextStart)
+{
+    window.show();
+    window.setGeometry(QRect(60, 70, 640, 480));
+    QApplication::processEvents();
+    ASSERT_TRUE(window.close());
+    EXPECT_EQ(settings.readString("Window", "Width", ""), "640");
+    EXPECT_EQ(settings.readString("Window", "Maximized", ""), "0");
+
+    CMainWindow next(services, new TestEditorWidget);
+    EXPECT_EQ(next.geometry(), QRect(60, 70, 640, 480));
+    EXPECT_FALSE(next.windowState() & Qt::WindowMaximized);
+
+    // Maximized, it keeps the size it returns to.
+    next.showMaximized();
+    QApplication::processEvents();
+    ASSERT_TRUE(next.close());
+    EXPECT_EQ(settings.readString("Window", "Maximized", ""), "1");
+    EXPECT_EQ(settings.readString("Window", "Height", ""), "480");
+    CMainWindow third(services, new TestEditorWidget);
+    EXPECT_TRUE(third.windowState() & Qt::WindowMaximized);
+
+    // A place no screen shows any more: the size is kept, the place left to
+    // the window system.
+    settings.set("Window", "X", "-50000");
+    settings.set("Window", "Maximized", "0");
+    CMainWindow moved(services, new TestEditorWidget);
+    EXPECT_EQ(moved.size(), QSize(640, 480));
+    EXPECT_NE(moved.geometry().x(), -50000);
+}
+
+} // namespace
+} // namespace velmora

@@ -90,8 +90,8 @@ void BM_CountLinesMemchrPeer(benchmark::State& state)
     const std::string& atf = LargeAtf();
     for (auto _ : state) {
         std::size_t lines = 0;
-        for (const char* p = atf.data(); (p = static_cast<const char*>(std::memchr(p, '\n', atf.data() + atf.size() - p)));
-             ++p)
+        for (const char* p = atf.data();
+             (p = static_cast<const char*>(std::memchr(p, '\n', atf.data() + atf.size() - p))); ++p)
             ++lines;
         benchmark::DoNotOptimize(lines);
     }

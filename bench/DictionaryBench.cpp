@@ -84,8 +84,8 @@ struct SignData {
         });
         std::shuffle(keys.begin(), keys.end(), random);
 
-        path = std::filesystem::temp_directory_path() /
-               ("velmora-bench-" + std::to_string(std::random_device{}()) + ".cfd");
+        path = std::filesystem::temp_directory_path()
+            / ("velmora-bench-" + std::to_string(std::random_device{}()) + ".cfd");
         std::ofstream(path, std::ios::binary) << bytes;
     }
     ~SignData() { std::filesystem::remove(path); }
@@ -235,8 +235,11 @@ void BM_LoadOneKeyFallingNumbers(benchmark::State& state)
     }
     state.SetComplexityN(state.range(0));
 }
-BENCHMARK(BM_LoadOneKeyFallingNumbers)->RangeMultiplier(4)->Range(1024, 65536)
-    ->Unit(benchmark::kMillisecond)->Complexity();
+BENCHMARK(BM_LoadOneKeyFallingNumbers)
+    ->RangeMultiplier(4)
+    ->Range(1024, 65536)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity();
 
 } // namespace
 

@@ -6,8 +6,8 @@
 //
 //   velmora_bench_files                 the benchmarks and the comparison
 //   velmora_bench_files --load FILE     load FILE once, print time and peak memory
-#include "core/files/DocumentFiles.h"
 #include "core/document/CFDocument.h"
+#include "core/files/DocumentFiles.h"
 
 #include <benchmark/benchmark.h>
 
@@ -57,8 +57,8 @@ const CFDocument& Document(std::uint32_t lines)
 std::filesystem::path BenchFile(const char* what)
 {
     const auto stamp = Clock::now().time_since_epoch().count();
-    return std::filesystem::temp_directory_path() /
-        ("velmora-bench-" + std::string(what) + "-" + std::to_string(stamp) + ".txt");
+    return std::filesystem::temp_directory_path()
+        / ("velmora-bench-" + std::string(what) + "-" + std::to_string(stamp) + ".txt");
 }
 
 void BM_SaveTextFile(benchmark::State& state)
@@ -197,7 +197,8 @@ void CompareWithVim(const char* self)
             oursCpu.push_back(CpuSeconds(RUSAGE_SELF) - cpu);
         }
         const double childCpu = CpuSeconds(RUSAGE_CHILDREN);
-        vim.push_back(RunSeconds({"vim", "-u", "NONE", "-i", "NONE", "-n", "-N", "-es", "-c", "q", path.string()}));
+        vim.push_back(
+            RunSeconds({"vim", "-u", "NONE", "-i", "NONE", "-n", "-N", "-es", "-c", "q", path.string()}));
         vimCpu.push_back(CpuSeconds(RUSAGE_CHILDREN) - childCpu);
     }
     std::printf("\nOpening %.1f MB (60000 lines of %u signs), median of 5, same run, wall and CPU time:\n",
@@ -206,7 +207,8 @@ void CompareWithVim(const char* self)
                 size / 1e6 / Median(ours));
     if (Median(vim) > 0)
         std::printf("  vim -es       %7.3f s  %7.3f s CPU  (LoadTextFile / vim: %.2f wall, %.2f CPU)\n",
-                    Median(vim), Median(vimCpu), Median(ours) / Median(vim), Median(oursCpu) / Median(vimCpu));
+                    Median(vim), Median(vimCpu), Median(ours) / Median(vim),
+                    Median(oursCpu) / Median(vimCpu));
     else
         std::printf("  vim           not available\n");
     std::string report;

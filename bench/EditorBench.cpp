@@ -12,18 +12,18 @@
 // velmora_bench_editor [--samples N]
 
 #include "app/CApplication.h"
-#include "gui/CMainWindow.h"
 #include "app/CProgramWindows.h"
 #include "core/document/CCursor.h"
 #include "core/document/CFDocument.h"
-#include "core/view/TextLayout.h"
 #include "core/modes/CFModeCtrl.h"
 #include "core/modes/CFModeData.h"
-#include "qt/QtFont.h"
-#include "qt/QtSurface.h"
-#include "gui/CEditorWnd.h"
 #include "core/view/CFScrollBar.h"
 #include "core/view/CFSignFont.h"
+#include "core/view/TextLayout.h"
+#include "gui/CEditorWnd.h"
+#include "gui/CMainWindow.h"
+#include "qt/QtFont.h"
+#include "qt/QtSurface.h"
 
 #include <QImage>
 #include <QKeyEvent>
@@ -53,14 +53,14 @@ using Clock = std::chrono::steady_clock;
 const std::vector<std::uint32_t>& TextPattern()
 {
     static const std::vector<std::uint32_t> pattern = {
-        0x12000, 0x1223E, 0x20,                   // a-na
-        0x12041, 0x121F7, 0x12140, 0x20,          // be-li2-ia
-        0x12156, 0x12049, 0x1220C, 0x20,          // qi2-bi2-ma
-        0x1230C, 0x1220C, 0x20,                   // um-ma
-        0x12154, 0x1223F, 0x20,                   // i-nu
-        0x1202D, 0x1230C, 0x20,                   // an-um
-        0x12322, 0x1228A, 0x1230C, 0x20,          // s,i-ru-um
-        0x12217, 0x20,                            // lugal
+        0x12000, 0x1223E, 0x20,                            // a-na
+        0x12041, 0x121F7, 0x12140, 0x20,                   // be-li2-ia
+        0x12156, 0x12049, 0x1220C, 0x20,                   // qi2-bi2-ma
+        0x1230C, 0x1220C, 0x20,                            // um-ma
+        0x12154, 0x1223F, 0x20,                            // i-nu
+        0x1202D, 0x1230C, 0x20,                            // an-um
+        0x12322, 0x1228A, 0x1230C, 0x20,                   // s,i-ru-um
+        0x12217, 0x20,                                     // lugal
         0x1202D, 0x12000, 0x12263, 0x1223E, 0x121A0, 0x20, // {d}a-nun-na-ki
     };
     return pattern;
@@ -177,8 +177,8 @@ std::vector<KeyKind> KeyKinds(QWidget* target, QWidget* painted, PaintCounter& c
     };
     std::vector<KeyKind> kinds;
     kinds.push_back({"type", [=, &counter] {
-                         const double t = KeyToPainted(target, painted, counter, Qt::Key_A,
-                                                       Qt::NoModifier, QStringLiteral("a"));
+                         const double t = KeyToPainted(target, painted, counter, Qt::Key_A, Qt::NoModifier,
+                                                       QStringLiteral("a"));
                          untimed(Qt::Key_Backspace);
                          return t;
                      }});
@@ -194,12 +194,9 @@ std::vector<KeyKind> KeyKinds(QWidget* target, QWidget* painted, PaintCounter& c
                      }});
     kinds.push_back({"Ctrl+Z", [=, &counter] {
                          untimed(Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
-                         return KeyToPainted(target, painted, counter, Qt::Key_Z,
-                                             Qt::ControlModifier);
+                         return KeyToPainted(target, painted, counter, Qt::Key_Z, Qt::ControlModifier);
                      }});
-    kinds.push_back({"repaint", [=, &counter] {
-                         return KeyToPainted(target, painted, counter, 0);
-                     }});
+    kinds.push_back({"repaint", [=, &counter] { return KeyToPainted(target, painted, counter, 0); }});
     return kinds;
 }
 
@@ -235,14 +232,14 @@ double MicrosecondsPerCall(const std::function<void()>& f)
 struct Setup {
     std::uint32_t lines;
     std::uint32_t length;
-    std::uint32_t line;   // where the cursor stands
+    std::uint32_t line; // where the cursor stands
     std::uint32_t column;
 };
 
 void RunSize(CEditorWnd& editor, QPlainTextEdit& plain, const Setup& setup, int samples)
 {
-    std::printf("\n%u lines of %u cells, cursor at line %u (one cell shorter), column %u\n",
-                setup.lines, setup.length, setup.line + 1, setup.column);
+    std::printf("\n%u lines of %u cells, cursor at line %u (one cell shorter), column %u\n", setup.lines,
+                setup.length, setup.line + 1, setup.column);
     const auto fillStart = Clock::now();
     Fill(editor.Document(), setup.lines, setup.length, setup.line);
     editor.DocumentReplaced();
@@ -268,12 +265,11 @@ void RunSize(CEditorWnd& editor, QPlainTextEdit& plain, const Setup& setup, int 
     const auto kinds = KeyKinds(&editor, editor.viewport(), velmoraPaints);
     const auto velmora = Measure(kinds, samples);
     const auto peer = Measure(KeyKinds(&plain, plain.viewport(), plainPaints), samples);
-    std::printf("  %-10s %12s %12s %14s %14s %8s\n", "key", "Velmora med", "Velmora p99",
-                "QPlainText med", "QPlainText p99", "ratio");
+    std::printf("  %-10s %12s %12s %14s %14s %8s\n", "key", "Velmora med", "Velmora p99", "QPlainText med",
+                "QPlainText p99", "ratio");
     for (std::size_t i = 0; i < kinds.size(); ++i)
-        std::printf("  %-10s %9.3f ms %9.3f ms %11.3f ms %11.3f ms %8.2f\n", kinds[i].name,
-                    velmora[i].median, velmora[i].p99, peer[i].median, peer[i].p99,
-                    velmora[i].median / peer[i].median);
+        std::printf("  %-10s %9.3f ms %9.3f ms %11.3f ms %11.3f ms %8.2f\n", kinds[i].name, velmora[i].median,
+                    velmora[i].p99, peer[i].median, peer[i].p99, velmora[i].median / peer[i].median);
 
     // The layout work of one key at the cursor, on the editor's own fonts.
     const auto fonts = editor.signFont().Fonts();
@@ -291,16 +287,12 @@ void RunSize(CEditorWnd& editor, QPlainTextEdit& plain, const Setup& setup, int 
         editor.modeCtrl().CurrentMode().OnPaint(onImage);
     });
     std::printf("  a whole paint of the editor into an image (mean): %.3f ms\n", paintUs / 1000);
-    std::printf("  layout at column %u: caret %.2f us, hit-test %.2f us, scroll into view %.2f us\n",
-                setup.column,
-                MicrosecondsPerCall([&] { CaretPoint(document, at, surface, *fonts, offsets); }),
-                MicrosecondsPerCall([&] {
-                    HitTest(document, surface, *fonts, caretX - 1, int(setup.line) * h);
-                }),
-                MicrosecondsPerCall([&] {
-                    editor.scrollBar().EnsureColumnVisible(document, surface, *fonts, at.line,
-                                                           at.column);
-                }));
+    std::printf(
+        "  layout at column %u: caret %.2f us, hit-test %.2f us, scroll into view %.2f us\n", setup.column,
+        MicrosecondsPerCall([&] { CaretPoint(document, at, surface, *fonts, offsets); }),
+        MicrosecondsPerCall([&] { HitTest(document, surface, *fonts, caretX - 1, int(setup.line) * h); }),
+        MicrosecondsPerCall(
+            [&] { editor.scrollBar().EnsureColumnVisible(document, surface, *fonts, at.line, at.column); }));
 }
 
 } // namespace
@@ -318,8 +310,8 @@ int main(int argc, char** argv)
 
     // The program starts in a folder with its own settings and sign data,
     // so that it leaves the user's alone.
-    const auto folder = std::filesystem::temp_directory_path() /
-                        ("velmora-bench-editor-" + std::to_string(::getpid()));
+    const auto folder =
+        std::filesystem::temp_directory_path() / ("velmora-bench-editor-" + std::to_string(::getpid()));
     std::filesystem::create_directories(folder);
     std::filesystem::current_path(folder);
     std::ofstream("signdata.cfd") << "A 12000\r\nNA 1223e\r\nLUGAL 12217\r\n";

@@ -55,8 +55,7 @@ double MedianMs(int runs, const std::function<void()>& f)
     return times[times.size() / 2];
 }
 
-void Compare(const CFDocument& document, const char* what, const std::vector<std::uint32_t>& word,
-             int runs)
+void Compare(const CFDocument& document, const char* what, const std::vector<std::uint32_t>& word, int runs)
 {
     volatile bool found = false;
     const double velmora = MedianMs(runs, [&] {
@@ -68,8 +67,8 @@ void Compare(const CFDocument& document, const char* what, const std::vector<std
         bool hit = false;
         for (std::uint32_t line = 0; line < document.LineCount() && !hit; ++line) {
             const auto cells = document.Line(line).Cells();
-            hit = memmem(cells.data(), cells.size_bytes(), word.data(),
-                         word.size() * sizeof(std::uint32_t)) != nullptr;
+            hit = memmem(cells.data(), cells.size_bytes(), word.data(), word.size() * sizeof(std::uint32_t))
+                != nullptr;
         }
         found = hit;
     });
@@ -87,8 +86,8 @@ int main(int argc, char** argv)
             runs = std::max(1, std::atoi(argv[i + 1]));
     }
     const CFDocument document = MakeDocument();
-    std::printf("Search miss over %u lines of %u cells (%.0f MB of cells), median of %d runs\n",
-                kLines, kCells, kLines * double(kCells) * 4 / 1e6, runs);
+    std::printf("Search miss over %u lines of %u cells (%.0f MB of cells), median of %d runs\n", kLines,
+                kCells, kLines * double(kCells) * 4 / 1e6, runs);
     Compare(document, "3 signs, first sign absent", {0x12157, 0x12000, 0x1223E}, runs);
     Compare(document, "3 signs, first sign frequent", {0x12000, 0x12217, 0x12157}, runs);
     return 0;

@@ -86,8 +86,8 @@ int main(int argc, char** argv)
     const std::vector<std::string> lookup = {VELMORA_SIGNS_TOOL, "lookup", data, typed};
     Figures tool, floor;
     if (!Measure(lookup, runs, tool)) {
-        std::fprintf(stderr, "velmora_bench_lookup: '%s lookup %s %s' did not succeed\n",
-                     VELMORA_SIGNS_TOOL, data.c_str(), typed.c_str());
+        std::fprintf(stderr, "velmora_bench_lookup: '%s lookup %s %s' did not succeed\n", VELMORA_SIGNS_TOOL,
+                     data.c_str(), typed.c_str());
         return 1;
     }
     if (!Measure({"/bin/true"}, runs, floor)) {

@@ -20,8 +20,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             std::abort();
         return 0;
     }
-    if (conversion.counts.keptLatin != conversion.unconverted.size() ||
-        conversion.counts.keptLatin > conversion.counts.readings)
+    if (conversion.counts.keptLatin != conversion.unconverted.size()
+        || conversion.counts.keptLatin > conversion.counts.readings)
         std::abort();
 
     std::uint32_t previous = 0;
@@ -35,8 +35,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 std::abort();
         }
         const std::u32string& words = line.transliteration;
-        const auto alone = converter.ConvertTransliteration(
-            std::vector<std::uint32_t>(words.begin(), words.end()));
+        const auto alone =
+            converter.ConvertTransliteration(std::vector<std::uint32_t>(words.begin(), words.end()));
         if (alone.cells != line.cells)
             std::abort();
         unconverted += alone.unconverted.size();

@@ -14,10 +14,10 @@
 #include "core/document/RangeEdit.h"
 #include "core/modes/CFModeCtrl.h"
 #include "core/modes/CFModeData.h"
-#include "platform/PlatformServices.h"
-#include "platform/VirtualKeys.h"
 #include "core/view/CFScrollBar.h"
 #include "core/view/CFSignFont.h"
+#include "platform/PlatformServices.h"
+#include "platform/VirtualKeys.h"
 #include "tests/support/FakeClipboard.h"
 #include "tests/support/FakeFontFactory.h"
 #include "tests/support/FakeSurface.h"
@@ -45,10 +45,11 @@ using namespace velmora;
 constexpr std::size_t kMaxEvents = 200;
 
 constexpr std::array<std::uint32_t, 40> kKeys{
-    'A', 'C', 'D', 'G', 'H', 'L', 'N', 'S', 'T', 'U', 'V', 'X', 'Y', 'Z', '1', '3',
-    vk::Space, vk::Return, vk::Back, vk::Delete, vk::Escape, vk::Tab, vk::Shift,
-    vk::Left, vk::Right, vk::Up, vk::Down, vk::Home, vk::End, vk::Prior, vk::Next,
-    vk::OemMinus, vk::Oem7, vk::Oem3, vk::Oem1, 'a', 'B', 'I', 'M', vk::Control,
+    'A',       'C',        'D',      'G',        'H',        'L',       'N',       'S',
+    'T',       'U',        'V',      'X',        'Y',        'Z',       '1',       '3',
+    vk::Space, vk::Return, vk::Back, vk::Delete, vk::Escape, vk::Tab,   vk::Shift, vk::Left,
+    vk::Right, vk::Up,     vk::Down, vk::Home,   vk::End,    vk::Prior, vk::Next,  vk::OemMinus,
+    vk::Oem7,  vk::Oem3,   vk::Oem1, 'a',        'B',        'I',       'M',       vk::Control,
 };
 
 void Check(bool condition)
@@ -94,8 +95,7 @@ struct Editor {
         lineLimit = kLimits[choice & 3];
         scrollBar->InitVertical();
         scrollBar->InitHorizontal();
-        data = boost::make_shared<CFModeData>(&window, &dictionary, lineLimit, scrollBar, signFont,
-                                              services);
+        data = boost::make_shared<CFModeData>(&window, &dictionary, lineLimit, scrollBar, signFont, services);
         ctrl = std::make_unique<CFModeCtrl>(&signFont, data);
         dictionary.AddWord(1, Word("LUGAL"), CFWordSign::FromCells(std::vector<std::uint32_t>{0x12217}));
         dictionary.AddWord(1, Word("DU"), CFWordSign::FromCells(std::vector<std::uint32_t>{0x1207A}));

@@ -45,7 +45,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view input(reinterpret_cast<const char*>(data), size);
     const auto nul = input.find('\0');
     const std::string_view content = input.substr(0, nul);
-    const std::string value(nul == std::string_view::npos ? std::string_view("Noto Sans") : input.substr(nul + 1));
+    const std::string value(nul == std::string_view::npos ? std::string_view("Noto Sans")
+                                                          : input.substr(nul + 1));
 
     const fs::path file = Folder() / "config.ini";
     std::ofstream(file, std::ios::binary | std::ios::trunc) << content;

@@ -3,9 +3,9 @@
 // bytes in two pieces cut anywhere must give what reading them whole gives
 // (the reader sees a large file piece by piece). Runs once with the main
 // editor's limits and once with tiny ones, so that both limits are hit.
+#include "core/document/CFDocument.h"
 #include "core/files/DocumentFiles.h"
 #include "core/files/TextFileDecoder.h"
-#include "core/document/CFDocument.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -9,7 +9,7 @@ packages=(
   qt6-base-dev qt6-qpa-plugins qt6-svg-dev
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   fonts-ancient-scripts fonts-noto-core fonts-ipafont-gothic
-  xvfb xauth xdotool
+  xvfb xauth xdotool clang-format
   desktop-file-utils appstream libxml2-utils help2man man-db
 )
 

@@ -1,10 +1,10 @@
 #include "app/CApplication.h"
 #include "qt/InternalError.h"
 
-#include "gui/ApplicationIcon.h"
-#include "core/files/CrashRecovery.h"
 #include "core/commands/MainCommands.h"
 #include "core/commands/StartUp.h"
+#include "core/files/CrashRecovery.h"
+#include "gui/ApplicationIcon.h"
 #include "qt/QtWidgetWindow.h"
 
 #include <QDir>
@@ -76,8 +76,14 @@ bool CApplication::startUp()
 
 MainWindowServices CApplication::mainWindowServices()
 {
-    return MainWindowServices{platform_.fileDialogs(), platform_.messages(), question_, fontDialog_,
-                              dictionary_, signFont_, settings_, &language_};
+    return MainWindowServices{platform_.fileDialogs(),
+                              platform_.messages(),
+                              question_,
+                              fontDialog_,
+                              dictionary_,
+                              signFont_,
+                              settings_,
+                              &language_};
 }
 
 CommandLine CApplication::commandLine() const

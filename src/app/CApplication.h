@@ -1,16 +1,16 @@
 #pragma once
 
-#include "gui/CMainWindow.h"
 #include "core/commands/CommandLine.h"
 #include "core/commands/ProgramFolders.h"
 #include "core/dictionary/CFWordDictionary.h"
+#include "core/view/CFSignFont.h"
+#include "gui/CMainWindow.h"
 #include "platform/IniSettings.h"
 #include "platform/PlatformServices.h"
 #include "qt/QtFontDialog.h"
 #include "qt/QtLanguage.h"
 #include "qt/QtPlatform.h"
 #include "qt/QtSaveChangesQuestion.h"
-#include "core/view/CFSignFont.h"
 
 #include <QApplication>
 

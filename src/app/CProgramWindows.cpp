@@ -7,8 +7,7 @@
 namespace velmora {
 
 CProgramWindows::CProgramWindows(CApplication& app)
-    : editor_(new CEditorWnd(app.services(), app.signFont(), app.dictionary(),
-                             CFModeData::kMainLineLimit))
+    : editor_(new CEditorWnd(app.services(), app.signFont(), app.dictionary(), CFModeData::kMainLineLimit))
     , window_(app.mainWindowServices(), editor_)
     , registration_(app.services(), app.signFont(), app.dictionary())
     , search_(*editor_, app.services(), app.signFont(), app.dictionary())

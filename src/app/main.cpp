@@ -15,10 +15,15 @@ int main(int argc, char** argv)
     // without a display.
     const std::vector<std::string> raw(argv + 1, argv + argc);
     switch (CommandLine::Parse(raw).action) {
-    case CommandLine::Action::Help: std::cout << kCommandLineHelp; return 0;
-    case CommandLine::Action::Version: std::cout << CommandLine::VersionText() << '\n'; return 0;
+    case CommandLine::Action::Help:
+        std::cout << kCommandLineHelp;
+        return 0;
+    case CommandLine::Action::Version:
+        std::cout << CommandLine::VersionText() << '\n';
+        return 0;
     case CommandLine::Action::Run:
-    case CommandLine::Action::Error: break; // Qt's options are not known yet
+    case CommandLine::Action::Error:
+        break; // Qt's options are not known yet
     }
 
     CApplication app(argc, argv);

@@ -36,7 +36,7 @@ struct FileLoadResult {
 
     static FileLoadResult Success() { return {}; }
     static FileLoadResult Failure(Reason reason, std::string detail, std::uint32_t line = 0,
-                              std::uint64_t limit = 0)
+                                  std::uint64_t limit = 0)
     {
         FileLoadResult result;
         result.reason = reason;

@@ -20,8 +20,8 @@ FileLoadResult SystemFailure(int error)
 {
     if (error == ENOENT || error == ENOTDIR)
         return FileLoadResult::Failure(FileLoadResult::Reason::Missing, "no such file");
-    FileLoadResult result = FileLoadResult::Failure(FileLoadResult::Reason::CannotRead,
-                                            std::generic_category().message(error));
+    FileLoadResult result =
+        FileLoadResult::Failure(FileLoadResult::Reason::CannotRead, std::generic_category().message(error));
     result.systemError = result.detail;
     return result;
 }
@@ -29,7 +29,7 @@ FileLoadResult SystemFailure(int error)
 FileLoadResult TooLarge(std::uint64_t maxSize)
 {
     return FileLoadResult::Failure(FileLoadResult::Reason::TooLarge,
-                               "larger than " + std::to_string(maxSize) + " bytes", 0, maxSize);
+                                   "larger than " + std::to_string(maxSize) + " bytes", 0, maxSize);
 }
 
 } // namespace
@@ -112,7 +112,7 @@ void RegularFile::close()
 }
 
 FileLoadResult RegularFile::ReadAll(const std::filesystem::path& path, std::uint64_t maxSize,
-                                std::string& bytes)
+                                    std::string& bytes)
 {
     bytes.clear();
     RegularFile file;

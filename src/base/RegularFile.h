@@ -36,7 +36,7 @@ public:
 
     // The whole content of the file at path (see open).
     static FileLoadResult ReadAll(const std::filesystem::path& path, std::uint64_t maxSize,
-                              std::string& bytes);
+                                  std::string& bytes);
 
 private:
     int fd_ = -1;

@@ -80,8 +80,8 @@ bool ResolveTarget(fs::path target, fs::path& resolved)
 fs::path TemporaryName(const fs::path& folder)
 {
     static std::atomic<std::uint64_t> counter{0};
-    const auto stamp = static_cast<std::uint64_t>(
-        std::chrono::steady_clock::now().time_since_epoch().count());
+    const auto stamp =
+        static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
     const std::uint64_t key = stamp ^ (++counter * 0x9E3779B97F4A7C15ull);
     char name[64];
     std::snprintf(name, sizeof name, ".velmora-%ld-%016llx.tmp", CurrentProcessId(),
@@ -169,8 +169,7 @@ bool WriteAll(int fd, const void* data, std::size_t size)
 
 } // namespace
 
-SafeFileWriter::SafeFileWriter(const fs::path& target)
-    : buffer_(kBufferSize)
+SafeFileWriter::SafeFileWriter(const fs::path& target) : buffer_(kBufferSize)
 {
     if (!ResolveTarget(target, target_) || target_.filename().empty())
         return;
@@ -305,8 +304,8 @@ bool SafeFileWriter::commitInPlace()
 #endif
     std::size_t done = 0;
     while (done < inPlace_.size()) {
-        const ssize_t n = ::pwrite(fd_, inPlace_.data() + done, inPlace_.size() - done,
-                                   static_cast<off_t>(done));
+        const ssize_t n =
+            ::pwrite(fd_, inPlace_.data() + done, inPlace_.size() - done, static_cast<off_t>(done));
         if (n < 0) {
             if (errno == EINTR)
                 continue;

@@ -10,8 +10,7 @@
 
 namespace velmora {
 
-CAboutDialog::CAboutDialog(QWidget* parent)
-    : QDialog(parent)
+CAboutDialog::CAboutDialog(QWidget* parent) : QDialog(parent)
 {
     setWindowTitle(tr(kAboutCaption));
     setModal(true);

@@ -5,8 +5,10 @@
 namespace velmora {
 
 // The About box's texts, shown in the interface language.
-inline constexpr const char* kAboutCaption = QT_TRANSLATE_NOOP("velmora::CAboutDialog", "バージョン情報 Velmora");
-inline constexpr const char* kAboutVersion = QT_TRANSLATE_NOOP("velmora::CAboutDialog", "Velmora, Version 1.5");
+inline constexpr const char* kAboutCaption =
+    QT_TRANSLATE_NOOP("velmora::CAboutDialog", "バージョン情報 Velmora");
+inline constexpr const char* kAboutVersion =
+    QT_TRANSLATE_NOOP("velmora::CAboutDialog", "Velmora, Version 1.5");
 inline constexpr const char* kAboutCopyright =
     QT_TRANSLATE_NOOP("velmora::CAboutDialog", "Copyright (C) 2026 The Velmora developers");
 inline constexpr const char* kAboutDescription =

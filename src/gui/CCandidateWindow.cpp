@@ -54,16 +54,19 @@ void CCandidateWindow::showList(const CandidateList& list, const QRect& caretRow
     }
     list_ = list;
     signFont_ = signFont;
-    signFont_.setPixelSize(std::min(signFont.pixelSize() > 0 ? signFont.pixelSize() : kSignPixels, kSignPixels));
+    signFont_.setPixelSize(
+        std::min(signFont.pixelSize() > 0 ? signFont.pixelSize() : kSignPixels, kSignPixels));
     signFont_.setStretch(QFont::Unstretched);
     layoutRows();
 
-    const int width = kMargin * 2 + readingWidth_ + kColumnGap + signsWidth_ + kColumnGap + namesWidth_ + kColumnGap / 2;
+    const int width =
+        kMargin * 2 + readingWidth_ + kColumnGap + signsWidth_ + kColumnGap + namesWidth_ + kColumnGap / 2;
     const int height = kMargin * 2 + rowHeight_ * int(list_.rows.size()) + footerHeight_;
     const QScreen* screen = QGuiApplication::screenAt(caretRow.center());
     if (screen == nullptr)
         screen = QGuiApplication::primaryScreen();
-    const QRect room = screen != nullptr ? screen->availableGeometry() : QRect(caretRow.topLeft(), QSize(width, height));
+    const QRect room =
+        screen != nullptr ? screen->availableGeometry() : QRect(caretRow.topLeft(), QSize(width, height));
 
     int x = std::min(caretRow.left(), room.right() + 1 - width);
     x = std::max(x, room.left());

@@ -3,10 +3,14 @@
 #include "core/document/CCursor.h"
 #include "core/document/CFDocument.h"
 #include "core/document/CFSelectedText.h"
-#include "core/view/TextLayout.h"
 #include "core/modes/CFEditCommands.h"
 #include "core/modes/CFModeCtrl.h"
 #include "core/modes/CFModeData.h"
+#include "core/modes/ViewSnapshot.h"
+#include "core/view/CFScrollBar.h"
+#include "core/view/CFSignFont.h"
+#include "core/view/TextLayout.h"
+#include "gui/CCandidateWindow.h"
 #include "platform/VirtualKeys.h"
 #include "qt/InternalError.h"
 #include "qt/QtFont.h"
@@ -15,10 +19,6 @@
 #include "qt/QtScrollBarSink.h"
 #include "qt/QtSurface.h"
 #include "qt/QtWidgetWindow.h"
-#include "gui/CCandidateWindow.h"
-#include "core/view/CFScrollBar.h"
-#include "core/view/CFSignFont.h"
-#include "core/modes/ViewSnapshot.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -91,10 +91,7 @@ public:
     // Reports point as the pointer for its lifetime.
     class EventPoint {
     public:
-        EventPoint(ViewportWindow& window, QPoint point) : window_(window)
-        {
-            window_.eventPoint_ = point;
-        }
+        EventPoint(ViewportWindow& window, QPoint point) : window_(window) { window_.eventPoint_ = point; }
         ~EventPoint() { window_.eventPoint_.reset(); }
         EventPoint(const EventPoint&) = delete;
         EventPoint& operator=(const EventPoint&) = delete;
@@ -107,8 +104,8 @@ private:
     std::optional<QPoint> eventPoint_;
 };
 
-CEditorWnd::CEditorWnd(PlatformServices services, CFSignFont& signFont,
-                       CFWordDictionary& dictionary, std::int32_t lineLimit, QWidget* parent)
+CEditorWnd::CEditorWnd(PlatformServices services, CFSignFont& signFont, CFWordDictionary& dictionary,
+                       std::int32_t lineLimit, QWidget* parent)
     : QAbstractScrollArea(parent)
     , services_(services)
     , qtKeyboard_(dynamic_cast<QtKeyboardState*>(&services.keyboard))
@@ -126,16 +123,15 @@ CEditorWnd::CEditorWnd(PlatformServices services, CFSignFont& signFont,
     scrollBar_ = boost::make_shared<CFScrollBar>(window_.get(), sink_.get());
     scrollBar_->InitVertical();
     scrollBar_->InitHorizontal();
-    data_ = boost::make_shared<CFModeData>(window_.get(), &dictionary, lineLimit, scrollBar_,
-                                           signFont_, services_);
+    data_ = boost::make_shared<CFModeData>(window_.get(), &dictionary, lineLimit, scrollBar_, signFont_,
+                                           services_);
     ctrl_ = boost::make_shared<CFModeCtrl>(&signFont_, data_);
     guarded([this] { scrollToCursor(); });
 
     connect(verticalScrollBar(), &QAbstractSlider::actionTriggered, this,
             [this](int action) { guarded([&] { scrollAction(ScrollBarId::Vertical, action); }); });
-    connect(horizontalScrollBar(), &QAbstractSlider::actionTriggered, this, [this](int action) {
-        guarded([&] { scrollAction(ScrollBarId::Horizontal, action); });
-    });
+    connect(horizontalScrollBar(), &QAbstractSlider::actionTriggered, this,
+            [this](int action) { guarded([&] { scrollAction(ScrollBarId::Horizontal, action); }); });
     connect(candidateWindow_, &CCandidateWindow::candidateClicked, this, &CEditorWnd::chooseCandidate);
     // The list goes when the keyboard focus goes to any other widget (a
     // word field that gets its keys from its window never has the focus,
@@ -418,11 +414,9 @@ bool CEditorWnd::handleKeyPress(QKeyEvent* event)
         used = true;
         // Enter in a one-line field, where it never splits the line, is the
         // window's to act on (its search or replace).
-        enter = key->virtualKey == vk::Return && lineLimit() == 1
-                && ctrl_->CurrentModeId() == kNormalModeId;
+        enter = key->virtualKey == vk::Return && lineLimit() == 1 && ctrl_->CurrentModeId() == kNormalModeId;
         // The modes read Shift as the key translation chose it.
-        const KeyModifiers modifiers{key->shift, event->modifiers().testFlag(Qt::ControlModifier),
-                                     capsLock};
+        const KeyModifiers modifiers{key->shift, event->modifiers().testFlag(Qt::ControlModifier), capsLock};
         ctrl_->RouteKey(key->virtualKey, modifiers);
         scrollToCursor();
     });
@@ -535,8 +529,7 @@ void CEditorWnd::scrollAction(ScrollBarId bar, int action)
         request = CFScrollPart::kBottom;
         break;
     case QAbstractSlider::SliderMove: {
-        QScrollBar* qbar =
-            bar == ScrollBarId::Vertical ? verticalScrollBar() : horizontalScrollBar();
+        QScrollBar* qbar = bar == ScrollBarId::Vertical ? verticalScrollBar() : horizontalScrollBar();
         const int thumb = qbar->sliderPosition();
         if (thumb < 0 || thumb > kMaxRequestThumb) {
             // Beyond what a request carries (the horizontal range reaches
@@ -544,8 +537,8 @@ void CEditorWnd::scrollAction(ScrollBarId bar, int action)
             // step as a request would be.
             CFScrollPart& part =
                 bar == ScrollBarId::Vertical ? scrollBar_->Vertical() : scrollBar_->Horizontal();
-            const bool present = bar == ScrollBarId::Vertical ? scrollBar_->HasVertical()
-                                                              : scrollBar_->HasHorizontal();
+            const bool present =
+                bar == ScrollBarId::Vertical ? scrollBar_->HasVertical() : scrollBar_->HasHorizontal();
             if (present)
                 part.SetPosition(thumb - thumb % part.Step());
             repaint();
@@ -627,9 +620,8 @@ void CEditorWnd::reportPaintFailure(const std::string& cause)
 {
     // Reported once the paint cycle is over: a modal box cannot open inside
     // one.
-    QTimer::singleShot(0, this, [this, cause] {
-        ReportInternalError(services_.messages, window_.get(), cause);
-    });
+    QTimer::singleShot(0, this,
+                       [this, cause] { ReportInternalError(services_.messages, window_.get(), cause); });
 }
 
 void CEditorWnd::focusInEvent(QFocusEvent* event)
@@ -699,8 +691,8 @@ void CEditorWnd::updateCandidateWindow()
         const std::unique_ptr<Surface> surface = window_->createSurface();
         if (!surface)
             return;
-        const Point at = CaretPoint(data_->document, data_->cursor->position(), *surface, *fonts,
-                                    data_->Offsets());
+        const Point at =
+            CaretPoint(data_->document, data_->cursor->position(), *surface, *fonts, data_->Offsets());
         const int h = std::max(LineHeight(*surface, *fonts), 1);
         const QRect row(viewport()->mapToGlobal(QPoint(at.x, at.y)), QSize(1, h));
         candidateWindow_->showList(list, row, sign ? sign->qfont() : font());

@@ -2,10 +2,10 @@
 
 #include "core/commands/MainEditor.h"
 #include "core/document/Position.h"
-#include "platform/PlatformServices.h"
+#include "core/modes/ViewSnapshot.h"
 #include "core/search/SearchTarget.h"
 #include "core/view/CFScrollPart.h"
-#include "core/modes/ViewSnapshot.h"
+#include "platform/PlatformServices.h"
 
 #include <QAbstractScrollArea>
 #include <QBasicTimer>

@@ -1,17 +1,17 @@
 #include "gui/CMainWindow.h"
 #include "qt/InternalError.h"
 
-#include "gui/CAboutDialog.h"
-#include "core/files/CrashRecovery.h"
 #include "core/commands/MainEditor.h"
 #include "core/commands/StartUp.h"
 #include "core/commands/StatusBarTexts.h"
 #include "core/commands/WindowGeometry.h"
+#include "core/files/CrashRecovery.h"
+#include "core/view/CFSignFont.h"
+#include "gui/CAboutDialog.h"
 #include "platform/MessageDisplay.h"
 #include "platform/UserTexts.h"
 #include "qt/QtLanguage.h"
 #include "qt/QtTextTranslator.h"
-#include "core/view/CFSignFont.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -339,37 +339,94 @@ void CMainWindow::run(CommandId id)
     };
     guarded([&] {
         switch (id) {
-        case CommandId::NewFile: commands_->NewFile(); break;
-        case CommandId::Open: commands_->Open(); break;
-        case CommandId::Save: commands_->Save(); break;
-        case CommandId::SaveAs: commands_->SaveAs(); break;
-        case CommandId::SaveHtml: commands_->SaveHtml(); break;
-        case CommandId::ImportAtf: commands_->ImportAtf(); break;
-        case CommandId::LoadWorddata: commands_->LoadWorddata(); break;
-        case CommandId::SaveWorddata: commands_->SaveWorddata(); break;
-        case CommandId::Exit: close(); break;
-        case CommandId::Undo: editor_.Undo(); break;
-        case CommandId::Redo: editor_.Redo(); break;
-        case CommandId::CutLine: editor_.CutLine(); break;
-        case CommandId::CopyLine: editor_.CopyLine(); break;
-        case CommandId::PasteLine: editor_.PasteLine(); break;
-        case CommandId::DeleteLine: editor_.DeleteLine(); break;
-        case CommandId::SelectAll: editor_.SelectAll(); break;
-        case CommandId::ConvertTransliteration: editor_.ConvertTransliteration(); break;
-        case CommandId::Find: tool(tools_.find); break;
-        case CommandId::FindNext: tool(tools_.findNext); break;
-        case CommandId::FindPrevious: tool(tools_.findPrevious); break;
-        case CommandId::Replace: tool(tools_.replace); break;
-        case CommandId::Font: commands_->Font(); break;
-        case CommandId::ZoomIn: zoomed(commands_->ZoomIn()); break;
-        case CommandId::ZoomOut: zoomed(commands_->ZoomOut()); break;
-        case CommandId::ResetZoom: zoomed(commands_->ResetZoom()); break;
-        case CommandId::SignInput: editor_.ToggleSignInput(); break;
-        case CommandId::WordRegistration: tool(tools_.wordRegistration); break;
-        case CommandId::About: showAbout(); break;
+        case CommandId::NewFile:
+            commands_->NewFile();
+            break;
+        case CommandId::Open:
+            commands_->Open();
+            break;
+        case CommandId::Save:
+            commands_->Save();
+            break;
+        case CommandId::SaveAs:
+            commands_->SaveAs();
+            break;
+        case CommandId::SaveHtml:
+            commands_->SaveHtml();
+            break;
+        case CommandId::ImportAtf:
+            commands_->ImportAtf();
+            break;
+        case CommandId::LoadWorddata:
+            commands_->LoadWorddata();
+            break;
+        case CommandId::SaveWorddata:
+            commands_->SaveWorddata();
+            break;
+        case CommandId::Exit:
+            close();
+            break;
+        case CommandId::Undo:
+            editor_.Undo();
+            break;
+        case CommandId::Redo:
+            editor_.Redo();
+            break;
+        case CommandId::CutLine:
+            editor_.CutLine();
+            break;
+        case CommandId::CopyLine:
+            editor_.CopyLine();
+            break;
+        case CommandId::PasteLine:
+            editor_.PasteLine();
+            break;
+        case CommandId::DeleteLine:
+            editor_.DeleteLine();
+            break;
+        case CommandId::SelectAll:
+            editor_.SelectAll();
+            break;
+        case CommandId::ConvertTransliteration:
+            editor_.ConvertTransliteration();
+            break;
+        case CommandId::Find:
+            tool(tools_.find);
+            break;
+        case CommandId::FindNext:
+            tool(tools_.findNext);
+            break;
+        case CommandId::FindPrevious:
+            tool(tools_.findPrevious);
+            break;
+        case CommandId::Replace:
+            tool(tools_.replace);
+            break;
+        case CommandId::Font:
+            commands_->Font();
+            break;
+        case CommandId::ZoomIn:
+            zoomed(commands_->ZoomIn());
+            break;
+        case CommandId::ZoomOut:
+            zoomed(commands_->ZoomOut());
+            break;
+        case CommandId::ResetZoom:
+            zoomed(commands_->ResetZoom());
+            break;
+        case CommandId::SignInput:
+            editor_.ToggleSignInput();
+            break;
+        case CommandId::WordRegistration:
+            tool(tools_.wordRegistration);
+            break;
+        case CommandId::About:
+            showAbout();
+            break;
         case CommandId::RecentFiles: // submenus, no command
         case CommandId::Language:
-        case CommandId::Separator: break;
+        case CommandId::Separator:
+            break;
         }
     });
     // Commands move the cursor too (Open, New File, the searches); the
@@ -447,7 +504,8 @@ void CMainWindow::dropEvent(QDropEvent* event)
     // Opened once the drop is over: the question about unsaved changes is
     // modal, and the program the file came from waits for the drop to end.
     const std::filesystem::path path(QFileInfo(file).absoluteFilePath().toStdU16String());
-    QMetaObject::invokeMethod(this, [this, path] { openFile(path); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this, path] { openFile(path); }, Qt::QueuedConnection);
 }
 
 void CMainWindow::showAbout()

@@ -96,7 +96,7 @@ public:
                 QWidget* parent = nullptr);
     // The same for an editor widget class that implements MainEditor.
     template <class Editor>
-        requires std::derived_from<Editor, QWidget> && std::derived_from<Editor, MainEditor>
+    requires std::derived_from<Editor, QWidget> && std::derived_from<Editor, MainEditor>
     CMainWindow(const MainWindowServices& services, Editor* editor, QWidget* parent = nullptr)
         : CMainWindow(services, editor, *editor, parent)
     {

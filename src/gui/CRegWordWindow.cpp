@@ -21,9 +21,10 @@ void SignSettingOnly(CEditorWnd& field)
 
 } // namespace
 
-CRegWordWindow::CRegWordWindow(PlatformServices services, CFSignFont& signFont,
-                               CFWordDictionary& dictionary, int width, int height)
-    : CToolWindow(QT_TRANSLATE_NOOP("velmora::CToolWindow", "Word registration"), width, height, services, false)
+CRegWordWindow::CRegWordWindow(PlatformServices services, CFSignFont& signFont, CFWordDictionary& dictionary,
+                               int width, int height)
+    : CToolWindow(QT_TRANSLATE_NOOP("velmora::CToolWindow", "Word registration"), width, height, services,
+                  false)
     , dictionary_(dictionary)
 {
     addLabel(QT_TRANSLATE_NOOP("velmora::CToolWindow", "Alphabet word"), 10, 13);

@@ -8,10 +8,10 @@
 
 namespace velmora {
 
-CReplaceWindow::CReplaceWindow(CEditorWnd& mainEditor, PlatformServices services,
-                               CFSignFont& signFont, CFWordDictionary& dictionary, int width,
-                               int height)
-    : CToolWindow(QT_TRANSLATE_NOOP("velmora::CToolWindow", "Document replace"), width, height, services, true)
+CReplaceWindow::CReplaceWindow(CEditorWnd& mainEditor, PlatformServices services, CFSignFont& signFont,
+                               CFWordDictionary& dictionary, int width, int height)
+    : CToolWindow(QT_TRANSLATE_NOOP("velmora::CToolWindow", "Document replace"), width, height, services,
+                  true)
     , mainEditor_(mainEditor)
 {
     addLabel(QT_TRANSLATE_NOOP("velmora::CToolWindow", "Find Word"), 10, 15);
@@ -35,8 +35,7 @@ bool CReplaceWindow::FindFromTop()
     bool hit = false;
     runCommand([&] {
         SearchTarget target = mainEditor_.searchTarget();
-        hit = velmora::FindFromTop(target, findField_->text(), &ownerWindow(),
-                                   services().messages);
+        hit = velmora::FindFromTop(target, findField_->text(), &ownerWindow(), services().messages);
     });
     return hit;
 }
@@ -46,8 +45,8 @@ std::uint32_t CReplaceWindow::ReplaceAll()
     std::uint32_t count = 0;
     runCommand([&] {
         SearchTarget target = mainEditor_.searchTarget();
-        count = velmora::ReplaceAll(target, findField_->text(), replaceField_->text(),
-                                    &ownerWindow(), services().messages);
+        count = velmora::ReplaceAll(target, findField_->text(), replaceField_->text(), &ownerWindow(),
+                                    services().messages);
     });
     return count;
 }
@@ -57,8 +56,8 @@ bool CReplaceWindow::ReplaceNext()
     bool hit = false;
     runCommand([&] {
         SearchTarget target = mainEditor_.searchTarget();
-        hit = velmora::ReplaceNext(target, findField_->text(), replaceField_->text(),
-                                   &ownerWindow(), services().messages);
+        hit = velmora::ReplaceNext(target, findField_->text(), replaceField_->text(), &ownerWindow(),
+                                   services().messages);
     });
     return hit;
 }

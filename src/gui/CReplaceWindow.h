@@ -30,8 +30,7 @@ public:
 
     // Created hidden. mainEditor, signFont and dictionary must outlive it.
     CReplaceWindow(CEditorWnd& mainEditor, PlatformServices services, CFSignFont& signFont,
-                   CFWordDictionary& dictionary, int width = kDefaultWidth,
-                   int height = kDefaultHeight);
+                   CFWordDictionary& dictionary, int width = kDefaultWidth, int height = kDefaultHeight);
 
     // What the buttons do, with this window as the owner of messages and the
     // window that gets the focus back. True on a hit.

@@ -1,17 +1,16 @@
 #include "gui/CSearchWindow.h"
 
-#include "qt/QtWidgetWindow.h"
 #include "core/search/SearchCommands.h"
 #include "core/search/SearchTarget.h"
 #include "gui/CEditorWnd.h"
+#include "qt/QtWidgetWindow.h"
 
 #include <QPushButton>
 
 namespace velmora {
 
-CSearchWindow::CSearchWindow(CEditorWnd& mainEditor, PlatformServices services,
-                             CFSignFont& signFont, CFWordDictionary& dictionary, int width,
-                             int height)
+CSearchWindow::CSearchWindow(CEditorWnd& mainEditor, PlatformServices services, CFSignFont& signFont,
+                             CFWordDictionary& dictionary, int width, int height)
     : CToolWindow(QT_TRANSLATE_NOOP("velmora::CToolWindow", "Document search"), width, height, services, true)
     , mainEditor_(mainEditor)
 {
@@ -22,8 +21,7 @@ CSearchWindow::CSearchWindow(CEditorWnd& mainEditor, PlatformServices services,
     nextButton_ = addButton(QT_TRANSLATE_NOOP("velmora::CToolWindow", "Next"), 230, 130);
 
     connect(searchButton_, &QPushButton::clicked, this, [this] { FindFromTop(ownerWindow()); });
-    connect(previousButton_, &QPushButton::clicked, this,
-            [this] { FindPrevious(ownerWindow()); });
+    connect(previousButton_, &QPushButton::clicked, this, [this] { FindPrevious(ownerWindow()); });
     connect(nextButton_, &QPushButton::clicked, this, [this] { FindNext(ownerWindow()); });
     connect(wordField_, &CEditorWnd::enterPressed, this, [this] { FindNext(ownerWindow()); });
     setSettingSource(&mainEditor_);

@@ -30,8 +30,7 @@ public:
 
     // Created hidden. mainEditor, signFont and dictionary must outlive it.
     CSearchWindow(CEditorWnd& mainEditor, PlatformServices services, CFSignFont& signFont,
-                  CFWordDictionary& dictionary, int width = kDefaultWidth,
-                  int height = kDefaultHeight);
+                  CFWordDictionary& dictionary, int width = kDefaultWidth, int height = kDefaultHeight);
 
     // The searches with the word of the field. A hit is selected in the main
     // editor, which repaints, and the focus goes to owner; a miss is told in

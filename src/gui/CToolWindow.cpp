@@ -21,8 +21,9 @@ constexpr int kFieldMargin = 30;
 
 CToolWindow::CToolWindow(const char* title, int width, int height, PlatformServices services,
                          bool focusOnShow)
-    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+    : QWidget(nullptr,
+              Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                  | Qt::WindowCloseButtonHint)
     , services_(services)
     , ownerWindow_(*this)
     , focusOnShow_(focusOnShow)
@@ -46,8 +47,7 @@ void CToolWindow::showWindow()
         ownerWindow_.setFocus();
 }
 
-CEditorWnd* CToolWindow::addWordField(int x, int y, CFSignFont& signFont,
-                                      CFWordDictionary& dictionary)
+CEditorWnd* CToolWindow::addWordField(int x, int y, CFSignFont& signFont, CFWordDictionary& dictionary)
 {
     auto* field = new CEditorWnd(services_, signFont, dictionary, 1, this);
     field->setGeometry(x, y, width() - kFieldMargin, CEditorWnd::kWordFieldHeight);

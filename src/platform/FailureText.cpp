@@ -12,15 +12,24 @@ std::string FailureText(const FileLoadResult& result)
     const std::string lineText = std::to_string(line);
     const std::string limitText = std::to_string(limit);
     switch (reason) {
-    case Reason::Ok: return {};
-    case Reason::Missing: return Tr(texts::kFileMissing);
-    case Reason::NotRegular: return Tr(texts::kFileNotRegular);
-    case Reason::TooLarge: return Fill(Tr(texts::kFileTooLarge), limitText);
-    case Reason::CannotRead: return Fill(Tr(texts::kFileCannotRead), systemError.empty() ? detail : systemError);
-    case Reason::NotUtf8: return Fill(Tr(texts::kFileNotUtf8), lineText);
-    case Reason::LineTooLong: return Fill(Tr(texts::kFileLineTooLong), lineText, limitText);
-    case Reason::TooManyLines: return Fill(Tr(texts::kFileTooManyLines), limitText);
-    case Reason::Syntax: return Fill(Tr(texts::kFileSyntax), lineText);
+    case Reason::Ok:
+        return {};
+    case Reason::Missing:
+        return Tr(texts::kFileMissing);
+    case Reason::NotRegular:
+        return Tr(texts::kFileNotRegular);
+    case Reason::TooLarge:
+        return Fill(Tr(texts::kFileTooLarge), limitText);
+    case Reason::CannotRead:
+        return Fill(Tr(texts::kFileCannotRead), systemError.empty() ? detail : systemError);
+    case Reason::NotUtf8:
+        return Fill(Tr(texts::kFileNotUtf8), lineText);
+    case Reason::LineTooLong:
+        return Fill(Tr(texts::kFileLineTooLong), lineText, limitText);
+    case Reason::TooManyLines:
+        return Fill(Tr(texts::kFileTooManyLines), limitText);
+    case Reason::Syntax:
+        return Fill(Tr(texts::kFileSyntax), lineText);
     }
     return {};
 }

@@ -170,9 +170,9 @@ bool IsWritableSection(std::string_view section)
 
 bool IsWritableEntry(std::string_view key, std::string_view value)
 {
-    return !key.empty() && !HasLineBreak(key) && !HasLineBreak(value) &&
-        key.find('=') == std::string_view::npos && key.front() != '[' && key.front() != ';' &&
-        key.front() != '#';
+    return !key.empty() && !HasLineBreak(key) && !HasLineBreak(value)
+        && key.find('=') == std::string_view::npos && key.front() != '[' && key.front() != ';'
+        && key.front() != '#';
 }
 
 // The entry line of a key and value. A value the reader would give back
@@ -181,8 +181,8 @@ bool IsWritableEntry(std::string_view key, std::string_view value)
 std::string EntryLine(std::string_view key, std::string_view value)
 {
     const bool blankAround = !value.empty() && (IsBlank(value.front()) || IsBlank(value.back()));
-    const bool quoted = value.size() >= 2 && (value.front() == '"' || value.front() == '\'')
-                        && value.back() == value.front();
+    const bool quoted =
+        value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front();
     std::string line(key);
     line += '=';
     if (blankAround || quoted)
@@ -235,8 +235,7 @@ std::optional<SectionEdit> EditSection(const std::filesystem::path& file, std::s
 
 } // namespace
 
-IniSettings::IniSettings(std::filesystem::path file)
-    : file_(std::move(file))
+IniSettings::IniSettings(std::filesystem::path file) : file_(std::move(file))
 {
 }
 

@@ -47,8 +47,7 @@ public:
     // starting with '[', ';' or '#'). A value with blanks around it or in a
     // pair of quotes is written in double quotes, so that it reads back as
     // it was.
-    bool writeString(std::string_view section, std::string_view key,
-                     std::string_view value) override;
+    bool writeString(std::string_view section, std::string_view key, std::string_view value) override;
     // Entry lines of the section are replaced by the entries, placed right
     // under its header; its comments and blank lines stay. False, writing
     // nothing, for the same reasons as writeString.

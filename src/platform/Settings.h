@@ -20,8 +20,7 @@ public:
                                    std::string_view defaultValue) const = 0;
     // Writes one value, creating the file, section or key as needed; false
     // when the file cannot be written.
-    virtual bool writeString(std::string_view section, std::string_view key,
-                             std::string_view value) = 0;
+    virtual bool writeString(std::string_view section, std::string_view key, std::string_view value) = 0;
     // Replaces every key of a section with the entries given, in order, in
     // one write, creating the file or section as needed; no entries leave
     // the section empty. For sections the program owns as a whole (a list,

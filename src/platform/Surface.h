@@ -41,8 +41,7 @@ public:
     // font's cell height, whatever the run holds (the empty run included).
     virtual Size textExtent(const Font* font, std::u16string_view units) = 0;
     // Draws a run with its top-left corner at the point.
-    virtual void textOut(Point at, const Font* font, std::u16string_view units,
-                         const TextColors& colors) = 0;
+    virtual void textOut(Point at, const Font* font, std::u16string_view units, const TextColors& colors) = 0;
     // Fills [left, right) x [top, bottom) with the brush and outlines it with
     // the pen.
     virtual void rectangle(const Rect& rect, const Pen& pen, const Brush& brush) = 0;

@@ -20,13 +20,16 @@ inline constexpr const char* kSearchFinishedCaption = VELMORA_TEXT("検索終了
 
 // Clipboard.
 inline constexpr const char* kNotUnicodeText = VELMORA_TEXT("違う形式のデータです。");
-inline constexpr const char* kTooManyLinesToPaste = VELMORA_TEXT("最大行数を超えているためペーストできません。");
-inline constexpr const char* kLineTooLongToPaste = VELMORA_TEXT("行の最大文字数を超えるためペーストできません。");
+inline constexpr const char* kTooManyLinesToPaste =
+    VELMORA_TEXT("最大行数を超えているためペーストできません。");
+inline constexpr const char* kLineTooLongToPaste =
+    VELMORA_TEXT("行の最大文字数を超えるためペーストできません。");
 
 // Editing.
 inline constexpr const char* kTooManyLinesToInput = VELMORA_TEXT("最大行数を超えるため入力できません。");
 inline constexpr const char* kLineTooLongToInput = VELMORA_TEXT("行の最大文字数を超えるため入力できません。");
-inline constexpr const char* kLineTooLongToDelete = VELMORA_TEXT("行の最大文字数を超えるため削除できません。");
+inline constexpr const char* kLineTooLongToDelete =
+    VELMORA_TEXT("行の最大文字数を超えるため削除できません。");
 
 // The status bar while a transliteration is looked up: "no sign for xyz"
 // (%1: the transliteration) after a lookup that found nothing; "no du₉₉:
@@ -43,7 +46,8 @@ inline constexpr const char* kKeptLatinCount = VELMORA_TEXT("%1 個の読みを�
 // %1: how many lines had no line label.
 inline constexpr const char* kUnlabelledCount = VELMORA_TEXT("%1 行は行番号がないため変換しませんでした。");
 // Why an ATF file gave no document.
-inline constexpr const char* kAtfNoTextLines = VELMORA_TEXT("行番号（1. など）で始まるテキスト行がありません。");
+inline constexpr const char* kAtfNoTextLines =
+    VELMORA_TEXT("行番号（1. など）で始まるテキスト行がありません。");
 // Import ATF failed (followed by the file and the reason).
 inline constexpr const char* kImportFailed = VELMORA_TEXT("ATFファイルを読み込めませんでした。");
 // A document imported from an ATF file is not saved over that file.
@@ -73,10 +77,12 @@ inline constexpr const char* kSettingsUnreadable =
     VELMORA_TEXT("設定ファイルを読み込めません。既定の設定を使います。");
 
 // Questions before unsaved work would be lost, and after a run that lost it.
-inline constexpr const char* kSaveChangesQuestion = VELMORA_TEXT("ドキュメントは変更されています。保存しますか？");
+inline constexpr const char* kSaveChangesQuestion =
+    VELMORA_TEXT("ドキュメントは変更されています。保存しますか？");
 inline constexpr const char* kSaveDictionaryQuestion =
     VELMORA_TEXT("文字変換データは変更されています。保存しますか？");
-inline constexpr const char* kRestoreQuestion = VELMORA_TEXT("前回保存されなかった変更があります。復元しますか？");
+inline constexpr const char* kRestoreQuestion =
+    VELMORA_TEXT("前回保存されなかった変更があります。復元しますか？");
 // The answers to these questions.
 inline constexpr const char* kSaveAnswer = VELMORA_TEXT("保存");
 inline constexpr const char* kDiscardAnswer = VELMORA_TEXT("保存しない");

@@ -34,7 +34,7 @@ QString QtFileDialogs::nameFilter(const FileDialogFilter& filter)
     if (patterns.isEmpty())
         patterns << QStringLiteral("*");
     return fromUtf8(filter.description) + QStringLiteral(" (") + patterns.join(QLatin1Char(' '))
-           + QLatin1Char(')');
+        + QLatin1Char(')');
 }
 
 void QtFileDialogs::configure(QFileDialog& dialog, const FileDialogRequest& request,
@@ -46,8 +46,7 @@ void QtFileDialogs::configure(QFileDialog& dialog, const FileDialogRequest& requ
     dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
     dialog.setWindowTitle(fromUtf8(request.title));
     dialog.setAcceptMode(mode);
-    dialog.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile
-                                                       : QFileDialog::ExistingFile);
+    dialog.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     QStringList filters;
     for (const FileDialogFilter& filter : request.filters)
         filters << nameFilter(filter);

@@ -10,7 +10,8 @@
 namespace velmora {
 
 QtFont::QtFont(QFont font, FontAttributes requested)
-    : font_(std::move(font)), requested_(std::move(requested))
+    : font_(std::move(font))
+    , requested_(std::move(requested))
 {
 }
 

@@ -1,15 +1,17 @@
 #include "qt/QtFontDialog.h"
 
+#include "platform/UserTexts.h"
 #include "qt/QtFontFactory.h"
 #include "qt/QtTextTranslator.h"
 #include "qt/QtWidgetWindow.h"
-#include "platform/UserTexts.h"
 
 #include <QFontDialog>
 
 namespace velmora {
 
-QtFontDialog::QtFontDialog(QtFontFactory& fonts) : fonts_(fonts) {}
+QtFontDialog::QtFontDialog(QtFontFactory& fonts) : fonts_(fonts)
+{
+}
 
 std::optional<FontAttributes> QtFontDialog::chooseFont(Window* owner, const FontAttributes& initial)
 {

@@ -36,8 +36,8 @@ int pixelSizeForCellHeight(const QFont& font, int cellHeight)
     const int measured = cellHeightAt(font, cellHeight);
     int size = cellHeight;
     if (measured > 0)
-        size = std::clamp(static_cast<int>(std::lround(double(cellHeight) * cellHeight / measured)),
-                          1, kMaxPixelSize);
+        size = std::clamp(static_cast<int>(std::lround(double(cellHeight) * cellHeight / measured)), 1,
+                          kMaxPixelSize);
     // The estimate is off by rounding at most; a few steps settle it.
     for (int i = 0; i < 8 && size > 1 && cellHeightAt(font, size) > cellHeight; ++i)
         --size;
@@ -55,8 +55,7 @@ int stretchForAverageWidth(QFont font, int width)
     const qreal atHundred = QFontMetricsF(font).averageCharWidth();
     if (atHundred <= 0)
         return 0;
-    return std::clamp(static_cast<int>(std::lround(100.0 * width / atHundred)), kMinStretch,
-                      kMaxStretch);
+    return std::clamp(static_cast<int>(std::lround(100.0 * width / atHundred)), kMinStretch, kMaxStretch);
 }
 
 } // namespace

@@ -11,12 +11,13 @@ constexpr quint32 kX11LockMask = 1u << 1;
 
 } // namespace
 
-QtKeyboardState::QtKeyboardState()
-    : QtKeyboardState(QGuiApplication::platformName() == QLatin1String("xcb"))
+QtKeyboardState::QtKeyboardState() : QtKeyboardState(QGuiApplication::platformName() == QLatin1String("xcb"))
 {
 }
 
-QtKeyboardState::QtKeyboardState(bool readX11LockBit) : readX11LockBit_(readX11LockBit) {}
+QtKeyboardState::QtKeyboardState(bool readX11LockBit) : readX11LockBit_(readX11LockBit)
+{
+}
 
 void QtKeyboardState::update(const QKeyEvent& event)
 {

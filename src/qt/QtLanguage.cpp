@@ -17,8 +17,7 @@ QLocale LocaleOf(InterfaceLanguage language)
 
 } // namespace
 
-QtLanguage::QtLanguage()
-    : previousLocale_(QLocale())
+QtLanguage::QtLanguage() : previousLocale_(QLocale())
 {
     SetTextTranslator(&texts_);
 }

@@ -2,7 +2,9 @@
 
 namespace velmora {
 
-QtPlatform::QtPlatform(Settings& settings) : settings_(settings) {}
+QtPlatform::QtPlatform(Settings& settings) : settings_(settings)
+{
+}
 
 PlatformServices QtPlatform::services()
 {

@@ -1,8 +1,8 @@
 #include "qt/QtSaveChangesQuestion.h"
 
+#include "platform/UserTexts.h"
 #include "qt/QtTextTranslator.h"
 #include "qt/QtWidgetWindow.h"
-#include "platform/UserTexts.h"
 
 #include <QMessageBox>
 #include <QPushButton>

@@ -10,8 +10,7 @@ namespace velmora {
 // QtWidgetWindow, is the box's parent.
 class QtSaveChangesQuestion : public SaveChangesQuestion {
 public:
-    SaveChangesAnswer askSaveChanges(Window* owner, std::string_view text,
-                                     std::string_view caption) override;
+    SaveChangesAnswer askSaveChanges(Window* owner, std::string_view text, std::string_view caption) override;
 };
 
 } // namespace velmora

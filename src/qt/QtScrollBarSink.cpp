@@ -9,7 +9,8 @@
 namespace velmora {
 
 QtScrollBarSink::QtScrollBarSink(QScrollBar* horizontal, QScrollBar* vertical)
-    : horizontal_(horizontal), vertical_(vertical)
+    : horizontal_(horizontal)
+    , vertical_(vertical)
 {
 }
 

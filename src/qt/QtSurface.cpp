@@ -45,11 +45,15 @@ int layOut(const QFontMetrics& metrics, std::u16string_view text, Advance advanc
 } // namespace
 
 QtSurface::QtSurface(QPainter& painter, QWidget* widget, std::optional<Rect> area)
-    : painter_(&painter), widget_(widget), area_(area)
+    : painter_(&painter)
+    , widget_(widget)
+    , area_(area)
 {
 }
 
-QtSurface::QtSurface(QWidget* widget) : widget_(widget) {}
+QtSurface::QtSurface(QWidget* widget) : widget_(widget)
+{
+}
 
 QColor QtSurface::toQColor(ColorRef color)
 {
@@ -99,8 +103,7 @@ Size QtSurface::textExtent(const Font* font, std::u16string_view units)
     return Size{width, used.metrics.height()};
 }
 
-void QtSurface::textOut(Point at, const Font* font, std::u16string_view units,
-                        const TextColors& colors)
+void QtSurface::textOut(Point at, const Font* font, std::u16string_view units, const TextColors& colors)
 {
     if (!painter_)
         return;
@@ -115,8 +118,7 @@ void QtSurface::textOut(Point at, const Font* font, std::u16string_view units,
     const int baseline = at.y + used.metrics.ascent();
     // A stretch followed by nothing needs no advance.
     const auto advanceTo = [&](std::u16string_view stretch) {
-        return stretch.data() + stretch.size() == units.data() + units.size() ? 0
-                                                                              : advance(used, stretch);
+        return stretch.data() + stretch.size() == units.data() + units.size() ? 0 : advance(used, stretch);
     };
     layOut(used.metrics, units, advanceTo, [&](int offset, std::u16string_view stretch) {
         if (used.qtFont) {

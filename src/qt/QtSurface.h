@@ -31,15 +31,13 @@ public:
     // and whose font and pen only the surface sets meanwhile; the system
     // font is the widget's (the application's when null).
     // The area is the painter's device, or the part of it given.
-    explicit QtSurface(QPainter& painter, QWidget* widget = nullptr,
-                       std::optional<Rect> area = std::nullopt);
+    explicit QtSurface(QPainter& painter, QWidget* widget = nullptr, std::optional<Rect> area = std::nullopt);
     // Measures for the widget (the screen's resolution when null); draws
     // nothing.
     explicit QtSurface(QWidget* widget = nullptr);
 
     Size textExtent(const Font* font, std::u16string_view units) override;
-    void textOut(Point at, const Font* font, std::u16string_view units,
-                 const TextColors& colors) override;
+    void textOut(Point at, const Font* font, std::u16string_view units, const TextColors& colors) override;
     void rectangle(const Rect& rect, const Pen& pen, const Brush& brush) override;
     Rect area() const override;
 

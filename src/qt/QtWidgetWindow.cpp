@@ -6,7 +6,9 @@
 
 namespace velmora {
 
-QtWidgetWindow::QtWidgetWindow(QWidget& widget) : widget_(&widget) {}
+QtWidgetWindow::QtWidgetWindow(QWidget& widget) : widget_(&widget)
+{
+}
 
 QWidget* QtWidgetWindow::widgetOf(Window* window)
 {

@@ -76,11 +76,20 @@ void AppendEscaped(std::string& out, std::u32string_view text)
 {
     for (const char32_t c : text) {
         switch (c) {
-        case U'&': out += "&amp;"; break;
-        case U'<': out += "&lt;"; break;
-        case U'>': out += "&gt;"; break;
-        case U'"': out += "&quot;"; break;
-        default: AppendUtf8(out, static_cast<std::uint32_t>(c));
+        case U'&':
+            out += "&amp;";
+            break;
+        case U'<':
+            out += "&lt;";
+            break;
+        case U'>':
+            out += "&gt;";
+            break;
+        case U'"':
+            out += "&quot;";
+            break;
+        default:
+            AppendUtf8(out, static_cast<std::uint32_t>(c));
         }
     }
 }

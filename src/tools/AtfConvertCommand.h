@@ -35,8 +35,8 @@ public:
 private:
     // Converts one input; returns its exit status. output empty: standard
     // output.
-    int convertFile(const AtfConverter& converter, const std::string& input, const std::filesystem::path& output,
-                    const Options& options);
+    int convertFile(const AtfConverter& converter, const std::string& input,
+                    const std::filesystem::path& output, const Options& options);
     int usageError(const std::string& message);
 
     std::ostream& out_;

@@ -28,13 +28,18 @@ bool IsUncertain(const Text& value)
 Text Reading(Text value)
 {
     if (!value.empty() && value.front() == '%') {
-        const auto blank = std::find_if(value.begin(), value.end(), [](std::uint32_t c) { return c == ' ' || c == '\t'; });
-        value.erase(value.begin(), std::find_if(blank, value.end(), [](std::uint32_t c) { return c != ' ' && c != '\t'; }));
+        const auto blank =
+            std::find_if(value.begin(), value.end(), [](std::uint32_t c) { return c == ' ' || c == '\t'; });
+        value.erase(value.begin(),
+                    std::find_if(blank, value.end(), [](std::uint32_t c) { return c != ' ' && c != '\t'; }));
     }
     while (!value.empty() && value.back() == '?')
         value.pop_back();
-    const auto holds = [&value](std::uint32_t c) { return std::find(value.begin(), value.end(), c) != value.end(); };
-    const bool inner = value.size() > 2 && std::find(value.begin() + 1, value.end() - 1, '-') != value.end() - 1;
+    const auto holds = [&value](std::uint32_t c) {
+        return std::find(value.begin(), value.end(), c) != value.end();
+    };
+    const bool inner =
+        value.size() > 2 && std::find(value.begin() + 1, value.end() - 1, '-') != value.end() - 1;
     if (inner || holds(kSubscriptX) || holds('{') || holds(' ') || holds('\t'))
         return {};
     return value;
@@ -78,7 +83,9 @@ private:
 std::vector<OslAtfTable::Row> OslAtfTable::Rows(const OslReader::Result& list)
 {
     RowCollector rows;
-    const auto signsOf = [&](std::size_t block) { return OslSignList::EncodedSigns(list.blocks[block].ucun); };
+    const auto signsOf = [&](std::size_t block) {
+        return OslSignList::EncodedSigns(list.blocks[block].ucun);
+    };
 
     for (const bool deprecated : {false, true}) {
         // Signs before forms, so that a form named like a sign elsewhere

@@ -67,10 +67,10 @@ bool AddCandidate(CFWordDictionary& dictionary, OslSignList::Summary& summary,
 {
     WordPtr key = CFWordSign::FromCells(keySymbols);
     if (const auto* entry = dictionary.FindEntry(key)) {
-        const bool repeated = std::any_of(entry->candidates->begin(), entry->candidates->end(),
-                                          [&](const WordPtr& c) {
-                                              return c->number == number && std::ranges::equal(c->Cells(), signs);
-                                          });
+        const bool repeated =
+            std::any_of(entry->candidates->begin(), entry->candidates->end(), [&](const WordPtr& c) {
+                return c->number == number && std::ranges::equal(c->Cells(), signs);
+            });
         if (repeated)
             return false;
     }
@@ -85,8 +85,10 @@ class ReadingCollector {
 public:
     ReadingCollector(const OslReader::Result& list, CFWordDictionary& dictionary,
                      OslSignList::Summary& summary)
-        : list_(list), dictionary_(dictionary), summary_(summary),
-          withoutSign_(list.blocks.size(), false)
+        : list_(list)
+        , dictionary_(dictionary)
+        , summary_(summary)
+        , withoutSign_(list.blocks.size(), false)
     {
     }
 
@@ -172,12 +174,18 @@ private:
 std::string_view OslSignList::Describe(LeftOut reason)
 {
     switch (reason) {
-    case LeftOut::UnknownIndex: return "unknown index (ₓ)";
-    case LeftOut::Compound: return "compound writing (hyphen)";
-    case LeftOut::Unexpressible: return "outside the key notation (characters, index ₀)";
-    case LeftOut::Superseded: return "deprecated, a current value has the same reading";
-    case LeftOut::NoEncodedSign: return "no encoded sign in @ucun";
-    case LeftOut::Repeated: return "repeated (same key, number and signs)";
+    case LeftOut::UnknownIndex:
+        return "unknown index (ₓ)";
+    case LeftOut::Compound:
+        return "compound writing (hyphen)";
+    case LeftOut::Unexpressible:
+        return "outside the key notation (characters, index ₀)";
+    case LeftOut::Superseded:
+        return "deprecated, a current value has the same reading";
+    case LeftOut::NoEncodedSign:
+        return "no encoded sign in @ucun";
+    case LeftOut::Repeated:
+        return "repeated (same key, number and signs)";
     }
     return "unknown";
 }

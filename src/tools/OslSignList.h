@@ -48,10 +48,10 @@ public:
     static std::string_view Describe(LeftOut reason);
 
     struct Summary {
-        std::size_t signs = 0;    // @sign blocks, deprecated ones included
-        std::size_t forms = 0;    // @form blocks, deprecated ones included
-        std::size_t values = 0;   // @v lines of signs and forms
-        std::size_t readings = 0; // candidates added, the determinatives too
+        std::size_t signs = 0;          // @sign blocks, deprecated ones included
+        std::size_t forms = 0;          // @form blocks, deprecated ones included
+        std::size_t values = 0;         // @v lines of signs and forms
+        std::size_t readings = 0;       // candidates added, the determinatives too
         std::size_t uncertainKept = 0;  // of them values marked "?"
         std::size_t deprecatedKept = 0; // of them deprecated values
         std::size_t determinativesAdded = 0;

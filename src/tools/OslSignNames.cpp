@@ -17,8 +17,8 @@ std::string UnicodeName(std::uint32_t codePoint)
 {
     char buffer[256];
     UErrorCode status = U_ZERO_ERROR;
-    const int32_t length = u_charName(static_cast<UChar32>(codePoint), U_UNICODE_CHAR_NAME, buffer,
-                                      sizeof buffer, &status);
+    const int32_t length =
+        u_charName(static_cast<UChar32>(codePoint), U_UNICODE_CHAR_NAME, buffer, sizeof buffer, &status);
     if (U_FAILURE(status) || length <= 0)
         return {};
     std::string_view name(buffer, static_cast<std::size_t>(length));
@@ -44,8 +44,8 @@ std::map<std::uint32_t, std::string> OslSignNames::Names(const OslReader::Result
                 if (block.deprecated != deprecated || block.form != forms || block.ucun.size() != 1)
                     continue;
                 const std::uint32_t c = block.ucun.front();
-                if (c < UnicodeSignNames::kFirst || c > UnicodeSignNames::kLast || names.contains(c) ||
-                    block.name.empty())
+                if (c < UnicodeSignNames::kFirst || c > UnicodeSignNames::kLast || names.contains(c)
+                    || block.name.empty())
                     continue;
                 std::string name;
                 for (const std::uint32_t n : block.name)
@@ -63,7 +63,8 @@ std::map<std::uint32_t, std::string> OslSignNames::Names(const OslReader::Result
     return names;
 }
 
-std::string OslSignNames::Include(const std::map<std::uint32_t, std::string>& names, const std::string& header)
+std::string OslSignNames::Include(const std::map<std::uint32_t, std::string>& names,
+                                  const std::string& header)
 {
     std::string out = header;
     for (const auto& [codePoint, name] : names) {

@@ -35,8 +35,8 @@ UBool AddName(void* context, UChar32 code, UCharNameChoice, const char* name, in
 {
     auto& ctx = *static_cast<Context*>(context);
     ++ctx.summary.names;
-    const auto reading = UnicodeSignNames::ReadingOfName(
-        std::string_view(name, static_cast<std::size_t>(length)));
+    const auto reading =
+        UnicodeSignNames::ReadingOfName(std::string_view(name, static_cast<std::size_t>(length)));
     if (reading) {
         const std::uint32_t sign = static_cast<std::uint32_t>(code);
         ctx.dictionary->AddWord(reading->number, CFWordSign::FromCells(reading->key),
@@ -90,11 +90,10 @@ UnicodeSignNames::Summary UnicodeSignNames::Convert(CFWordDictionary& dictionary
 {
     Context context{&dictionary, {}};
     UErrorCode status = U_ZERO_ERROR;
-    u_enumCharNames(static_cast<UChar32>(kFirst), static_cast<UChar32>(kLast + 1), AddName,
-                    &context, U_UNICODE_CHAR_NAME, &status);
+    u_enumCharNames(static_cast<UChar32>(kFirst), static_cast<UChar32>(kLast + 1), AddName, &context,
+                    U_UNICODE_CHAR_NAME, &status);
     if (U_FAILURE(status))
-        throw std::runtime_error(std::string("ICU cannot enumerate character names: ") +
-                                 u_errorName(status));
+        throw std::runtime_error(std::string("ICU cannot enumerate character names: ") + u_errorName(status));
     return context.summary;
 }
 

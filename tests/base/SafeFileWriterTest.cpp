@@ -151,12 +151,15 @@ TEST(SafeFileWriter, AWriterKilledBeforeItsCommitLeavesNothing)
 {
     ScratchFolder dir;
     WriteBytes(dir / "t", "old");
-    const int status = InChildProcess(dir.path(), [&] {
-        SafeFileWriter out(dir / "t");
-        out.write(std::string(1 << 20, 'x'));
-        ::raise(SIGKILL);
-        return 0;
-    }, false);
+    const int status = InChildProcess(
+        dir.path(),
+        [&] {
+            SafeFileWriter out(dir / "t");
+            out.write(std::string(1 << 20, 'x'));
+            ::raise(SIGKILL);
+            return 0;
+        },
+        false);
     EXPECT_EQ(status, 128 + SIGKILL);
     EXPECT_EQ(ReadBytes(dir / "t"), "old");
     EXPECT_EQ(dir.entries(), std::set<std::string>{"t"});
@@ -185,17 +188,20 @@ TEST(SafeFileWriter, AFolderThatTakesNoNewFilesIsSavedIntoInPlace)
     const fs::path file = dir / "locked" / "t.txt";
     WriteBytes(file, "an old text, longer than the new one");
     fs::permissions(dir / "locked", fs::perms::owner_read | fs::perms::owner_exec);
-    const int status = InChildProcess(dir.path(), [&] {
-        SafeFileWriter out(file);
-        if (!out.isOpen())
-            return 1;
-        out.write("new text");
-        if (!out.commit())
-            return 2;
-        // A new file cannot be made there at all.
-        SafeFileWriter fresh(dir / "locked" / "other.txt");
-        return fresh.isOpen() ? 3 : 0;
-    }, true);
+    const int status = InChildProcess(
+        dir.path(),
+        [&] {
+            SafeFileWriter out(file);
+            if (!out.isOpen())
+                return 1;
+            out.write("new text");
+            if (!out.commit())
+                return 2;
+            // A new file cannot be made there at all.
+            SafeFileWriter fresh(dir / "locked" / "other.txt");
+            return fresh.isOpen() ? 3 : 0;
+        },
+        true);
     fs::permissions(dir / "locked", fs::perms::owner_all);
     EXPECT_EQ(status, 0);
     EXPECT_EQ(ReadBytes(file), "new text");

@@ -31,9 +31,7 @@ TEST(CAboutDialog, NamesTheProgramItsVersionAndItsMakersWithAnOkButton)
     EXPECT_EQ(box->standardButtons(), QDialogButtonBox::StandardButtons(QDialogButtonBox::Ok));
     EXPECT_TRUE(box->button(QDialogButtonBox::Ok)->isDefault());
 
-    test::OnNextModal([](QWidget* modal) {
-        QTest::keyClick(modal, Qt::Key_Return);
-    });
+    test::OnNextModal([](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Return); });
     EXPECT_EQ(dialog.exec(), QDialog::Accepted);
 }
 

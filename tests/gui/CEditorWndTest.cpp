@@ -4,21 +4,21 @@
 #include "core/document/CCursor.h"
 #include "core/document/CFDocument.h"
 #include "core/document/CFSelectedText.h"
-#include "core/view/TextLayout.h"
 #include "core/modes/CFModeCtrl.h"
 #include "core/modes/CFModeData.h"
+#include "core/view/CFScrollBar.h"
+#include "core/view/TextLayout.h"
+#include "gui/CCandidateWindow.h"
 #include "qt/InternalError.h"
 #include "qt/QtSurface.h"
-#include "gui/CCandidateWindow.h"
-#include "core/view/CFScrollBar.h"
 #include "tests/support/gui/GuiTestKit.h"
 
 #include <QApplication>
 #include <QPaintEvent>
 #include <QRegion>
 #include <QScrollBar>
-#include <QTest>
 #include <QSignalSpy>
+#include <QTest>
 #include <QWheelEvent>
 
 #include <gtest/gtest.h>
@@ -417,13 +417,13 @@ TEST_F(EditorWidget, ScrollBarActionsAndTheWheelScrollByLines)
     EXPECT_EQ(scroll.TopLine(), 0u);
 
     const QPointF inside(50, 50);
-    QWheelEvent down(inside, editor->viewport()->mapToGlobal(inside), QPoint(), QPoint(0, -120),
-                     Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QWheelEvent down(inside, editor->viewport()->mapToGlobal(inside), QPoint(), QPoint(0, -120), Qt::NoButton,
+                     Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(editor->viewport(), &down);
     EXPECT_EQ(scroll.TopLine(), 3u);
     // Half notches add up.
-    QWheelEvent half(inside, editor->viewport()->mapToGlobal(inside), QPoint(), QPoint(0, 60),
-                     Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QWheelEvent half(inside, editor->viewport()->mapToGlobal(inside), QPoint(), QPoint(0, 60), Qt::NoButton,
+                     Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(editor->viewport(), &half);
     EXPECT_EQ(scroll.TopLine(), 3u);
     QApplication::sendEvent(editor->viewport(), &half);

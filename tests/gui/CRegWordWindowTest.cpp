@@ -1,12 +1,12 @@
 #include "gui/CRegWordWindow.h"
 
-#include "core/dictionary/CFWordDictionary.h"
 #include "core/commands/WordRegistration.h"
-#include "platform/UserTexts.h"
+#include "core/dictionary/CFWordDictionary.h"
 #include "core/document/CFDocument.h"
 #include "core/modes/CFModeCtrl.h"
 #include "core/modes/CFModeData.h"
 #include "gui/CEditorWnd.h"
+#include "platform/UserTexts.h"
 #include "tests/support/gui/GuiTestKit.h"
 
 #include <QApplication>
@@ -91,8 +91,7 @@ TEST_F(RegWordWindow, TypedWordIsRegisteredAndTheFieldsEmptied)
     ASSERT_EQ(kit.dictionary.CountCandidates(key), 2u);
     const WordPtr added = kit.dictionary.GetCandidate(0, key);
     EXPECT_EQ(added->number, 0u);
-    EXPECT_EQ(std::u32string(added->Cells().begin(), added->Cells().end()),
-              (std::u32string{kDu3, kDu3}));
+    EXPECT_EQ(std::u32string(added->Cells().begin(), added->Cells().end()), (std::u32string{kDu3, kDu3}));
 
     for (CEditorWnd* field : {&window.alphabetField(), &window.signField()}) {
         EXPECT_EQ(textOf(*field), U"");

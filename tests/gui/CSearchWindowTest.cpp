@@ -1,13 +1,13 @@
-#include "gui/CReplaceWindow.h"
 #include "gui/CSearchWindow.h"
+#include "gui/CReplaceWindow.h"
 
 #include "core/document/CFDocument.h"
 #include "core/document/CFSelectedText.h"
 #include "core/modes/CFModeData.h"
-#include "platform/UserTexts.h"
 #include "core/search/SearchCommands.h"
 #include "gui/CCandidateWindow.h"
 #include "gui/CEditorWnd.h"
+#include "platform/UserTexts.h"
 #include "tests/support/gui/GuiTestKit.h"
 
 #include <QApplication>
@@ -47,10 +47,7 @@ protected:
             doc.InsertCell(line, doc.LineLength(line), c);
         }
     }
-    std::u32string line(CEditorWnd& editor, std::uint32_t n)
-    {
-        return CellsOf(editor.Document().Line(n));
-    }
+    std::u32string line(CEditorWnd& editor, std::uint32_t n) { return CellsOf(editor.Document().Line(n)); }
     Position selStart() { return main.modeData().selection->start(); }
     Position selEnd() { return main.modeData().selection->end(); }
     Position cursor() { return main.CursorPosition(); }

@@ -5,18 +5,18 @@
 
 #include "core/commands/FileDialogRecord.h"
 #include "core/dictionary/CFWordDictionary.h"
+#include "core/view/CFSignFont.h"
 #include "platform/InterfaceLanguage.h"
 #include "qt/QtLanguage.h"
 #include "qt/QtMessageDisplay.h"
-#include "tests/support/gui/ModalHelper.h"
-#include "tests/support/gui/QStringPrinter.h"
-#include "tests/support/gui/TestEditorWidget.h"
 #include "tests/support/FakeFileDialogs.h"
 #include "tests/support/FakeFontDialog.h"
 #include "tests/support/FakeFontFactory.h"
 #include "tests/support/MemorySettings.h"
 #include "tests/support/ScriptedSaveQuestion.h"
-#include "core/view/CFSignFont.h"
+#include "tests/support/gui/ModalHelper.h"
+#include "tests/support/gui/QStringPrinter.h"
+#include "tests/support/gui/TestEditorWidget.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -58,9 +58,9 @@ protected:
     void Start()
     {
         language.apply(ReadInterfaceLanguage(settings));
-        window = std::make_unique<CMainWindow>(
-            MainWindowServices{dialogs, messages, question, fontDialog, dictionary, signFont, settings, &language},
-            new TestEditorWidget);
+        window = std::make_unique<CMainWindow>(MainWindowServices{dialogs, messages, question, fontDialog,
+                                                                  dictionary, signFont, settings, &language},
+                                               new TestEditorWidget);
     }
 
     // Opens a file that is not there and returns the message box that says so.
@@ -116,7 +116,8 @@ TEST_F(LanguageTest, JapaneseWithoutTheSetting)
 
     const ShownBox box = OpenMissingFile();
     EXPECT_EQ(box.caption, "エラー");
-    EXPECT_EQ(box.text, "ファイルを読み込めませんでした。\n/nonexistent-folder/letter.txt\nファイルが存在しません。");
+    EXPECT_EQ(box.text,
+              "ファイルを読み込めませんでした。\n/nonexistent-folder/letter.txt\nファイルが存在しません。");
     EXPECT_EQ(FileDialogRecord::TextOpen().request().title, "テキストを開く");
     // Qt's dialogs speak Japanese too, from the translations Qt ships.
     EXPECT_EQ(QtCancel(), "キャンセル");
@@ -134,7 +135,8 @@ TEST_F(LanguageTest, EnglishFromTheSettingsInMenusMessagesStatusBarAndQtDialogs)
 
     const ShownBox box = OpenMissingFile();
     EXPECT_EQ(box.caption, "Error");
-    EXPECT_EQ(box.text, "The file could not be read.\n/nonexistent-folder/letter.txt\nThe file does not exist.");
+    EXPECT_EQ(box.text,
+              "The file could not be read.\n/nonexistent-folder/letter.txt\nThe file does not exist.");
     EXPECT_EQ(box.buttons, QStringList{"OK"});
     const FileDialogRequest request = FileDialogRecord::WordDataSave().request();
     EXPECT_EQ(request.title, "Save Word Data As");

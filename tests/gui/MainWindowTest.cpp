@@ -1,12 +1,10 @@
 #include "gui/CMainWindow.h"
 
-#include "core/files/CrashRecovery.h"
 #include "core/dictionary/CFWordDictionary.h"
+#include "core/files/CrashRecovery.h"
 #include "core/modes/CFModeData.h"
-#include "tests/support/gui/GuiTestKit.h"
-#include "tests/support/gui/ModalHelper.h"
-#include "tests/support/gui/QStringPrinter.h"
-#include "tests/support/gui/TestEditorWidget.h"
+#include "core/view/CFSignFont.h"
+#include "gui/CEditorWnd.h"
 #include "tests/support/FakeFileDialogs.h"
 #include "tests/support/FakeFontDialog.h"
 #include "tests/support/FakeFontFactory.h"
@@ -14,8 +12,10 @@
 #include "tests/support/MessageRecorder.h"
 #include "tests/support/ScratchFolder.h"
 #include "tests/support/ScriptedSaveQuestion.h"
-#include "gui/CEditorWnd.h"
-#include "core/view/CFSignFont.h"
+#include "tests/support/gui/GuiTestKit.h"
+#include "tests/support/gui/ModalHelper.h"
+#include "tests/support/gui/QStringPrinter.h"
+#include "tests/support/gui/TestEditorWidget.h"
 
 #include <QAction>
 #include <QDialog>
@@ -124,8 +124,8 @@ TEST_F(MainWindowTest, AcceleratorsAreWindowShortcuts)
     EXPECT_EQ(keys(CommandId::ConvertTransliteration), QStringList{"Ctrl+T"});
     EXPECT_TRUE(keys(CommandId::NewFile).isEmpty());
     for (const CommandId id : {CommandId::About, CommandId::Open, CommandId::Save, CommandId::Find,
-                               CommandId::FindNext, CommandId::FindPrevious, CommandId::Undo,
-                               CommandId::Redo, CommandId::SelectAll, CommandId::ConvertTransliteration})
+                               CommandId::FindNext, CommandId::FindPrevious, CommandId::Undo, CommandId::Redo,
+                               CommandId::SelectAll, CommandId::ConvertTransliteration})
         EXPECT_EQ(window.action(id)->shortcutContext(), Qt::WindowShortcut);
 }
 
@@ -305,8 +305,9 @@ TEST_F(MainWindowTest, UnsavedTextIsCopiedForRecoveryAndOfferedToTheNextRun)
     // The next run (another process id) finds it when this one "crashed".
     TestEditorWidget* nextEditor = new TestEditorWidget;
     ScriptedSaveQuestion nextQuestion;
-    CMainWindow next{MainWindowServices{dialogs, messages, nextQuestion, fontDialog, dictionary, signFont, settings},
-                     nextEditor};
+    CMainWindow next{
+        MainWindowServices{dialogs, messages, nextQuestion, fontDialog, dictionary, signFont, settings},
+        nextEditor};
     const auto copy = recovery.CopyPath();
     const auto moved = folder / "data" / ("recovery-" + std::to_string(EndedProcessId()) + ".vrc");
     std::filesystem::rename(copy, moved);
@@ -465,7 +466,8 @@ TEST_F(MainWindowTest, RecentFilesOfferTheDocumentsOpenedAndSavedLastAndReopenTh
     messages.clear();
     // "&" in a name is shown as itself, not as a mnemonic.
     EXPECT_EQ(RecentMenu(window),
-              (QStringList{Label(1, copy), Label(2, folder / "hymn && prayer.txt"), Label(3, letter), "-", "Clear"}));
+              (QStringList{Label(1, copy), Label(2, folder / "hymn && prayer.txt"), Label(3, letter), "-",
+                           "Clear"}));
     EXPECT_TRUE(window.action(CommandId::RecentFiles)->isEnabled());
 
     // A file deleted meanwhile is left out.

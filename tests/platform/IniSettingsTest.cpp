@@ -1,5 +1,5 @@
-#include "base/ConfiguredPath.h"
 #include "platform/IniSettings.h"
+#include "base/ConfiguredPath.h"
 
 #include <gtest/gtest.h>
 
@@ -27,10 +27,7 @@ protected:
         file = dir / "config.ini";
     }
 
-    void Put(const std::string& bytes)
-    {
-        std::ofstream(file, std::ios::binary) << bytes;
-    }
+    void Put(const std::string& bytes) { std::ofstream(file, std::ios::binary) << bytes; }
 
     std::string Bytes() const
     {
@@ -86,8 +83,9 @@ TEST_F(IniSettingsTest, WritingKeepsEverythingElse)
     ASSERT_TRUE(ini.writeString("signfont", "Added", "1"));
     ASSERT_TRUE(ini.writeString("Worddata", "Extra", "x y"));
     ASSERT_TRUE(ini.writeString("New", "K", "v"));
-    EXPECT_EQ(Bytes(), "\xEF\xBB\xBF; settings\n[SignFont]\nname=Other\nSize=3\nAdded=1\n\n"
-                       "[Worddata]\nFilename=a.cfd\nExtra=x y\n\n[New]\nK=v\n");
+    EXPECT_EQ(Bytes(),
+              "\xEF\xBB\xBF; settings\n[SignFont]\nname=Other\nSize=3\nAdded=1\n\n"
+              "[Worddata]\nFilename=a.cfd\nExtra=x y\n\n[New]\nK=v\n");
     EXPECT_EQ(ini.readString("signfont", "NAME", "d"), "Other");
 }
 
@@ -107,14 +105,16 @@ TEST_F(IniSettingsTest, AWholeSectionIsReplacedInOneWriteKeepingItsComments)
     IniSettings ini(file);
     const std::vector<SettingsEntry> two{{"File1", "/c.txt"}, {" File2 ", "/a b.txt"}};
     ASSERT_TRUE(ini.writeSection("RecentFiles", two));
-    EXPECT_EQ(Bytes(), "[SignFont]\nName=Akkadian\n\n[recentfiles]\nFile1=/c.txt\nFile2=/a b.txt\n"
-                       "; newest first\n\n[Worddata]\nFilename=a.cfd\n");
+    EXPECT_EQ(Bytes(),
+              "[SignFont]\nName=Akkadian\n\n[recentfiles]\nFile1=/c.txt\nFile2=/a b.txt\n"
+              "; newest first\n\n[Worddata]\nFilename=a.cfd\n");
     EXPECT_EQ(ini.readString("RecentFiles", "File3", "none"), "none");
 
     ASSERT_TRUE(ini.writeSection("RECENTFILES", {}));
     ASSERT_TRUE(ini.writeSection("Window", std::vector<SettingsEntry>{{"Width", "800"}}));
-    EXPECT_EQ(Bytes(), "[SignFont]\nName=Akkadian\n\n[recentfiles]\n; newest first\n\n"
-                       "[Worddata]\nFilename=a.cfd\n\n[Window]\nWidth=800\n");
+    EXPECT_EQ(Bytes(),
+              "[SignFont]\nName=Akkadian\n\n[recentfiles]\n; newest first\n\n"
+              "[Worddata]\nFilename=a.cfd\n\n[Window]\nWidth=800\n");
 
     // One entry that could not be read back refuses the whole write.
     const std::vector<SettingsEntry> broken{{"File1", "/x.txt"}, {"File2", "two\nlines"}};
@@ -145,8 +145,8 @@ TEST_F(IniSettingsTest, EveryValueWithoutALineBreakReadsBackAsWritten)
     IniSettings ini(file);
     // Values the reader would trim or unquote go in quotes; the rest as
     // they are.
-    for (const char* value : {" Akkadian", "Akkadian ", "\tx", "\"Akkadian\"", "'x'", "''", " ", "",
-                              "\"", "a \"b\"", "\"x'", "Noto Sans Cuneiform", "x=y ; z"}) {
+    for (const char* value : {" Akkadian", "Akkadian ", "\tx", "\"Akkadian\"", "'x'", "''", " ", "", "\"",
+                              "a \"b\"", "\"x'", "Noto Sans Cuneiform", "x=y ; z"}) {
         ASSERT_TRUE(ini.writeString("SignFont", "Name", value)) << value;
         EXPECT_EQ(ini.readString("SignFont", "Name", "d"), value) << value;
     }
@@ -208,7 +208,9 @@ TEST(ConfiguredPathTest, BackslashesAreSeparators)
     EXPECT_EQ(ResolveConfiguredPath("..\\shared/x.cfd"), fs::path("..") / "shared" / "x.cfd");
     EXPECT_EQ(ResolveConfiguredPath(".\\config.ini").filename(), fs::path("config.ini"));
     EXPECT_TRUE(ResolveConfiguredPath("\\data\\x.cfd").has_root_directory());
-    EXPECT_TRUE(ResolveConfiguredPath("\xC5\xA1" "a.cfd") == fs::path(u8"ša.cfd"));
+    EXPECT_TRUE(ResolveConfiguredPath("\xC5\xA1"
+                                      "a.cfd")
+                == fs::path(u8"ša.cfd"));
 }
 
 } // namespace

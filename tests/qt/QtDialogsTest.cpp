@@ -30,8 +30,8 @@ TEST(QtSaveChangesQuestion, EachButtonGivesItsAnswerAndEscapeCancels)
             ASSERT_TRUE(box);
             act(box);
         });
-        return QtSaveChangesQuestion().askSaveChanges(&window, "ドキュメントは変更されています。保存しますか？",
-                                                      "確認");
+        return QtSaveChangesQuestion().askSaveChanges(
+            &window, "ドキュメントは変更されています。保存しますか？", "確認");
     };
     const auto click = [](const char* text) {
         return [text](QMessageBox* box) {

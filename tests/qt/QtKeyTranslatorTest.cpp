@@ -100,12 +100,12 @@ TEST(QtKeyTranslator, CtrlTakesTheKeyItself)
 TEST(QtKeyTranslator, NamedKeysHaveTheirCodes)
 {
     const std::pair<int, std::uint32_t> keys[] = {
-        {Qt::Key_Backspace, vk::Back}, {Qt::Key_Tab, vk::Tab},       {Qt::Key_Return, vk::Return},
-        {Qt::Key_Enter, vk::Return},   {Qt::Key_Shift, vk::Shift},   {Qt::Key_Control, vk::Control},
+        {Qt::Key_Backspace, vk::Back},   {Qt::Key_Tab, vk::Tab},       {Qt::Key_Return, vk::Return},
+        {Qt::Key_Enter, vk::Return},     {Qt::Key_Shift, vk::Shift},   {Qt::Key_Control, vk::Control},
         {Qt::Key_CapsLock, vk::Capital}, {Qt::Key_Escape, vk::Escape}, {Qt::Key_Space, vk::Space},
-        {Qt::Key_Left, vk::Left},      {Qt::Key_Up, vk::Up},         {Qt::Key_Right, vk::Right},
-        {Qt::Key_Down, vk::Down},      {Qt::Key_Delete, vk::Delete}, {Qt::Key_Home, vk::Home},
-        {Qt::Key_End, vk::End},        {Qt::Key_PageUp, vk::Prior},  {Qt::Key_PageDown, vk::Next},
+        {Qt::Key_Left, vk::Left},        {Qt::Key_Up, vk::Up},         {Qt::Key_Right, vk::Right},
+        {Qt::Key_Down, vk::Down},        {Qt::Key_Delete, vk::Delete}, {Qt::Key_Home, vk::Home},
+        {Qt::Key_End, vk::End},          {Qt::Key_PageUp, vk::Prior},  {Qt::Key_PageDown, vk::Next},
     };
     for (const auto& [qtKey, code] : keys) {
         EXPECT_EQ(typed(qtKey, Qt::NoModifier, ""), (Key{code, false})) << code;

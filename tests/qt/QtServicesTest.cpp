@@ -45,7 +45,8 @@ TEST(QtClipboard, TextRoundTripsAsUtf16Units)
     EXPECT_EQ(clipboard.unicodeText(), text);
     // Other programs see their own line breaks, and theirs read as the
     // editor's.
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), QString::fromStdU16String(u"lugal \xD808\xDC44\u2083\nšar"));
+    EXPECT_EQ(QGuiApplication::clipboard()->text(),
+              QString::fromStdU16String(u"lugal \xD808\xDC44\u2083\nšar"));
     QGuiApplication::clipboard()->setText(QStringLiteral("a\nb\r\nc"));
     EXPECT_EQ(clipboard.unicodeText(), u"a\r\nb\r\nc");
 }
@@ -77,8 +78,8 @@ TEST(QtMessageDisplay, ShowsAnOkBoxOverTheOwner)
         parent = box->parentWidget();
         box->button(QMessageBox::Ok)->click();
     });
-    QtMessageDisplay().showMessage(&window, "ファイル構文エラーです。\n文字変換ファイル読み取りに失敗しました。",
-                                   "エラー");
+    QtMessageDisplay().showMessage(
+        &window, "ファイル構文エラーです。\n文字変換ファイル読み取りに失敗しました。", "エラー");
     EXPECT_EQ(title, QStringLiteral("エラー"));
     EXPECT_EQ(text, QStringLiteral("ファイル構文エラーです。\n文字変換ファイル読み取りに失敗しました。"));
     EXPECT_EQ(buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
@@ -87,18 +88,15 @@ TEST(QtMessageDisplay, ShowsAnOkBoxOverTheOwner)
 
 FileDialogRequest textSave(const std::filesystem::path& initial)
 {
-    return FileDialogRequest{"名前を付けてテキストを保存",
-                             {{"text(*.txt)", "*.txt"}, {"All files(*.*)", "*.*"}},
-                             "txt",
-                             initial};
+    return FileDialogRequest{
+        "名前を付けてテキストを保存", {{"text(*.txt)", "*.txt"}, {"All files(*.*)", "*.*"}}, "txt", initial};
 }
 
 TEST(QtFileDialogs, SetsUpTitleFiltersSuffixAndOfferedFile)
 {
     const QString folder = QDir::tempPath();
     QFileDialog dialog;
-    QtFileDialogs::configure(dialog,
-                             textSave(std::filesystem::path(folder.toStdString()) / "notes.txt"),
+    QtFileDialogs::configure(dialog, textSave(std::filesystem::path(folder.toStdString()) / "notes.txt"),
                              QFileDialog::AcceptSave);
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("名前を付けてテキストを保存"));
     EXPECT_EQ(dialog.nameFilters(),

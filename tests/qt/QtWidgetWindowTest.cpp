@@ -1,6 +1,6 @@
-#include "qt/QtScrollBarSink.h"
 #include "qt/QtWidgetWindow.h"
 #include "platform/Surface.h"
+#include "qt/QtScrollBarSink.h"
 
 #include <QCursor>
 #include <QScreen>

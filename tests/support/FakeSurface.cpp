@@ -11,8 +11,14 @@ namespace {
 constexpr int kSystemFontHeight = 16;
 constexpr int kSystemFontWidth = 8;
 
-bool IsHigh(char16_t u) { return u >= 0xD800 && u <= 0xDBFF; }
-bool IsLow(char16_t u) { return u >= 0xDC00 && u <= 0xDFFF; }
+bool IsHigh(char16_t u)
+{
+    return u >= 0xD800 && u <= 0xDBFF;
+}
+bool IsLow(char16_t u)
+{
+    return u >= 0xDC00 && u <= 0xDFFF;
+}
 
 std::optional<FontAttributes> AttributesOf(const Font* font)
 {
@@ -58,8 +64,7 @@ Size FakeSurface::textExtent(const Font* font, std::u16string_view units)
     return size;
 }
 
-void FakeSurface::textOut(Point at, const Font* font, std::u16string_view units,
-                          const TextColors& colors)
+void FakeSurface::textOut(Point at, const Font* font, std::u16string_view units, const TextColors& colors)
 {
     recording_->calls.push_back(TextOutCall{at.x, at.y, std::u16string(units), AttributesOf(font),
                                             colors.text, !colors.opaque, colors.background});

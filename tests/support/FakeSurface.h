@@ -79,12 +79,10 @@ struct SurfaceRecording {
 // The area drawn on is (0, 0)-(800, 600) unless given.
 class FakeSurface : public Surface {
 public:
-    explicit FakeSurface(std::shared_ptr<SurfaceRecording> recording = nullptr,
-                         Rect area = {0, 0, 800, 600});
+    explicit FakeSurface(std::shared_ptr<SurfaceRecording> recording = nullptr, Rect area = {0, 0, 800, 600});
 
     Size textExtent(const Font* font, std::u16string_view units) override;
-    void textOut(Point at, const Font* font, std::u16string_view units,
-                 const TextColors& colors) override;
+    void textOut(Point at, const Font* font, std::u16string_view units, const TextColors& colors) override;
     void rectangle(const Rect& rect, const Pen& pen, const Brush& brush) override;
     Rect area() const override { return area_; }
 

@@ -1,8 +1,8 @@
 // The doubles' documented behaviour, which other tests rely on.
+#include "tests/support/FakeSurface.h"
 #include "tests/support/FakeClipboard.h"
 #include "tests/support/FakeFont.h"
 #include "tests/support/FakeFontFactory.h"
-#include "tests/support/FakeSurface.h"
 #include "tests/support/FakeWindow.h"
 #include "tests/support/MemorySettings.h"
 
@@ -35,7 +35,10 @@ TEST(FakeSurfaceTest, MeasuresGlyphsByTheFontOfTheCall)
 
     s.recording().glyphWidths[0x12044] = 70;
     s.recording().glyphWidths[U'a'] = 3;
-    EXPECT_EQ(s.textExtent(&sign, u"\xD808\xDC44" u"a"), (Size{73, 50}));
+    EXPECT_EQ(s.textExtent(&sign,
+                           u"\xD808\xDC44"
+                           u"a"),
+              (Size{73, 50}));
     EXPECT_EQ(s.recording().callsOf<TextExtentCall>().back().font, sign.attributes());
     EXPECT_EQ(s.area(), (Rect{0, 0, 800, 600}));
 }

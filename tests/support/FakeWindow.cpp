@@ -2,8 +2,7 @@
 
 namespace velmora {
 
-FakeWindow::FakeWindow(Rect client)
-    : client_(client)
+FakeWindow::FakeWindow(Rect client) : client_(client)
 {
 }
 

@@ -3,9 +3,9 @@
 #include "core/dictionary/CFWordDictionary.h"
 #include "core/modes/CFModeCtrl.h"
 #include "core/modes/CFModeData.h"
-#include "platform/PlatformServices.h"
 #include "core/view/CFScrollBar.h"
 #include "core/view/CFSignFont.h"
+#include "platform/PlatformServices.h"
 #include "tests/support/FakeClipboard.h"
 #include "tests/support/FakeFontFactory.h"
 #include "tests/support/FakeWindow.h"
@@ -44,8 +44,7 @@ struct ModeTestEditor {
     {
         scrollBar->InitVertical();
         scrollBar->InitHorizontal();
-        data = boost::make_shared<CFModeData>(&window, &dictionary, lineLimit, scrollBar, signFont,
-                                              services);
+        data = boost::make_shared<CFModeData>(&window, &dictionary, lineLimit, scrollBar, signFont, services);
         ctrl = std::make_unique<CFModeCtrl>(&signFont, data);
         dictionary.AddWord(1, Key("LUGAL"), Signs({kLugal}));
         dictionary.AddWord(1, Key("DU"), Signs({kDu1}));

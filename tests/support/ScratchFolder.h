@@ -18,9 +18,8 @@ public:
     ScratchFolder()
     {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        const std::string name = info == nullptr
-            ? std::string("test")
-            : std::string(info->test_suite_name()) + "." + info->name();
+        const std::string name =
+            info == nullptr ? std::string("test") : std::string(info->test_suite_name()) + "." + info->name();
         const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
         path_ = std::filesystem::path(VELMORA_TEST_TMP_DIR) / (name + "." + std::to_string(stamp));
         std::filesystem::create_directories(path_);

@@ -18,8 +18,7 @@ public:
         std::string caption;
     };
 
-    SaveChangesAnswer askSaveChanges(Window* owner, std::string_view text,
-                                     std::string_view caption) override;
+    SaveChangesAnswer askSaveChanges(Window* owner, std::string_view text, std::string_view caption) override;
 
     void answer(SaveChangesAnswer answer) { answers_.push_back(answer); }
     const std::vector<Question>& questions() const { return questions_; }

@@ -61,9 +61,9 @@ TEST_F(OslSignListTest, ValueLettersBecomeKeySymbolsAndTheIndexTheNumber)
 @v	du₁₂
 @end sign
 )");
-    EXPECT_THAT(Lines(), ElementsAre("A'5 122ad", "A'6 122ad", "DU12 122ad", "GA2 122ad", "L^A1 122ad",
-                                     "-ALIK1 122ad", "CA1 122ad", "HA1 122ad", "HA2 122ad",
-                                     "#SA3 122ad", "#TA4 122ad"));
+    EXPECT_THAT(Lines(),
+                ElementsAre("A'5 122ad", "A'6 122ad", "DU12 122ad", "GA2 122ad", "L^A1 122ad", "-ALIK1 122ad",
+                            "CA1 122ad", "HA1 122ad", "HA2 122ad", "#SA3 122ad", "#TA4 122ad"));
 }
 
 TEST_F(OslSignListTest, ValuesTakeTheSignsOfTheirOwnSignOrForm)
@@ -95,8 +95,9 @@ TEST_F(OslSignListTest, ValuesTakeTheSignsOfTheirOwnSignOrForm)
     EXPECT_EQ(summary.signs, 2u);
     EXPECT_EQ(summary.forms, 3u);
     EXPECT_EQ(summary.readings, 6u);
-    EXPECT_THAT(Lines(), ElementsAre("A1 12000", "DU1 1207a", "DU2 12305", "DU3 12195", "E4 12000",
-                                     "CANABI1 122ad,1227f"));
+    EXPECT_THAT(
+        Lines(),
+        ElementsAre("A1 12000", "DU1 1207a", "DU2 12305", "DU3 12195", "E4 12000", "CANABI1 122ad,1227f"));
 }
 
 TEST_F(OslSignListTest, CandidatesOfOneKeyFollowTheirNumbersThenTheFile)
@@ -162,7 +163,9 @@ TEST_F(OslSignListTest, DeprecatedAndUncertainValuesAreKeptUnlessACurrentValueHa
 @v	xplane₂
 @@
 @form PUA
-@ucun	)" "\U000F0009" R"(
+@ucun	)"
+                             "\U000F0009"
+                             R"(
 @v	pua
 @@
 @end sign
@@ -195,8 +198,9 @@ TEST_F(OslSignListTest, DeprecatedAndUncertainValuesAreKeptUnlessACurrentValueHa
     EXPECT_EQ(s.values, s.readings + std::accumulate(s.leftOut.begin(), s.leftOut.end(), std::size_t{0}));
     // Deprecated values follow the current ones: a₂ of the deprecated form
     // comes after a.
-    EXPECT_THAT(Lines(), ElementsAre("A1 12000", "A2 1207a", "AA1 12000", "AB1 12000", "AG1 1207a",
-                                     "BA1 12040", "OLD1 12000", "OLDF1 1207a"));
+    EXPECT_THAT(Lines(),
+                ElementsAre("A1 12000", "A2 1207a", "AA1 12000", "AB1 12000", "AG1 1207a", "BA1 12040",
+                            "OLD1 12000", "OLDF1 1207a"));
 
     // The determinatives are added once, and not where the list has them.
     OslSignList::AddDeterminatives(dictionary, s);

@@ -65,7 +65,7 @@ TEST_F(SignLookupTest, TheSelectionStartsOnTheFirstNumberNotBelowTheRequestedOne
     EXPECT_EQ(Numbers("du₁"), Marked(all, 0));
     EXPECT_EQ(Numbers("du3"), Marked(all, 2));
     EXPECT_EQ(Numbers("du4"), Marked(all, 4));
-    EXPECT_EQ(Numbers("du9"), Marked(all, 0)); // every number below 9
+    EXPECT_EQ(Numbers("du9"), Marked(all, 0));    // every number below 9
     EXPECT_EQ(Numbers("du0003"), Marked(all, 0)); // three digits at most: 0
 }
 
@@ -83,8 +83,7 @@ TEST_F(SignLookupTest, AsciiSpellingsOfTransliterationsAreTheLettersTheyStandFor
 {
     // The editor's keys (c, h) and the ASCII conventions of transliterations
     // (sz, s, t,) type the same letters as š ḫ ṣ ṭ.
-    EXPECT_EQ(Typed("ca2 sza2 SZA h H s,a S,A t,a T,I c"),
-              Typed("ša₂ ša₂ ŠA ḫ Ḫ ṣa ṢA ṭa ṬI š"));
+    EXPECT_EQ(Typed("ca2 sza2 SZA h H s,a S,A t,a T,I c"), Typed("ša₂ ša₂ ŠA ḫ Ḫ ṣa ṢA ṭa ṬI š"));
     EXPECT_EQ(Typed("ŋeš2"), Typed("geš₂")); // the sign data keeps ŋ as g
     EXPECT_EQ(Typed("su z"), Typed("su z")); // s and z apart stay themselves
     for (const char* spelling : {"ša", "ca", "sza", "SZA", "Ca"})

@@ -17,11 +17,11 @@
 namespace velmora {
 namespace {
 
-using ::testing::HasSubstr;
-using ::testing::StartsWith;
 using test::ReadBytes;
 using test::ScratchFolder;
 using test::WriteBytes;
+using ::testing::HasSubstr;
+using ::testing::StartsWith;
 
 struct ToolRun {
     int status = -1;
@@ -69,7 +69,8 @@ TEST(SignsToolTest, HelpIsGivenForTheToolAndEachCommand)
     const ToolRun help = RunTool(folder, {"--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_THAT(help.out, StartsWith("Usage: velmora-signs COMMAND"));
-    for (const std::string command : {"from-unicode", "from-osl", "lookup", "resave", "make-data", "convert"}) {
+    for (const std::string command :
+         {"from-unicode", "from-osl", "lookup", "resave", "make-data", "convert"}) {
         const ToolRun run = RunTool(folder, {command, "--help"});
         EXPECT_EQ(run.status, 0) << command;
         EXPECT_THAT(run.out, StartsWith("Usage: velmora-signs " + command)) << command;
@@ -133,7 +134,8 @@ TEST(SignsToolTest, ResavedDataReadsBackWithTheSameCandidates)
     ScratchFolder folder;
     const std::string in = (folder / "in.cfd").string();
     const std::string out = (folder / "out.cfd").string();
-    WriteBytes(in, "// hand-written\nDU3 12195\nDU 1207a\n#SA2 12038,1202d\nDU3 12000\nDU0 12001\n-u11 1203a\n");
+    WriteBytes(in,
+               "// hand-written\nDU3 12195\nDU 1207a\n#SA2 12038,1202d\nDU3 12000\nDU0 12001\n-u11 1203a\n");
 
     const ToolRun run = RunTool(folder, {"resave", in, out});
     ASSERT_EQ(run.status, 0) << run.err;
@@ -168,9 +170,12 @@ TEST(SignsToolTest, FromOslWritesTheReadingsAndSummarisesWhatWasLeftOut)
     ASSERT_EQ(run.status, 0) << run.err;
     // The determinatives d, f and m come with every list that lacks them;
     // the deprecated šag is kept, as no current value reads šag.
-    EXPECT_EQ(ReadBytes(out), "D1 1202d\r\nF1 122a9\r\nM1 12079\r\nSA20 122ad\r\nCA1 122ad\r\nCAG1 122ad\r\n");
-    EXPECT_THAT(run.out, HasSubstr(out + ": 6 readings under 6 keys (0 uncertain and 1 deprecated values kept, "
-                                         "3 determinatives added)"));
+    EXPECT_EQ(ReadBytes(out),
+              "D1 1202d\r\nF1 122a9\r\nM1 12079\r\nSA20 122ad\r\nCA1 122ad\r\nCAG1 122ad\r\n");
+    EXPECT_THAT(run.out,
+                HasSubstr(out
+                          + ": 6 readings under 6 keys (0 uncertain and 1 deprecated values kept, "
+                            "3 determinatives added)"));
     EXPECT_THAT(run.out, HasSubstr("unknown index (ₓ): 1\n"));
 
     const std::string absent = (folder / "absent.asl").string();
@@ -202,7 +207,8 @@ TEST(SignsToolTest, MakeDataWritesTheBundledDataWithItsSourceAndLicence)
 
     const std::string signData = ReadBytes(folder / "signdata.cfd");
     EXPECT_THAT(signData, StartsWith("// The sign data Velmora starts with"));
-    EXPECT_THAT(signData, HasSubstr("from excerpt.asl, a copy of the\r\n// Oracc Sign List taken on 2026-01-02."));
+    EXPECT_THAT(signData,
+                HasSubstr("from excerpt.asl, a copy of the\r\n// Oracc Sign List taken on 2026-01-02."));
     EXPECT_THAT(signData, HasSubstr("CC0 1.0"));
     EXPECT_THAT(signData, HasSubstr("\r\nCA1 122ad\r\n"));
     CFWordDictionary dictionary;
@@ -256,12 +262,11 @@ TEST(SignsToolTest, ThePublicSignListConvertsForTheCommonReadings)
 }
 
 // An ATF file written for these tests: a letter's opening in both styles.
-constexpr const char* kLetter =
-    "&X000001 = A letter\n"
-    "@obverse\n"
-    "1. a-na be-li₂-ia\n"
-    "2. qi2-bi2-ma\n"
-    "$ rest broken\n";
+constexpr const char* kLetter = "&X000001 = A letter\n"
+                                "@obverse\n"
+                                "1. a-na be-li₂-ia\n"
+                                "2. qi2-bi2-ma\n"
+                                "$ rest broken\n";
 
 TEST(SignsToolConvertTest, ConvertsAnAtfFileToLinesOfSignsWithOrWithoutLabels)
 {
@@ -299,11 +304,13 @@ TEST(SignsToolConvertTest, ReadingsKeptInLatinAreReportedWithFileAndLine)
     const ToolRun run = RunTool(folder, {"convert", atf});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out, "1.\t𒀀qqq𒈾 80 𒅆\r\n2.\t{zzz}𒈠\r\n");
-    EXPECT_EQ(run.err, atf + ":1: no sign for qqq\n" +                         //
-                           atf + ":2: no line label; the line is not converted\n" + //
-                           atf + ":3: no sign for {zzz}\n" +                     //
-                           atf + ": 6 readings, 2 kept in Latin, 1 bare numbers left in digits, "
-                                 "1 lines without a label\n");
+    EXPECT_EQ(run.err,
+              atf + ":1: no sign for qqq\n" +                              //
+                  atf + ":2: no line label; the line is not converted\n" + //
+                  atf + ":3: no sign for {zzz}\n" +                        //
+                  atf
+                  + ": 6 readings, 2 kept in Latin, 1 bare numbers left in digits, "
+                    "1 lines without a label\n");
 
     WriteBytes(atf, "1. a\n2. a\xff\n");
     const ToolRun invalid = RunTool(folder, {"convert", atf});
@@ -323,16 +330,17 @@ TEST(SignsToolConvertTest, SeveralInputsGoIntoAFolderAsTextOrHtml)
     std::filesystem::create_directory(folder / "out");
     const std::string out = (folder / "out").string();
 
-    const ToolRun run = RunTool(folder, {"convert", "--html", "--with-transliteration", "--output-dir", out,
-                                         letter, absent, other});
+    const ToolRun run = RunTool(
+        folder, {"convert", "--html", "--with-transliteration", "--output-dir", out, letter, absent, other});
     // The missing input is reported; the others are converted.
     EXPECT_EQ(run.status, 2);
     EXPECT_THAT(run.err, HasSubstr(absent + ": cannot open or read the file"));
     const std::string html = ReadBytes(folder / "out" / "letter.html");
     EXPECT_THAT(html, HasSubstr("<h2>&amp;X000001 = A letter</h2>"));
     EXPECT_THAT(html, HasSubstr("font-family: \"Akkadian\", \"Noto Sans Cuneiform\""));
-    EXPECT_THAT(html, HasSubstr("<td class=\"label\">2.</td><td><div class=\"cuneiform\">𒆠𒉈𒈠</div>"
-                                "<div class=\"transliteration\">qi2-bi2-ma</div>"));
+    EXPECT_THAT(html,
+                HasSubstr("<td class=\"label\">2.</td><td><div class=\"cuneiform\">𒆠𒉈𒈠</div>"
+                          "<div class=\"transliteration\">qi2-bi2-ma</div>"));
     EXPECT_THAT(ReadBytes(folder / "out" / "other.html"),
                 HasSubstr("<div class=\"transliteration\">&lt;a&gt; &amp; [x]</div>"));
     EXPECT_FALSE(std::filesystem::exists(folder / "out" / "absent.html"));

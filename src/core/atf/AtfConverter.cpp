@@ -89,7 +89,8 @@ std::u32string WithoutInlineNotes(std::u32string_view text)
                 // A note may go on over a continuation line: its line breaks
                 // stay, so that later readings keep their line numbers.
                 out += U' ';
-                out.append(static_cast<std::size_t>(std::count(text.begin() + i, text.begin() + end, U'\n')), U'\n');
+                out.append(static_cast<std::size_t>(std::count(text.begin() + i, text.begin() + end, U'\n')),
+                           U'\n');
                 i = end + 1;
                 continue;
             }
@@ -222,9 +223,10 @@ void AtfConverter::convertWords(std::u32string_view words, std::span<const std::
         std::vector<AtfWord::Piece> pieces;
         const std::u32string bare = AtfWord::WithoutMarks(token);
         // Punctuation written alone (: /) is a sign of its own.
-        if (!bare.empty() && std::none_of(bare.begin(), bare.end(), [](char32_t c) {
-                return AtfSpelling::IsLetter(c) || IsAsciiDigit(c);
-            }) && table_.find(Kind::Value, bare))
+        if (!bare.empty()
+            && std::none_of(bare.begin(), bare.end(),
+                            [](char32_t c) { return AtfSpelling::IsLetter(c) || IsAsciiDigit(c); })
+            && table_.find(Kind::Value, bare))
             pieces.push_back(AtfWord::Piece{bare, false, 0});
         else
             pieces = AtfWord::Split(token);
@@ -255,7 +257,8 @@ void AtfConverter::convertWords(std::u32string_view words, std::span<const std::
                     part.latin = true;
                     part.text = reading;
                     ++out.counts.keptLatin;
-                    out.unconverted.push_back(Unconverted{line, piece.determinative ? U"{" + reading + U"}" : reading});
+                    out.unconverted.push_back(
+                        Unconverted{line, piece.determinative ? U"{" + reading + U"}" : reading});
                 }
             }
             if (part.latin && piece.determinative)

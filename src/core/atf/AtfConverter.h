@@ -54,7 +54,7 @@ public:
         std::u32string transliteration; // the words after the label, with
                                         // any continuation lines
         std::vector<std::uint32_t> cells;
-        std::size_t text = 0;           // index into Conversion::texts
+        std::size_t text = 0; // index into Conversion::texts
     };
 
     // A text of the file, begun by an & line (the first may have none).

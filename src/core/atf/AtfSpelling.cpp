@@ -28,15 +28,32 @@ struct Accented {
 Accented AccentedVowel(char32_t c)
 {
     switch (c) {
-    case U'á': case U'Á': return {U'a', 2};
-    case U'é': case U'É': return {U'e', 2};
-    case U'í': case U'Í': return {U'i', 2};
-    case U'ú': case U'Ú': return {U'u', 2};
-    case U'à': case U'À': return {U'a', 3};
-    case U'è': case U'È': return {U'e', 3};
-    case U'ì': case U'Ì': return {U'i', 3};
-    case U'ù': case U'Ù': return {U'u', 3};
-    default: return {};
+    case U'á':
+    case U'Á':
+        return {U'a', 2};
+    case U'é':
+    case U'É':
+        return {U'e', 2};
+    case U'í':
+    case U'Í':
+        return {U'i', 2};
+    case U'ú':
+    case U'Ú':
+        return {U'u', 2};
+    case U'à':
+    case U'À':
+        return {U'a', 3};
+    case U'è':
+    case U'È':
+        return {U'e', 3};
+    case U'ì':
+    case U'Ì':
+        return {U'i', 3};
+    case U'ù':
+    case U'Ù':
+        return {U'u', 3};
+    default:
+        return {};
     }
 }
 
@@ -47,22 +64,40 @@ char32_t AtfSpelling::Lower(char32_t c)
     if (c >= U'A' && c <= U'Z')
         return c - U'A' + U'a';
     switch (c) {
-    case U'Š': return U'š';
-    case U'Ṣ': return U'ṣ';
-    case U'Ṭ': return U'ṭ';
-    case U'Ś': return U'ś';
-    case U'Ŋ': return U'ŋ';
-    case U'Ḫ': case U'ḫ': return U'h';
-    case U'Ĝ': case U'ĝ': return U'ŋ';
-    case U'Ā': return U'ā';
-    case U'Ē': return U'ē';
-    case U'Ī': return U'ī';
-    case U'Ū': return U'ū';
-    case U'Â': return U'â';
-    case U'Ê': return U'ê';
-    case U'Î': return U'î';
-    case U'Û': return U'û';
-    default: return c;
+    case U'Š':
+        return U'š';
+    case U'Ṣ':
+        return U'ṣ';
+    case U'Ṭ':
+        return U'ṭ';
+    case U'Ś':
+        return U'ś';
+    case U'Ŋ':
+        return U'ŋ';
+    case U'Ḫ':
+    case U'ḫ':
+        return U'h';
+    case U'Ĝ':
+    case U'ĝ':
+        return U'ŋ';
+    case U'Ā':
+        return U'ā';
+    case U'Ē':
+        return U'ē';
+    case U'Ī':
+        return U'ī';
+    case U'Ū':
+        return U'ū';
+    case U'Â':
+        return U'â';
+    case U'Ê':
+        return U'ê';
+    case U'Î':
+        return U'î';
+    case U'Û':
+        return U'û';
+    default:
+        return c;
     }
 }
 
@@ -72,9 +107,20 @@ bool AtfSpelling::IsLetter(char32_t c)
     if (lower >= U'a' && lower <= U'z')
         return true;
     switch (lower) {
-    case U'š': case U'ṣ': case U'ṭ': case U'ś': case U'ŋ': case U'ʾ':
-    case U'ā': case U'ē': case U'ī': case U'ū':
-    case U'â': case U'ê': case U'î': case U'û':
+    case U'š':
+    case U'ṣ':
+    case U'ṭ':
+    case U'ś':
+    case U'ŋ':
+    case U'ʾ':
+    case U'ā':
+    case U'ē':
+    case U'ī':
+    case U'ū':
+    case U'â':
+    case U'ê':
+    case U'î':
+    case U'û':
         return true;
     default:
         return AccentedVowel(c).vowel != 0;
@@ -108,8 +154,8 @@ std::u32string AtfSpelling::Canonical(std::u32string_view text)
         if (out.empty())
             return false;
         const char32_t last = out.back();
-        return IsLetter(last) || IsAsciiDigit(last) || IsSubscriptDigit(last) || last == kSubscriptX ||
-               last == U')';
+        return IsLetter(last) || IsAsciiDigit(last) || IsSubscriptDigit(last) || last == kSubscriptX
+            || last == U')';
     };
 
     const std::size_t n = text.size();

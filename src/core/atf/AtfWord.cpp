@@ -7,8 +7,18 @@ namespace {
 bool IsMark(char32_t c)
 {
     switch (c) {
-    case U'[': case U']': case U'⸢': case U'⸣': case U'⌈': case U'⌉':
-    case U'#': case U'?': case U'*': case U'<': case U'>': case U'_':
+    case U'[':
+    case U']':
+    case U'⸢':
+    case U'⸣':
+    case U'⌈':
+    case U'⌉':
+    case U'#':
+    case U'?':
+    case U'*':
+    case U'<':
+    case U'>':
+    case U'_':
         return true;
     default:
         return false;

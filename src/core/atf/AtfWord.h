@@ -17,10 +17,10 @@ namespace velmora {
 class AtfWord {
 public:
     struct Piece {
-        std::u32string text;         // the reading as written, marks dropped
-        bool determinative = false;  // it stood in braces
-        char32_t separator = 0;      // the separator before it ("-", ".",
-                                     // "+", ":", "—"), 0 for none
+        std::u32string text;        // the reading as written, marks dropped
+        bool determinative = false; // it stood in braces
+        char32_t separator = 0;     // the separator before it ("-", ".",
+                                    // "+", ":", "—"), 0 for none
     };
 
     static std::vector<Piece> Split(std::u32string_view word);

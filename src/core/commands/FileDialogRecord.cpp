@@ -71,9 +71,8 @@ FileDialogRequest FileDialogRecord::request() const
 std::optional<std::filesystem::path> FileDialogRecord::Run(FileDialogs& dialogs, Window* owner)
 {
     const FileDialogRequest shown = request();
-    std::optional<std::filesystem::path> chosen = kind_ == Kind::Open
-        ? dialogs.getOpenFileName(owner, shown)
-        : dialogs.getSaveFileName(owner, shown);
+    std::optional<std::filesystem::path> chosen =
+        kind_ == Kind::Open ? dialogs.getOpenFileName(owner, shown) : dialogs.getSaveFileName(owner, shown);
     if (!chosen || chosen->empty())
         return std::nullopt;
     SetPath(*chosen);

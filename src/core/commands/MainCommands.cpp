@@ -1,22 +1,22 @@
 #include "core/commands/MainCommands.h"
 
-#include "core/files/AtfImport.h"
-#include "core/files/CrashRecovery.h"
-#include "core/files/DocumentFiles.h"
+#include "base/ConfiguredPath.h"
 #include "core/commands/DocumentTitle.h"
 #include "core/commands/MainEditor.h"
 #include "core/commands/StartUp.h"
 #include "core/dictionary/CFWordDictionary.h"
 #include "core/document/CFDocument.h"
+#include "core/files/AtfImport.h"
+#include "core/files/CrashRecovery.h"
+#include "core/files/DocumentFiles.h"
 #include "core/modes/CFModeData.h"
-#include "base/ConfiguredPath.h"
+#include "core/view/CFSignFont.h"
+#include "platform/FailureText.h"
 #include "platform/FontDialog.h"
 #include "platform/MessageDisplay.h"
 #include "platform/SaveChangesQuestion.h"
 #include "platform/TextTranslator.h"
 #include "platform/UserTexts.h"
-#include "core/view/CFSignFont.h"
-#include "platform/FailureText.h"
 
 #include <string>
 #include <utility>
@@ -95,8 +95,7 @@ bool MainCommands::Save()
 bool MainCommands::SaveAs()
 {
     bool saved = false;
-    if (const auto chosen = textSave_.Run(services_.dialogs, services_.owner);
-        chosen && WriteText(*chosen)) {
+    if (const auto chosen = textSave_.Run(services_.dialogs, services_.owner); chosen && WriteText(*chosen)) {
         currentFile_ = *chosen;
         ShowTitle(FileTitleOf(*chosen));
         saved = true;
@@ -151,8 +150,8 @@ bool MainCommands::ImportAtf()
         return false;
     }
     CFDocument& document = services_.editor.Document();
-    AtfImport imported =
-        AtfImport::Convert(bytes, static_cast<std::uint32_t>(CFModeData::kMainLineLimit), document.maxLineLength);
+    AtfImport imported = AtfImport::Convert(bytes, static_cast<std::uint32_t>(CFModeData::kMainLineLimit),
+                                            document.maxLineLength);
     if (!imported.ok()) {
         ReportFailure(texts::kImportFailed, *chosen, imported.Problem());
         return false;

@@ -58,6 +58,7 @@ constexpr std::array kSetting{
 };
 constexpr std::array kHelp{MenuItem{CommandId::About, texts::kAboutItem}};
 
+// clang-format off
 constexpr std::array kMenu{
     MenuPopup{texts::kFileMenu, kFile},
     MenuPopup{texts::kEditMenu, kEdit},
@@ -84,6 +85,7 @@ constexpr std::array kAccelerators{
     Accelerator{"Ctrl+-", CommandId::ZoomOut},
     Accelerator{"Ctrl+0", CommandId::ResetZoom},
 };
+// clang-format on
 
 } // namespace
 

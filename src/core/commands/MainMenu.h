@@ -33,7 +33,7 @@ enum class CommandId : int {
     ConvertTransliteration = 2011,
     Font = 3001,
     SignInput = 3002, // checkable: checked while the editor is in "Sign"
-    Language = 3003, // the submenu of the interface languages
+    Language = 3003,  // the submenu of the interface languages
     ZoomIn = 3004,
     ZoomOut = 3005,
     ResetZoom = 3006,

@@ -18,8 +18,7 @@ std::string KeyOf(std::size_t index)
 
 } // namespace
 
-RecentFiles::RecentFiles(Settings& settings)
-    : settings_(settings)
+RecentFiles::RecentFiles(Settings& settings) : settings_(settings)
 {
 }
 

@@ -1,14 +1,14 @@
 #include "core/commands/StartUp.h"
 
+#include "base/ConfiguredPath.h"
 #include "core/commands/ProgramFolders.h"
 #include "core/dictionary/CFWordDictionary.h"
-#include "base/ConfiguredPath.h"
+#include "core/view/CFSignFont.h"
+#include "platform/FailureText.h"
 #include "platform/IniSettings.h"
 #include "platform/MessageDisplay.h"
 #include "platform/TextTranslator.h"
 #include "platform/UserTexts.h"
-#include "core/view/CFSignFont.h"
-#include "platform/FailureText.h"
 
 #include <algorithm>
 #include <string>
@@ -47,8 +47,8 @@ void EnsureConfigFile(IniSettings& config)
 std::vector<std::filesystem::path> WordDataCandidates(const IniSettings& config,
                                                       const ProgramFolders& folders)
 {
-    const std::filesystem::path configured = ResolveConfiguredPath(
-        config.readString(kWordDataSection, kWordDataKey, kDefaultWordDataFile));
+    const std::filesystem::path configured =
+        ResolveConfiguredPath(config.readString(kWordDataSection, kWordDataKey, kDefaultWordDataFile));
     if (configured.is_absolute())
         return {configured};
     std::vector<std::filesystem::path> candidates;
@@ -66,7 +66,7 @@ void ReportWordDataLoadFailure(const FileLoadResult& failure, std::span<const st
                                MessageDisplay& messages, Window* owner)
 {
     std::string text = Tr(failure.reason == FileLoadResult::Reason::Syntax ? texts::kWordDataSyntaxError
-                                                                         : texts::kCannotOpenWordData);
+                                                                           : texts::kCannotOpenWordData);
     for (const auto& path : tried) {
         text += '\n';
         text += PathText(path);
@@ -84,8 +84,8 @@ bool StartUp(IniSettings& config, const ProgramFolders& folders, CFWordDictionar
     // unreadable) gives the defaults; the user is told so.
     if (const FileLoadResult settings = config.check(); !settings && config.exists())
         messages.showMessage(owner,
-                             Tr(texts::kSettingsUnreadable) + '\n' + PathText(config.path())
-                                 + '\n' + FailureText(settings),
+                             Tr(texts::kSettingsUnreadable) + '\n' + PathText(config.path()) + '\n'
+                                 + FailureText(settings),
                              Tr(texts::kErrorCaption));
     const std::vector<std::filesystem::path> candidates = WordDataCandidates(config, folders);
     const auto found = std::ranges::find_if(candidates, Exists);

@@ -30,8 +30,8 @@ bool RegisterWord(CFWordDictionary& dictionary, const CFLine& alphabetWord, cons
     // come back under another key. Input mode never types them.
     const auto holdsPlainCOrH = [](const CFWordSign& key) {
         const auto cells = key.Cells();
-        return std::find_if(cells.begin(), cells.end(),
-                            [](std::uint32_t c) { return c == 'C' || c == 'H'; }) != cells.end();
+        return std::find_if(cells.begin(), cells.end(), [](std::uint32_t c) { return c == 'C' || c == 'H'; })
+            != cells.end();
     };
     if (derived.status != TransliterationKey::Status::Ok || holdsPlainCOrH(*derived.key)) {
         messages.showMessage(owner, Tr(texts::kUsePhoneticSymbols), Tr(texts::kErrorCaption));
@@ -42,7 +42,8 @@ bool RegisterWord(CFWordDictionary& dictionary, const CFLine& alphabetWord, cons
         return false;
     }
     const auto cells = signWord.Cells();
-    const auto candidate = CFWordSign::FromCells(cells.first(std::min<std::size_t>(cells.size(), kSignWordLimit)));
+    const auto candidate =
+        CFWordSign::FromCells(cells.first(std::min<std::size_t>(cells.size(), kSignWordLimit)));
     dictionary.AddWord(derived.number, derived.key, candidate);
     return true;
 }

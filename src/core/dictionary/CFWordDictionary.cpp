@@ -30,8 +30,8 @@ std::ptrdiff_t CFWordDictionary::FindSlotIndex(Codes key, std::uint32_t hash) co
         if (cell.hash != hash)
             continue;
         const Codes found = slots_[cell.slot - 1].key;
-        if (found.size() == key.size() &&
-            (key.empty() || std::memcmp(found.data(), key.data(), key.size_bytes()) == 0))
+        if (found.size() == key.size()
+            && (key.empty() || std::memcmp(found.data(), key.data(), key.size_bytes()) == 0))
             return static_cast<std::ptrdiff_t>(cell.slot - 1);
     }
 }
@@ -68,8 +68,7 @@ void CFWordDictionary::IndexSlot(std::uint32_t hash, std::size_t position)
     index_[i] = IndexCell{hash, static_cast<std::uint32_t>(position + 1)};
 }
 
-CFWordDictionary::CFWordDictionary()
-    : emptyWord_(new CFWordSign)
+CFWordDictionary::CFWordDictionary() : emptyWord_(new CFWordSign)
 {
 }
 
@@ -94,8 +93,7 @@ CFWordDictionary::Slot* CFWordDictionary::FindSlot(Codes key)
     return found < 0 ? nullptr : &slots_[static_cast<std::size_t>(found)];
 }
 
-CFWordDictionary::Slot& CFWordDictionary::AddSlot(WordPtr key, CandidateListPtr candidates,
-                                                  bool copyKey)
+CFWordDictionary::Slot& CFWordDictionary::AddSlot(WordPtr key, CandidateListPtr candidates, bool copyKey)
 {
     Slot& slot = slots_.emplace_back();
     slot.entry.key = std::move(key);
@@ -170,8 +168,7 @@ std::vector<const CFWordDictionary::Slot*> CFWordDictionary::SortedSlots() const
     for (const Slot& slot : slots_)
         sorted.push_back(&slot);
     std::sort(sorted.begin(), sorted.end(), [](const Slot* a, const Slot* b) {
-        return std::lexicographical_compare(a->key.begin(), a->key.end(), b->key.begin(),
-                                            b->key.end());
+        return std::lexicographical_compare(a->key.begin(), a->key.end(), b->key.begin(), b->key.end());
     });
     return sorted;
 }

@@ -1,16 +1,16 @@
 #pragma once
 
-#include "core/dictionary/CFWordSign.h"
 #include "base/FileLoadResult.h"
+#include "core/dictionary/CFWordSign.h"
 
 #include <boost/container/small_vector.hpp>
 #include <boost/shared_ptr.hpp>
 
 #include <cstddef>
 #include <cstdint>
+#include <deque>
 #include <filesystem>
 #include <functional>
-#include <deque>
 #include <memory>
 #include <optional>
 #include <span>

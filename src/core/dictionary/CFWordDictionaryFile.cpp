@@ -2,9 +2,9 @@
 // key in an ASCII notation, the sign number in decimal and the candidate's
 // code points in hexadecimal ("DU3 12000,1202d").
 
-#include "core/dictionary/CFWordDictionary.h"
 #include "base/RegularFile.h"
 #include "base/SafeFileWriter.h"
+#include "core/dictionary/CFWordDictionary.h"
 
 #include <boost/make_shared.hpp>
 
@@ -84,25 +84,38 @@ std::uint32_t MarkedSymbol(char mark, char letter)
     switch (mark) {
     case '#':
         switch (UpperAscii(letter)) {
-        case 'S': return 0x1E62; // Ṣ
-        case 'T': return 0x1E6C; // Ṭ
-        default: return 0;
+        case 'S':
+            return 0x1E62; // Ṣ
+        case 'T':
+            return 0x1E6C; // Ṭ
+        default:
+            return 0;
         }
     case '-':
         switch (UpperAscii(letter)) {
-        case 'A': return 0x0100; // Ā
-        case 'E': return 0x0112; // Ē
-        case 'I': return 0x012A; // Ī
-        case 'U': return 0x016A; // Ū
-        default: return 0;
+        case 'A':
+            return 0x0100; // Ā
+        case 'E':
+            return 0x0112; // Ē
+        case 'I':
+            return 0x012A; // Ī
+        case 'U':
+            return 0x016A; // Ū
+        default:
+            return 0;
         }
     default: // '^'
         switch (UpperAscii(letter)) {
-        case 'A': return 0x00C2; // Â
-        case 'E': return 0x00CA; // Ê
-        case 'I': return 0x00CE; // Î
-        case 'U': return 0x00DB; // Û
-        default: return 0;
+        case 'A':
+            return 0x00C2; // Â
+        case 'E':
+            return 0x00CA; // Ê
+        case 'I':
+            return 0x00CE; // Î
+        case 'U':
+            return 0x00DB; // Û
+        default:
+            return 0;
         }
     }
 }
@@ -140,9 +153,12 @@ const char* ParseEntryLine(std::string_view line, std::vector<std::uint32_t>& co
                 symbol = MarkedSymbol(c, line[i + 1]);
             if (symbol == 0) {
                 switch (c) {
-                case '#': return "'#' is not followed by S or T";
-                case '-': return "'-' is not followed by A, E, I or U";
-                default: return "'^' is not followed by A, E, I or U";
+                case '#':
+                    return "'#' is not followed by S or T";
+                case '-':
+                    return "'-' is not followed by A, E, I or U";
+                default:
+                    return "'^' is not followed by A, E, I or U";
                 }
             }
             i += 2;
@@ -238,9 +254,9 @@ void AppendNumber(std::string& out, Number value, int base)
 void CFWordDictionary::FailLoad(LoadResult result, std::uint32_t line, std::string reason)
 {
     lastLoadResult_ = result;
-    lastFailure_ = FileLoadResult::Failure(
-        result == SyntaxError ? FileLoadResult::Reason::Syntax : FileLoadResult::Reason::CannotRead,
-        std::move(reason), line);
+    lastFailure_ = FileLoadResult::Failure(result == SyntaxError ? FileLoadResult::Reason::Syntax
+                                                                 : FileLoadResult::Reason::CannotRead,
+                                           std::move(reason), line);
 }
 
 void CFWordDictionary::FailLoad(const FileLoadResult& failure)
@@ -320,8 +336,7 @@ bool CFWordDictionary::LoadFromBytes(std::string_view bytes)
     return true;
 }
 
-void CFWordDictionary::AddLoaded(std::span<const LoadedLine> lines,
-                                 std::vector<std::uint32_t> codes)
+void CFWordDictionary::AddLoaded(std::span<const LoadedLine> lines, std::vector<std::uint32_t> codes)
 {
     if (lines.empty())
         return;
@@ -356,8 +371,7 @@ void CFWordDictionary::AddLoaded(std::span<const LoadedLine> lines,
         const Codes key(elements.get() + line.key, line.keyLength);
         std::ptrdiff_t position = FindSlotIndex(key, HashOf(key));
         if (position < 0) {
-            AddSlot(wordAt(line.key, line.keyLength), CandidateListPtr(lists, &lists->emplace_back()),
-                    false);
+            AddSlot(wordAt(line.key, line.keyLength), CandidateListPtr(lists, &lists->emplace_back()), false);
             position = static_cast<std::ptrdiff_t>(slots_.size() - 1);
         }
         CandidateList& list = *slots_[static_cast<std::size_t>(position)].entry.candidates;
@@ -402,19 +416,52 @@ std::optional<std::string> CFWordDictionary::KeyText(const CFWordSign& key)
         }
         const char* notation = nullptr;
         switch (symbol) {
-        case 0x0160: notation = "C"; break;
-        case 0x1E2A: notation = "H"; break;
-        case 0x1E62: notation = "#S"; break;
-        case 0x1E6C: notation = "#T"; break;
-        case 0x0100: case 0x0101: notation = "-A"; break;
-        case 0x0112: case 0x0113: notation = "-E"; break;
-        case 0x012A: case 0x012B: notation = "-I"; break;
-        case 0x016A: case 0x016B: notation = "-U"; break;
-        case 0x00C2: case 0x00E2: notation = "^A"; break;
-        case 0x00CA: case 0x00EA: notation = "^E"; break;
-        case 0x00CE: case 0x00EE: notation = "^I"; break;
-        case 0x00DB: case 0x00FB: notation = "^U"; break;
-        default: return std::nullopt;
+        case 0x0160:
+            notation = "C";
+            break;
+        case 0x1E2A:
+            notation = "H";
+            break;
+        case 0x1E62:
+            notation = "#S";
+            break;
+        case 0x1E6C:
+            notation = "#T";
+            break;
+        case 0x0100:
+        case 0x0101:
+            notation = "-A";
+            break;
+        case 0x0112:
+        case 0x0113:
+            notation = "-E";
+            break;
+        case 0x012A:
+        case 0x012B:
+            notation = "-I";
+            break;
+        case 0x016A:
+        case 0x016B:
+            notation = "-U";
+            break;
+        case 0x00C2:
+        case 0x00E2:
+            notation = "^A";
+            break;
+        case 0x00CA:
+        case 0x00EA:
+            notation = "^E";
+            break;
+        case 0x00CE:
+        case 0x00EE:
+            notation = "^I";
+            break;
+        case 0x00DB:
+        case 0x00FB:
+            notation = "^U";
+            break;
+        default:
+            return std::nullopt;
         }
         text += notation;
     }

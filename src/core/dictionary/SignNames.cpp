@@ -57,8 +57,9 @@ std::uint32_t LowerKeySymbol(std::uint32_t c)
 
 std::string SignNames::Name(std::uint32_t codePoint)
 {
-    const auto* it = std::lower_bound(std::begin(kNames), std::end(kNames), codePoint,
-                                      [](const NamedSign& sign, std::uint32_t c) { return sign.codePoint < c; });
+    const auto* it =
+        std::lower_bound(std::begin(kNames), std::end(kNames), codePoint,
+                         [](const NamedSign& sign, std::uint32_t c) { return sign.codePoint < c; });
     if (it != std::end(kNames) && it->codePoint == codePoint)
         return it->name;
     char code[16];

@@ -117,9 +117,8 @@ TransliterationKey TransliterationKey::Derive(std::span<const std::uint32_t> tex
     result.key = CFWordSign::FromCells(symbols);
     result.number = number;
     result.startsWithDigit = digitsAt == 0;
-    result.status = result.startsWithDigit && rules.leadingDigit == LeadingDigit::NoLookup
-                        ? Status::NoLookup
-                        : Status::Ok;
+    result.status = result.startsWithDigit && rules.leadingDigit == LeadingDigit::NoLookup ? Status::NoLookup
+                                                                                           : Status::Ok;
     return result;
 }
 

@@ -18,7 +18,8 @@ class CFScrollBar;
 class CCursor {
 public:
     CCursor(CFDocument& document, boost::shared_ptr<CFScrollBar> scrollBar)
-        : document(document), scrollBar(std::move(scrollBar))
+        : document(document)
+        , scrollBar(std::move(scrollBar))
     {
     }
 

@@ -8,8 +8,7 @@
 
 namespace velmora {
 
-CFDocument::CFDocument()
-    : lines_(1)
+CFDocument::CFDocument() : lines_(1)
 {
 }
 
@@ -138,8 +137,8 @@ void CFDocument::AppendCells(std::uint32_t dst, std::uint32_t src, std::uint32_t
 }
 
 void CFDocument::CopyCells(CFDocument& dstDoc, std::uint32_t dstLine, std::uint32_t pos,
-                           const CFDocument& srcDoc, std::uint32_t srcLine,
-                           std::uint32_t from, std::uint32_t to)
+                           const CFDocument& srcDoc, std::uint32_t srcLine, std::uint32_t from,
+                           std::uint32_t to)
 {
     if (from >= to)
         return;

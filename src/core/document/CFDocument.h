@@ -47,8 +47,8 @@ public:
     // Inserts a copy of cells [from, to) of srcLine of srcDoc before column
     // pos of dstLine of dstDoc. The documents may be the same one.
     static void CopyCells(CFDocument& dstDoc, std::uint32_t dstLine, std::uint32_t pos,
-                          const CFDocument& srcDoc, std::uint32_t srcLine,
-                          std::uint32_t from, std::uint32_t to);
+                          const CFDocument& srcDoc, std::uint32_t srcLine, std::uint32_t from,
+                          std::uint32_t to);
     std::uint32_t InsertCells(std::uint32_t n, std::uint32_t line, std::uint32_t column,
                               const std::uint32_t* cells);
     std::uint32_t InsertSignWord(std::uint32_t line, std::uint32_t column, const CFWordSign& word);

@@ -8,8 +8,7 @@
 
 namespace velmora {
 
-CFSelectedText::CFSelectedText(Window* window, CFDocument& document)
-    : window_(window), document_(document)
+CFSelectedText::CFSelectedText(Window* window, CFDocument& document) : window_(window), document_(document)
 {
 }
 

@@ -10,11 +10,11 @@ namespace velmora {
 
 CFUndoCommand::CFUndoCommand(Window* window, CFDocument& document, boost::shared_ptr<CCursor> cursor,
                              std::uint32_t kind, Position first, Position second)
-    : selection_(boost::make_shared<CFSelectedText>(window, document)),
-      cursor_(std::move(cursor)),
-      kind_(kind),
-      first_(first),
-      second_(second)
+    : selection_(boost::make_shared<CFSelectedText>(window, document))
+    , cursor_(std::move(cursor))
+    , kind_(kind)
+    , first_(first)
+    , second_(second)
 {
     if (kind_ != kInsertion && kind_ != kDeletion)
         return;

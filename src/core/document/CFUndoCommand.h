@@ -27,8 +27,8 @@ class CFUndoCommand {
 public:
     // Captures the range, and for a deletion its text, so a deletion must be
     // recorded before it is carried out.
-    CFUndoCommand(Window* window, CFDocument& document, boost::shared_ptr<CCursor> cursor,
-                  std::uint32_t kind, Position first, Position second);
+    CFUndoCommand(Window* window, CFDocument& document, boost::shared_ptr<CCursor> cursor, std::uint32_t kind,
+                  Position first, Position second);
 
     // Takes the edit back and puts the cursor at the first position: an
     // insertion's range is deleted, a deletion's text is inserted again at

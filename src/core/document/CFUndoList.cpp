@@ -10,7 +10,9 @@
 namespace velmora {
 
 CFUndoList::CFUndoList(Window* window, CFDocument& document, boost::shared_ptr<CCursor> cursor)
-    : window_(window), document_(document), cursor_(std::move(cursor))
+    : window_(window)
+    , document_(document)
+    , cursor_(std::move(cursor))
 {
 }
 

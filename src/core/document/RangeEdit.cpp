@@ -37,8 +37,7 @@ CFDocument CopyRange(const CFDocument& document, Position start, Position end)
         return text;
     }
     text.InsertLines(1, end.line - start.line);
-    CFDocument::CopyCells(text, 0, 0, document, start.line, start.column,
-                          document.LineLength(start.line));
+    CFDocument::CopyCells(text, 0, 0, document, start.line, start.column, document.LineLength(start.line));
     for (std::uint32_t l = start.line + 1; l < end.line; ++l)
         CFDocument::CopyCells(text, l - start.line, 0, document, l, 0, document.LineLength(l));
     CFDocument::CopyCells(text, end.line - start.line, 0, document, end.line, 0, end.column);
@@ -93,8 +92,8 @@ bool IsEmptyText(const CFDocument& text)
     return text.LineCount() == 1 && text.LineLength(0) == 0;
 }
 
-EditFit CheckReplacement(const CFDocument& document, Position start, Position end,
-                         const CFDocument& text, std::int64_t lineLimit, std::uint32_t longestLine)
+EditFit CheckReplacement(const CFDocument& document, Position start, Position end, const CFDocument& text,
+                         std::int64_t lineLimit, std::uint32_t longestLine)
 {
     CheckRange(document, start, end);
     const std::int64_t removed = end.line - start.line;

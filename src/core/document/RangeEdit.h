@@ -43,8 +43,7 @@ enum class EditFit {
 // longest line an edit may leave. A line that is already longer than that
 // (read from a file) may keep its length or shrink, but not grow; a document
 // already over the line limit may not gain lines.
-EditFit CheckReplacement(const CFDocument& document, Position start, Position end,
-                         const CFDocument& text, std::int64_t lineLimit,
-                         std::uint32_t longestLine);
+EditFit CheckReplacement(const CFDocument& document, Position start, Position end, const CFDocument& text,
+                         std::int64_t lineLimit, std::uint32_t longestLine);
 
 } // namespace velmora

@@ -1,9 +1,9 @@
 #include "core/files/AtfImport.h"
 
 #include "base/RegularFile.h"
+#include "platform/FailureText.h"
 #include "platform/TextTranslator.h"
 #include "platform/UserTexts.h"
-#include "platform/FailureText.h"
 
 namespace velmora {
 

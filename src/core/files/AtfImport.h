@@ -1,8 +1,8 @@
 #pragma once
 
+#include "base/FileLoadResult.h"
 #include "core/atf/AtfConverter.h"
 #include "core/document/CFDocument.h"
-#include "base/FileLoadResult.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,10 +1,10 @@
 #include "core/files/CrashRecovery.h"
 
-#include "core/files/DocumentFiles.h"
-#include "core/document/CFDocument.h"
 #include "base/Process.h"
 #include "base/RegularFile.h"
 #include "base/SafeFileWriter.h"
+#include "core/document/CFDocument.h"
+#include "core/files/DocumentFiles.h"
 
 #include <algorithm>
 #include <charconv>
@@ -102,8 +102,7 @@ CrashRecovery::CrashRecovery(fs::path folder, long processId)
 {
 }
 
-CrashRecovery::CrashRecovery(fs::path folder)
-    : CrashRecovery(std::move(folder), CurrentProcessId())
+CrashRecovery::CrashRecovery(fs::path folder) : CrashRecovery(std::move(folder), CurrentProcessId())
 {
 }
 
@@ -187,8 +186,8 @@ std::vector<CrashRecovery::LeftOver> CrashRecovery::FindLeftOvers() const
             continue;
         // Ours (an earlier program had this process's id), one from before
         // the system was started again, or one whose program has ended.
-        const bool leftOver = pid == processId_ || (!bootId.empty() && header.bootId != bootId)
-                              || ProcessHasEnded(pid);
+        const bool leftOver =
+            pid == processId_ || (!bootId.empty() && header.bootId != bootId) || ProcessHasEnded(pid);
         if (!leftOver)
             continue;
         std::error_code timeError;

@@ -1,11 +1,11 @@
 #include "core/files/DocumentFiles.h"
 
-#include "core/files/TextFileDecoder.h"
-#include "base/Utf8Codec.h"
-#include "core/document/CFDocument.h"
-#include "core/modes/CFModeData.h"
 #include "base/RegularFile.h"
 #include "base/SafeFileWriter.h"
+#include "base/Utf8Codec.h"
+#include "core/document/CFDocument.h"
+#include "core/files/TextFileDecoder.h"
+#include "core/modes/CFModeData.h"
 
 #include <charconv>
 #include <cstdint>
@@ -27,11 +27,10 @@ static_assert(kTextFileLineLimit == static_cast<std::uint32_t>(CFModeData::kMain
 constexpr std::size_t kChunk = std::size_t{1} << 18;
 
 // Writes line ends as CR LF on every system.
-constexpr std::string_view kHtmlHead =
-    "<html>\r\n<head>"
-    "<style type=\"text/css\">\r\n"
-    "body {\r\nfont-size: 3em;}"
-    "</style>\r\n</head>\r\n";
+constexpr std::string_view kHtmlHead = "<html>\r\n<head>"
+                                       "<style type=\"text/css\">\r\n"
+                                       "body {\r\nfont-size: 3em;}"
+                                       "</style>\r\n</head>\r\n";
 constexpr std::string_view kHtmlLineBreak = "<br/>\r\n";
 constexpr std::string_view kHtmlTail = "</html>";
 

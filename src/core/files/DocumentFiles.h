@@ -55,7 +55,7 @@ void EncodeTextLine(const CFLine& line, std::string& out);
 // the file is missing, not a regular file, too large, unreadable, not
 // UTF-8, or has too long a line or too many lines.
 FileLoadResult LoadTextFile(const std::filesystem::path& path, CFDocument& document,
-                        std::uint32_t lineLimit = kTextFileLineLimit);
+                            std::uint32_t lineLimit = kTextFileLineLimit);
 
 // LoadTextFile on a file already open, of which start holds the bytes read
 // so far and not yet used.

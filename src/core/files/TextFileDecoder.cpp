@@ -250,8 +250,8 @@ FileLoadResult TextFileDecoder::finish()
     return result_;
 }
 
-FileLoadResult TextFileDecoder::Decode(std::string_view bytes, CFDocument& target, std::uint32_t maxLineLength,
-                                   std::uint32_t lineLimit)
+FileLoadResult TextFileDecoder::Decode(std::string_view bytes, CFDocument& target,
+                                       std::uint32_t maxLineLength, std::uint32_t lineLimit)
 {
     TextFileDecoder decoder(target, maxLineLength, lineLimit);
     decoder.feed(bytes);

@@ -48,7 +48,7 @@ public:
 
     // The whole of a file's bytes in one go.
     static FileLoadResult Decode(std::string_view bytes, CFDocument& target, std::uint32_t maxLineLength,
-                             std::uint32_t lineLimit);
+                                 std::uint32_t lineLimit);
 
 private:
     const std::uint8_t* decodeFrom(const std::uint8_t* p, const std::uint8_t* end);

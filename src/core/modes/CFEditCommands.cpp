@@ -6,12 +6,12 @@
 #include "core/document/CFUndoList.h"
 #include "core/document/LineClipboard.h"
 #include "core/modes/CFModeData.h"
+#include "core/view/CFScrollBar.h"
 #include "platform/Clipboard.h"
 #include "platform/MessageDisplay.h"
 #include "platform/PlatformServices.h"
 #include "platform/TextTranslator.h"
 #include "platform/UserTexts.h"
-#include "core/view/CFScrollBar.h"
 
 #include <algorithm>
 #include <string>
@@ -245,8 +245,7 @@ bool CFEditCommands::CheckReplace(Position start, Position end, const CFDocument
     return false;
 }
 
-bool CFEditCommands::Apply(Position start, Position end, const CFDocument& text,
-                           const Refusal& refusal)
+bool CFEditCommands::Apply(Position start, Position end, const CFDocument& text, const Refusal& refusal)
 {
     if (!CheckReplace(start, end, text, refusal))
         return false;
@@ -254,8 +253,7 @@ bool CFEditCommands::Apply(Position start, Position end, const CFDocument& text,
     return true;
 }
 
-bool CFEditCommands::Replace(Position start, Position end, const CFDocument& text,
-                             const Refusal& refusal)
+bool CFEditCommands::Replace(Position start, Position end, const CFDocument& text, const Refusal& refusal)
 {
     if (!Apply(start, end, text, refusal))
         return false;
@@ -343,19 +341,23 @@ bool CFEditCommands::ConvertTransliteration()
         while (last > first && cells[last - 1] == kSpace)
             --last;
         std::vector<std::uint32_t> converted(cells.begin() + from, cells.begin() + first);
-        const AtfConverter::Cells words = converter.ConvertTransliteration(cells.subspan(first, last - first));
+        const AtfConverter::Cells words =
+            converter.ConvertTransliteration(cells.subspan(first, last - first));
         converted.insert(converted.end(), words.cells.begin(), words.cells.end());
         converted.insert(converted.end(), cells.begin() + last, cells.begin() + to);
         keptLatin += words.counts.keptLatin;
-        changed = changed || !std::equal(converted.begin(), converted.end(), cells.begin() + from, cells.begin() + to);
+        changed = changed
+            || !std::equal(converted.begin(), converted.end(), cells.begin() + from, cells.begin() + to);
         if (line > start.line)
             text.InsertLine(text.LineCount());
-        text.InsertCells(static_cast<std::uint32_t>(converted.size()), text.LineCount() - 1, 0, converted.data());
+        text.InsertCells(static_cast<std::uint32_t>(converted.size()), text.LineCount() - 1, 0,
+                         converted.data());
     }
     if (changed && !Replace(start, end, text, kConvertRefusal))
         return false;
     if (keptLatin > 0) {
-        data_.services.messages.showMessage(data_.window, Fill(Tr(texts::kKeptLatinCount), std::to_string(keptLatin)),
+        data_.services.messages.showMessage(data_.window,
+                                            Fill(Tr(texts::kKeptLatinCount), std::to_string(keptLatin)),
                                             Tr(texts::kConfirmCaption));
     }
     return changed;

@@ -85,8 +85,7 @@ public:
     // refused.
     bool Replace(Position start, Position end, const CFDocument& text, const Refusal& refusal);
     // Whether that replacement would be taken; tells the user when not.
-    bool CheckReplace(Position start, Position end, const CFDocument& text,
-                      const Refusal& refusal);
+    bool CheckReplace(Position start, Position end, const CFDocument& text, const Refusal& refusal);
     // Cells inserted at the cursor: an accepted candidate, a committed
     // transliteration. Refused with "行の最大文字数を超えるため入力できません。".
     bool InsertAtCursor(std::span<const std::uint32_t> cells);

@@ -2,12 +2,12 @@
 
 #include "core/dictionary/CFWordDictionary.h"
 #include "core/dictionary/TransliterationKey.h"
-#include "core/view/TextLayout.h"
 #include "core/modes/CFEditCommands.h"
 #include "core/modes/CFModeData.h"
+#include "core/view/CFSignFont.h"
+#include "core/view/TextLayout.h"
 #include "platform/VirtualKeys.h"
 #include "platform/Window.h"
-#include "core/view/CFSignFont.h"
 
 namespace velmora {
 
@@ -126,8 +126,7 @@ int CFInputMode::OnKeyDown(std::uint32_t vk)
     }
     if (vk == vk::OemMinus || vk == vk::Oem7) {
         if (count > 0) {
-            const std::uint32_t replacement =
-                ModifiedVowel(vk, pending_->CellAt(count - 1), capsLock);
+            const std::uint32_t replacement = ModifiedVowel(vk, pending_->CellAt(count - 1), capsLock);
             if (replacement != 0) {
                 pending_->EraseCell(count - 1);
                 pending_->InsertCell(count - 1, replacement);

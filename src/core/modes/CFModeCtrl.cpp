@@ -8,11 +8,11 @@
 namespace velmora {
 
 CFModeCtrl::CFModeCtrl(CFSignFont* signFont, boost::shared_ptr<CFModeData> data)
-    : data_(data),
-      current_(&normal_),
-      normal_(signFont, data),
-      input_(signFont, data),
-      selSign_(signFont, data)
+    : data_(data)
+    , current_(&normal_)
+    , normal_(signFont, data)
+    , input_(signFont, data)
+    , selSign_(signFont, data)
 {
 }
 

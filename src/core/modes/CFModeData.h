@@ -7,8 +7,8 @@
 #include "core/document/CFSelectedText.h"
 #include "core/document/CFUndoList.h"
 #include "core/document/Position.h"
-#include "core/view/ScrollOffsets.h"
 #include "core/modes/KeyModifiers.h"
+#include "core/view/ScrollOffsets.h"
 
 #include <boost/shared_ptr.hpp>
 
@@ -37,8 +37,7 @@ public:
     // lineLimit 0 is taken as 1. window may be null (no owner for messages,
     // no pointer, nothing to draw in); scrollBar may be null (no scrolling).
     CFModeData(Window* window, CFWordDictionary* dictionary, std::int32_t lineLimit,
-               boost::shared_ptr<CFScrollBar> scrollBar, CFSignFont& signFont,
-               PlatformServices& services);
+               boost::shared_ptr<CFScrollBar> scrollBar, CFSignFont& signFont, PlatformServices& services);
     CFModeData(const CFModeData&) = delete;
     CFModeData& operator=(const CFModeData&) = delete;
 

@@ -1,12 +1,12 @@
 #include "core/modes/CFNormalMode.h"
 
-#include "core/view/TextLayout.h"
 #include "core/modes/CFEditCommands.h"
 #include "core/modes/CFModeData.h"
-#include "platform/VirtualKeys.h"
-#include "platform/Window.h"
 #include "core/view/CFScrollBar.h"
 #include "core/view/CFSignFont.h"
+#include "core/view/TextLayout.h"
+#include "platform/VirtualKeys.h"
+#include "platform/Window.h"
 
 #include <string_view>
 
@@ -180,8 +180,8 @@ int CFNormalMode::OnMouse(std::uint32_t)
     const int h = LineHeight(*surface, fonts);
     const ScrollOffsets offsets = data_->Offsets();
     const int top = static_cast<int>(offsets.top());
-    if (const auto hit = HitTest(*document_, *surface, fonts, pointer.x + offsets.left(),
-                                 pointer.y + h * top))
+    if (const auto hit =
+            HitTest(*document_, *surface, fonts, pointer.x + offsets.left(), pointer.y + h * top))
         cursor_->setPosition(*hit);
     if (scrollBar_)
         scrollBar_->ScrollToCursor(*document_, *surface, fonts, cursor_->line, cursor_->column);
@@ -195,8 +195,8 @@ void CFNormalMode::OnPaint(Surface& surface)
     const EditorFonts fonts = *pair;
     const ScrollOffsets offsets = data_->Offsets();
     const int clientRight = window_ ? window_->clientRect().right : 0;
-    DrawSelection(*document_, selection_->active(), selection_->start(), selection_->end(),
-                  surface, fonts, offsets.top(), offsets.left(), clientRight);
+    DrawSelection(*document_, selection_->active(), selection_->start(), selection_->end(), surface, fonts,
+                  offsets.top(), offsets.left(), clientRight);
     // Transparent, so that the highlight shows under the signs.
     DrawDocument(*document_, surface, fonts, offsets.top(), offsets.left(), TextColors{kBlack});
     // The caret shows the setting: black for "Alphabet", blue for "Sign".

@@ -2,13 +2,13 @@
 
 #include "core/dictionary/CFWordDictionary.h"
 #include "core/dictionary/SignNames.h"
-#include "core/view/TextLayout.h"
 #include "core/modes/CFEditCommands.h"
 #include "core/modes/CFModeData.h"
+#include "core/view/CFSignFont.h"
+#include "core/view/TextLayout.h"
 #include "platform/TextTranslator.h"
 #include "platform/UserTexts.h"
 #include "platform/VirtualKeys.h"
-#include "core/view/CFSignFont.h"
 
 #include <algorithm>
 #include <string>
@@ -197,8 +197,8 @@ std::string CFSelSignMode::StatusText() const
     if (count_ <= 0 || IsEmpty(currentWord_) || !keyWord_)
         return {};
     const auto key = keyWord_->Cells();
-    std::string text = SignNames::ReadingText(key, currentWord_->number) + ' '
-        + std::to_string(index_ + 1) + '/' + std::to_string(count_);
+    std::string text = SignNames::ReadingText(key, currentWord_->number) + ' ' + std::to_string(index_ + 1)
+        + '/' + std::to_string(count_);
     if (typedIndexMissing_)
         text = Fill(Tr(texts::kNoReadingTaken), SignNames::ReadingText(key, data_->requestedNumber), text);
     return text;
@@ -219,8 +219,7 @@ void CFSelSignMode::OnPaint(Surface& surface)
     // Unlike the other modes this one draws its text opaque, on white.
     DrawDocument(*document_, surface, fonts, offsets.top(), left, TextColors{kBlack, true});
 
-    const Size at =
-        PrefixExtent(document_->Line(cursor_->line), surface, fonts, cursor_->column);
+    const Size at = PrefixExtent(document_->Line(cursor_->line), surface, fonts, cursor_->column);
     const int y = at.cy * static_cast<int>(cursor_->line);
     const int h = LineHeight(surface, fonts);
     DrawLine(*candidates_, surface, fonts, at.cx - left, y - h * top, TextColors{kBlue, true});

@@ -47,12 +47,12 @@ ViewSnapshot::ViewSnapshot(const CFModeData& data, int modeId, std::uint32_t row
     shownStarts_.push_back(shownCells_.size());
 }
 
-std::optional<std::vector<ViewSnapshot::LineRange>> ViewSnapshot::ChangedLines(
-    const CFModeData& data, int modeId) const
+std::optional<std::vector<ViewSnapshot::LineRange>> ViewSnapshot::ChangedLines(const CFModeData& data,
+                                                                               int modeId) const
 {
     const ScrollOffsets offsets = data.Offsets();
-    if (offsets.top() != offsets_.top() || offsets.left() != offsets_.left() || modeId != modeId_ ||
-        data.document.LineCount() != lineCount_)
+    if (offsets.top() != offsets_.top() || offsets.left() != offsets_.left() || modeId != modeId_
+        || data.document.LineCount() != lineCount_)
         return std::nullopt;
 
     std::vector<LineRange> lines;
@@ -67,15 +67,14 @@ std::optional<std::vector<ViewSnapshot::LineRange>> ViewSnapshot::ChangedLines(
         }
     }
     const Position cursor = data.cursor->position();
-    if (cursor != cursor_ || data.cursor->caretVisible != caretVisible_ ||
-        data.alphabetMode != alphabetMode_ || !SameCells(pending_, data.pending) ||
-        !SameCells(candidates_, data.candidates)) {
+    if (cursor != cursor_ || data.cursor->caretVisible != caretVisible_ || data.alphabetMode != alphabetMode_
+        || !SameCells(pending_, data.pending) || !SameCells(candidates_, data.candidates)) {
         lines.emplace_back(cursor_.line, cursor_.line);
         lines.emplace_back(cursor.line, cursor.line);
     }
     const CFSelectedText& selection = *data.selection;
-    if (selection.active() != selectionActive_ || selection.start() != selectionStart_ ||
-        selection.end() != selectionEnd_) {
+    if (selection.active() != selectionActive_ || selection.start() != selectionStart_
+        || selection.end() != selectionEnd_) {
         if (selectionActive_)
             lines.emplace_back(selectionStart_.line, selectionEnd_.line);
         if (selection.active())

@@ -21,8 +21,7 @@ bool BlockHolds(const std::uint32_t* block, std::uint32_t value)
 }
 
 // The first cell equal to value in [first, last), or last.
-const std::uint32_t* FindCell(const std::uint32_t* first, const std::uint32_t* last,
-                              std::uint32_t value)
+const std::uint32_t* FindCell(const std::uint32_t* first, const std::uint32_t* last, std::uint32_t value)
 {
     while (last - first >= kBlock && !BlockHolds(first, value))
         first += kBlock;
@@ -54,8 +53,7 @@ bool MatchesCells(std::span<const std::uint32_t> cells, std::span<const std::uin
 // The first match in cells at or after column: the first cell of the word is
 // looked for with a fast scan, the rest is compared only where it is found.
 std::optional<std::uint32_t> FirstMatchInLine(std::span<const std::uint32_t> cells,
-                                              std::span<const std::uint32_t> word,
-                                              std::uint32_t column)
+                                              std::span<const std::uint32_t> word, std::uint32_t column)
 {
     const std::size_t n = cells.size();
     if (column >= n)
@@ -78,8 +76,7 @@ std::optional<std::uint32_t> FirstMatchInLine(std::span<const std::uint32_t> cel
 
 // The last match in cells at or before column.
 std::optional<std::uint32_t> LastMatchInLine(std::span<const std::uint32_t> cells,
-                                             std::span<const std::uint32_t> word,
-                                             std::uint32_t column)
+                                             std::span<const std::uint32_t> word, std::uint32_t column)
 {
     const std::size_t n = cells.size();
     if (n == 0)
@@ -105,8 +102,8 @@ std::optional<std::uint32_t> LastMatchInLine(std::span<const std::uint32_t> cell
 
 } // namespace
 
-bool MatchesAt(const CFDocument& document, std::span<const std::uint32_t> word,
-               std::uint32_t line, std::uint32_t column)
+bool MatchesAt(const CFDocument& document, std::span<const std::uint32_t> word, std::uint32_t line,
+               std::uint32_t column)
 {
     return MatchesCells(document.Line(line).Cells(), word, column);
 }
@@ -129,8 +126,7 @@ std::optional<Position> ScanBackward(const CFDocument& document, std::span<const
         return std::nullopt;
     for (std::uint32_t k = std::min(from.line, document.LineCount() - 1) + 1; k-- > 0;) {
         const auto cells = document.Line(k).Cells();
-        const std::uint32_t start =
-            k == from.line ? from.column : static_cast<std::uint32_t>(cells.size());
+        const std::uint32_t start = k == from.line ? from.column : static_cast<std::uint32_t>(cells.size());
         if (const auto p = LastMatchInLine(cells, word, start))
             return Position{k, *p};
     }

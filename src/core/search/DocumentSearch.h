@@ -14,8 +14,8 @@ class CFDocument;
 // line: it starts at a cell of the line (p below the line's length) and the
 // word's cells equal the line's cells from p on. An empty word matches at
 // every cell.
-bool MatchesAt(const CFDocument& document, std::span<const std::uint32_t> word,
-               std::uint32_t line, std::uint32_t column);
+bool MatchesAt(const CFDocument& document, std::span<const std::uint32_t> word, std::uint32_t line,
+               std::uint32_t column);
 
 // The first match at or after (line, column), scanning each later line from
 // its first cell; never wraps around.

@@ -6,14 +6,14 @@
 #include "core/document/CFUndoCommand.h"
 #include "core/document/CFUndoList.h"
 #include "core/document/RangeEdit.h"
-#include "platform/MessageDisplay.h"
-#include "platform/TextTranslator.h"
-#include "platform/UserTexts.h"
-#include "platform/Window.h"
 #include "core/search/DocumentSearch.h"
 #include "core/search/SearchTarget.h"
 #include "core/view/CFScrollBar.h"
 #include "core/view/CFSignFont.h"
+#include "platform/MessageDisplay.h"
+#include "platform/TextTranslator.h"
+#include "platform/UserTexts.h"
+#include "platform/Window.h"
 
 #include <algorithm>
 #include <optional>
@@ -91,13 +91,12 @@ bool ReplaceNext(SearchTarget& target, const CFLine& word, const CFLine& replace
 
     // One undo step, like the user's own edits, so that Undo takes the
     // whole replacement back before any earlier edit.
-    target.undo.ReplaceRange(*hit, Position{hit->line, hit->column + m},
-                             TextOfCells(replacement.Cells()));
+    target.undo.ReplaceRange(*hit, Position{hit->line, hit->column + m}, TextOfCells(replacement.Cells()));
     return Conclude(target, hit, r, owner, messages, texts::kSearchedToEnd);
 }
 
-std::uint32_t ReplaceAll(SearchTarget& target, const CFLine& word, const CFLine& replacement,
-                         Window* owner, MessageDisplay& messages)
+std::uint32_t ReplaceAll(SearchTarget& target, const CFLine& word, const CFLine& replacement, Window* owner,
+                         MessageDisplay& messages)
 {
     CFDocument& document = target.document;
     const auto find = word.Cells();
@@ -121,8 +120,7 @@ std::uint32_t ReplaceAll(SearchTarget& target, const CFLine& word, const CFLine&
             }
             if (found[line].empty())
                 continue;
-            const std::int64_t length =
-                std::int64_t(n)
+            const std::int64_t length = std::int64_t(n)
                 + std::int64_t(found[line].size()) * (std::int64_t(put.size()) - std::int64_t(find.size()));
             if (length > std::int64_t(document.maxLineLength)) {
                 messages.showMessage(owner, Tr(texts::kReplacementTooLong), Tr(texts::kErrorCaption));
@@ -161,7 +159,8 @@ std::uint32_t ReplaceAll(SearchTarget& target, const CFLine& word, const CFLine&
         if (target.window)
             target.window->invalidate();
     }
-    messages.showMessage(owner, Fill(Tr(texts::kReplacedCount), std::to_string(count)), Tr(texts::kConfirmCaption));
+    messages.showMessage(owner, Fill(Tr(texts::kReplacedCount), std::to_string(count)),
+                         Tr(texts::kConfirmCaption));
     if (owner)
         owner->setFocus();
     return count;

@@ -34,8 +34,8 @@ bool ReplaceNext(SearchTarget& target, const CFLine& word, const CFLine& replace
 // would grow beyond the document's line length limit. The cursor stays on
 // its line, the selection is reset, the editor repaints and the focus goes
 // back to owner. Returns the number replaced (0 when refused).
-std::uint32_t ReplaceAll(SearchTarget& target, const CFLine& word, const CFLine& replacement,
-                         Window* owner, MessageDisplay& messages);
+std::uint32_t ReplaceAll(SearchTarget& target, const CFLine& word, const CFLine& replacement, Window* owner,
+                         MessageDisplay& messages);
 
 // Selects cells [start, start + length) of the line, puts the cursor at start
 // and scrolls there.

@@ -55,8 +55,8 @@ void CFScrollBar::OnScroll(ScrollBarId bar, std::uint32_t request)
         horizontal_.OnScroll(request);
 }
 
-void CFScrollBar::ScrollToCursor(const CFDocument& document, Surface& surface,
-                                 const EditorFonts& fonts, std::uint32_t line, std::uint32_t column)
+void CFScrollBar::ScrollToCursor(const CFDocument& document, Surface& surface, const EditorFonts& fonts,
+                                 std::uint32_t line, std::uint32_t column)
 {
     if (HasVertical())
         EnsureLineVisible(document, surface, fonts, line);
@@ -64,8 +64,8 @@ void CFScrollBar::ScrollToCursor(const CFDocument& document, Surface& surface,
         EnsureColumnVisible(document, surface, fonts, line, column);
 }
 
-void CFScrollBar::ScrollToCursor(const CFDocument& document, const EditorFonts& fonts,
-                                 std::uint32_t line, std::uint32_t column)
+void CFScrollBar::ScrollToCursor(const CFDocument& document, const EditorFonts& fonts, std::uint32_t line,
+                                 std::uint32_t column)
 {
     if (!window_)
         return;
@@ -74,8 +74,8 @@ void CFScrollBar::ScrollToCursor(const CFDocument& document, const EditorFonts& 
         ScrollToCursor(document, *surface, fonts, line, column);
 }
 
-void CFScrollBar::EnsureLineVisible(const CFDocument& document, Surface& surface,
-                                    const EditorFonts& fonts, std::uint32_t line)
+void CFScrollBar::EnsureLineVisible(const CFDocument& document, Surface& surface, const EditorFonts& fonts,
+                                    std::uint32_t line)
 {
     const int pos = vertical_.Position();
     if (static_cast<std::int64_t>(line) < pos) {
@@ -91,14 +91,14 @@ void CFScrollBar::EnsureLineVisible(const CFDocument& document, Surface& surface
     // and the view does not follow downwards.
     const std::uint32_t visible =
         static_cast<std::uint32_t>(client.bottom - kMargin) / static_cast<std::uint32_t>(h);
-    if (static_cast<std::uint64_t>(line) > static_cast<std::uint64_t>(static_cast<std::uint32_t>(pos)) + visible)
+    if (static_cast<std::uint64_t>(line)
+        > static_cast<std::uint64_t>(static_cast<std::uint32_t>(pos)) + visible)
         vertical_.SetPosition(static_cast<int>(line - visible));
     UpdatePage(static_cast<std::uint32_t>(client.bottom / h + 1), document.LineCount());
 }
 
-void CFScrollBar::EnsureColumnVisible(const CFDocument& document, Surface& surface,
-                                      const EditorFonts& fonts, std::uint32_t line,
-                                      std::uint32_t column)
+void CFScrollBar::EnsureColumnVisible(const CFDocument& document, Surface& surface, const EditorFonts& fonts,
+                                      std::uint32_t line, std::uint32_t column)
 {
     const int x = PrefixExtent(document.Line(line), surface, fonts, column).cx;
     const int pos = horizontal_.Position();

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "core/view/CFScrollPart.h"
 #include "core/view/EditorFonts.h"
 #include "core/view/ScrollOffsets.h"
-#include "core/view/CFScrollPart.h"
 
 #include <cstdint>
 
@@ -70,8 +70,8 @@ public:
     // right of the client width less 50 pixels scrolls so that x sits 50
     // pixels inside the right edge. The view follows to the right only while
     // the client area is at least 50 pixels wide.
-    void EnsureColumnVisible(const CFDocument& document, Surface& surface,
-                             const EditorFonts& fonts, std::uint32_t line, std::uint32_t column);
+    void EnsureColumnVisible(const CFDocument& document, Surface& surface, const EditorFonts& fonts,
+                             std::uint32_t line, std::uint32_t column);
 
     // CFScrollPart::UpdatePage of the vertical part.
     void UpdatePage(std::uint32_t shownLines, std::uint32_t lineCount);

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/FontAttributes.h"
 #include "core/view/EditorFontPair.h"
+#include "platform/FontAttributes.h"
 
 #include <memory>
 #include <optional>

@@ -28,8 +28,7 @@ void CellMetrics::MakeMostRecent(std::size_t index)
                 lines_.begin() + static_cast<std::ptrdiff_t>(index) + 1);
 }
 
-const CellMetrics::LinePrefix* CellMetrics::FindPrefix(std::span<const std::uint32_t> cells,
-                                                       std::uint32_t n)
+const CellMetrics::LinePrefix* CellMetrics::FindPrefix(std::span<const std::uint32_t> cells, std::uint32_t n)
 {
     for (std::size_t i = 0; i < lines_.size(); ++i) {
         const LinePrefix& line = lines_[i];
@@ -50,8 +49,8 @@ CellMetrics::LinePrefix& CellMetrics::PrefixToRefill(std::span<const std::uint32
     if (!lines_.empty()) {
         const LinePrefix& recent = lines_.front();
         const std::size_t common = static_cast<std::size_t>(
-            std::mismatch(recent.cells.begin(), recent.cells.end(), cells.begin(), cells.end()).first -
-            recent.cells.begin());
+            std::mismatch(recent.cells.begin(), recent.cells.end(), cells.begin(), cells.end()).first
+            - recent.cells.begin());
         if (common > 0) {
             valid = static_cast<std::uint32_t>(common);
             return lines_.front();

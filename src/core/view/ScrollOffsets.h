@@ -14,10 +14,7 @@ struct ScrollOffsets {
     int horizontalPosition = 0;
 
     // The first line shown.
-    std::uint32_t top() const
-    {
-        return verticalActive ? static_cast<std::uint32_t>(verticalPosition) : 0;
-    }
+    std::uint32_t top() const { return verticalActive ? static_cast<std::uint32_t>(verticalPosition) : 0; }
     // The x offset of the view in pixels.
     int left() const { return horizontalActive ? horizontalPosition : 0; }
 };

@@ -2,8 +2,8 @@
 
 #include "core/document/CFDocument.h"
 #include "core/document/CFLine.h"
-#include "core/view/CellMetrics.h"
 #include "core/document/DocumentError.h"
+#include "core/view/CellMetrics.h"
 
 #include <algorithm>
 #include <vector>
@@ -72,8 +72,8 @@ int CellWidth(std::uint32_t cell, Surface& surface, const EditorFonts& fonts)
 // The prefix widths of a line whose first n cells are those given: sums[i]
 // is the width of cells [0, i) for i up to n. Only cells that changed since
 // the line was last measured are looked up again.
-const std::vector<int>& PrefixSums(std::span<const std::uint32_t> cells, std::uint32_t n,
-                                   Surface& surface, const EditorFonts& fonts)
+const std::vector<int>& PrefixSums(std::span<const std::uint32_t> cells, std::uint32_t n, Surface& surface,
+                                   const EditorFonts& fonts)
 {
     CellMetrics& metrics = *fonts.metrics;
     if (const CellMetrics::LinePrefix* kept = metrics.FindPrefix(cells, n))
@@ -153,8 +153,8 @@ void DrawLine(const CFLine& line, Surface& surface, const EditorFonts& fonts, in
     }
 }
 
-void DrawDocument(const CFDocument& document, Surface& surface, const EditorFonts& fonts,
-                  std::uint32_t top, int hpos, const TextColors& colors)
+void DrawDocument(const CFDocument& document, Surface& surface, const EditorFonts& fonts, std::uint32_t top,
+                  int hpos, const TextColors& colors)
 {
     const std::uint32_t count = document.LineCount();
     if (top >= count)
@@ -191,21 +191,19 @@ Size PrefixExtent(const CFLine& line, Surface& surface, const EditorFonts& fonts
     return {PrefixWidth(line.Cells(), n, surface, fonts), LineHeight(surface, fonts)};
 }
 
-Point PositionPoint(const CFDocument& document, Position position, Surface& surface,
-                    const EditorFonts& fonts)
+Point PositionPoint(const CFDocument& document, Position position, Surface& surface, const EditorFonts& fonts)
 {
     const Size prefix = PrefixExtent(document.Line(position.line), surface, fonts, position.column);
     return {prefix.cx, static_cast<int>(position.line) * prefix.cy};
 }
 
-Size CellExtent(const CFDocument& document, Position position, Surface& surface,
-                const EditorFonts& fonts)
+Size CellExtent(const CFDocument& document, Position position, Surface& surface, const EditorFonts& fonts)
 {
     return MeasureCell(document.CellAt(position.line, position.column), surface, fonts);
 }
 
-Point CaretPoint(const CFDocument& document, Position cursor, Surface& surface,
-                 const EditorFonts& fonts, const ScrollOffsets& scroll)
+Point CaretPoint(const CFDocument& document, Position cursor, Surface& surface, const EditorFonts& fonts,
+                 const ScrollOffsets& scroll)
 {
     const Size prefix = PrefixExtent(document.Line(cursor.line), surface, fonts, cursor.column);
     const int h = prefix.cy;
@@ -214,8 +212,7 @@ Point CaretPoint(const CFDocument& document, Position cursor, Surface& surface,
 }
 
 void DrawCaret(const CFDocument& document, Position cursor, bool caretVisible, Surface& surface,
-               const EditorFonts& fonts, const ScrollOffsets& scroll, const Pen& pen,
-               const Brush& brush)
+               const EditorFonts& fonts, const ScrollOffsets& scroll, const Pen& pen, const Brush& brush)
 {
     if (!caretVisible)
         return;
@@ -224,8 +221,8 @@ void DrawCaret(const CFDocument& document, Position cursor, bool caretVisible, S
     surface.rectangle({p.x, p.y, p.x + 2, p.y + h}, pen, brush);
 }
 
-std::optional<Position> HitTest(const CFDocument& document, Surface& surface,
-                                const EditorFonts& fonts, int px, int py)
+std::optional<Position> HitTest(const CFDocument& document, Surface& surface, const EditorFonts& fonts,
+                                int px, int py)
 {
     const int h = LineHeight(surface, fonts);
     if (h <= 0)
@@ -243,8 +240,8 @@ std::optional<Position> HitTest(const CFDocument& document, Surface& surface,
     if (fonts.metrics) {
         // The first cell whose right edge lies beyond the point.
         const std::vector<int>& sums = PrefixSums(cells, length, surface, fonts);
-        const auto found = std::find_if(sums.begin() + 1, sums.begin() + length + 1,
-                                        [px](int right) { return px < right; });
+        const auto found =
+            std::find_if(sums.begin() + 1, sums.begin() + length + 1, [px](int right) { return px < right; });
         column = static_cast<std::uint32_t>(found - (sums.begin() + 1));
     } else {
         int right = 0;
@@ -259,9 +256,8 @@ std::optional<Position> HitTest(const CFDocument& document, Surface& surface,
     return Position{line, column};
 }
 
-void DrawSelection(const CFDocument& document, bool active, Position start, Position end,
-                   Surface& surface, const EditorFonts& fonts, std::uint32_t top, int hpos,
-                   int clientRight)
+void DrawSelection(const CFDocument& document, bool active, Position start, Position end, Surface& surface,
+                   const EditorFonts& fonts, std::uint32_t top, int hpos, int clientRight)
 {
     if (!active)
         return;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/view/EditorFonts.h"
 #include "core/document/Position.h"
+#include "core/view/EditorFonts.h"
 #include "core/view/ScrollOffsets.h"
 #include "platform/Geometry.h"
 #include "platform/Surface.h"
@@ -50,8 +50,8 @@ void DrawLine(const CFLine& line, Surface& surface, const EditorFonts& fonts, in
 // surface's area (the last one possibly in part), with one more on either
 // side. Draws nothing when top is not a line of the document or the row
 // height is 0.
-void DrawDocument(const CFDocument& document, Surface& surface, const EditorFonts& fonts,
-                  std::uint32_t top, int hpos, const TextColors& colors);
+void DrawDocument(const CFDocument& document, Surface& surface, const EditorFonts& fonts, std::uint32_t top,
+                  int hpos, const TextColors& colors);
 
 // The row height: the height of the reference sign in the sign font.
 int LineHeight(Surface& surface, const EditorFonts& fonts);
@@ -63,26 +63,24 @@ Size PrefixExtent(const CFLine& line, Surface& surface, const EditorFonts& fonts
 Point PositionPoint(const CFDocument& document, Position position, Surface& surface,
                     const EditorFonts& fonts);
 // Size of the cell after a position.
-Size CellExtent(const CFDocument& document, Position position, Surface& surface,
-                const EditorFonts& fonts);
+Size CellExtent(const CFDocument& document, Position position, Surface& surface, const EditorFonts& fonts);
 
 // The caret's top-left corner in window coordinates.
-Point CaretPoint(const CFDocument& document, Position cursor, Surface& surface,
-                 const EditorFonts& fonts, const ScrollOffsets& scroll);
+Point CaretPoint(const CFDocument& document, Position cursor, Surface& surface, const EditorFonts& fonts,
+                 const ScrollOffsets& scroll);
 // Draws the caret, a bar 2 pixels wide and one row high at the left edge of
 // the cell at the cursor, with the given pen and brush; nothing while the
 // caret is hidden.
 void DrawCaret(const CFDocument& document, Position cursor, bool caretVisible, Surface& surface,
-               const EditorFonts& fonts, const ScrollOffsets& scroll, const Pen& pen,
-               const Brush& brush);
+               const EditorFonts& fonts, const ScrollOffsets& scroll, const Pen& pen, const Brush& brush);
 
 // The position of the cell under a point in document space (the caller adds
 // the horizontal position to the client x and the vertical position times
 // LineHeight to the client y): the gap before the cell under the point, or
 // the end of the line right of its last cell. Nothing (the cursor stays)
 // for a point below the last line, a negative x or y, or a row height of 0.
-std::optional<Position> HitTest(const CFDocument& document, Surface& surface,
-                                const EditorFonts& fonts, int px, int py);
+std::optional<Position> HitTest(const CFDocument& document, Surface& surface, const EditorFonts& fonts,
+                                int px, int py);
 
 // Paints the selection highlight [start, end) of an active selection, gray
 // with no outline, for the view whose first line is top and whose x offset
@@ -90,8 +88,7 @@ std::optional<Position> HitTest(const CFDocument& document, Surface& surface,
 // lines of a multi-line selection reach that edge. Draws nothing for an
 // inactive selection, one ending above the view, or one that does not lie
 // inside the document.
-void DrawSelection(const CFDocument& document, bool active, Position start, Position end,
-                   Surface& surface, const EditorFonts& fonts, std::uint32_t top, int hpos,
-                   int clientRight);
+void DrawSelection(const CFDocument& document, bool active, Position start, Position end, Surface& surface,
+                   const EditorFonts& fonts, std::uint32_t top, int hpos, int clientRight);
 
 } // namespace velmora

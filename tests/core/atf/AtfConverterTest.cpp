@@ -18,14 +18,13 @@ using ::testing::ElementsAre;
 using Cells = std::vector<std::uint32_t>;
 
 // The signs of the Oracc Sign List the texts use.
-constexpr std::uint32_t A = 0x12000, AN = 0x1202D, ARAD = 0x12034, AS = 0x12038, BAD = 0x12041,
-                        DIS = 0x12079, DUMU = 0x12309, E2 = 0x1208D, GIN2 = 0x12086, GIS = 0x12111,
-                        HA = 0x12129, IA = 0x12140, I = 0x1213F, KA = 0x12157, KAxME = 0x12174,
-                        KI = 0x121A0, KU3 = 0x121AC, KUR = 0x121B3, LI = 0x121F7, LIM = 0x12146,
-                        LU = 0x121FB, LUGAL = 0x12217, MA = 0x12220, MU = 0x1222C, NA = 0x1223E,
-                        NE = 0x12248, NI = 0x1224C, NU = 0x12261, NUN = 0x12263, PI = 0x1227F,
-                        RA = 0x1228F, RU = 0x12292, SA = 0x122AD, SA2 = 0x120FB, SES = 0x122C0,
-                        TUP = 0x1207E, UD = 0x12313, UM = 0x1231D, ZI = 0x12362,
+constexpr std::uint32_t A = 0x12000, AN = 0x1202D, ARAD = 0x12034, AS = 0x12038, BAD = 0x12041, DIS = 0x12079,
+                        DUMU = 0x12309, E2 = 0x1208D, GIN2 = 0x12086, GIS = 0x12111, HA = 0x12129,
+                        IA = 0x12140, I = 0x1213F, KA = 0x12157, KAxME = 0x12174, KI = 0x121A0, KU3 = 0x121AC,
+                        KUR = 0x121B3, LI = 0x121F7, LIM = 0x12146, LU = 0x121FB, LUGAL = 0x12217,
+                        MA = 0x12220, MU = 0x1222C, NA = 0x1223E, NE = 0x12248, NI = 0x1224C, NU = 0x12261,
+                        NUN = 0x12263, PI = 0x1227F, RA = 0x1228F, RU = 0x12292, SA = 0x122AD, SA2 = 0x120FB,
+                        SES = 0x122C0, TUP = 0x1207E, UD = 0x12313, UM = 0x1231D, ZI = 0x12362,
                         N3DIS = 0x12408, N2U = 0x12399, N4GES2 = 0x12418, HALF = 0x12226;
 
 Cells Text(std::u32string_view text)
@@ -62,24 +61,23 @@ protected:
 
 TEST_F(AtfConverterTest, AnOraccLetterBecomesOneLineOfSignsPerTextLine)
 {
-    const auto conversion = converter.ConvertText(
-        "&X000001 = Letter of Ṣilli-Šamaš\n"
-        "#atf: lang akk\n"
-        "#atf: use unicode\n"
-        "@tablet\n"
-        "@obverse\n"
-        "1. a-na be-li₂-ia\n"
-        "2. qi₂-bi₂-ma\n"
-        "3. um-ma {m}ṣi-li₂-{d}UTU ARAD-ka-a-ma\n"
-        "$ two lines broken\n"
-        "#tr.en: To my lord say: thus Ṣilli-Šamaš, your servant.\n"
-        "@reverse\n"
-        "1'. i-nu an-um ṣi-ru-um LUGAL {d}a-nun-na-ki\n");
+    const auto conversion = converter.ConvertText("&X000001 = Letter of Ṣilli-Šamaš\n"
+                                                  "#atf: lang akk\n"
+                                                  "#atf: use unicode\n"
+                                                  "@tablet\n"
+                                                  "@obverse\n"
+                                                  "1. a-na be-li₂-ia\n"
+                                                  "2. qi₂-bi₂-ma\n"
+                                                  "3. um-ma {m}ṣi-li₂-{d}UTU ARAD-ka-a-ma\n"
+                                                  "$ two lines broken\n"
+                                                  "#tr.en: To my lord say: thus Ṣilli-Šamaš, your servant.\n"
+                                                  "@reverse\n"
+                                                  "1'. i-nu an-um ṣi-ru-um LUGAL {d}a-nun-na-ki\n");
     ASSERT_TRUE(conversion.ok());
     EXPECT_TRUE(conversion.complete());
     EXPECT_THAT(Lines(conversion),
-                ElementsAre(Cells{A, NA, ' ', BAD, NI, IA},                      //
-                            Cells{KI, NE, MA},                                   //
+                ElementsAre(Cells{A, NA, ' ', BAD, NI, IA},                                //
+                            Cells{KI, NE, MA},                                             //
                             Cells{UM, MA, ' ', DIS, ZI, NI, AN, UD, ' ', ARAD, KA, A, MA}, //
                             Cells{I, NU, ' ', AN, UM, ' ', ZI, RU, UM, ' ', LUGAL, ' ', AN, A, NUN, NA, KI}));
     EXPECT_EQ(conversion.lines[0].label, U"1.");
@@ -96,18 +94,17 @@ TEST_F(AtfConverterTest, TheSameTextInCAtfGivesTheSameSigns)
 {
     // C-ATF: sz s, t, h for š ṣ ṭ ḫ, ASCII index digits, logograms in lower
     // case between underscores, {disz} for the man's determinative.
-    const auto oracc = converter.ConvertText(
-        "1. a-na be-li₂-ia ša₂ {m}ṣi-li₂-{d}UTU ṭup-pi ha-am-mu-ra-pi\n"
-        "2. {giš}KUR ŠA₂ DUMU.E₂.GAL\n");
-    const auto catf = converter.ConvertText(
-        "#atf: use legacy\n"
-        "1. a-na be-li2-ia sza2 {disz}s,i-li2-_{d}utu_ t,up-pi ha-am-mu-ra-pi\n"
-        "2. {gesz}KUR _sza2_ _dumu-e2-gal_\n");
+    const auto oracc = converter.ConvertText("1. a-na be-li₂-ia ša₂ {m}ṣi-li₂-{d}UTU ṭup-pi ha-am-mu-ra-pi\n"
+                                             "2. {giš}KUR ŠA₂ DUMU.E₂.GAL\n");
+    const auto catf =
+        converter.ConvertText("#atf: use legacy\n"
+                              "1. a-na be-li2-ia sza2 {disz}s,i-li2-_{d}utu_ t,up-pi ha-am-mu-ra-pi\n"
+                              "2. {gesz}KUR _sza2_ _dumu-e2-gal_\n");
     ASSERT_TRUE(oracc.complete());
     ASSERT_TRUE(catf.complete());
-    const std::vector<Cells> expected{
-        Cells{A, NA, ' ', BAD, NI, IA, ' ', SA2, ' ', DIS, ZI, NI, AN, UD, ' ', 0x1207E, PI, ' ', HA, 0x12120, MU, RA, PI},
-        Cells{GIS, KUR, ' ', SA2, ' ', DUMU, E2, 0x120F2}};
+    const std::vector<Cells> expected{Cells{A,  NA, ' ', BAD,     NI, IA,  ' ', SA2,     ' ', DIS, ZI, NI,
+                                            AN, UD, ' ', 0x1207E, PI, ' ', HA,  0x12120, MU,  RA,  PI},
+                                      Cells{GIS, KUR, ' ', SA2, ' ', DUMU, E2, 0x120F2}};
     EXPECT_EQ(Lines(oracc), expected);
     EXPECT_EQ(Lines(catf), expected);
 }
@@ -120,9 +117,10 @@ TEST_F(AtfConverterTest, NumbersCompoundsAndQualifiedReadingsGiveTheirSigns)
         "3. {1}lu {f}ša {+ša}lu\n");
     ASSERT_TRUE(conversion.ok());
     EXPECT_THAT(Lines(conversion),
-                ElementsAre(Join({N3DIS, U" ", GIN2, U" ", KU3, U" ", N2U, U" ", N4GES2, U" ", HALF, U" ", N3DIS,
-                                  U" 80 ", LIM}),
-                            Cells{KA, ' ', PI, NUN, ' ', PI, NUN, ' ', KAxME, ' ', KAxME, ' ', A, AN, ' ', LUGAL, KUR},
+                ElementsAre(Join({N3DIS, U" ", GIN2, U" ", KU3, U" ", N2U, U" ", N4GES2, U" ", HALF, U" ",
+                                  N3DIS, U" 80 ", LIM}),
+                            Cells{KA, ' ', PI, NUN, ' ', PI, NUN, ' ', KAxME, ' ', KAxME, ' ', A, AN, ' ',
+                                  LUGAL, KUR},
                             Cells{DIS, LU, ' ', 0x122A9, SA, ' ', SA, LU}));
     // The bare number stays in digits and is counted apart.
     EXPECT_EQ(conversion.counts.bareNumbers, 1u);
@@ -132,13 +130,13 @@ TEST_F(AtfConverterTest, NumbersCompoundsAndQualifiedReadingsGiveTheirSigns)
 
 TEST_F(AtfConverterTest, EditorialMarksAreDroppedAndUnknownSignsStayAsWritten)
 {
-    const auto conversion = converter.ConvertText(
-        "1. [a]-na# be-li₂?-ia* ⸢qi₂⸣-bi₂!-ma <a>-na <<a>>-na (a)-na a\\a-na ša₂—ma\n"
-        "2. [x x] x-x-ma [...] … o\n");
+    const auto conversion =
+        converter.ConvertText("1. [a]-na# be-li₂?-ia* ⸢qi₂⸣-bi₂!-ma <a>-na <<a>>-na (a)-na a\\a-na ša₂—ma\n"
+                              "2. [x x] x-x-ma [...] … o\n");
     ASSERT_TRUE(conversion.ok());
     EXPECT_THAT(Lines(conversion),
-                ElementsAre(Cells{A, NA, ' ', BAD, NI, IA, ' ', KI, NE, MA, ' ', A, NA, ' ', A, NA, ' ', A, NA, ' ',
-                                  A, NA, ' ', SA2, MA},
+                ElementsAre(Cells{A,   NA, ' ', BAD, NI, IA, ' ', KI, NE, MA,  ' ', A, NA,
+                                  ' ', A,  NA,  ' ', A,  NA, ' ', A,  NA, ' ', SA2, MA},
                             Join({U"x x x-x", MA, U" ... … o"})));
     EXPECT_TRUE(conversion.complete());
     EXPECT_EQ(conversion.counts.readings, 19u); // x, o and gaps are no readings
@@ -146,17 +144,17 @@ TEST_F(AtfConverterTest, EditorialMarksAreDroppedAndUnknownSignsStayAsWritten)
 
 TEST_F(AtfConverterTest, ReadingsWithoutSignStayInLatinAndAreReportedWithTheirLine)
 {
-    const auto conversion = converter.ConvertText(
-        "1. a-na\n"
-        "\n"
-        "2. a-qqq-zzz-na {qqq}ma\n"
-        "  qqq-ma\n"
-        "3. n(diš)\n");
+    const auto conversion = converter.ConvertText("1. a-na\n"
+                                                  "\n"
+                                                  "2. a-qqq-zzz-na {qqq}ma\n"
+                                                  "  qqq-ma\n"
+                                                  "3. n(diš)\n");
     ASSERT_TRUE(conversion.ok());
     // Two Latin readings in a row keep their hyphen; a determinative its
     // braces; the continuation line joins its text line.
-    EXPECT_THAT(Lines(conversion),
-                ElementsAre(Cells{A, NA}, Join({A, U"qqq-zzz", NA, U" {qqq}", MA, U" qqq", MA}), Text(U"n(diš)")));
+    EXPECT_THAT(
+        Lines(conversion),
+        ElementsAre(Cells{A, NA}, Join({A, U"qqq-zzz", NA, U" {qqq}", MA, U" qqq", MA}), Text(U"n(diš)")));
     ASSERT_EQ(conversion.unconverted.size(), 5u);
     EXPECT_EQ(conversion.unconverted[0].line, 3u);
     EXPECT_EQ(conversion.unconverted[0].reading, U"qqq");
@@ -172,21 +170,21 @@ TEST_F(AtfConverterTest, ReadingsWithoutSignStayInLatinAndAreReportedWithTheirLi
 
 TEST_F(AtfConverterTest, StructureAndApparatusGiveNoLinesAndUnlabelledLinesAreNamed)
 {
-    const auto conversion = converter.ConvertText(
-        "\xEF\xBB\xBF" "&P100001 = first\r\n"
-        "@obverse\r\n"
-        "o 1. a\r\n"
-        "l.e. 2. na\r\n"
-        "# a note\r\n"
-        "#note: na\r\n"
-        "== parallel\r\n"
-        ">> Q000001 1\r\n"
-        "a-na without a label\r\n"
-        "$ (blank space)\r\n"
-        "&P100002 = second\r\n"
-        "12''. ma ($ erasure $) ma\r\n"
-        "#tr.en: a translation\r\n"
-        "   that goes on\r\n");
+    const auto conversion = converter.ConvertText("\xEF\xBB\xBF"
+                                                  "&P100001 = first\r\n"
+                                                  "@obverse\r\n"
+                                                  "o 1. a\r\n"
+                                                  "l.e. 2. na\r\n"
+                                                  "# a note\r\n"
+                                                  "#note: na\r\n"
+                                                  "== parallel\r\n"
+                                                  ">> Q000001 1\r\n"
+                                                  "a-na without a label\r\n"
+                                                  "$ (blank space)\r\n"
+                                                  "&P100002 = second\r\n"
+                                                  "12''. ma ($ erasure $) ma\r\n"
+                                                  "#tr.en: a translation\r\n"
+                                                  "   that goes on\r\n");
     ASSERT_TRUE(conversion.ok());
     ASSERT_EQ(conversion.lines.size(), 3u);
     EXPECT_EQ(conversion.lines[0].label, U"o 1.");

@@ -37,19 +37,20 @@ TEST(RecentFilesTest, NewestFirstWithoutRepeatsAtMostEightAndMissingOnesLeftOutO
     }
     // Opening one already listed moves it to the front.
     ASSERT_TRUE(recent.Add(letters[5]));
-    EXPECT_EQ(recent.Files(), (Paths{letters[5], letters[9], letters[8], letters[7], letters[6], letters[4],
-                                     letters[3], letters[2]}));
+    EXPECT_EQ(recent.Files(),
+              (Paths{letters[5], letters[9], letters[8], letters[7], letters[6], letters[4], letters[3],
+                     letters[2]}));
 
     // Another run reads the same list; a file deleted meanwhile stays
     // listed but is not offered.
     fs::remove(letters[9]);
     RecentFiles nextRun(config);
     EXPECT_EQ(nextRun.Files().size(), 8u);
-    EXPECT_EQ(nextRun.ExistingFiles(), (Paths{letters[5], letters[8], letters[7], letters[6], letters[4],
-                                              letters[3], letters[2]}));
+    EXPECT_EQ(nextRun.ExistingFiles(),
+              (Paths{letters[5], letters[8], letters[7], letters[6], letters[4], letters[3], letters[2]}));
     const std::string kept = ReadBytes(folder / "config.ini");
-    EXPECT_NE(kept.find("[SignFont]\r\nName=Akkadian\r\n\r\n[RecentFiles]\r\nFile1=" + letters[5].string() +
-                        "\r\nFile2="),
+    EXPECT_NE(kept.find("[SignFont]\r\nName=Akkadian\r\n\r\n[RecentFiles]\r\nFile1=" + letters[5].string()
+                        + "\r\nFile2="),
               std::string::npos)
         << kept;
 

@@ -1,7 +1,8 @@
 #include "core/commands/MainCommands.h"
 
-#include "core/files/AtfImport.h"
 #include "core/dictionary/CFWordDictionary.h"
+#include "core/files/AtfImport.h"
+#include "core/view/CFSignFont.h"
 #include "tests/support/DocumentText.h"
 #include "tests/support/FakeFileDialogs.h"
 #include "tests/support/FakeFontDialog.h"
@@ -12,7 +13,6 @@
 #include "tests/support/MessageRecorder.h"
 #include "tests/support/ScratchFolder.h"
 #include "tests/support/ScriptedSaveQuestion.h"
-#include "core/view/CFSignFont.h"
 
 #include <gtest/gtest.h>
 
@@ -69,8 +69,8 @@ protected:
     bool OnlyErrorNaming(const fs::path& path) const
     {
         return messages.messages().size() == 1 && messages.messages()[0].caption == "エラー"
-               && messages.messages()[0].owner == &owner
-               && messages.messages()[0].text.find(path.string()) != std::string::npos;
+            && messages.messages()[0].owner == &owner
+            && messages.messages()[0].text.find(path.string()) != std::string::npos;
     }
 };
 
@@ -189,7 +189,8 @@ TEST_F(MainCommandsTest, AFailedOpenChangesNothingAndNamesTheFile)
     dialogs.choose(latin1);
     EXPECT_FALSE(commands.Open());
     EXPECT_TRUE(OnlyErrorNaming(latin1));
-    EXPECT_NE(messages.messages()[0].text.find("UTF-8 のテキストではありません（2 行目）。"), std::string::npos);
+    EXPECT_NE(messages.messages()[0].text.find("UTF-8 のテキストではありません（2 行目）。"),
+              std::string::npos);
     EXPECT_EQ(TextOf(editor.document), Lines{"keep"});
 
     // A folder chosen as a document.
@@ -396,8 +397,9 @@ TEST_F(MainCommandsTest, LoadWorddataReplacesTheDictionaryOnlyWhenTheWholeFileLo
     dialogs.choose(broken);
     EXPECT_FALSE(commands.LoadWorddata());
     ASSERT_EQ(messages.messages().size(), 1u);
-    EXPECT_EQ(messages.messages()[0].text, "ファイル構文エラーです。\n文字変換ファイル読み取りに失敗しました。\n"
-                                               + broken.string() + "\n2 行目の書式が正しくありません。");
+    EXPECT_EQ(messages.messages()[0].text,
+              "ファイル構文エラーです。\n文字変換ファイル読み取りに失敗しました。\n" + broken.string()
+                  + "\n2 行目の書式が正しくありません。");
     EXPECT_EQ(messages.messages()[0].caption, "エラー");
     EXPECT_EQ(dictionary.CountCandidates(Key("LUGAL")), 1u);
     EXPECT_EQ(dictionary.CountCandidates(Key("A")), 0u);
@@ -408,7 +410,8 @@ TEST_F(MainCommandsTest, LoadWorddataReplacesTheDictionaryOnlyWhenTheWholeFileLo
     EXPECT_FALSE(commands.LoadWorddata());
     ASSERT_EQ(messages.messages().size(), 1u);
     EXPECT_EQ(messages.messages()[0].text,
-              "文字変換ファイルが開けません。\n" + (folder / "absent.cfd").string() + "\nファイルが存在しません。");
+              "文字変換ファイルが開けません。\n" + (folder / "absent.cfd").string()
+                  + "\nファイルが存在しません。");
     EXPECT_EQ(dictionary.EntryCount(), 1u);
 
     messages.clear();
@@ -622,7 +625,8 @@ TEST_F(MainCommandsTest, AnAtfFileThatCannotBeImportedLeavesTheDocumentAsItWas)
         messages.clear();
         EXPECT_FALSE(commands.ImportAtf()) << file;
         EXPECT_TRUE(OnlyErrorNaming(file)) << file;
-        EXPECT_NE(messages.messages().at(0).text.find(why), std::string::npos) << messages.messages().at(0).text;
+        EXPECT_NE(messages.messages().at(0).text.find(why), std::string::npos)
+            << messages.messages().at(0).text;
         EXPECT_EQ(TextOf(editor.document), (Lines{"k"}));
         EXPECT_EQ(Shown(), title);
     };
@@ -680,12 +684,10 @@ TEST_F(MainCommandsTest, ZoomScalesBothFontsForTheSessionWithinBoundsAndAFontCho
     // Back to the chosen size, then down to the smallest step and no further.
     EXPECT_TRUE(commands.ResetZoom());
     EXPECT_EQ(sizes(), (std::vector<int>{50, 50, 20, 14}));
-    while (commands.ZoomOut()) {
-    }
+    while (commands.ZoomOut()) {}
     EXPECT_EQ(signFont.zoomPercent(), CFSignFont::kZoomPercents[0]);
     EXPECT_EQ(sizes(), (std::vector<int>{25, 25, 10, 7}));
-    while (commands.ZoomIn()) {
-    }
+    while (commands.ZoomIn()) {}
     EXPECT_EQ(signFont.zoomPercent(), 300);
     EXPECT_EQ(sizes(), (std::vector<int>{150, 150, 60, 42}));
     EXPECT_EQ(editor.fontChanges, 3 + 1 + 4 + 11);

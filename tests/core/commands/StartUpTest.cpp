@@ -104,8 +104,9 @@ TEST_F(StartUpTest, ARelativeNameIsLookedForBesideTheSettingsThenInstalledThenBe
     ProgramFolders built = folders;
     built.start = built.program;
     IniSettings besideProgram(built.program / "config.ini");
-    EXPECT_EQ(WordDataCandidates(besideProgram, built),
-              (std::vector<fs::path>{folders.program / "signdata.cfd", folders.installedData / "signdata.cfd"}));
+    EXPECT_EQ(
+        WordDataCandidates(besideProgram, built),
+        (std::vector<fs::path>{folders.program / "signdata.cfd", folders.installedData / "signdata.cfd"}));
 
     // An absolute name is the only place.
     const fs::path absolute = root / "elsewhere.cfd";
@@ -122,9 +123,9 @@ TEST_F(StartUpTest, EachLoadFailureHasItsMessageWithThePathsTriedAndEndsTheProgr
     EXPECT_EQ(messages.messages()[0],
               (MessageRecorder::Message{
                   &owner,
-                  "文字変換ファイルが開けません。\n" + (folders.userConfig / "signdata.cfd").string() + "\n" +
-                      (folders.installedData / "signdata.cfd").string() + "\n" +
-                      (folders.program / "signdata.cfd").string() + "\nファイルが存在しません。",
+                  "文字変換ファイルが開けません。\n" + (folders.userConfig / "signdata.cfd").string() + "\n"
+                      + (folders.installedData / "signdata.cfd").string() + "\n"
+                      + (folders.program / "signdata.cfd").string() + "\nファイルが存在しません。",
                   "エラー"}));
 
     // A malformed file where it was found: that file is named, and the line.
@@ -133,9 +134,9 @@ TEST_F(StartUpTest, EachLoadFailureHasItsMessageWithThePathsTriedAndEndsTheProgr
     CFWordDictionary second;
     EXPECT_FALSE(StartUp(config, folders, second, messages, &owner));
     ASSERT_EQ(messages.messages().size(), 1u);
-    EXPECT_EQ(messages.messages()[0].text, "ファイル構文エラーです。\n文字変換ファイル読み取りに失敗しました。\n" +
-                                               (folders.installedData / "signdata.cfd").string()
-                                               + "\n2 行目の書式が正しくありません。");
+    EXPECT_EQ(messages.messages()[0].text,
+              "ファイル構文エラーです。\n文字変換ファイル読み取りに失敗しました。\n"
+                  + (folders.installedData / "signdata.cfd").string() + "\n2 行目の書式が正しくありません。");
     EXPECT_EQ(messages.messages()[0].caption, "エラー");
 
     // A pipe in the sign data file's place is refused at once.
@@ -145,9 +146,9 @@ TEST_F(StartUpTest, EachLoadFailureHasItsMessageWithThePathsTriedAndEndsTheProgr
     CFWordDictionary third;
     EXPECT_FALSE(StartUp(config, folders, third, messages, &owner));
     ASSERT_EQ(messages.messages().size(), 1u);
-    EXPECT_EQ(messages.messages()[0].text, "文字変換ファイルが開けません。\n"
-                                               + (folders.installedData / "signdata.cfd").string()
-                                               + "\n通常のファイルではありません（フォルダーやデバイスなど）。");
+    EXPECT_EQ(messages.messages()[0].text,
+              "文字変換ファイルが開けません。\n" + (folders.installedData / "signdata.cfd").string()
+                  + "\n通常のファイルではありません（フォルダーやデバイスなど）。");
 }
 
 TEST_F(StartUpTest, SettingsThatCannotBeReadAreReportedAndTheDefaultsUsed)
@@ -157,9 +158,10 @@ TEST_F(StartUpTest, SettingsThatCannotBeReadAreReportedAndTheDefaultsUsed)
     IniSettings config(ChooseConfigFile(folders));
     EXPECT_TRUE(Start(config));
     ASSERT_EQ(messages.messages().size(), 1u);
-    EXPECT_EQ(messages.messages()[0].text, "設定ファイルを読み込めません。既定の設定を使います。\n"
-                                               + (folders.start / "config.ini").string()
-                                               + "\n通常のファイルではありません（フォルダーやデバイスなど）。");
+    EXPECT_EQ(messages.messages()[0].text,
+              "設定ファイルを読み込めません。既定の設定を使います。\n"
+                  + (folders.start / "config.ini").string()
+                  + "\n通常のファイルではありません（フォルダーやデバイスなど）。");
     EXPECT_EQ(dictionary.CountCandidates(Key("A")), 1u);
 }
 

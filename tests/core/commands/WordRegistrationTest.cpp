@@ -1,7 +1,7 @@
-#include "core/dictionary/CFWordDictionary.h"
 #include "core/commands/WordRegistration.h"
-#include "platform/UserTexts.h"
+#include "core/dictionary/CFWordDictionary.h"
 #include "core/document/CFLine.h"
+#include "platform/UserTexts.h"
 #include "tests/support/MessageRecorder.h"
 
 #include <gtest/gtest.h>
@@ -94,9 +94,11 @@ TEST_F(WordRegistrationTest, InvalidInputIsReportedInOrderAndChangesNothing)
     EXPECT_FALSE(Register(U"ca", U"\U00012000"));
     EXPECT_FALSE(Register(U"HA\u2082", U"\U00012000"));
     EXPECT_FALSE(Register(U"lugal", U""));
-    EXPECT_EQ(Texts(), (std::vector<std::string>{texts::kNoPhoneticSymbols, texts::kUsePhoneticSymbols, texts::kUsePhoneticSymbols,
-                                                 texts::kUsePhoneticSymbols, texts::kUsePhoneticSymbols, texts::kUsePhoneticSymbols,
-                                                 texts::kNoConversionCharacters}));
+    EXPECT_EQ(Texts(),
+              (std::vector<std::string>{texts::kNoPhoneticSymbols, texts::kUsePhoneticSymbols,
+                                        texts::kUsePhoneticSymbols, texts::kUsePhoneticSymbols,
+                                        texts::kUsePhoneticSymbols, texts::kUsePhoneticSymbols,
+                                        texts::kNoConversionCharacters}));
     for (const auto& m : messages.messages())
         EXPECT_EQ(m.caption, "エラー");
     EXPECT_EQ(dictionary.EntryCount(), 0u);

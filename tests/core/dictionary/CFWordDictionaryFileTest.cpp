@@ -123,7 +123,7 @@ TEST(SignDataFile, WorkedExamples)
 TEST(SignDataFile, KeyNotationInEitherCase)
 {
     const Codes all = {0x1E62, 0x1E6C, 0x0100, 0x0112, 0x012A, 0x016A, 0x00C2, 0x00CA,
-                       0x00CE, 0x00DB, 0x0160, 0x1E2A, 0x27, 'Z', 'B'};
+                       0x00CE, 0x00DB, 0x0160, 0x1E2A, 0x27,   'Z',    'B'};
     EXPECT_EQ(LoadOneLine("#S#T-A-E-I-U^A^E^I^UCH'ZB 1").key, all);
     EXPECT_EQ(LoadOneLine("#s#t-a-e-i-u^a^e^i^uch'zb 1").key, all);
 
@@ -192,10 +192,10 @@ TEST(SignDataFile, FieldAndKeyLimits)
     EXPECT_EQ(LoadOneLine(std::string(48, 'A') + "#S 12000").key.size(), 49u);
     EXPECT_TRUE(LoadOneLine("A 12345678").ok);
 
-    for (const std::string& line : {"A " + Fields(50), std::string(50, 'A') + " 12000",
-                                    std::string(49, 'A') + "#S 12000", std::string("A 123456789"),
-                                    std::string("A 0x1234567"), std::string("A 0,123456789"),
-                                    "A 0," + Fields(49)}) {
+    for (const std::string& line :
+         {"A " + Fields(50), std::string(50, 'A') + " 12000", std::string(49, 'A') + "#S 12000",
+          std::string("A 123456789"), std::string("A 0x1234567"), std::string("A 0,123456789"),
+          "A 0," + Fields(49)}) {
         CFWordDictionary d;
         EXPECT_FALSE(d.LoadFromBytes(line)) << line;
         EXPECT_EQ(d.lastLoadResult(), CFWordDictionary::SyntaxError) << line;
@@ -206,8 +206,8 @@ TEST(SignDataFile, FieldAndKeyLimits)
 TEST(SignDataFile, MalformedLinesStopLoadingAndNameTheLine)
 {
     const char* malformed[] = {
-        "/x 12000", "/", "AB", "A", "A2", "A2B 12000", "^O 12000", "Q! 12000", "#X 12000",
-        "#", "- 12000", "-o 12000", "^", "\tA 12000", "A\t12000", "A\r 12000",
+        "/x 12000",       "/", "AB",      "A",        "A2", "A2B 12000", "^O 12000", "Q! 12000",
+        "#X 12000",       "#", "- 12000", "-o 12000", "^",  "\tA 12000", "A\t12000", "A\r 12000",
         "\xC5\xA1 12000", // UTF-8 š: only ASCII notation is accepted
     };
     for (const char* bad : malformed) {
@@ -324,9 +324,9 @@ TEST(SignDataFile, SaveWritesTheFileNotation)
     d.AddWord(1, KeyOf({0x0160, 0x1E2A, 0x1E62, 0x1E6C, '\'', 0x0101, 0x0112, 0x012B, 0x016A}),
               CFWordSign::FromCells(Codes{0xFFFFFFFFu}));
     d.AddWord(12, KeyOf({0x00C2, 0x00EA, 0x00CE, 0x00FB}), CFWordSign::FromCells(Codes{0x1}));
-    d.AddWord(2, AsciiKey("A"), CFWordSign::FromCells(Codes{}));  // only the terminator
+    d.AddWord(2, AsciiKey("A"), CFWordSign::FromCells(Codes{})); // only the terminator
     d.AddWord(0, AsciiKey("A"), CFWordSign::FromCells(Codes{}));
-    d.AddWord(4, AsciiKey("A"), WordPtr(new CFWordSign));        // Length 0: skipped
+    d.AddWord(4, AsciiKey("A"), WordPtr(new CFWordSign)); // Length 0: skipped
     d.AddWord(7, KeyOf({}), CFWordSign::FromCells(Codes{0x12000}));
 
     // Every number is written, 0 too (a line without digits reads as 1).

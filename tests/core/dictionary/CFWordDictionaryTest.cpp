@@ -112,7 +112,7 @@ TEST(CFWordDictionary, KeysAreComparedExactly)
 {
     CFWordDictionary d;
     d.AddWord(1, Key("DU"), Sign(1));
-    d.AddWord(1, Key(""), Sign(2));     // holds only the terminator
+    d.AddWord(1, Key(""), Sign(2));                 // holds only the terminator
     d.AddWord(1, WordPtr(new CFWordSign), Sign(3)); // never set: Length 0
 
     EXPECT_EQ(d.CountCandidates(Key("du")), 0u);

@@ -50,8 +50,8 @@ TEST(SignNamesTest, TheCandidatesOfDuInTheBundledDataReadAsAListShowsThem)
     std::vector<std::string> rows;
     for (std::uint32_t i = 0; i < 3; ++i) {
         const WordPtr candidate = dictionary.GetCandidate(i, key);
-        rows.push_back(SignNames::ReadingText(key->Cells(), candidate->number) + " " +
-                       SignNames::DisplayName(candidate->Cells()));
+        rows.push_back(SignNames::ReadingText(key->Cells(), candidate->number) + " "
+                       + SignNames::DisplayName(candidate->Cells()));
     }
     EXPECT_EQ(rows, (std::vector<std::string>{"du DU", "du₂ TU", "du₃ KAK"}));
 }

@@ -1,5 +1,5 @@
-#include "core/dictionary/CFWordDictionary.h"
 #include "core/dictionary/TransliterationKey.h"
+#include "core/dictionary/CFWordDictionary.h"
 
 #include <gtest/gtest.h>
 
@@ -44,14 +44,11 @@ Codes Ascii(const std::string& s)
 TEST(NormalizeKeyChar, MapsExactlyTheKeyCharacters)
 {
     std::map<std::uint32_t, std::uint32_t> expected = {
-        {0x27, 0x27},
-        {0xC2, 0xC2}, {0xCA, 0xCA}, {0xCE, 0xCE}, {0xDB, 0xDB},
-        {0xE2, 0xC2}, {0xEA, 0xCA}, {0xEE, 0xCE}, {0xFB, 0xDB},
-        {0x100, 0x100}, {0x112, 0x112}, {0x12A, 0x12A}, {0x16A, 0x16A},
-        {0x101, 0x100}, {0x113, 0x112}, {0x12B, 0x12A}, {0x16B, 0x16A},
-        {0x160, 0x160}, {0x161, 0x160},
-        {0x1E2A, 0x1E2A}, {0x1E2B, 0x1E2A}, {0x1E62, 0x1E62}, {0x1E63, 0x1E62},
-        {0x1E6C, 0x1E6C}, {0x1E6D, 0x1E6C},
+        {0x27, 0x27},     {0xC2, 0xC2},     {0xCA, 0xCA},     {0xCE, 0xCE},     {0xDB, 0xDB},
+        {0xE2, 0xC2},     {0xEA, 0xCA},     {0xEE, 0xCE},     {0xFB, 0xDB},     {0x100, 0x100},
+        {0x112, 0x112},   {0x12A, 0x12A},   {0x16A, 0x16A},   {0x101, 0x100},   {0x113, 0x112},
+        {0x12B, 0x12A},   {0x16B, 0x16A},   {0x160, 0x160},   {0x161, 0x160},   {0x1E2A, 0x1E2A},
+        {0x1E2B, 0x1E2A}, {0x1E62, 0x1E62}, {0x1E63, 0x1E62}, {0x1E6C, 0x1E6C}, {0x1E6D, 0x1E6C},
     };
     for (std::uint32_t c = 'A'; c <= 'Z'; ++c) {
         expected[c] = c;
@@ -68,8 +65,7 @@ TEST(NormalizeKeyChar, MapsExactlyTheKeyCharacters)
         probes.push_back(c);
     for (const std::uint32_t c : probes) {
         const auto found = expected.find(c);
-        EXPECT_EQ(NormalizeKeyChar(c), found == expected.end() ? 0u : found->second)
-            << "U+" << std::hex << c;
+        EXPECT_EQ(NormalizeKeyChar(c), found == expected.end() ? 0u : found->second) << "U+" << std::hex << c;
     }
 }
 
@@ -116,8 +112,7 @@ TEST(TransliterationKey, InputModeLimits)
     EXPECT_TRUE(TK::Derive(Typed(std::string(18, 'a')), TK::InputMode).Usable());
     EXPECT_TRUE(TK::Derive(Typed(std::string(15, 'a') + "123"), TK::InputMode).Usable());
     EXPECT_EQ(TK::Derive(Typed(std::string(19, 'a')), TK::InputMode).status, TK::Status::OverLimit);
-    EXPECT_EQ(TK::Derive(Typed(std::string(16, 'a') + "123"), TK::InputMode).status,
-              TK::Status::OverLimit);
+    EXPECT_EQ(TK::Derive(Typed(std::string(16, 'a') + "123"), TK::InputMode).status, TK::Status::OverLimit);
     EXPECT_EQ(TK::Derive(Codes{}, TK::InputMode).status, TK::Status::Empty);
 
     const auto digit = TK::Derive(Typed("3du"), TK::InputMode);

@@ -1,5 +1,5 @@
-#include "core/dictionary/CFWordSign.h"
 #include "core/document/CFDocument.h"
+#include "core/dictionary/CFWordSign.h"
 #include "core/document/DocumentError.h"
 #include "tests/support/DocumentText.h"
 

@@ -13,7 +13,10 @@ using test::MakeDocument;
 using test::TextOf;
 using test::ThrownCode;
 
-constexpr Position P(std::uint32_t line, std::uint32_t column) { return {line, column}; }
+constexpr Position P(std::uint32_t line, std::uint32_t column)
+{
+    return {line, column};
+}
 
 void Select(CFSelectedText& s, Position from, Position to)
 {

@@ -1,6 +1,6 @@
+#include "core/document/CFUndoList.h"
 #include "core/document/CCursor.h"
 #include "core/document/CFSelectedText.h"
-#include "core/document/CFUndoList.h"
 #include "core/document/DocumentError.h"
 
 #include "tests/support/DocumentText.h"
@@ -18,16 +18,19 @@ using test::MakeDocument;
 using test::TextOf;
 using test::ThrownCode;
 
-constexpr Position P(std::uint32_t line, std::uint32_t column) { return {line, column}; }
+constexpr Position P(std::uint32_t line, std::uint32_t column)
+{
+    return {line, column};
+}
 
 // A document with its cursor, selection and undo list, edited the way the
 // editing modes edit it: each edit recorded as the modes record it.
 struct Editor {
     explicit Editor(const Lines& text)
-        : document(MakeDocument(text)),
-          cursor(boost::make_shared<CCursor>(document, nullptr)),
-          selection(nullptr, document),
-          undo(nullptr, document, cursor)
+        : document(MakeDocument(text))
+        , cursor(boost::make_shared<CCursor>(document, nullptr))
+        , selection(nullptr, document)
+        , undo(nullptr, document, cursor)
     {
     }
 
@@ -271,7 +274,9 @@ TEST(CFUndoList, AStepTakesItsRecordsBackAndForthTogether)
 
     // An empty step records nothing and a record after it is a step of its
     // own.
-    { const CFUndoList::Step nothing(e.undo); }
+    {
+        const CFUndoList::Step nothing(e.undo);
+    }
     e.cursor->setPosition({0, 0});
     e.type('z');
     EXPECT_EQ(e.undo.count(), 5u);

@@ -1,5 +1,5 @@
-#include "core/document/CFDocument.h"
 #include "core/document/LineClipboard.h"
+#include "core/document/CFDocument.h"
 #include "core/document/RangeEdit.h"
 #include "tests/support/DocumentText.h"
 
@@ -17,8 +17,7 @@ using test::TextOf;
 TEST(LineClipboard, EncodesSignsAsSurrogatePairsAndLinesWithCrLf)
 {
     const std::uint32_t cells[] = {0x12000, 0x12001};
-    EXPECT_EQ(EncodeClipboardText(TextOfCells(cells)),
-              (std::u16string{0xD808, 0xDC00, 0xD808, 0xDC01}));
+    EXPECT_EQ(EncodeClipboardText(TextOfCells(cells)), (std::u16string{0xD808, 0xDC00, 0xD808, 0xDC01}));
 
     const auto doc = MakeDocument({"abc", "def", "ghi"});
     EXPECT_EQ(EncodeClipboardText(CopyRange(doc, {0, 1}, {2, 2})), u"bc\r\ndef\r\ngh");

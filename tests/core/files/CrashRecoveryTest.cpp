@@ -2,6 +2,7 @@
 
 #include "core/commands/MainCommands.h"
 #include "core/dictionary/CFWordDictionary.h"
+#include "core/view/CFSignFont.h"
 #include "tests/support/DocumentText.h"
 #include "tests/support/FakeFileDialogs.h"
 #include "tests/support/FakeFontDialog.h"
@@ -11,7 +12,6 @@
 #include "tests/support/MessageRecorder.h"
 #include "tests/support/ScratchFolder.h"
 #include "tests/support/ScriptedSaveQuestion.h"
-#include "core/view/CFSignFont.h"
 
 #include <gtest/gtest.h>
 
@@ -165,7 +165,10 @@ TEST_F(RecoveryAtStartTest, ACopyFromBeforeARestartIsOfferedAndAnUnreadableOneKe
     test::WriteBytes(old, std::string("VELMORA RECOVERY 1\r\nboot another-boot\r\nfile 0\r\n\r\nnew text"));
     CrashRecovery recovery(data);
     int asked = 0;
-    EXPECT_TRUE(commands.OfferRecovery(recovery, [&] { ++asked; return true; }));
+    EXPECT_TRUE(commands.OfferRecovery(recovery, [&] {
+        ++asked;
+        return true;
+    }));
     EXPECT_EQ(TextOf(editor.document), Lines{"new text"});
     EXPECT_TRUE(commands.CurrentFile().empty());
     EXPECT_EQ(titles.back(), u"new file - Velmora");

@@ -56,8 +56,7 @@ TEST(DocumentFiles, TheExampleDocumentAsTextAndAsHtml)
     ScratchFolder dir;
     const auto doc = Doc({{0x12000, 0x12001}, {0x12038}});
     ASSERT_TRUE(SaveTextFile(dir / "a.txt", doc));
-    EXPECT_EQ(ReadBytes(dir / "a.txt"),
-              "\xF0\x92\x80\x80\xF0\x92\x80\x81\r\n\xF0\x92\x80\xB8");
+    EXPECT_EQ(ReadBytes(dir / "a.txt"), "\xF0\x92\x80\x80\xF0\x92\x80\x81\r\n\xF0\x92\x80\xB8");
     CFDocument back;
     ASSERT_TRUE(LoadTextFile(dir / "a.txt", back));
     EXPECT_EQ(back, doc);
@@ -148,13 +147,13 @@ TEST(DocumentFiles, AFileThatIsNotUtf8IsRefusedNamingTheLineOfTheFirstBadByte)
     // Latin-1: the é would once have swallowed the line break after it.
     EXPECT_EQ(refused("caf\xE9\r\nnext"), 1u);
     EXPECT_EQ(refused("um-ma\r\nlugal\nsar-ru caf\xE9"), 3u);
-    EXPECT_EQ(refused("a\x80"), 1u);                 // stray continuation byte
-    EXPECT_EQ(refused("\xC0\x8D"), 1u);             // overlong CR
-    EXPECT_EQ(refused("\xE0\x80\x80"), 1u);         // overlong
-    EXPECT_EQ(refused("\xF4\x90\x80\x80"), 1u);     // above U+10FFFF
+    EXPECT_EQ(refused("a\x80"), 1u);            // stray continuation byte
+    EXPECT_EQ(refused("\xC0\x8D"), 1u);         // overlong CR
+    EXPECT_EQ(refused("\xE0\x80\x80"), 1u);     // overlong
+    EXPECT_EQ(refused("\xF4\x90\x80\x80"), 1u); // above U+10FFFF
     EXPECT_EQ(refused("\xF8\x88\x80\x80\x80"), 1u);
-    EXPECT_EQ(refused("x\r\n\xF0\x92\x80"), 2u);    // cut off by the end
-    EXPECT_EQ(refused("\xF0\x92\x80\r\n"), 1u);     // cut off by a line end
+    EXPECT_EQ(refused("x\r\n\xF0\x92\x80"), 2u); // cut off by the end
+    EXPECT_EQ(refused("\xF0\x92\x80\r\n"), 1u);  // cut off by a line end
 }
 
 TEST(DocumentFiles, TheLimitsOfTheEditorApplyBeforeAnythingIsReplaced)
@@ -265,8 +264,8 @@ TEST(DocumentFiles, FailedSavesLeaveTheOldFileAndNoLitter)
         EXPECT_FALSE(SaveTextFile(dir / "old.txt", doc));
         EXPECT_EQ(ReadBytes(dir / "old.txt"), old);
     }
-    std::filesystem::permissions(dir / "old.txt", std::filesystem::perms::owner_read |
-                                                      std::filesystem::perms::owner_write);
+    std::filesystem::permissions(dir / "old.txt",
+                                 std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
 #if defined(__linux__)
     // A write that fails half way (here: over the file size limit).
     const auto previous = std::signal(SIGXFSZ, SIG_IGN);

@@ -1,7 +1,7 @@
-#include "core/files/DocumentFiles.h"
 #include "core/files/TextFileDecoder.h"
 #include "base/Utf8Codec.h"
 #include "core/document/CFDocument.h"
+#include "core/files/DocumentFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -34,9 +34,9 @@ TEST(TextFileDecoder, PiecesCutAnywhereDecodeLikeTheWhole)
     const std::string inputs[] = {
         // i-nu an-um ṣi-ru-um with LUGAL and signs between, CR LF and LF.
         "i-nu an-um \xE1\xB9\xA3i-ru-um\r\n\xF0\x92\x88\x97\xF0\x92\x80\x80\r\r\n\xF0\x92\x81\x84\n",
-        "\xF0\x92\x88\x97\xF0\x92\x88",   // cut off by the end
-        "ok\r\n\xF0\x92\x41\x80 no",      // broken in the middle of a sign
-        "\xE0\x80\xAF",                   // overlong
+        "\xF0\x92\x88\x97\xF0\x92\x88", // cut off by the end
+        "ok\r\n\xF0\x92\x41\x80 no",    // broken in the middle of a sign
+        "\xE0\x80\xAF",                 // overlong
     };
     for (const std::string& bytes : inputs) {
         Decoded whole;

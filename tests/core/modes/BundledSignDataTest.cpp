@@ -16,14 +16,14 @@ namespace {
 using test::ModeTestEditor;
 
 struct Reading {
-    std::u32string typed;               // as the user writes it
-    std::vector<std::uint32_t> signs;   // what the editor must insert
+    std::u32string typed;             // as the user writes it
+    std::vector<std::uint32_t> signs; // what the editor must insert
 };
 using Word = std::vector<Reading>;
 
 constexpr std::uint32_t A = 0x12000, AN = 0x1202D, BAD = 0x12041, I = 0x1213F, IA = 0x12140, KI = 0x121A0,
-                        LUGAL = 0x12217, MA = 0x12220, NA = 0x1223E, NE = 0x12248, NI = 0x1224C,
-                        NU = 0x12261, NUN = 0x12263, RU = 0x12292, UM = 0x1231D, ZI = 0x12362;
+                        LUGAL = 0x12217, MA = 0x12220, NA = 0x1223E, NE = 0x12248, NI = 0x1224C, NU = 0x12261,
+                        NUN = 0x12263, RU = 0x12292, UM = 0x1231D, ZI = 0x12362;
 
 class BundledSignDataTest : public ::testing::Test {
 protected:

@@ -1,8 +1,8 @@
 #include "core/modes/CFEditCommands.h"
 #include "platform/UserTexts.h"
 #include "platform/VirtualKeys.h"
-#include "tests/support/ModeTestEditor.h"
 #include "tests/support/DocumentText.h"
+#include "tests/support/ModeTestEditor.h"
 
 #include <gtest/gtest.h>
 
@@ -334,8 +334,9 @@ TEST_F(EditCommandsTest, ConvertTransliterationConvertsTheSelectionOrTheLineAsOn
     at(0, 0);
     EXPECT_TRUE(CFEditCommands(*e.data).ConvertTransliteration());
     EXPECT_EQ(line(0), (std::u32string{A, NA, ' ', 'q', 'q', 'q', ' ', LUGAL}));
-    EXPECT_EQ(e.messages.messages(),
-              (std::vector<Message>{{&e.window, "1 個の読みを変換できませんでした。", texts::kConfirmCaption}}));
+    EXPECT_EQ(
+        e.messages.messages(),
+        (std::vector<Message>{{&e.window, "1 個の読みを変換できませんでした。", texts::kConfirmCaption}}));
 }
 
 TEST_F(EditCommandsTest, AConversionThatWouldMakeALineTooLongIsRefused)

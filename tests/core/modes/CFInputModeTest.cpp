@@ -1,7 +1,7 @@
 #include "platform/UserTexts.h"
 #include "platform/VirtualKeys.h"
-#include "tests/support/ModeTestEditor.h"
 #include "tests/support/DocumentText.h"
+#include "tests/support/ModeTestEditor.h"
 
 #include <gtest/gtest.h>
 
@@ -202,7 +202,7 @@ TEST_F(InputModeTest, PendingTextIsDrawnBlueAtTheCursorAndKeptInsideTheWindow)
 
     e.scrollBar->Vertical().SetPosition(1);
     e.window.setClientSize(50, 200); // 28 + 28 > 50 - 5: pulled back
-    last = pendingText(4); // the second line only
+    last = pendingText(4);           // the second line only
     EXPECT_EQ(last.x, 50 - 28 + 14);
     EXPECT_EQ(last.y, 0);
     EXPECT_EQ(e.fonts.requests().size(), 2u); // the fonts were made once

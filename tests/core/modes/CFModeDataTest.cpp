@@ -1,7 +1,7 @@
 #include "core/document/DocumentError.h"
 #include "platform/VirtualKeys.h"
-#include "tests/support/ModeTestEditor.h"
 #include "tests/support/DocumentText.h"
+#include "tests/support/ModeTestEditor.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "platform/VirtualKeys.h"
-#include "tests/support/ModeTestEditor.h"
 #include "tests/support/DocumentText.h"
+#include "tests/support/ModeTestEditor.h"
 
 #include <gtest/gtest.h>
 

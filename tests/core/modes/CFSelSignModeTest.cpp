@@ -1,7 +1,7 @@
 #include "platform/UserTexts.h"
 #include "platform/VirtualKeys.h"
-#include "tests/support/ModeTestEditor.h"
 #include "tests/support/DocumentText.h"
+#include "tests/support/ModeTestEditor.h"
 
 #include <gtest/gtest.h>
 
@@ -35,7 +35,7 @@ TEST_F(SelSignModeTest, TheRequestedNumberPicksTheFirstCandidate)
     EXPECT_EQ(index(), 0);
     EXPECT_EQ(shown(), kDu1);
     EXPECT_EQ(e.ctrl->selSignMode().candidateCount(), 3);
-    e.press({vk::Back}); // back to input
+    e.press({vk::Back});           // back to input
     e.press({vk::Back, vk::Back}); // empty: normal mode
 
     convert("DU1");

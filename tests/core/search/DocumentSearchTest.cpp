@@ -1,5 +1,5 @@
-#include "core/document/CFDocument.h"
 #include "core/search/DocumentSearch.h"
+#include "core/document/CFDocument.h"
 
 #include <gtest/gtest.h>
 
@@ -107,14 +107,16 @@ TEST(DocumentSearch, ScansAgreeWithAPlainComparisonOnLongLines)
         lines.push_back(line);
     }
     const auto d = Doc(lines);
-    const auto plainForward = [&](std::span<const std::uint32_t> w, Position from) -> std::optional<Position> {
+    const auto plainForward = [&](std::span<const std::uint32_t> w,
+                                  Position from) -> std::optional<Position> {
         for (std::uint32_t k = from.line; k < d.LineCount(); ++k)
             for (std::uint32_t p = k == from.line ? from.column : 0; p < d.LineLength(k); ++p)
                 if (MatchesAt(d, w, k, p))
                     return Position{k, p};
         return std::nullopt;
     };
-    const auto plainBackward = [&](std::span<const std::uint32_t> w, Position from) -> std::optional<Position> {
+    const auto plainBackward = [&](std::span<const std::uint32_t> w,
+                                   Position from) -> std::optional<Position> {
         for (std::uint32_t k = from.line + 1; k-- > 0;) {
             const std::uint32_t n = d.LineLength(k);
             if (n == 0)
@@ -125,10 +127,9 @@ TEST(DocumentSearch, ScansAgreeWithAPlainComparisonOnLongLines)
         }
         return std::nullopt;
     };
-    const std::vector<std::u32string> words = {U"\U00012000", U"\U00012001\U00012002",
-                                               U"\U00012002\U00012002\U00012000",
-                                               U"\U00012000\U00012001\U00012002\U00012000\U00012001",
-                                               U"\U00012044"};
+    const std::vector<std::u32string> words = {
+        U"\U00012000", U"\U00012001\U00012002", U"\U00012002\U00012002\U00012000",
+        U"\U00012000\U00012001\U00012002\U00012000\U00012001", U"\U00012044"};
     for (const auto& word : words) {
         for (std::uint32_t k = 0; k < d.LineCount(); ++k) {
             for (std::uint32_t c = 0; c <= d.LineLength(k); ++c) {

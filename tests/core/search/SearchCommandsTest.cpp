@@ -1,17 +1,17 @@
+#include "core/search/SearchCommands.h"
 #include "core/document/CCursor.h"
 #include "core/document/CFSelectedText.h"
 #include "core/document/CFUndoList.h"
-#include "platform/UserTexts.h"
-#include "core/search/SearchCommands.h"
 #include "core/search/SearchTarget.h"
+#include "core/view/CFScrollBar.h"
+#include "core/view/CFSignFont.h"
+#include "platform/UserTexts.h"
 #include "tests/support/DocumentText.h"
 #include "tests/support/FakeFontFactory.h"
 #include "tests/support/FakeWindow.h"
 #include "tests/support/MemorySettings.h"
 #include "tests/support/MessageRecorder.h"
 #include "tests/support/RecordingScrollSink.h"
-#include "core/view/CFScrollBar.h"
-#include "core/view/CFSignFont.h"
 
 #include <gtest/gtest.h>
 
@@ -79,8 +79,9 @@ TEST_F(SearchCommandsTest, AMissTellsTheUserAndMovesNothing)
     cursor->setPosition({0, 0});
     EXPECT_FALSE(FindPrevious(target, Word("ab"), &searchWindow, messages));
     ASSERT_EQ(messages.messages().size(), 3u);
-    EXPECT_EQ(messages.messages()[0],
-              (MessageRecorder::Message{&searchWindow, texts::kSearchedToEnd, texts::kSearchFinishedCaption}));
+    EXPECT_EQ(
+        messages.messages()[0],
+        (MessageRecorder::Message{&searchWindow, texts::kSearchedToEnd, texts::kSearchFinishedCaption}));
     EXPECT_EQ(messages.messages()[1].owner, nullptr);
     EXPECT_EQ(messages.messages()[2].text, texts::kSearchedToBeginning);
     EXPECT_EQ(Cursor(), (Position{0, 0}));

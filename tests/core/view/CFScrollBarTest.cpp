@@ -1,5 +1,5 @@
-#include "core/document/CFDocument.h"
 #include "core/view/CFScrollBar.h"
+#include "core/document/CFDocument.h"
 #include "tests/support/FakeFont.h"
 #include "tests/support/FakeSurface.h"
 #include "tests/support/FakeWindow.h"
@@ -119,8 +119,8 @@ TEST_F(ScrollBarTest, ThumbTopBottomAndOtherRequests)
     EXPECT_EQ(V().nPos, 0);
 
     bar.OnScroll(kV, Request(CFScrollPart::kThumbTrack, 17));
-    for (std::uint32_t code : std::vector<std::uint32_t>{CFScrollPart::kThumbPosition,
-                                                         CFScrollPart::kEndScroll, 99u}) {
+    for (std::uint32_t code :
+         std::vector<std::uint32_t>{CFScrollPart::kThumbPosition, CFScrollPart::kEndScroll, 99u}) {
         bar.OnScroll(kV, Request(code, 40));
         EXPECT_EQ(V().nPos, 17) << code;
         EXPECT_EQ(sink.last(kV)->nPos, 17);
@@ -216,7 +216,7 @@ TEST_F(ScrollBarTest, UpdatePageWritesOnlyWithLinesOnBothSides)
 
 TEST_F(ScrollBarTest, FollowsTheColumnLeftAndRight)
 {
-    const CFDocument d = Lines(1, 100); // 14 px a cell, client 800 wide
+    const CFDocument d = Lines(1, 100);                // 14 px a cell, client 800 wide
     bar.EnsureColumnVisible(d, surface, fonts, 0, 53); // x 742 <= 750
     EXPECT_EQ(H().nPos, 0);
     EXPECT_EQ(sink.count(kH), 0);

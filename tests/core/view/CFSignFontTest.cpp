@@ -1,6 +1,6 @@
+#include "core/view/CFSignFont.h"
 #include "core/document/CFDocument.h"
 #include "core/view/TextLayout.h"
-#include "core/view/CFSignFont.h"
 #include "tests/support/FakeFontFactory.h"
 #include "tests/support/FakeSurface.h"
 #include "tests/support/MemorySettings.h"

@@ -1,7 +1,7 @@
-#include "core/document/CFDocument.h"
-#include "core/view/CellMetrics.h"
-#include "core/document/DocumentError.h"
 #include "core/view/TextLayout.h"
+#include "core/document/CFDocument.h"
+#include "core/document/DocumentError.h"
+#include "core/view/CellMetrics.h"
 #include "tests/support/FakeFont.h"
 #include "tests/support/FakeSurface.h"
 

@@ -2,11 +2,11 @@
 
 #include "core/dictionary/CFWordDictionary.h"
 #include "core/dictionary/CFWordSign.h"
+#include "core/view/CFSignFont.h"
 #include "platform/PlatformServices.h"
 #include "qt/QtFontFactory.h"
 #include "qt/QtKeyboardState.h"
 #include "qt/QtWidgetWindow.h"
-#include "core/view/CFSignFont.h"
 #include "tests/support/FakeClipboard.h"
 #include "tests/support/MemorySettings.h"
 #include "tests/support/MessageRecorder.h"

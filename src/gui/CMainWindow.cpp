@@ -8,8 +8,11 @@
 #include "core/files/CrashRecovery.h"
 #include "core/view/CFSignFont.h"
 #include "gui/CAboutDialog.h"
+#include "gui/CSignInfoWindow.h"
 #include "platform/MessageDisplay.h"
+#include "platform/TextTranslator.h"
 #include "platform/UserTexts.h"
+#include "qt/QtFont.h"
 #include "qt/QtLanguage.h"
 #include "qt/QtTextTranslator.h"
 
@@ -254,6 +257,7 @@ void CMainWindow::buildStatusBar()
     modeLabel_ = part("statusMode", initial.mode);
     lineLabel_ = part("statusLine", initial.line);
     columnLabel_ = part("statusColumn", initial.column);
+    signLabel_ = part("statusSign", initial.sign);
     // At least as wide as "Alphabet" needs, wider for a lookup status.
     modeLabel_->setMinimumWidth(kStatusModeRight);
     // A click on the setting switches it.
@@ -261,7 +265,8 @@ void CMainWindow::buildStatusBar()
     lineLabel_->setFixedWidth(kStatusLineRight - kStatusModeRight);
     statusBar()->addWidget(modeLabel_);
     statusBar()->addWidget(lineLabel_);
-    statusBar()->addWidget(columnLabel_, 1);
+    statusBar()->addWidget(columnLabel_);
+    statusBar()->addWidget(signLabel_, 1);
 }
 
 void CMainWindow::setToolWindowCommands(ToolWindowCommands commands)
@@ -354,8 +359,14 @@ void CMainWindow::run(CommandId id)
         case CommandId::SaveHtml:
             commands_->SaveHtml();
             break;
+        case CommandId::SaveHtmlWithTransliteration:
+            commands_->SaveHtml(true);
+            break;
         case CommandId::ImportAtf:
             commands_->ImportAtf();
+            break;
+        case CommandId::ExportAtf:
+            commands_->ExportAtf();
             break;
         case CommandId::LoadWorddata:
             commands_->LoadWorddata();
@@ -419,6 +430,9 @@ void CMainWindow::run(CommandId id)
             break;
         case CommandId::WordRegistration:
             tool(tools_.wordRegistration);
+            break;
+        case CommandId::SignInformation:
+            showSignInformation();
             break;
         case CommandId::About:
             showAbout();
@@ -514,6 +528,21 @@ void CMainWindow::showAbout()
     dialog.exec();
 }
 
+void CMainWindow::showSignInformation()
+{
+    const auto sign = editor_.CurrentSign();
+    if (!sign) {
+        services_.messages.showMessage(&platformWindow_, Tr(texts::kNoSignChosen),
+                                       Tr(texts::kConfirmCaption));
+        return;
+    }
+    if (signInfoWindow_ == nullptr)
+        signInfoWindow_ = new CSignInfoWindow(this);
+    const auto fonts = services_.signFont.Fonts();
+    const auto* signFont = dynamic_cast<const QtFont*>(fonts->sign());
+    signInfoWindow_->showSign(*sign, signFont ? signFont->qfont() : font());
+}
+
 void CMainWindow::zoom(int steps)
 {
     for (; steps > 0; --steps)
@@ -534,12 +563,17 @@ void CMainWindow::zoomed(bool changed)
 void CMainWindow::updateStatusBar()
 {
     guarded([&] {
+        const auto sign = editor_.CurrentSign();
         const StatusBarTexts texts =
-            StatusBarTexts::For(editor_.AlphabetMode(), editor_.CursorPosition(), editor_.LookupStatus());
+            StatusBarTexts::For(editor_.AlphabetMode(), editor_.CursorPosition(), editor_.LookupStatus(),
+                                sign ? sign->StatusText() : "");
         actions_.at(CommandId::SignInput)->setChecked(!editor_.AlphabetMode());
         modeLabel_->setText(FromUtf8(texts.mode));
         lineLabel_->setText(FromUtf8(texts.line));
         columnLabel_->setText(FromUtf8(texts.column));
+        signLabel_->setText(FromUtf8(texts.sign));
+        // All the readings the part has no room for.
+        signLabel_->setToolTip(sign ? FromUtf8(sign->ToolTipText(40)) : QString());
     });
 }
 

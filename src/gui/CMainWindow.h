@@ -29,6 +29,7 @@ namespace velmora {
 
 class CFSignFont;
 class CFWordDictionary;
+class CSignInfoWindow;
 class CrashRecovery;
 class FileDialogs;
 class FontDialog;
@@ -64,8 +65,9 @@ struct ToolWindowCommands {
     std::function<void()> wordRegistration; // show the word registration window
 };
 
-// The main window: the editor filling the area above a three-part status
-// bar, the menu, the accelerators and the title. Its file commands run
+// The main window: the editor filling the area above a four-part status
+// bar (setting, line, column, and what is known of the sign at the cursor),
+// the menu, the accelerators and the title. Its file commands run
 // through MainCommands, its editing commands through the editor's own
 // commands; everything else is plain Qt. A click on the status bar's
 // setting part switches the editor between "Alphabet" and "Sign", as the
@@ -161,6 +163,9 @@ private:
     void saveWindowGeometry();
     void run(CommandId id);
     void showAbout();
+    // "Sign Information": the editor's current sign in the Sign Information
+    // window, or a message that there is none.
+    void showSignInformation();
     // After a zoom command: every window with an editor shows the new size.
     void zoomed(bool changed);
     void updateRecovery();
@@ -188,6 +193,8 @@ private:
     QLabel* modeLabel_ = nullptr;
     QLabel* lineLabel_ = nullptr;
     QLabel* columnLabel_ = nullptr;
+    QLabel* signLabel_ = nullptr;
+    CSignInfoWindow* signInfoWindow_ = nullptr;
     CrashRecovery* recovery_ = nullptr;
     QTimer* recoveryTimer_ = nullptr;
 };

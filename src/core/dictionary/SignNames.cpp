@@ -1,6 +1,7 @@
 #include "core/dictionary/SignNames.h"
 
 #include "base/Utf8Codec.h"
+#include "core/dictionary/TransliterationKey.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -76,6 +77,31 @@ std::string SignNames::DisplayName(std::span<const std::uint32_t> signs)
         out += Name(sign);
     }
     return out;
+}
+
+std::string SignNames::TypedReading(std::span<const std::uint32_t> typed, std::uint32_t number)
+{
+    std::string letters;
+    std::size_t count = 0;
+    for (const std::uint32_t c : typed) {
+        const std::uint32_t symbol = NormalizeKeyChar(c);
+        if (symbol == 0 || (symbol >= 0x2080 && symbol <= 0x2089))
+            break;
+        Append(letters, c);
+        ++count;
+    }
+    if (letters.empty())
+        return letters;
+    if (count == 1 && number <= 1) {
+        const std::uint32_t lower = LowerKeySymbol(NormalizeKeyChar(typed[0]));
+        if (lower == 'd' || lower == 'm' || lower == 'f')
+            return '{' + letters + '}';
+    }
+    if (number >= 2) {
+        for (const char digit : std::to_string(number))
+            Append(letters, 0x2080 + static_cast<std::uint32_t>(digit - '0'));
+    }
+    return letters;
 }
 
 std::string SignNames::ReadingText(std::span<const std::uint32_t> keySymbols, std::uint32_t number)

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "core/document/ReadingSpan.h"
+
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <vector>
 
@@ -11,8 +14,24 @@ class CFWordSign;
 // One line of a document: a contiguous array of cells, each a code point.
 // Also serves as the pending transliteration and the candidate buffer of an
 // editor. A column beyond the end raises kErrPosition (1001).
+//
+// Beside its cells a line may know the readings its signs were made from
+// (ReadingSpan). A cell's code point is all the line stores of it; the
+// readings lie in a side table that a line without any does not have (it
+// costs one null pointer). Every edit keeps them in step with the cells:
+// cells inserted before a reading move it, cells erased take their readings
+// with them, and a group reading (one reading of several signs) that an
+// edit erases only in part, or splits by inserting between its signs, no
+// longer describes what is left and is dropped.
 class CFLine {
 public:
+    CFLine() = default;
+    CFLine(const CFLine& other);
+    CFLine& operator=(const CFLine& other);
+    CFLine(CFLine&&) noexcept = default;
+    CFLine& operator=(CFLine&&) noexcept = default;
+    ~CFLine();
+
     std::uint32_t Length() const { return static_cast<std::uint32_t>(cells_.size()); }
     bool Empty() const { return cells_.empty(); }
     std::uint32_t CellAt(std::uint32_t column) const;
@@ -22,6 +41,9 @@ public:
     std::uint32_t InsertCells(std::uint32_t n, std::uint32_t column, const std::uint32_t* cells);
     // Inserts every element of the word but its terminator; returns how many.
     std::uint32_t InsertSignWord(std::uint32_t column, const CFWordSign& word);
+    // Inserts a copy of cells [from, to) of source before column, with the
+    // readings that lie wholly inside them. source may be this line.
+    void InsertFrom(std::uint32_t column, const CFLine& source, std::uint32_t from, std::uint32_t to);
     // Removes the cell at column; nothing happens on an empty line or at the end.
     void EraseCell(std::uint32_t column);
     // Removes cells [from, to); nothing when the line is empty or from >= to.
@@ -30,11 +52,31 @@ public:
 
     std::span<const std::uint32_t> Cells() const { return cells_; }
 
-    friend bool operator==(const CFLine&, const CFLine&) = default;
+    // The readings, sorted by column; empty for a line without any.
+    std::span<const ReadingSpan> Readings() const;
+    bool HasReadings() const { return readings_ != nullptr; }
+    // The reading covering the cell at column, or null.
+    const ReadingSpan* ReadingAt(std::uint32_t column) const;
+    // Gives cells [from, to) the reading, dropping the readings that overlap
+    // them; kNoReading only drops them. Nothing happens when from >= to;
+    // kErrPosition when to lies beyond the end.
+    void SetReading(std::uint32_t from, std::uint32_t to, ReadingId reading);
+
+    // Equal cells and equal readings.
+    friend bool operator==(const CFLine& a, const CFLine& b);
 
 private:
-    friend class CFDocument;
+    using Spans = std::vector<ReadingSpan>;
+
+    // Keep the readings in step with n cells inserted at column, and with
+    // cells [from, to) erased.
+    void ReadingsInserted(std::uint32_t column, std::uint32_t n);
+    void ReadingsErased(std::uint32_t from, std::uint32_t to);
+    // Drops the side table once it holds nothing.
+    void ReleaseIfEmpty();
+
     std::vector<std::uint32_t> cells_;
+    std::unique_ptr<Spans> readings_;
 };
 
 } // namespace velmora

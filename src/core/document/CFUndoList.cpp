@@ -24,12 +24,18 @@ void CFUndoList::RecordUndo(std::uint32_t kind, std::uint32_t firstLine, std::ui
 
 void CFUndoList::RecordUndo(std::uint32_t kind, Position first, Position second)
 {
+    Record(kind, first, second);
+}
+
+CFUndoCommand& CFUndoList::Record(std::uint32_t kind, Position first, Position second)
+{
     // Made first: if the range does not fit the document, the list keeps
     // its oldest step.
     auto command = boost::make_shared<CFUndoCommand>(window_, document_, cursor_, kind, first, second);
+    CFUndoCommand& made = *command;
     if (stepDepth_ > 0 && stepStarted_) {
         done_.back().push_back(std::move(command));
-        return;
+        return made;
     }
     // A new step: what was undone can no longer be redone.
     undone_.clear();
@@ -38,6 +44,7 @@ void CFUndoList::RecordUndo(std::uint32_t kind, Position first, Position second)
     done_.emplace_back();
     done_.back().push_back(std::move(command));
     stepStarted_ = stepDepth_ > 0;
+    return made;
 }
 
 Position CFUndoList::ReplaceRange(Position start, Position end, const CFDocument& text)
@@ -50,8 +57,13 @@ Position CFUndoList::ReplaceRange(Position start, Position end, const CFDocument
     }
     if (IsEmptyText(text))
         return start;
+    // A group reading the text goes into the middle of: the deletion above
+    // took those at the range's ends, and nothing else can lie across start.
+    std::vector<PlacedReading> split;
+    if (start == end)
+        split = ReadingsBrokenBy(document_, start, start);
     const Position after = InsertText(document_, start, text);
-    RecordUndo(kInsertion, start, after);
+    Record(kInsertion, start, after).SetBrokenReadings(std::move(split));
     return after;
 }
 

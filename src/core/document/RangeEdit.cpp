@@ -87,6 +87,49 @@ CFDocument TextOfCells(std::span<const std::uint32_t> cells)
     return text;
 }
 
+CFDocument TextOfCells(std::span<const std::uint32_t> cells, ReadingId reading)
+{
+    CFDocument text = TextOfCells(cells);
+    text.SetReading(0, 0, text.LineLength(0), reading);
+    return text;
+}
+
+CFDocument TextOfLine(const CFLine& line)
+{
+    CFDocument text;
+    CFDocument::CopyCells(text, 0, 0, line, 0, line.Length());
+    return text;
+}
+
+std::vector<PlacedReading> ReadingsBrokenBy(const CFDocument& document, Position start, Position end)
+{
+    CheckRange(document, start, end);
+    std::vector<PlacedReading> broken;
+    const auto take = [&](std::uint32_t line, auto&& isBroken) {
+        for (const ReadingSpan& span : document.Line(line).Readings()) {
+            if (isBroken(span))
+                broken.push_back({line, span});
+        }
+    };
+    if (start == end) {
+        take(start.line,
+             [&](const ReadingSpan& s) { return s.begin < start.column && s.end > start.column; });
+        return broken;
+    }
+    // Only the first and the last line of the range hold cells outside it.
+    if (start.line == end.line) {
+        take(start.line, [&](const ReadingSpan& s) {
+            const bool overlaps = s.begin < end.column && s.end > start.column;
+            const bool inside = s.begin >= start.column && s.end <= end.column;
+            return overlaps && !inside;
+        });
+        return broken;
+    }
+    take(start.line, [&](const ReadingSpan& s) { return s.begin < start.column && s.end > start.column; });
+    take(end.line, [&](const ReadingSpan& s) { return s.begin < end.column && s.end > end.column; });
+    return broken;
+}
+
 bool IsEmptyText(const CFDocument& text)
 {
     return text.LineCount() == 1 && text.LineLength(0) == 0;

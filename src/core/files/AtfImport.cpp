@@ -1,6 +1,7 @@
 #include "core/files/AtfImport.h"
 
 #include "base/RegularFile.h"
+#include "core/document/ReadingTable.h"
 #include "platform/FailureText.h"
 #include "platform/TextTranslator.h"
 #include "platform/UserTexts.h"
@@ -39,6 +40,9 @@ AtfImport AtfImport::Convert(std::string_view utf8, std::uint32_t lineLimit, std
     std::uint32_t row = 0;
     for (const AtfConverter::TextLine& line : conversion.lines) {
         document.InsertCells(static_cast<std::uint32_t>(line.cells.size()), row, 0, line.cells.data());
+        for (const AtfConverter::Reading& reading : line.readings)
+            document.SetReading(row, static_cast<std::uint32_t>(reading.begin),
+                                static_cast<std::uint32_t>(reading.end), ReadingTable::Intern(reading.text));
         ++row;
     }
     return result;

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 namespace velmora {
 
@@ -41,6 +42,13 @@ constexpr Utf8Encoded EncodeUtf8(std::uint32_t c)
         e.count = 4;
     }
     return e;
+}
+
+// Appends the bytes of EncodeUtf8(c) to out.
+inline void EncodeUtf8Into(std::string& out, std::uint32_t c)
+{
+    const Utf8Encoded encoded = EncodeUtf8(c);
+    out.append(reinterpret_cast<const char*>(encoded.bytes.data()), encoded.count);
 }
 
 // One code point read by DecodeUtf8Sequence; length 0 when the bytes do not

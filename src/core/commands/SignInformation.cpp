@@ -8,17 +8,9 @@
 #include "platform/TextTranslator.h"
 #include "platform/UserTexts.h"
 
-#include <cstdio>
-
 namespace velmora {
 
 namespace {
-
-void AppendUtf8(std::string& out, std::uint32_t c)
-{
-    const Utf8Encoded encoded = EncodeUtf8(c);
-    out.append(reinterpret_cast<const char*>(encoded.bytes.data()), encoded.count);
-}
 
 std::vector<std::string> Utf8Texts(const std::vector<std::u32string_view>& texts)
 {
@@ -27,7 +19,7 @@ std::vector<std::string> Utf8Texts(const std::vector<std::u32string_view>& texts
     for (const std::u32string_view text : texts) {
         std::string& utf8 = out.emplace_back();
         for (const char32_t c : text)
-            AppendUtf8(utf8, static_cast<std::uint32_t>(c));
+            EncodeUtf8Into(utf8, static_cast<std::uint32_t>(c));
     }
     return out;
 }
@@ -73,15 +65,13 @@ std::optional<SignInformation> SignInformation::Current(const CFDocument& docume
 std::string SignInformation::Glyph() const
 {
     std::string out;
-    AppendUtf8(out, sign);
+    EncodeUtf8Into(out, sign);
     return out;
 }
 
 std::string SignInformation::CodePoint() const
 {
-    char code[16];
-    std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(sign));
-    return code;
+    return SignNames::CodePoint(sign);
 }
 
 std::string SignInformation::TypedText() const

@@ -23,10 +23,14 @@ constexpr NamedSign kNames[] = {
 #include "data/SignNames.inc"
 };
 
-void Append(std::string& out, std::uint32_t codePoint)
+// A reading's index in subscript digits, for a sign number of 2 or more
+// (number 0 or 1 shows none).
+void AppendIndex(std::string& out, std::uint32_t number)
 {
-    const Utf8Encoded encoded = EncodeUtf8(codePoint);
-    out.append(reinterpret_cast<const char*>(encoded.bytes.data()), encoded.count);
+    if (number < 2)
+        return;
+    for (const char digit : std::to_string(number))
+        EncodeUtf8Into(out, 0x2080 + static_cast<std::uint32_t>(digit - '0'));
 }
 
 // The lower-case letter of a key symbol.
@@ -63,6 +67,11 @@ std::string SignNames::Name(std::uint32_t codePoint)
                          [](const NamedSign& sign, std::uint32_t c) { return sign.codePoint < c; });
     if (it != std::end(kNames) && it->codePoint == codePoint)
         return it->name;
+    return CodePoint(codePoint);
+}
+
+std::string SignNames::CodePoint(std::uint32_t codePoint)
+{
     char code[16];
     std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(codePoint));
     return code;
@@ -87,7 +96,7 @@ std::string SignNames::TypedReading(std::span<const std::uint32_t> typed, std::u
         const std::uint32_t symbol = NormalizeKeyChar(c);
         if (symbol == 0 || (symbol >= 0x2080 && symbol <= 0x2089))
             break;
-        Append(letters, c);
+        EncodeUtf8Into(letters, c);
         ++count;
     }
     if (letters.empty())
@@ -97,10 +106,7 @@ std::string SignNames::TypedReading(std::span<const std::uint32_t> typed, std::u
         if (lower == 'd' || lower == 'm' || lower == 'f')
             return '{' + letters + '}';
     }
-    if (number >= 2) {
-        for (const char digit : std::to_string(number))
-            Append(letters, 0x2080 + static_cast<std::uint32_t>(digit - '0'));
-    }
+    AppendIndex(letters, number);
     return letters;
 }
 
@@ -108,11 +114,8 @@ std::string SignNames::ReadingText(std::span<const std::uint32_t> keySymbols, st
 {
     std::string out;
     for (const std::uint32_t symbol : keySymbols)
-        Append(out, LowerKeySymbol(symbol));
-    if (number >= 2) {
-        for (const char digit : std::to_string(number))
-            Append(out, 0x2080 + static_cast<std::uint32_t>(digit - '0'));
-    }
+        EncodeUtf8Into(out, LowerKeySymbol(symbol));
+    AppendIndex(out, number);
     return out;
 }
 

@@ -21,6 +21,8 @@ public:
     // The name of one sign; "U+XXXX" for a code point without a name
     // (anything outside the cuneiform blocks).
     static std::string Name(std::uint32_t codePoint);
+    // A code point as Unicode writes it: "U+12195".
+    static std::string CodePoint(std::uint32_t codePoint);
     // The names of a candidate's signs, joined by a space.
     static std::string DisplayName(std::span<const std::uint32_t> signs);
     // A reading from its key symbols (DU, ŠA, Ṣ I) and sign number: the

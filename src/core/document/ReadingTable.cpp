@@ -43,10 +43,8 @@ ReadingId ReadingTable::Intern(std::u32string_view text)
 {
     std::string utf8;
     utf8.reserve(text.size() * 2);
-    for (const char32_t c : text) {
-        const Utf8Encoded encoded = EncodeUtf8(static_cast<std::uint32_t>(c));
-        utf8.append(reinterpret_cast<const char*>(encoded.bytes.data()), encoded.count);
-    }
+    for (const char32_t c : text)
+        EncodeUtf8Into(utf8, static_cast<std::uint32_t>(c));
     return Intern(utf8);
 }
 

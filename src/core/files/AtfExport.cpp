@@ -7,7 +7,6 @@
 #include "core/document/CFDocument.h"
 #include "core/document/ReadingTable.h"
 
-#include <cstdio>
 #include <vector>
 
 namespace velmora {
@@ -22,12 +21,6 @@ bool IsBlank(std::uint32_t c)
 bool IsSeparator(char c)
 {
     return c == '-' || c == '.' || c == '+' || c == ':';
-}
-
-void AppendUtf8(std::string& out, std::uint32_t c)
-{
-    const Utf8Encoded encoded = EncodeUtf8(c);
-    out.append(reinterpret_cast<const char*>(encoded.bytes.data()), encoded.count);
 }
 
 // A reading whose first letter is a capital: a logogram (KU₃, ŠA₃) or a
@@ -52,12 +45,7 @@ bool IsLogogram(std::string_view utf8)
 std::string NameOf(std::uint32_t sign)
 {
     std::string name = SignNames::Name(sign);
-    if (name.find(' ') != std::string::npos) {
-        char code[16];
-        std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(sign));
-        name = code;
-    }
-    return name;
+    return name.find(' ') == std::string::npos ? name : SignNames::CodePoint(sign);
 }
 
 // One piece of a word: a reading, a sign written by its name, or Latin.
@@ -101,7 +89,7 @@ void AppendWord(std::string& out, const CFLine& line, std::uint32_t from, std::u
         } else {
             std::string latin;
             do {
-                AppendUtf8(latin, cells[k]);
+                EncodeUtf8Into(latin, cells[k]);
                 ++k;
             } while (k < to && !SignNames::IsSign(cells[k]) && !(useReadings && line.ReadingAt(k)));
             pieces.push_back({Piece::Kind::Latin, std::move(latin)});
@@ -123,7 +111,7 @@ std::string AtfExport::Line(const CFLine& line, bool useReadings)
     const auto n = line.Length();
     for (std::uint32_t k = 0; k < n;) {
         if (IsBlank(cells[k])) {
-            AppendUtf8(out, cells[k]);
+            EncodeUtf8Into(out, cells[k]);
             ++k;
             continue;
         }

@@ -33,7 +33,7 @@ std::optional<SignInformation> SignInformation::Of(const CFLine& line, std::uint
     SignInformation info;
     info.sign = line.CellAt(column);
     info.name = SignNames::Name(info.sign);
-    if (const ReadingSpan* span = line.ReadingAt(column))
+    if (const auto span = line.ReadingAt(column))
         info.reading = ReadingTable::Text(span->reading);
     const SignReadings& list = SignReadings::Bundled();
     info.values = Utf8Texts(list.Values(info.sign));
@@ -94,7 +94,7 @@ std::string SignInformation::FirstReadings(std::size_t count) const
 
 std::string SignInformation::Joined(std::string_view separator, std::size_t readings) const
 {
-    std::string out = Glyph() + ' ' + name + ' ' + CodePoint();
+    std::string out = name + ' ' + CodePoint();
     for (const std::string& part : {TypedText(), FirstReadings(readings)}) {
         if (!part.empty()) {
             out += separator;
@@ -111,7 +111,7 @@ std::string SignInformation::StatusText(std::size_t readings) const
 
 std::string SignInformation::ToolTipText(std::size_t readings) const
 {
-    return Joined("\n", readings);
+    return Glyph() + ' ' + Joined("\n", readings);
 }
 
 } // namespace velmora

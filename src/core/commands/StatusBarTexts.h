@@ -6,15 +6,12 @@
 
 namespace velmora {
 
-// The texts of the main window's status bar: the input kind of the main
-// editor, its cursor line and its cursor column (counted from 0), and what
-// is known of the sign at the cursor (SignInformation::StatusText; empty
-// when there is none).
+// The three texts of the main window's status bar: the input kind of the
+// main editor, its cursor line and its cursor column (counted from 0).
 struct StatusBarTexts {
     std::string mode;
     std::string line;
     std::string column;
-    std::string sign;
 
     // Before the first editor event: "Alphabet", "line:0", "column:0", in
     // the interface language.
@@ -22,8 +19,7 @@ struct StatusBarTexts {
     // After an editor event: "Alphabet" or "Sign", "line: N", "column: N".
     // A lookup status of the editor ("du₃ 3/9", "no sign for xyz") takes
     // the place of the setting while there is one.
-    static StatusBarTexts For(bool alphabetMode, Position cursor, std::string lookupStatus = {},
-                              std::string sign = {});
+    static StatusBarTexts For(bool alphabetMode, Position cursor, std::string lookupStatus = {});
 
     friend bool operator==(const StatusBarTexts&, const StatusBarTexts&) = default;
 };

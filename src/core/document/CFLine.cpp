@@ -9,7 +9,7 @@ namespace velmora {
 
 CFLine::CFLine(const CFLine& other)
     : cells_(other.cells_)
-    , readings_(other.readings_ ? std::make_unique<Spans>(*other.readings_) : nullptr)
+    , readings_(other.readings_ ? std::make_unique<Entries>(*other.readings_) : nullptr)
 {
 }
 
@@ -17,7 +17,7 @@ CFLine& CFLine::operator=(const CFLine& other)
 {
     if (this != &other) {
         cells_ = other.cells_;
-        readings_ = other.readings_ ? std::make_unique<Spans>(*other.readings_) : nullptr;
+        readings_ = other.readings_ ? std::make_unique<Entries>(*other.readings_) : nullptr;
     }
     return *this;
 }
@@ -26,9 +26,12 @@ CFLine::~CFLine() = default;
 
 bool operator==(const CFLine& a, const CFLine& b)
 {
-    const auto ra = a.Readings();
-    const auto rb = b.Readings();
-    return a.cells_ == b.cells_ && std::equal(ra.begin(), ra.end(), rb.begin(), rb.end());
+    if (a.cells_ != b.cells_)
+        return false;
+    // A line keeps its side array only while it holds a reading.
+    if (!a.readings_ || !b.readings_)
+        return !a.readings_ && !b.readings_;
+    return *a.readings_ == *b.readings_;
 }
 
 std::uint32_t CFLine::CellAt(std::uint32_t column) const
@@ -75,22 +78,36 @@ void CFLine::InsertFrom(std::uint32_t column, const CFLine& source, std::uint32_
         return;
     // Copied first: the source may be this line.
     const std::vector<std::uint32_t> copied(source.cells_.begin() + from, source.cells_.begin() + to);
-    Spans carried;
-    for (const ReadingSpan& span : source.Readings()) {
-        if (span.begin >= from && span.end <= to)
-            carried.push_back({span.begin - from + column, span.end - from + column, span.reading});
-    }
     const auto n = static_cast<std::uint32_t>(copied.size());
+    Entries carried;
+    if (source.readings_) {
+        const Entries& entries = *source.readings_;
+        carried.assign(entries.begin() + from, entries.begin() + to);
+        // Only readings wholly inside go: not the end of one that began
+        // before from, nor the start of one that goes on after to.
+        for (std::uint32_t k = 0; k < n && (carried[k] & kContinues); ++k)
+            carried[k] = kNoReading;
+        if (to < entries.size() && (entries[to] & kContinues)) {
+            for (std::uint32_t k = n; k-- > 0;) {
+                const bool first = !(carried[k] & kContinues);
+                carried[k] = kNoReading;
+                if (first)
+                    break;
+            }
+        }
+        if (std::all_of(carried.begin(), carried.end(), [](std::uint32_t e) { return e == kNoReading; }))
+            carried.clear();
+    }
     cells_.insert(cells_.begin() + column, copied.begin(), copied.end());
-    ReadingsInserted(column, n);
-    if (carried.empty())
+    if (carried.empty()) {
+        ReadingsInserted(column, n);
         return;
+    }
     if (!readings_)
-        readings_ = std::make_unique<Spans>();
-    // The inserted cells hold no reading yet: the carried ones go in between.
-    const auto at = std::lower_bound(readings_->begin(), readings_->end(), column,
-                                     [](const ReadingSpan& s, std::uint32_t c) { return s.begin < c; });
-    readings_->insert(at, carried.begin(), carried.end());
+        readings_ = std::make_unique<Entries>(cells_.size() - n, kNoReading);
+    readings_->insert(readings_->begin() + column, carried.begin(), carried.end());
+    // The cells put in may split a group reading of this line.
+    DropSplitReading(column, n);
 }
 
 void CFLine::EraseCell(std::uint32_t column)
@@ -119,24 +136,44 @@ void CFLine::Clear()
     readings_.reset();
 }
 
-std::span<const ReadingSpan> CFLine::Readings() const
+std::vector<ReadingSpan> CFLine::Readings() const
 {
+    std::vector<ReadingSpan> spans;
     if (!readings_)
-        return {};
-    return *readings_;
+        return spans;
+    const Entries& entries = *readings_;
+    const auto n = static_cast<std::uint32_t>(entries.size());
+    for (std::uint32_t k = 0; k < n;) {
+        if (entries[k] == kNoReading) {
+            ++k;
+            continue;
+        }
+        const std::uint32_t begin = k;
+        while (++k < n && (entries[k] & kContinues)) {}
+        spans.push_back({begin, k, entries[begin] & kIdMask});
+    }
+    return spans;
 }
 
-const ReadingSpan* CFLine::ReadingAt(std::uint32_t column) const
+std::optional<ReadingSpan> CFLine::ReadingAt(std::uint32_t column) const
 {
-    if (!readings_)
-        return nullptr;
-    // The last span beginning at or before the column.
-    const auto after = std::upper_bound(readings_->begin(), readings_->end(), column,
-                                        [](std::uint32_t c, const ReadingSpan& s) { return c < s.begin; });
-    if (after == readings_->begin())
-        return nullptr;
-    const ReadingSpan& span = *(after - 1);
-    return column < span.end ? &span : nullptr;
+    if (!readings_ || column >= readings_->size() || (*readings_)[column] == kNoReading)
+        return std::nullopt;
+    const Entries& entries = *readings_;
+    std::uint32_t begin = column;
+    while (entries[begin] & kContinues)
+        --begin;
+    std::uint32_t end = column + 1;
+    while (end < entries.size() && (entries[end] & kContinues))
+        ++end;
+    return ReadingSpan{begin, end, entries[begin] & kIdMask};
+}
+
+std::optional<ReadingSpan> CFLine::ReadingAcross(std::uint32_t column) const
+{
+    if (!readings_ || column >= readings_->size() || !((*readings_)[column] & kContinues))
+        return std::nullopt;
+    return ReadingAt(column);
 }
 
 void CFLine::SetReading(std::uint32_t from, std::uint32_t to, ReadingId reading)
@@ -146,54 +183,87 @@ void CFLine::SetReading(std::uint32_t from, std::uint32_t to, ReadingId reading)
     if (from >= to || (!readings_ && reading == kNoReading))
         return;
     if (!readings_)
-        readings_ = std::make_unique<Spans>();
-    // Spans are sorted and apart, so their ends are sorted too: those that
-    // overlap [from, to) lie together.
-    Spans& spans = *readings_;
-    const auto first = std::partition_point(spans.begin(), spans.end(),
-                                            [from](const ReadingSpan& s) { return s.end <= from; });
-    const auto last =
-        std::partition_point(first, spans.end(), [to](const ReadingSpan& s) { return s.begin < to; });
-    const auto at = spans.erase(first, last);
-    if (reading != kNoReading)
-        spans.insert(at, ReadingSpan{from, to, reading});
-    ReleaseIfEmpty();
+        readings_ = std::make_unique<Entries>(cells_.size(), kNoReading);
+    Entries& entries = *readings_;
+    // The readings overlapping [from, to) go whole, with their cells
+    // outside it.
+    std::uint32_t begin = from;
+    while (entries[begin] & kContinues)
+        --begin;
+    std::uint32_t end = to;
+    while (end < entries.size() && (entries[end] & kContinues))
+        ++end;
+    std::fill(entries.begin() + begin, entries.begin() + end, kNoReading);
+    if (reading == kNoReading || reading > kIdMask) {
+        ReleaseIfEmpty();
+        return;
+    }
+    entries[from] = reading;
+    std::fill(entries.begin() + from + 1, entries.begin() + to, reading | kContinues);
 }
 
 void CFLine::ReadingsInserted(std::uint32_t column, std::uint32_t n)
 {
     if (!readings_ || n == 0)
         return;
-    // A group reading with cells on both sides of the insertion is split.
-    std::erase_if(*readings_, [&](const ReadingSpan& s) { return s.begin < column && s.end > column; });
-    for (ReadingSpan& s : *readings_) {
-        if (s.begin >= column) {
-            s.begin += n;
-            s.end += n;
-        }
-    }
-    ReleaseIfEmpty();
+    Entries& entries = *readings_;
+    entries.insert(entries.begin() + column, n, kNoReading);
+    if (DropSplitReading(column, n))
+        ReleaseIfEmpty();
 }
 
 void CFLine::ReadingsErased(std::uint32_t from, std::uint32_t to)
 {
     if (!readings_)
         return;
-    // Erased with their cells, or partly erased (a group reading): gone.
-    std::erase_if(*readings_, [&](const ReadingSpan& s) { return s.begin < to && s.end > from; });
-    const std::uint32_t n = to - from;
-    for (ReadingSpan& s : *readings_) {
-        if (s.begin >= to) {
-            s.begin -= n;
-            s.end -= n;
-        }
-    }
-    ReleaseIfEmpty();
+    Entries& entries = *readings_;
+    // A group reading erased in part goes whole: the part before the
+    // erased cells, and the part after them.
+    bool dropped = false;
+    if (from < entries.size() && (entries[from] & kContinues))
+        dropped = DropReadingAt(from);
+    if (to < entries.size() && (entries[to] & kContinues))
+        dropped = DropReadingAt(to) || dropped;
+    const bool erasedSome = std::any_of(entries.begin() + from, entries.begin() + to,
+                                        [](std::uint32_t e) { return e != kNoReading; });
+    entries.erase(entries.begin() + from, entries.begin() + to);
+    if (dropped || erasedSome)
+        ReleaseIfEmpty();
+}
+
+bool CFLine::DropSplitReading(std::uint32_t column, std::uint32_t n)
+{
+    Entries& entries = *readings_;
+    std::uint32_t k = column + n;
+    if (k >= entries.size() || !(entries[k] & kContinues))
+        return false;
+    // The part after the inserted cells, then the part before them (a
+    // continued reading always has a cell before it).
+    while (k < entries.size() && (entries[k] & kContinues))
+        entries[k++] = kNoReading;
+    DropReadingAt(column - 1);
+    return true;
+}
+
+bool CFLine::DropReadingAt(std::uint32_t column)
+{
+    Entries& entries = *readings_;
+    if (entries[column] == kNoReading)
+        return false;
+    std::uint32_t begin = column;
+    while (entries[begin] & kContinues)
+        --begin;
+    std::uint32_t end = column + 1;
+    while (end < entries.size() && (entries[end] & kContinues))
+        ++end;
+    std::fill(entries.begin() + begin, entries.begin() + end, kNoReading);
+    return true;
 }
 
 void CFLine::ReleaseIfEmpty()
 {
-    if (readings_ && readings_->empty())
+    if (readings_
+        && std::all_of(readings_->begin(), readings_->end(), [](std::uint32_t e) { return e == kNoReading; }))
         readings_.reset();
 }
 

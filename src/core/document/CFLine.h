@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -17,12 +18,12 @@ class CFWordSign;
 //
 // Beside its cells a line may know the readings its signs were made from
 // (ReadingSpan). A cell's code point is all the line stores of it; the
-// readings lie in a side table that a line without any does not have (it
-// costs one null pointer). Every edit keeps them in step with the cells:
-// cells inserted before a reading move it, cells erased take their readings
-// with them, and a group reading (one reading of several signs) that an
-// edit erases only in part, or splits by inserting between its signs, no
-// longer describes what is left and is dropped.
+// readings lie in a side array, one entry a cell, that a line without any
+// does not have (it costs one null pointer). Every edit keeps them in step
+// with the cells: cells inserted before a reading move it, cells erased
+// take their readings with them, and a group reading (one reading of
+// several signs) that an edit erases only in part, or splits by inserting
+// between its signs, no longer describes what is left and is dropped.
 class CFLine {
 public:
     CFLine() = default;
@@ -52,11 +53,14 @@ public:
 
     std::span<const std::uint32_t> Cells() const { return cells_; }
 
-    // The readings, sorted by column; empty for a line without any.
-    std::span<const ReadingSpan> Readings() const;
+    // The readings, in column order; empty for a line without any.
+    std::vector<ReadingSpan> Readings() const;
     bool HasReadings() const { return readings_ != nullptr; }
-    // The reading covering the cell at column, or null.
-    const ReadingSpan* ReadingAt(std::uint32_t column) const;
+    // The reading covering the cell at column, or nothing.
+    std::optional<ReadingSpan> ReadingAt(std::uint32_t column) const;
+    // The reading with cells on both sides of the gap before column (a
+    // group reading text put in there would split), or nothing.
+    std::optional<ReadingSpan> ReadingAcross(std::uint32_t column) const;
     // Gives cells [from, to) the reading, dropping the readings that overlap
     // them; kNoReading only drops them. Nothing happens when from >= to;
     // kErrPosition when to lies beyond the end.
@@ -66,17 +70,29 @@ public:
     friend bool operator==(const CFLine& a, const CFLine& b);
 
 private:
-    using Spans = std::vector<ReadingSpan>;
+    // A cell's entry in the side array: the ReadingId of the reading it is
+    // part of (kNoReading for none), with kContinues set on every cell of a
+    // reading but its first.
+    using Entries = std::vector<std::uint32_t>;
+    static constexpr std::uint32_t kContinues = 0x80000000u;
+    static constexpr std::uint32_t kIdMask = ~kContinues;
 
-    // Keep the readings in step with n cells inserted at column, and with
-    // cells [from, to) erased.
+    // Keep the readings in step with n cells inserted at column (the cells
+    // are in already), and with cells [from, to) erased (the cells are
+    // gone already; the entries not yet).
     void ReadingsInserted(std::uint32_t column, std::uint32_t n);
     void ReadingsErased(std::uint32_t from, std::uint32_t to);
-    // Drops the side table once it holds nothing.
+    // After n cells were inserted at column: drops the group reading they
+    // split, if any, and returns whether there was one.
+    bool DropSplitReading(std::uint32_t column, std::uint32_t n);
+    // Drops the whole reading of which the cell at column is a part.
+    // Returns whether there was one.
+    bool DropReadingAt(std::uint32_t column);
+    // Drops the side array once it holds no reading.
     void ReleaseIfEmpty();
 
     std::vector<std::uint32_t> cells_;
-    std::unique_ptr<Spans> readings_;
+    std::unique_ptr<Entries> readings_;
 };
 
 } // namespace velmora

@@ -137,17 +137,25 @@ std::string EncodeClipboardReadings(const CFDocument& text)
     std::unordered_map<ReadingId, std::size_t> numbers;
     for (std::uint32_t l = 0; l < text.LineCount(); ++l) {
         for (const ReadingSpan& span : text.Line(l).Readings()) {
-            const std::string& reading = ReadingTable::Text(span.reading);
-            if (reading.empty() || reading.find('\n') != std::string::npos)
-                continue;
-            auto [number, added] = numbers.try_emplace(span.reading, numbers.size());
-            if (added) {
+            auto found = numbers.find(span.reading);
+            if (found == numbers.end()) {
+                const std::string& reading = ReadingTable::Text(span.reading);
+                if (reading.empty() || reading.find('\n') != std::string::npos)
+                    continue;
+                found = numbers.emplace(span.reading, numbers.size()).first;
                 data += "r ";
                 data += reading;
                 data += '\n';
             }
-            data += std::to_string(l) + ' ' + std::to_string(span.begin) + ' ' + std::to_string(span.end)
-                + ' ' + std::to_string(number->second) + '\n';
+            char record[64];
+            char* p = record;
+            for (const std::uint64_t value : {std::uint64_t(l), std::uint64_t(span.begin),
+                                              std::uint64_t(span.end), std::uint64_t(found->second)}) {
+                p = std::to_chars(p, record + sizeof record, value).ptr;
+                *p++ = ' ';
+            }
+            p[-1] = '\n';
+            data.append(record, static_cast<std::size_t>(p - record));
         }
     }
     return data;
@@ -188,8 +196,14 @@ bool DecodeClipboardReadings(std::string_view data, CFDocument& text)
     }
     if (!data.empty())
         return false;
-    for (const Span& span : spans)
-        text.SetReading(span.line, span.begin, span.end, ReadingTable::Intern(readings[span.reading]));
+    // Each reading kept once, however many signs it has.
+    std::vector<ReadingId> ids(readings.size(), kNoReading);
+    for (const Span& span : spans) {
+        ReadingId& id = ids[span.reading];
+        if (id == kNoReading)
+            id = ReadingTable::Intern(readings[span.reading]);
+        text.SetReading(span.line, span.begin, span.end, id);
+    }
     return true;
 }
 

@@ -104,29 +104,14 @@ CFDocument TextOfLine(const CFLine& line)
 std::vector<PlacedReading> ReadingsBrokenBy(const CFDocument& document, Position start, Position end)
 {
     CheckRange(document, start, end);
+    // Only a reading across one of the range's ends has cells inside the
+    // range and outside it (or, for an empty range, on both sides of it).
     std::vector<PlacedReading> broken;
-    const auto take = [&](std::uint32_t line, auto&& isBroken) {
-        for (const ReadingSpan& span : document.Line(line).Readings()) {
-            if (isBroken(span))
-                broken.push_back({line, span});
-        }
-    };
-    if (start == end) {
-        take(start.line,
-             [&](const ReadingSpan& s) { return s.begin < start.column && s.end > start.column; });
-        return broken;
+    for (const Position p : {start, end}) {
+        const auto span = document.Line(p.line).ReadingAcross(p.column);
+        if (span && (broken.empty() || broken.back() != PlacedReading{p.line, *span}))
+            broken.push_back({p.line, *span});
     }
-    // Only the first and the last line of the range hold cells outside it.
-    if (start.line == end.line) {
-        take(start.line, [&](const ReadingSpan& s) {
-            const bool overlaps = s.begin < end.column && s.end > start.column;
-            const bool inside = s.begin >= start.column && s.end <= end.column;
-            return overlaps && !inside;
-        });
-        return broken;
-    }
-    take(start.line, [&](const ReadingSpan& s) { return s.begin < start.column && s.end > start.column; });
-    take(end.line, [&](const ReadingSpan& s) { return s.begin < end.column && s.end > end.column; });
     return broken;
 }
 

@@ -7,6 +7,7 @@
 #include "core/document/CFDocument.h"
 #include "core/document/ReadingTable.h"
 
+#include <optional>
 #include <vector>
 
 namespace velmora {
@@ -79,7 +80,7 @@ void AppendWord(std::string& out, const CFLine& line, std::uint32_t from, std::u
     const auto cells = line.Cells();
     std::vector<Piece> pieces;
     for (std::uint32_t k = from; k < to;) {
-        const ReadingSpan* span = useReadings ? line.ReadingAt(k) : nullptr;
+        const std::optional<ReadingSpan> span = useReadings ? line.ReadingAt(k) : std::nullopt;
         if (span && span->begin == k && span->end <= to) {
             pieces.push_back({Piece::Kind::Reading, ReadingTable::Text(span->reading)});
             k = span->end;

@@ -57,7 +57,7 @@ TEST(ReadingsTest, ReadingsMoveWithTheirSignsAndAGroupReadingBrokenByAnEditGoes)
     CFDocument d = Sample();
     EXPECT_EQ(ReadingsOf(d), "0:2-3=du₃ 0:4-6=a₄");
     EXPECT_EQ(d.Line(0).ReadingAt(5)->reading, R("a₄"));
-    EXPECT_EQ(d.Line(0).ReadingAt(3), nullptr);
+    EXPECT_FALSE(d.Line(0).ReadingAt(3));
 
     // Cells inserted before a reading move it; between the signs of a group
     // they split it, and it no longer describes what is there.

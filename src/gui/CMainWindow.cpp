@@ -257,7 +257,18 @@ void CMainWindow::buildStatusBar()
     modeLabel_ = part("statusMode", initial.mode);
     lineLabel_ = part("statusLine", initial.line);
     columnLabel_ = part("statusColumn", initial.column);
-    signLabel_ = part("statusSign", initial.sign);
+    // The sign at the cursor, and what is known of it. As high with a sign
+    // as without one, so that the status bar, and the editor above it,
+    // keep their size as the cursor moves (a cuneiform sign comes in a
+    // font taller than the interface's).
+    signGlyphLabel_ = part("statusSignGlyph", "\xF0\x92\x86\x95");
+    signGlyphLabel_->setFixedHeight(signGlyphLabel_->sizeHint().height());
+    signGlyphLabel_->setMinimumWidth(signGlyphLabel_->sizeHint().width());
+    signGlyphLabel_->clear();
+    signLabel_ = part("statusSign", "");
+    // It takes the rest of the bar whatever it says: a new text is only
+    // painted, the bar is not laid out again.
+    signLabel_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     // At least as wide as "Alphabet" needs, wider for a lookup status.
     modeLabel_->setMinimumWidth(kStatusModeRight);
     // A click on the setting switches it.
@@ -266,7 +277,12 @@ void CMainWindow::buildStatusBar()
     statusBar()->addWidget(modeLabel_);
     statusBar()->addWidget(lineLabel_);
     statusBar()->addWidget(columnLabel_);
+    statusBar()->addWidget(signGlyphLabel_);
     statusBar()->addWidget(signLabel_, 1);
+    signStatusTimer_ = new QTimer(this);
+    signStatusTimer_->setSingleShot(true);
+    signStatusTimer_->setInterval(kSignStatusDelayMs);
+    connect(signStatusTimer_, &QTimer::timeout, this, [this] { guarded([&] { updateSignStatus(); }); });
 }
 
 void CMainWindow::setToolWindowCommands(ToolWindowCommands commands)
@@ -563,18 +579,37 @@ void CMainWindow::zoomed(bool changed)
 void CMainWindow::updateStatusBar()
 {
     guarded([&] {
-        const auto sign = editor_.CurrentSign();
         const StatusBarTexts texts =
-            StatusBarTexts::For(editor_.AlphabetMode(), editor_.CursorPosition(), editor_.LookupStatus(),
-                                sign ? sign->StatusText() : "");
+            StatusBarTexts::For(editor_.AlphabetMode(), editor_.CursorPosition(), editor_.LookupStatus());
         actions_.at(CommandId::SignInput)->setChecked(!editor_.AlphabetMode());
         modeLabel_->setText(FromUtf8(texts.mode));
         lineLabel_->setText(FromUtf8(texts.line));
         columnLabel_->setText(FromUtf8(texts.column));
-        signLabel_->setText(FromUtf8(texts.sign));
-        // All the readings the part has no room for.
-        signLabel_->setToolTip(sign ? FromUtf8(sign->ToolTipText(40)) : QString());
     });
+    // A moment later, when the keys pause: the text the user types is
+    // painted first, and a run of keys (one held down) gives one update.
+    signStatusTimer_->start();
+}
+
+void CMainWindow::updateSignStatus()
+{
+    const auto sign = editor_.CurrentSign();
+    // The sign in the editor's sign font, which has it: drawn in the
+    // interface's font it would be looked for among all fonts at every
+    // key.
+    if (sign) {
+        const auto fonts = services_.signFont.Fonts();
+        if (const auto* qfont = dynamic_cast<const QtFont*>(fonts->sign());
+            qfont && signGlyphLabel_->font().family() != qfont->qfont().family()) {
+            QFont glyphFont = signGlyphLabel_->font();
+            glyphFont.setFamily(qfont->qfont().family());
+            signGlyphLabel_->setFont(glyphFont);
+        }
+    }
+    signGlyphLabel_->setText(sign ? FromUtf8(sign->Glyph()) : QString());
+    signLabel_->setText(sign ? FromUtf8(sign->StatusText()) : QString());
+    // All the readings the part has no room for.
+    signLabel_->setToolTip(sign ? FromUtf8(sign->ToolTipText(40)) : QString());
 }
 
 void CMainWindow::enableHistoryItems(bool always)

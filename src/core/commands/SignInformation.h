@@ -48,16 +48,16 @@ struct SignInformation {
     // The first readings of the list, "gag gak kak …" ("…" when there are
     // more).
     std::string FirstReadings(std::size_t count) const;
-    // One line for the status bar: "𒆕 KAK U+12195 · typed as du₃ · gag gak
-    // kak kaq qaq …".
+    // One line for the status bar, beside the sign: "KAK U+12195 · typed as
+    // du₃ · gag gak kak kaq qaq habur …".
     std::string StatusText(std::size_t readings = 6) const;
-    // The same on three lines (those without anything left out), with more
-    // readings, for a tooltip.
+    // The sign and the same on three lines (those without anything left
+    // out), with more readings, for a tooltip.
     std::string ToolTipText(std::size_t readings = 12) const;
 
 private:
-    // The sign, its name and code point, then what was typed and the first
-    // readings, each after separator.
+    // The name and code point, then what was typed and the first readings,
+    // each after separator.
     std::string Joined(std::string_view separator, std::size_t readings) const;
 };
 

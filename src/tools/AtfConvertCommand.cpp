@@ -1,8 +1,8 @@
 #include "tools/AtfConvertCommand.h"
 
+#include "base/Utf8Codec.h"
 #include "tools/FileBytes.h"
 #include "tools/OslAtfTable.h"
-#include "tools/Utf8Text.h"
 
 #include <algorithm>
 #include <optional>

@@ -108,8 +108,10 @@ int CApplication::run(CMainWindow& window)
     window.setCrashRecovery(recovery_.get());
     // Each further document restored opens in a program of its own.
     window.setRestoreElsewhere([](const std::filesystem::path& copy) {
-        QProcess::startDetached(QCoreApplication::applicationFilePath(),
-                                {QStringLiteral("--restore"), QString::fromStdU16String(copy.u16string())});
+        // Left for the next start should this fail.
+        (void)QProcess::startDetached(
+            QCoreApplication::applicationFilePath(),
+            {QStringLiteral("--restore"), QString::fromStdU16String(copy.u16string())});
     });
     const CommandLine line = commandLine();
     if (line.restore)

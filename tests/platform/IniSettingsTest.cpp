@@ -67,6 +67,16 @@ TEST_F(IniSettingsTest, ReadsWithoutRegardToCaseBlanksQuotesOrLineEnds)
     EXPECT_EQ(ini.readString("Other", "NAME", "d"), "wrong");
 }
 
+TEST_F(IniSettingsTest, AFileWithLoneCrLineEndsIsReadAndWrittenBackWithThem)
+{
+    Put("[SignFont]\rName=Akkadian\r[Worddata]\rFilename=a.cfd\r");
+    IniSettings ini(file);
+    EXPECT_EQ(ini.readString("SignFont", "Name", "d"), "Akkadian");
+    EXPECT_EQ(ini.readString("Worddata", "Filename", "d"), "a.cfd");
+    ASSERT_TRUE(ini.writeString("Worddata", "Extra", "x"));
+    EXPECT_EQ(Bytes(), "[SignFont]\rName=Akkadian\r[Worddata]\rFilename=a.cfd\rExtra=x\r");
+}
+
 TEST_F(IniSettingsTest, KeysOutsideSectionsAndCommentsAreNoSettings)
 {
     Put("Name=stray\n[SignFont]\n;Name=commented\nName\n");

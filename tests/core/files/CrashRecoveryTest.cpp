@@ -268,6 +268,7 @@ TEST_F(RecoveryAtStartTest, DamagedCopiesAreReportedAndKeptAndNoneHoldsUpTheStar
         CrashRecovery run(data);
         undo.setEditListener(&run);
         run.Update(document, true, {});
+        EXPECT_TRUE(run.Flush()); // the snapshot first, the keys after it
         Type(undo, document, " kur");
         EXPECT_TRUE(run.Flush());
         undo.setEditListener(nullptr);
@@ -282,7 +283,8 @@ TEST_F(RecoveryAtStartTest, DamagedCopiesAreReportedAndKeptAndNoneHoldsUpTheStar
     const fs::path damaged = data / "recovery-damaged.vrc";
     test::WriteBytes(damaged, bytes);
     const fs::path huge = data / "recovery-huge.vrc";
-    test::WriteBytes(huge, std::string(recovery::kMagic) + "\x81\xff\xff\xff\xff\0\0\0\0abc");
+    test::WriteBytes(huge,
+                     std::string(recovery::kMagic) + std::string("\x81\xff\xff\xff\xff\0\0\0\0abc", 12));
     const fs::path empty = data / "recovery-empty.vrc";
     test::WriteBytes(empty, "");
     const fs::path pipe = data / "recovery-pipe.vrc";

@@ -189,8 +189,16 @@ protected:
     MemorySettings settings;
     CFSignFont signFont{fonts, settings};
     std::vector<std::u16string> titles;
-    MainCommands commands{{editor, dialogs, messages, question, fontDialog, dictionary, signFont, nullptr,
-                           [this](std::u16string_view title) { titles.emplace_back(title); }}};
+    MainCommands commands{{editor,
+                           dialogs,
+                           messages,
+                           question,
+                           fontDialog,
+                           dictionary,
+                           signFont,
+                           nullptr,
+                           [this](std::u16string_view title) { titles.emplace_back(title); },
+                           {}}};
     std::vector<std::string> questions;
     std::vector<fs::path> elsewhere;
 
@@ -245,7 +253,8 @@ TEST_F(RecoveryAtStartTest, EveryCopyIsOfferedNewestFirstAndOnlyDiscardRemovesOn
     ASSERT_EQ(elsewhere.size(), 1u);
     EXPECT_TRUE(fs::exists(elsewhere[0]));
     FakeMainEditor otherEditor;
-    MainCommands other{{otherEditor, dialogs, messages, question, fontDialog, dictionary, signFont}};
+    MainCommands other{
+        {otherEditor, dialogs, messages, question, fontDialog, dictionary, signFont, nullptr, {}, {}}};
     CrashRecovery otherRecovery(data);
     EXPECT_TRUE(other.RestoreCopy(otherRecovery, elsewhere[0]));
     EXPECT_FALSE(fs::exists(elsewhere[0]));

@@ -287,9 +287,13 @@ TEST_F(MainWindowTest, TypedTextReachesTheRecoveryCopyAndIsOfferedToTheNextRun)
     window.setCrashRecovery(recovery.get());
     Type('a');
     Type('b');
-    // The copy catches up on its own thread; the window only hands over.
+    // This editor reports no edits as they are made: the window's regular
+    // check finds the changed text and hands it over; the copy catches up on
+    // its own thread.
+    for (int wait = 0; wait < 40 && !recovery->HasUnsavedCopy(); ++wait)
+        QTest::qWait(50);
+    ASSERT_TRUE(recovery->HasUnsavedCopy());
     ASSERT_TRUE(recovery->Flush());
-    EXPECT_TRUE(recovery->HasUnsavedCopy());
     QLabel* warning = window.findChild<QLabel*>(QStringLiteral("statusRecovery"));
     ASSERT_NE(warning, nullptr);
     EXPECT_TRUE(warning->isHidden());

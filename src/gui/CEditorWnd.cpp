@@ -432,6 +432,11 @@ bool CEditorWnd::viewportEvent(QEvent* event)
     return true;
 }
 
+void CEditorWnd::SetEditListener(EditListener* listener)
+{
+    data_->undoList->setEditListener(listener);
+}
+
 void CEditorWnd::FocusEditor()
 {
     if (isVisible() && !isActiveWindow())

@@ -106,6 +106,7 @@ public:
     std::string LookupStatus() const override;
     std::optional<SignInformation> CurrentSign() const override;
     void FocusEditor() override;
+    void SetEditListener(EditListener* listener) override;
 
     // The tooltip of the sign at a point of the client area: what the status
     // bar tells of a sign, as rich text with the sign in the sign font;

@@ -19,7 +19,7 @@ std::vector<std::string> Utf8Texts(const std::vector<std::u32string_view>& texts
     for (const std::u32string_view text : texts) {
         std::string& utf8 = out.emplace_back();
         for (const char32_t c : text)
-            EncodeUtf8Into(utf8, static_cast<std::uint32_t>(c));
+            AppendUtf8(utf8, static_cast<std::uint32_t>(c));
     }
     return out;
 }
@@ -65,7 +65,7 @@ std::optional<SignInformation> SignInformation::Current(const CFDocument& docume
 std::string SignInformation::Glyph() const
 {
     std::string out;
-    EncodeUtf8Into(out, sign);
+    AppendUtf8(out, sign);
     return out;
 }
 

@@ -30,7 +30,7 @@ void AppendIndex(std::string& out, std::uint32_t number)
     if (number < 2)
         return;
     for (const char digit : std::to_string(number))
-        EncodeUtf8Into(out, 0x2080 + static_cast<std::uint32_t>(digit - '0'));
+        AppendUtf8(out, 0x2080 + static_cast<std::uint32_t>(digit - '0'));
 }
 
 // The lower-case letter of a key symbol.
@@ -96,7 +96,7 @@ std::string SignNames::TypedReading(std::span<const std::uint32_t> typed, std::u
         const std::uint32_t symbol = NormalizeKeyChar(c);
         if (symbol == 0 || (symbol >= 0x2080 && symbol <= 0x2089))
             break;
-        EncodeUtf8Into(letters, c);
+        AppendUtf8(letters, c);
         ++count;
     }
     if (letters.empty())
@@ -114,7 +114,7 @@ std::string SignNames::ReadingText(std::span<const std::uint32_t> keySymbols, st
 {
     std::string out;
     for (const std::uint32_t symbol : keySymbols)
-        EncodeUtf8Into(out, LowerKeySymbol(symbol));
+        AppendUtf8(out, LowerKeySymbol(symbol));
     AppendIndex(out, number);
     return out;
 }

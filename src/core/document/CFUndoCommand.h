@@ -53,6 +53,7 @@ public:
     // insertion is told them by its recorder, which found them before
     // inserting.
     void SetBrokenReadings(std::vector<PlacedReading> readings) { broken_ = std::move(readings); }
+    const std::vector<PlacedReading>& brokenReadings() const { return broken_; }
 
     std::uint32_t kind() const { return kind_; }
     Position first() const { return first_; }

@@ -1,6 +1,7 @@
 #include "core/document/CFUndoList.h"
 
 #include "core/document/CCursor.h"
+#include "core/document/EditListener.h"
 #include "core/document/RangeEdit.h"
 
 #include <boost/make_shared.hpp>
@@ -55,8 +56,11 @@ Position CFUndoList::ReplaceRange(Position start, Position end, const CFDocument
         RecordUndo(kDeletion, start, end);
         EraseRange(document_, start, end);
     }
-    if (IsEmptyText(text))
+    if (IsEmptyText(text)) {
+        if (listener_ != nullptr && start != end)
+            listener_->TextReplaced(document_, start, end, text);
         return start;
+    }
     // A group reading the text goes into the middle of: the deletion above
     // took those at the range's ends, and nothing else can lie across start.
     std::vector<PlacedReading> split;
@@ -64,6 +68,8 @@ Position CFUndoList::ReplaceRange(Position start, Position end, const CFDocument
         split = ReadingsBrokenBy(document_, start, start);
     const Position after = InsertText(document_, start, text);
     Record(kInsertion, start, after).SetBrokenReadings(std::move(split));
+    if (listener_ != nullptr)
+        listener_->TextReplaced(document_, start, end, text);
     return after;
 }
 
@@ -87,8 +93,10 @@ void CFUndoList::Undo()
     stepStarted_ = false;
     Commands step = std::move(done_.back());
     done_.pop_back();
-    for (auto command = step.rbegin(); command != step.rend(); ++command)
+    for (auto command = step.rbegin(); command != step.rend(); ++command) {
         (*command)->Undo();
+        Tell(**command, true);
+    }
     undone_.push_back(std::move(step));
 }
 
@@ -99,9 +107,26 @@ void CFUndoList::Redo()
     stepStarted_ = false;
     Commands step = std::move(undone_.back());
     undone_.pop_back();
-    for (const auto& command : step)
+    for (const auto& command : step) {
         command->Redo();
+        Tell(*command, false);
+    }
     done_.push_back(std::move(step));
+}
+
+void CFUndoList::Tell(const CFUndoCommand& command, bool undone)
+{
+    if (listener_ == nullptr || (command.kind() != kInsertion && command.kind() != kDeletion))
+        return;
+    const CFSelectedText& range = command.selection();
+    // Undoing an insertion and redoing a deletion remove the range; the
+    // other two put the command's text back at its start.
+    if ((command.kind() == kInsertion) == undone)
+        listener_->TextReplaced(document_, range.start(), range.end(), CFDocument());
+    else
+        listener_->TextReplaced(document_, range.start(), range.start(), range.buffer());
+    if (undone && !command.brokenReadings().empty())
+        listener_->ReadingsSet(document_, command.brokenReadings());
 }
 
 void CFUndoList::Clear()

@@ -1,5 +1,6 @@
 #include "core/document/LineClipboard.h"
 
+#include "base/Utf16.h"
 #include "core/document/ReadingTable.h"
 
 #include <charconv>
@@ -10,16 +11,6 @@
 namespace velmora {
 
 namespace {
-
-bool IsHighSurrogate(char16_t u)
-{
-    return (u & 0xFC00) == 0xD800;
-}
-
-bool IsLowSurrogate(char16_t u)
-{
-    return (u & 0xFC00) == 0xDC00;
-}
 
 constexpr std::string_view kReadingsMagic = "VELMORA READINGS 1 ";
 
@@ -78,13 +69,7 @@ std::u16string EncodeClipboardText(const CFDocument& text)
         if (l > 0)
             units += u"\r\n";
         for (const std::uint32_t cell : text.Line(l).Cells()) {
-            if (cell >= 0x10000) {
-                const std::uint32_t v = cell - 0x10000;
-                units.push_back(static_cast<char16_t>(0xD800 + ((v >> 10) & 0x3FF)));
-                units.push_back(static_cast<char16_t>(0xDC00 + (v & 0x3FF)));
-            } else {
-                units.push_back(static_cast<char16_t>(cell));
-            }
+            AppendUtf16(units, cell);
         }
     }
     return units;
@@ -112,8 +97,7 @@ CFDocument DecodeClipboardText(std::u16string_view units)
             continue;
         }
         if (IsHighSurrogate(u) && i + 1 < units.size() && IsLowSurrogate(units[i + 1])) {
-            line.push_back(0x10000 + ((std::uint32_t(u) & 0x3FF) << 10)
-                           + (std::uint32_t(units[i + 1]) & 0x3FF));
+            line.push_back(CombineSurrogates(u, units[i + 1]));
             ++i;
             continue;
         }

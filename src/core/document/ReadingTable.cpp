@@ -44,7 +44,7 @@ ReadingId ReadingTable::Intern(std::u32string_view text)
     std::string utf8;
     utf8.reserve(text.size() * 2);
     for (const char32_t c : text)
-        EncodeUtf8Into(utf8, static_cast<std::uint32_t>(c));
+        AppendUtf8(utf8, static_cast<std::uint32_t>(c));
     return Intern(utf8);
 }
 

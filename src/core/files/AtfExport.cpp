@@ -90,7 +90,7 @@ void AppendWord(std::string& out, const CFLine& line, std::uint32_t from, std::u
         } else {
             std::string latin;
             do {
-                EncodeUtf8Into(latin, cells[k]);
+                AppendUtf8(latin, cells[k]);
                 ++k;
             } while (k < to && !SignNames::IsSign(cells[k]) && !(useReadings && line.ReadingAt(k)));
             pieces.push_back({Piece::Kind::Latin, std::move(latin)});
@@ -112,7 +112,7 @@ std::string AtfExport::Line(const CFLine& line, bool useReadings)
     const auto n = line.Length();
     for (std::uint32_t k = 0; k < n;) {
         if (IsBlank(cells[k])) {
-            EncodeUtf8Into(out, cells[k]);
+            AppendUtf8(out, cells[k]);
             ++k;
             continue;
         }

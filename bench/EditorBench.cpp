@@ -8,6 +8,7 @@
 // QPlainTextEdit holding the same text in the same process. It also prints
 // what a whole paint of the editor costs and what the per-key layout work
 // costs at the cursor (caret, hit-test, scrolling the cursor into view).
+// The largest document is measured once more with a reading for every sign.
 //
 // velmora_bench_editor [--samples N]
 
@@ -15,6 +16,7 @@
 #include "app/CProgramWindows.h"
 #include "core/document/CCursor.h"
 #include "core/document/CFDocument.h"
+#include "core/document/ReadingTable.h"
 #include "core/modes/CFModeCtrl.h"
 #include "core/modes/CFModeData.h"
 #include "core/view/CFScrollBar.h"
@@ -82,14 +84,22 @@ std::uint32_t LengthOf(std::uint32_t line, std::uint32_t length, std::uint32_t c
     return line == cursorLine ? length - 1 : length;
 }
 
-void Fill(CFDocument& document, std::uint32_t lines, std::uint32_t length, std::uint32_t cursorLine)
+// With readings, every sign remembers one, as if the whole text had been
+// typed or imported.
+void Fill(CFDocument& document, std::uint32_t lines, std::uint32_t length, std::uint32_t cursorLine,
+          bool readings)
 {
     document.Clear();
     document.InsertLines(1, lines - 1);
+    const ReadingId reading = ReadingTable::Intern(std::string_view("li₂"));
     for (std::uint32_t line = 0; line < lines; ++line) {
         const std::uint32_t n = LengthOf(line, length, cursorLine);
         const auto cells = LineOf(line, n);
         document.InsertCells(n, line, 0, cells.data());
+        for (std::uint32_t i = 0; readings && i < n; ++i) {
+            if (cells[i] != 0x20)
+                document.SetReading(line, i, i + 1, reading);
+        }
     }
 }
 
@@ -234,14 +244,16 @@ struct Setup {
     std::uint32_t length;
     std::uint32_t line; // where the cursor stands
     std::uint32_t column;
+    bool readings = false; // every sign with a reading
 };
 
 void RunSize(CEditorWnd& editor, QPlainTextEdit& plain, const Setup& setup, int samples)
 {
-    std::printf("\n%u lines of %u cells, cursor at line %u (one cell shorter), column %u\n", setup.lines,
-                setup.length, setup.line + 1, setup.column);
+    std::printf("\n%u lines of %u cells%s, cursor at line %u (one cell shorter), column %u\n", setup.lines,
+                setup.length, setup.readings ? ", every sign with a reading" : "", setup.line + 1,
+                setup.column);
     const auto fillStart = Clock::now();
-    Fill(editor.Document(), setup.lines, setup.length, setup.line);
+    Fill(editor.Document(), setup.lines, setup.length, setup.line, setup.readings);
     editor.DocumentReplaced();
     editor.ResetView();
     plain.setPlainText(PlainText(setup.lines, setup.length, setup.line));
@@ -346,6 +358,7 @@ int main(int argc, char** argv)
             RunSize(*editor, plain, {20, 40, 10, 20}, samples);
             RunSize(*editor, plain, {60000, 999, 30000, 500}, samples);
             RunSize(*editor, plain, {60000, 999, 30000, 998}, samples);
+            RunSize(*editor, plain, {60000, 999, 30000, 500, true}, samples);
             editor->Document().Clear();
             editor->DocumentReplaced();
         }

@@ -3,6 +3,8 @@
 // old tail of the line survive around the pasted text, the limit check
 // refuses exactly the pastes that would leave a line too long or too many
 // lines, and copying the pasted range gives back the text that was read.
+// The same bytes taken as the editor's own clipboard data never put a
+// reading outside the text.
 #include "core/document/CFDocument.h"
 #include "core/document/LineClipboard.h"
 #include "core/document/RangeEdit.h"
@@ -27,6 +29,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const CFDocument text = DecodeClipboardText(units);
     if (DecodeClipboardText(EncodeClipboardText(text)) != text)
         std::abort();
+
+    // The same bytes as the editor's own clipboard data: whatever they
+    // hold, no reading lands outside the text, and what was taken comes
+    // back whole through a copy and a paste.
+    CFDocument read = text;
+    if (DecodeClipboardReadings(std::string_view(reinterpret_cast<const char*>(data), size), read)) {
+        for (std::uint32_t l = 0; l < read.LineCount(); ++l) {
+            for (const ReadingSpan& span : read.Line(l).Readings()) {
+                if (span.begin >= span.end || span.end > read.LineLength(l))
+                    std::abort();
+            }
+        }
+        CFDocument pasted = DecodeClipboardText(EncodeClipboardText(read));
+        if (read.HasReadings()
+            && (!DecodeClipboardReadings(EncodeClipboardReadings(read), pasted) || pasted != read))
+            std::abort();
+    }
 
     CFDocument document;
     const std::u32string head = U"abcdefgh";

@@ -21,6 +21,29 @@
     </message>
 </context>
 <context>
+    <name>velmora::CSignInfoWindow</name>
+    <message>
+        <source>Sign Information</source>
+        <translation>Sign Information</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Typed as</source>
+        <translation>Typed as</translation>
+    </message>
+    <message>
+        <source>Readings</source>
+        <translation>Readings</translation>
+    </message>
+    <message>
+        <source>Names</source>
+        <translation>Names</translation>
+    </message>
+</context>
+<context>
     <name>velmora::CToolWindow</name>
     <message>
         <source>Word registration</source>
@@ -528,6 +551,38 @@ Last changed: %2</translation>
     <message>
         <source>Convert Transliteration</source>
         <translation>Convert Transliteration</translation>
+    </message>
+    <message>
+        <source>楔形文字を1つ選択するか、楔形文字の後ろにカーソルを置いてください。</source>
+        <translation>Select one cuneiform sign, or put the cursor after one.</translation>
+    </message>
+    <message>
+        <source>ATFファイルを保存できませんでした。</source>
+        <translation>The ATF file could not be saved.</translation>
+    </message>
+    <message>
+        <source>名前を付けてATF形式で保存</source>
+        <translation>Save as ATF</translation>
+    </message>
+    <message>
+        <source>ATF(*.atf)</source>
+        <translation>ATF(*.atf)</translation>
+    </message>
+    <message>
+        <source>typed as %1</source>
+        <translation>typed as %1</translation>
+    </message>
+    <message>
+        <source>Export ATF…</source>
+        <translation>Export ATF…</translation>
+    </message>
+    <message>
+        <source>Save HTML with Transliteration</source>
+        <translation>Save HTML with Transliteration</translation>
+    </message>
+    <message>
+        <source>Sign Information</source>
+        <translation>Sign Information</translation>
     </message>
 </context>
 </TS>

@@ -21,6 +21,7 @@
 #include "qt/QtWidgetWindow.h"
 
 #include <QApplication>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -28,6 +29,7 @@
 #include <QRegion>
 #include <QScrollBar>
 #include <QTimer>
+#include <QToolTip>
 #include <QWheelEvent>
 
 #include <boost/make_shared.hpp>
@@ -367,6 +369,67 @@ Position CEditorWnd::CursorPosition() const
 std::string CEditorWnd::LookupStatus() const
 {
     return ctrl_->LookupStatus();
+}
+
+std::optional<SignInformation> CEditorWnd::CurrentSign() const
+{
+    const CFSelectedText& selection = *data_->selection;
+    const Position none = data_->cursor->position();
+    return SignInformation::Current(data_->document, data_->cursor->position(),
+                                    selection.active() ? selection.start() : none,
+                                    selection.active() ? selection.end() : none);
+}
+
+QString CEditorWnd::signToolTip(QPoint point)
+{
+    QString text;
+    guarded([&] {
+        const auto fonts = signFont_.Fonts();
+        const std::unique_ptr<Surface> surface = window_->createSurface();
+        if (!surface)
+            return;
+        const int h = LineHeight(*surface, *fonts);
+        const ScrollOffsets offsets = data_->Offsets();
+        const auto hit = HitTest(data_->document, *surface, *fonts, point.x() + offsets.left(),
+                                 point.y() + h * static_cast<int>(offsets.top()));
+        if (!hit)
+            return;
+        const auto sign = SignInformation::Of(data_->document.Line(hit->line), hit->column);
+        if (!sign)
+            return;
+        const auto* qfont = dynamic_cast<const QtFont*>(fonts->sign());
+        const QString family = qfont ? qfont->qfont().family() : font().family();
+        const auto html = [](const std::string& utf8) {
+            return QString::fromStdString(utf8).toHtmlEscaped();
+        };
+        // The sign large, in the editor's sign font; beside and below it
+        // what the status bar tells.
+        text =
+            QStringLiteral("<p style=\"white-space:pre\"><span style=\"font-family:'%1'; font-size:28pt\">"
+                           "%2</span> %3 %4")
+                .arg(family.toHtmlEscaped(), html(sign->Glyph()), html(sign->name), html(sign->CodePoint()));
+        for (const std::string& part : {sign->TypedText(), sign->FirstReadings(12)}) {
+            if (!part.empty())
+                text += QStringLiteral("<br/>") + html(part);
+        }
+        text += QStringLiteral("</p>");
+    });
+    return text;
+}
+
+bool CEditorWnd::viewportEvent(QEvent* event)
+{
+    if (event->type() != QEvent::ToolTip)
+        return QAbstractScrollArea::viewportEvent(event);
+    const auto* help = static_cast<QHelpEvent*>(event);
+    const QString text = signToolTip(help->pos());
+    if (text.isEmpty()) {
+        QToolTip::hideText();
+        event->ignore();
+    } else {
+        QToolTip::showText(help->globalPos(), text, viewport());
+    }
+    return true;
 }
 
 void CEditorWnd::SetEditListener(EditListener* listener)

@@ -15,6 +15,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 class QKeyEvent;
@@ -50,6 +51,10 @@ class Window;
 // candidate. The list closes when the mode leaves sign selection, when the
 // keyboard focus goes elsewhere and when the window the editor is in moves;
 // the next key or click in the editor brings it back.
+//
+// Hovering over a sign shows what is known of it as a tooltip: its name,
+// code point, the reading it was typed as and its readings in the sign
+// list (SignInformation).
 //
 // The caret blinks every 500 ms while the editor has the focus. Anything an
 // event handler throws is reported as an internal error; the document stays
@@ -99,8 +104,14 @@ public:
     bool AlphabetMode() const override;
     Position CursorPosition() const override;
     std::string LookupStatus() const override;
+    std::optional<SignInformation> CurrentSign() const override;
     void FocusEditor() override;
     void SetEditListener(EditListener* listener) override;
+
+    // The tooltip of the sign at a point of the client area: what the status
+    // bar tells of a sign, as rich text with the sign in the sign font;
+    // empty where there is no cuneiform sign.
+    QString signToolTip(QPoint point);
 
     // Repaints and gives the keyboard focus to target (no focus change when
     // it is null), as after a search hit that hands the focus back to the
@@ -161,6 +172,8 @@ protected:
     void hideEvent(QHideEvent* event) override;
     void timerEvent(QTimerEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Shows the tooltip of the sign under the pointer.
+    bool viewportEvent(QEvent* event) override;
 
 private:
     class ViewportWindow;

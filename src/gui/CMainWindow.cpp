@@ -9,8 +9,11 @@
 #include "core/files/CrashRecovery.h"
 #include "core/view/CFSignFont.h"
 #include "gui/CAboutDialog.h"
+#include "gui/CSignInfoWindow.h"
 #include "platform/MessageDisplay.h"
+#include "platform/TextTranslator.h"
 #include "platform/UserTexts.h"
+#include "qt/QtFont.h"
 #include "qt/QtLanguage.h"
 #include "qt/QtTextTranslator.h"
 
@@ -257,6 +260,18 @@ void CMainWindow::buildStatusBar()
     modeLabel_ = part("statusMode", initial.mode);
     lineLabel_ = part("statusLine", initial.line);
     columnLabel_ = part("statusColumn", initial.column);
+    // The sign at the cursor, and what is known of it. As high with a sign
+    // as without one, so that the status bar, and the editor above it,
+    // keep their size as the cursor moves (a cuneiform sign comes in a
+    // font taller than the interface's).
+    signGlyphLabel_ = part("statusSignGlyph", "\xF0\x92\x86\x95");
+    signGlyphLabel_->setFixedHeight(signGlyphLabel_->sizeHint().height());
+    signGlyphLabel_->setMinimumWidth(signGlyphLabel_->sizeHint().width());
+    signGlyphLabel_->clear();
+    signLabel_ = part("statusSign", "");
+    // It takes the rest of the bar whatever it says: a new text is only
+    // painted, the bar is not laid out again.
+    signLabel_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     // At least as wide as "Alphabet" needs, wider for a lookup status.
     modeLabel_->setMinimumWidth(kStatusModeRight);
     // A click on the setting switches it.
@@ -264,7 +279,13 @@ void CMainWindow::buildStatusBar()
     lineLabel_->setFixedWidth(kStatusLineRight - kStatusModeRight);
     statusBar()->addWidget(modeLabel_);
     statusBar()->addWidget(lineLabel_);
-    statusBar()->addWidget(columnLabel_, 1);
+    statusBar()->addWidget(columnLabel_);
+    statusBar()->addWidget(signGlyphLabel_);
+    statusBar()->addWidget(signLabel_, 1);
+    signStatusTimer_ = new QTimer(this);
+    signStatusTimer_->setSingleShot(true);
+    signStatusTimer_->setInterval(kSignStatusDelayMs);
+    connect(signStatusTimer_, &QTimer::timeout, this, [this] { guarded([&] { updateSignStatus(); }); });
     recoveryLabel_ = part("statusRecovery", "");
     recoveryLabel_->setStyleSheet(QStringLiteral("color: #b00000;"));
     recoveryLabel_->hide();
@@ -406,8 +427,14 @@ void CMainWindow::run(CommandId id)
         case CommandId::SaveHtml:
             commands_->SaveHtml();
             break;
+        case CommandId::SaveHtmlWithTransliteration:
+            commands_->SaveHtml(true);
+            break;
         case CommandId::ImportAtf:
             commands_->ImportAtf();
+            break;
+        case CommandId::ExportAtf:
+            commands_->ExportAtf();
             break;
         case CommandId::LoadWorddata:
             commands_->LoadWorddata();
@@ -471,6 +498,9 @@ void CMainWindow::run(CommandId id)
             break;
         case CommandId::WordRegistration:
             tool(tools_.wordRegistration);
+            break;
+        case CommandId::SignInformation:
+            showSignInformation();
             break;
         case CommandId::About:
             showAbout();
@@ -566,6 +596,21 @@ void CMainWindow::showAbout()
     dialog.exec();
 }
 
+void CMainWindow::showSignInformation()
+{
+    const auto sign = editor_.CurrentSign();
+    if (!sign) {
+        services_.messages.showMessage(&platformWindow_, Tr(texts::kNoSignChosen),
+                                       Tr(texts::kConfirmCaption));
+        return;
+    }
+    if (signInfoWindow_ == nullptr)
+        signInfoWindow_ = new CSignInfoWindow(this);
+    const auto fonts = services_.signFont.Fonts();
+    const auto* signFont = dynamic_cast<const QtFont*>(fonts->sign());
+    signInfoWindow_->showSign(*sign, signFont ? signFont->qfont() : font());
+}
+
 void CMainWindow::zoom(int steps)
 {
     for (; steps > 0; --steps)
@@ -593,6 +638,30 @@ void CMainWindow::updateStatusBar()
         lineLabel_->setText(FromUtf8(texts.line));
         columnLabel_->setText(FromUtf8(texts.column));
     });
+    // A moment later, when the keys pause: the text the user types is
+    // painted first, and a run of keys (one held down) gives one update.
+    signStatusTimer_->start();
+}
+
+void CMainWindow::updateSignStatus()
+{
+    const auto sign = editor_.CurrentSign();
+    // The sign in the editor's sign font, which has it: drawn in the
+    // interface's font it would be looked for among all fonts at every
+    // key.
+    if (sign) {
+        const auto fonts = services_.signFont.Fonts();
+        if (const auto* qfont = dynamic_cast<const QtFont*>(fonts->sign());
+            qfont && signGlyphLabel_->font().family() != qfont->qfont().family()) {
+            QFont glyphFont = signGlyphLabel_->font();
+            glyphFont.setFamily(qfont->qfont().family());
+            signGlyphLabel_->setFont(glyphFont);
+        }
+    }
+    signGlyphLabel_->setText(sign ? FromUtf8(sign->Glyph()) : QString());
+    signLabel_->setText(sign ? FromUtf8(sign->StatusText()) : QString());
+    // All the readings the part has no room for.
+    signLabel_->setToolTip(sign ? FromUtf8(sign->ToolTipText(40)) : QString());
 }
 
 void CMainWindow::enableHistoryItems(bool always)

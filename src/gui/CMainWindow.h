@@ -29,6 +29,7 @@ namespace velmora {
 
 class CFSignFont;
 class CFWordDictionary;
+class CSignInfoWindow;
 class CrashRecovery;
 class FileDialogs;
 class FontDialog;
@@ -64,8 +65,10 @@ struct ToolWindowCommands {
     std::function<void()> wordRegistration; // show the word registration window
 };
 
-// The main window: the editor filling the area above a three-part status
-// bar, the menu, the accelerators and the title. Its file commands run
+// The main window: the editor filling the area above a status bar of four
+// parts (setting, line, column, and the sign at the cursor with what is
+// known of it),
+// the menu, the accelerators and the title. Its file commands run
 // through MainCommands, its editing commands through the editor's own
 // commands; everything else is plain Qt. A click on the status bar's
 // setting part switches the editor between "Alphabet" and "Sign", as the
@@ -90,6 +93,10 @@ struct ToolWindowCommands {
 class CMainWindow : public QMainWindow {
     Q_OBJECT
 public:
+    // The status bar tells about the sign at the cursor this long after the
+    // last key: drawing a sign costs as much as the rest of a key.
+    static constexpr int kSignStatusDelayMs = 30;
+
     // editorWidget is the main editor; it becomes the central widget and
     // the window owns it. editor is the same object seen as MainEditor.
     CMainWindow(const MainWindowServices& services, QWidget* editorWidget, MainEditor& editor,
@@ -137,8 +144,9 @@ public:
 
 public slots:
     // Shows the editor's input kind and cursor in the status bar (and the
-    // kind in the "Sign Input" item). Connect the editor's notification
-    // after each key and mouse event to it.
+    // kind in the "Sign Input" item), and, kSignStatusDelayMs after the last
+    // call, what is known of the sign at the cursor. Connect the editor's
+    // notification after each key and mouse event to it.
     void updateStatusBar();
     // Zoom steps > 0 larger, < 0 smaller, as Zoom In and Zoom Out; connect
     // the editors' Ctrl+wheel to it.
@@ -170,6 +178,11 @@ private:
     void saveWindowGeometry();
     void run(CommandId id);
     void showAbout();
+    // The status bar's part on the sign at the cursor.
+    void updateSignStatus();
+    // "Sign Information": the editor's current sign in the Sign Information
+    // window, or a message that there is none.
+    void showSignInformation();
     // After a zoom command: every window with an editor shows the new size.
     void zoomed(bool changed);
     void updateRecovery();
@@ -197,6 +210,10 @@ private:
     QLabel* modeLabel_ = nullptr;
     QLabel* lineLabel_ = nullptr;
     QLabel* columnLabel_ = nullptr;
+    QLabel* signGlyphLabel_ = nullptr;
+    QLabel* signLabel_ = nullptr;
+    QTimer* signStatusTimer_ = nullptr;
+    CSignInfoWindow* signInfoWindow_ = nullptr;
     // Says that unsaved changes are not protected; hidden while they are.
     QLabel* recoveryLabel_ = nullptr;
     CrashRecovery* recovery_ = nullptr;

@@ -54,6 +54,10 @@ inline constexpr const char* kImportFailed = VELMORA_TEXT("ATFファイルを読
 inline constexpr const char* kImportSourceNotSaved =
     VELMORA_TEXT("インポート元の ATF ファイルには保存できません。別の名前を指定してください。");
 
+// Sign Information found no sign to tell about.
+inline constexpr const char* kNoSignChosen =
+    VELMORA_TEXT("楔形文字を1つ選択するか、楔形文字の後ろにカーソルを置いてください。");
+
 // Search and replace.
 inline constexpr const char* kSearchedToEnd = VELMORA_TEXT("ドキュメント末尾まで検索しました。");
 inline constexpr const char* kSearchedToBeginning = VELMORA_TEXT("ドキュメント先頭まで検索しました。");
@@ -110,6 +114,7 @@ inline constexpr const char* kInPlaceSaveUnprotected =
 inline constexpr const char* kOpenFailed = VELMORA_TEXT("ファイルを読み込めませんでした。");
 inline constexpr const char* kSaveFailed = VELMORA_TEXT("ファイルを保存できませんでした。");
 inline constexpr const char* kHtmlSaveFailed = VELMORA_TEXT("HTMLファイルを保存できませんでした。");
+inline constexpr const char* kAtfSaveFailed = VELMORA_TEXT("ATFファイルを保存できませんでした。");
 inline constexpr const char* kWordDataSaveFailed = VELMORA_TEXT("単語データを保存できませんでした。");
 inline constexpr const char* kWordDataNotExpressible =
     VELMORA_TEXT("単語データの書式で書き表せない発音があります（平文字の c や h を含む発音など）。");
@@ -142,6 +147,8 @@ inline constexpr const char* kWordDataFiles = VELMORA_TEXT("cfdファイル(*.cf
 inline constexpr const char* kAllFiles = VELMORA_TEXT("All files(*.*)");
 inline constexpr const char* kImportAtfTitle = VELMORA_TEXT("ATFをインポート");
 inline constexpr const char* kAtfFiles = VELMORA_TEXT("ATF(*.atf;*.txt)");
+inline constexpr const char* kExportAtfTitle = VELMORA_TEXT("名前を付けてATF形式で保存");
+inline constexpr const char* kAtfSaveFiles = VELMORA_TEXT("ATF(*.atf)");
 
 // The status bar: the input setting, the cursor's line and column. Before
 // the first editor event the line and column read "line:0" and "column:0".
@@ -151,6 +158,9 @@ inline constexpr const char* kStatusLineStart = VELMORA_TEXT("line:0");
 inline constexpr const char* kStatusColumnStart = VELMORA_TEXT("column:0");
 inline constexpr const char* kStatusLine = VELMORA_TEXT("line: %1");
 inline constexpr const char* kStatusColumn = VELMORA_TEXT("column: %1");
+// The sign before the cursor, in the status bar and its tooltip: the
+// reading it was typed or converted from (%1).
+inline constexpr const char* kTypedAs = VELMORA_TEXT("typed as %1");
 
 // The main menu; "&" marks the letter that selects an item with Alt.
 inline constexpr const char* kFileMenu = VELMORA_TEXT("File(&F)");
@@ -166,6 +176,8 @@ inline constexpr const char* kSaveItem = VELMORA_TEXT("Save(&S)");
 inline constexpr const char* kSaveAsItem = VELMORA_TEXT("SaveAs");
 inline constexpr const char* kSaveHtmlItem = VELMORA_TEXT("Save HTML");
 inline constexpr const char* kImportAtfItem = VELMORA_TEXT("Import ATF…");
+inline constexpr const char* kExportAtfItem = VELMORA_TEXT("Export ATF…");
+inline constexpr const char* kSaveHtmlTransliterationItem = VELMORA_TEXT("Save HTML with Transliteration");
 inline constexpr const char* kLoadWorddataItem = VELMORA_TEXT("Load Worddata");
 inline constexpr const char* kSaveWorddataItem = VELMORA_TEXT("Save Worddata");
 inline constexpr const char* kExitItem = VELMORA_TEXT("Exit(&X)");
@@ -183,6 +195,7 @@ inline constexpr const char* kFindPreviousItem = VELMORA_TEXT("Find Previous");
 inline constexpr const char* kReplaceItem = VELMORA_TEXT("Replace");
 inline constexpr const char* kConvertTransliterationItem = VELMORA_TEXT("Convert Transliteration");
 inline constexpr const char* kWordRegistrationItem = VELMORA_TEXT("Word Registration");
+inline constexpr const char* kSignInformationItem = VELMORA_TEXT("Sign Information");
 inline constexpr const char* kFontItem = VELMORA_TEXT("Font");
 inline constexpr const char* kZoomInItem = VELMORA_TEXT("Zoom In");
 inline constexpr const char* kZoomOutItem = VELMORA_TEXT("Zoom Out");

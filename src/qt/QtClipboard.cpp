@@ -29,14 +29,46 @@ std::optional<std::u16string> QtClipboard::unicodeText()
     return units;
 }
 
+namespace {
+
+// The text as Qt and other programs take it: lines separated by LF.
+QString ClipboardText(std::u16string_view units)
+{
+    QString text(reinterpret_cast<const QChar*>(units.data()), qsizetype(units.size()));
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return text;
+}
+
+} // namespace
+
 void QtClipboard::setUnicodeText(std::u16string_view units)
+{
+    if (QClipboard* clipboard = QGuiApplication::clipboard())
+        clipboard->setText(ClipboardText(units));
+}
+
+void QtClipboard::setUnicodeTextWithData(std::u16string_view units, std::string_view privateData)
 {
     QClipboard* clipboard = QGuiApplication::clipboard();
     if (!clipboard)
         return;
-    QString text(reinterpret_cast<const QChar*>(units.data()), qsizetype(units.size()));
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    clipboard->setText(text);
+    auto* data = new QMimeData;
+    data->setText(ClipboardText(units));
+    data->setData(QString::fromLatin1(kPrivateFormat),
+                  QByteArray(privateData.data(), qsizetype(privateData.size())));
+    // The clipboard owns the data from here on.
+    clipboard->setMimeData(data);
+}
+
+std::optional<std::string> QtClipboard::privateData()
+{
+    const QClipboard* clipboard = QGuiApplication::clipboard();
+    const QMimeData* data = clipboard ? clipboard->mimeData() : nullptr;
+    const QString format = QString::fromLatin1(kPrivateFormat);
+    if (!data || !data->hasFormat(format))
+        return std::nullopt;
+    const QByteArray bytes = data->data(format);
+    return std::string(bytes.constData(), std::size_t(bytes.size()));
 }
 
 } // namespace velmora

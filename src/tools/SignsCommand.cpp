@@ -1,6 +1,9 @@
 #include "tools/SignsCommand.h"
 
 #include "core/dictionary/CFWordDictionary.h"
+#include "core/document/CFDocument.h"
+#include "core/files/AtfExport.h"
+#include "core/files/DocumentFiles.h"
 #include "tools/AtfConvertCommand.h"
 #include "tools/FileBytes.h"
 #include "tools/OslAtfTable.h"
@@ -30,6 +33,7 @@ constexpr std::string_view kHelp =
     "\n"
     "Commands:\n"
     "  convert INPUT.atf [OUTPUT]       convert ATF transliterations to cuneiform\n"
+    "  to-atf DOCUMENT.txt [OUTPUT]     write a document as an ATF transliteration\n"
     "  lookup DICT.cfd TRANSLITERATION  the candidates the editor offers for a transliteration\n"
     "  from-osl SIGNLIST.asl OUT.cfd    sign data from a sign list in the Oracc Sign List format\n"
     "  from-unicode OUT.cfd             sign data from the Unicode names of the cuneiform signs\n"
@@ -102,6 +106,23 @@ constexpr std::string_view kLookupHelp =
     "Exit status: 0 when there is a candidate, 1 when there is none, 2 when the\n"
     "sign data file cannot be read or is malformed.\n";
 
+constexpr std::string_view kToAtfHelp =
+    "Usage: velmora-signs to-atf DOCUMENT.txt [OUTPUT]\n"
+    "\n"
+    "Writes a Velmora document (a UTF-8 text file, as the editor saves it) as an ATF\n"
+    "transliteration in Oracc's style: a & line naming the document (its file name\n"
+    "without the suffix), the protocols for Akkadian in Unicode, then one numbered\n"
+    "line (1. 2. ...) for each line of the document.\n"
+    "\n"
+    "A text file keeps no readings, so every cuneiform sign is written as its sign\n"
+    "name from the Oracc Sign List (KAK, |A×HA|), which ATF accepts; the signs of a\n"
+    "word (no space between them) are joined by \"-\". Latin text in the document is\n"
+    "written as it stands. The editor's File > Export ATF writes the readings the\n"
+    "signs were typed or converted from instead.\n"
+    "\n"
+    "Output goes to standard output when OUTPUT is - or not given. Exit status 2\n"
+    "when the document cannot be read or the output cannot be written.\n";
+
 constexpr std::string_view kResaveHelp =
     "Usage: velmora-signs resave IN.cfd OUT.cfd\n"
     "\n"
@@ -135,6 +156,8 @@ int SignsCommand::Run(std::span<const std::string> args)
     };
     if (command == "convert")
         return AtfConvertCommand(out_, err_).Run(rest);
+    if (command == "to-atf")
+        return WantsHelp(rest) ? help(kToAtfHelp) : ToAtf(rest);
     if (command == "make-data")
         return WantsHelp(rest) ? help(kMakeDataHelp) : MakeData(rest);
     if (command == "from-unicode")
@@ -278,6 +301,32 @@ int SignsCommand::Lookup(std::span<const std::string> args)
         return NoCandidate;
     }
     out_ << SignLookup::Format(result);
+    return Success;
+}
+
+int SignsCommand::ToAtf(std::span<const std::string> args)
+{
+    if (args.empty() || args.size() > 2)
+        return UsageError("to-atf", "expects the document to read and, optionally, the file to write");
+    const std::filesystem::path input = args[0];
+    CFDocument document;
+    if (const FileLoadResult read = LoadTextFile(input, document); !read) {
+        err_ << kProgram << ": " << args[0];
+        if (read.line > 0)
+            err_ << ':' << read.line;
+        err_ << ": " << (read.systemError.empty() ? read.detail : read.systemError) << '\n';
+        return Failure;
+    }
+    const std::u8string stem = input.stem().u8string();
+    const std::string atf = AtfExport::Text(document, std::string(stem.begin(), stem.end()), false);
+    if (args.size() < 2 || args[1] == "-") {
+        out_ << atf;
+        return Success;
+    }
+    if (!WriteFileBytes(args[1], atf)) {
+        err_ << kProgram << ": " << args[1] << ": cannot write the file\n";
+        return Failure;
+    }
     return Success;
 }
 

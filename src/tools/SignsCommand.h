@@ -9,7 +9,8 @@ namespace velmora {
 // The velmora-signs command line: builds sign data files from the Unicode
 // character names or from an Oracc sign list, makes the data bundled with
 // the program, re-saves sign data files, looks a transliteration up the way
-// the editor's input mode does, and converts ATF files. Results go to out,
+// the editor's input mode does, converts ATF files, and writes documents as
+// ATF. Results go to out,
 // errors to err, each naming the file concerned.
 class SignsCommand {
 public:
@@ -33,6 +34,7 @@ private:
     int MakeData(std::span<const std::string> args);
     int Lookup(std::span<const std::string> args);
     int Resave(std::span<const std::string> args);
+    int ToAtf(std::span<const std::string> args);
     int UsageError(const std::string& command, const std::string& message);
 
     std::ostream& out_;

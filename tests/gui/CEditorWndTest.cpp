@@ -14,11 +14,13 @@
 #include "tests/support/gui/GuiTestKit.h"
 
 #include <QApplication>
+#include <QHelpEvent>
 #include <QPaintEvent>
 #include <QRegion>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
+#include <QToolTip>
 #include <QWheelEvent>
 
 #include <gtest/gtest.h>
@@ -84,6 +86,30 @@ TEST_F(EditorWidget, SignSettingConvertsATransliterationAndInsertsTheSign)
     EXPECT_EQ(line(0), std::u32string(1, char32_t(kLugal)));
     EXPECT_EQ(at(), (Position{0, 1}));
     EXPECT_EQ(edits, 7);
+}
+
+TEST_F(EditorWidget, ASignRemembersTheReadingItWasTypedAsAndHoveringShowsIt)
+{
+    signSetting();
+    QTest::keyClicks(editor.get(), "du3");
+    QTest::keyClick(editor.get(), Qt::Key_Space);
+    QTest::keyClick(editor.get(), Qt::Key_Return);
+    // The third candidate is two signs, with one reading for both.
+    ASSERT_EQ(line(0), (std::u32string{kDu3, kDu3}));
+    const auto sign = editor->CurrentSign();
+    ASSERT_TRUE(sign);
+    EXPECT_EQ(sign->reading, "du₃");
+
+    const QPoint onSign = pointOf({0, 0});
+    QHelpEvent help(QEvent::ToolTip, onSign, editor->viewport()->mapToGlobal(onSign));
+    QApplication::sendEvent(editor->viewport(), &help);
+    EXPECT_TRUE(QToolTip::isVisible());
+    EXPECT_TRUE(QToolTip::text().contains(QString::fromUtf8("typed as du₃")))
+        << QToolTip::text().toStdString();
+    EXPECT_TRUE(QToolTip::text().contains(QString::fromStdString(sign->name + " " + sign->CodePoint())));
+    // Right of the line's end there is no sign to tell about.
+    EXPECT_TRUE(editor->signToolTip(pointOf({0, 2}) + QPoint(40, 0)).isEmpty());
+    QToolTip::hideText();
 }
 
 TEST_F(EditorWidget, TypedSignNumberPreselectsItsCandidateAndDownCycles)

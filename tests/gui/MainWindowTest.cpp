@@ -1,10 +1,13 @@
 #include "gui/CMainWindow.h"
 
 #include "core/dictionary/CFWordDictionary.h"
+#include "core/document/ReadingTable.h"
 #include "core/files/CrashRecovery.h"
 #include "core/modes/CFModeData.h"
 #include "core/view/CFSignFont.h"
 #include "gui/CEditorWnd.h"
+#include "gui/CSignInfoWindow.h"
+#include "platform/UserTexts.h"
 #include "tests/support/FakeFileDialogs.h"
 #include "tests/support/FakeFontDialog.h"
 #include "tests/support/FakeFontFactory.h"
@@ -79,16 +82,17 @@ std::vector<QString> MenuText(const QMenuBar& bar)
 
 TEST_F(MainWindowTest, MenuHasThePopupsItemsAndSeparatorsInOrder)
 {
-    EXPECT_EQ(MenuText(*window.menuBar()),
-              (std::vector<QString>{
-                  "File(&F): New File - Open(&O) Recent Files Save(&S) SaveAs - Save HTML Import ATF… - "
-                  "Load Worddata Save Worddata - Exit(&X)",
-                  "Edit: Undo Redo - Cut Line Copy Line Pasete Line Delete Line Select All - Find Find Next "
-                  "Find Previous - Replace - Convert Transliteration",
-                  "Word: Word Registration",
-                  "Setting(&V): Font Zoom In Zoom Out Reset Zoom - Sign Input Language",
-                  "Help(&H): About(&A)...",
-              }));
+    EXPECT_EQ(
+        MenuText(*window.menuBar()),
+        (std::vector<QString>{
+            "File(&F): New File - Open(&O) Recent Files Save(&S) SaveAs - Save HTML "
+            "Save HTML with Transliteration Import ATF… Export ATF… - Load Worddata Save Worddata - Exit(&X)",
+            "Edit: Undo Redo - Cut Line Copy Line Pasete Line Delete Line Select All - Find Find Next "
+            "Find Previous - Replace - Convert Transliteration",
+            "Word: Word Registration Sign Information",
+            "Setting(&V): Font Zoom In Zoom Out Reset Zoom - Sign Input Language",
+            "Help(&H): About(&A)...",
+        }));
 }
 
 TEST_F(MainWindowTest, AcceleratorsAreWindowShortcuts)
@@ -109,6 +113,7 @@ TEST_F(MainWindowTest, AcceleratorsAreWindowShortcuts)
     EXPECT_EQ(keys(CommandId::Redo), (QStringList{"Ctrl+Y", "Ctrl+Shift+Z"}));
     EXPECT_EQ(keys(CommandId::SelectAll), QStringList{"Ctrl+A"});
     EXPECT_EQ(keys(CommandId::ConvertTransliteration), QStringList{"Ctrl+T"});
+    EXPECT_EQ(keys(CommandId::SignInformation), QStringList{"F1"});
     EXPECT_TRUE(keys(CommandId::NewFile).isEmpty());
     for (const CommandId id : {CommandId::About, CommandId::Open, CommandId::Save, CommandId::Find,
                                CommandId::FindNext, CommandId::FindPrevious, CommandId::Undo, CommandId::Redo,
@@ -213,6 +218,50 @@ TEST_F(MainWindowTest, StatusBarShowsTheInitialTextsThenTheEditorsState)
     editor->lookupStatus.clear();
     window.updateStatusBar();
     EXPECT_EQ(Part("statusMode")->text(), "Sign");
+}
+
+TEST_F(MainWindowTest, TheSignAtTheCursorIsInTheStatusBarAndF1ShowsAllItsReadings)
+{
+    editor->document.InsertCell(0, 0, 0x12195);
+    editor->document.SetReading(0, 0, 1, ReadingTable::Intern(std::string_view("du₃")));
+    editor->cursor = {0, 1};
+    window.updateStatusBar();
+    // The sign part follows when the keys pause.
+    ASSERT_TRUE(Part("statusSign") && Part("statusSignGlyph"));
+    EXPECT_EQ(Part("statusSign")->text(), "");
+    QTest::qWait(CMainWindow::kSignStatusDelayMs * 3);
+    EXPECT_EQ(Part("statusSignGlyph")->text(), QString::fromUtf8("𒆕"));
+    EXPECT_EQ(Part("statusSign")->text(),
+              QString::fromUtf8("KAK U+12195 · typed as du₃ · gag gak kak kaq qaq habur …"));
+    // Its tooltip has room for all the readings.
+    EXPECT_TRUE(Part("statusSign")->toolTip().contains(QString::fromUtf8("tu₂₀")));
+
+    Activate(window);
+    editor->setFocus();
+    QTest::keyClick(editor, Qt::Key_F1);
+    auto* info = window.findChild<CSignInfoWindow*>(QStringLiteral("signInformation"));
+    ASSERT_TRUE(info);
+    EXPECT_TRUE(info->isVisible());
+    const auto label = [&](const char* name) {
+        return info->findChild<QLabel*>(QString::fromLatin1(name))->text();
+    };
+    EXPECT_EQ(label("name"), "KAK  U+12195");
+    EXPECT_EQ(label("typed"), QString::fromUtf8("du₃"));
+    EXPECT_TRUE(label("readings").startsWith("gag gak kak"));
+    EXPECT_TRUE(label("readings").contains(QString::fromUtf8("du₃")));
+    EXPECT_EQ(label("names"), "KAK");
+    EXPECT_TRUE(messages.messages().empty());
+
+    // No sign before the cursor: the status bar part is empty, and Sign
+    // Information says what to do.
+    editor->cursor = {0, 0};
+    window.updateStatusBar();
+    QTest::qWait(CMainWindow::kSignStatusDelayMs * 3);
+    EXPECT_EQ(Part("statusSignGlyph")->text(), "");
+    EXPECT_EQ(Part("statusSign")->text(), "");
+    window.action(CommandId::SignInformation)->trigger();
+    ASSERT_EQ(messages.messages().size(), 1u);
+    EXPECT_EQ(messages.messages()[0].text, texts::kNoSignChosen);
 }
 
 TEST_F(MainWindowTest, EditorFillsTheAreaAboveTheStatusBarAtEverySize)

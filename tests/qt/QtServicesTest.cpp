@@ -8,6 +8,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QTimer>
 #include <QWidget>
 
@@ -49,6 +50,24 @@ TEST(QtClipboard, TextRoundTripsAsUtf16Units)
               QString::fromStdU16String(u"lugal \xD808\xDC44\u2083\nšar"));
     QGuiApplication::clipboard()->setText(QStringLiteral("a\nb\r\nc"));
     EXPECT_EQ(clipboard.unicodeText(), u"a\r\nb\r\nc");
+}
+
+TEST(QtClipboard, TheEditorsOwnDataGoesBesideTheTextUntilAnotherCopy)
+{
+    QtClipboard clipboard;
+    clipboard.setUnicodeTextWithData(u"a\r\nb", "readings");
+    EXPECT_EQ(clipboard.unicodeText(), u"a\r\nb");
+    EXPECT_EQ(clipboard.privateData(), std::optional<std::string>("readings"));
+    // Other programs read the text alone.
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("a\nb"));
+    EXPECT_TRUE(QGuiApplication::clipboard()->mimeData()->hasFormat(QtClipboard::kPrivateFormat));
+    // Any copy without the data, the editor's own or another program's,
+    // takes it away.
+    clipboard.setUnicodeText(u"c");
+    EXPECT_FALSE(clipboard.privateData());
+    clipboard.setUnicodeTextWithData(u"d", "more");
+    QGuiApplication::clipboard()->setText(QStringLiteral("e"));
+    EXPECT_FALSE(clipboard.privateData());
 }
 
 TEST(QtClipboard, TextEndsAtANulAndAnEmptyClipboardHasNone)

@@ -14,6 +14,14 @@ void FakeClipboard::setUnicodeText(std::u16string_view units)
 {
     ++puts_;
     content_ = std::u16string(units);
+    data_.reset();
+}
+
+void FakeClipboard::setUnicodeTextWithData(std::u16string_view units, std::string_view privateData)
+{
+    ++puts_;
+    content_ = std::u16string(units);
+    data_ = std::string(privateData);
 }
 
 } // namespace velmora

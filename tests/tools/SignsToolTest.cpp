@@ -71,7 +71,7 @@ TEST(SignsToolTest, HelpIsGivenForTheToolAndEachCommand)
     EXPECT_EQ(help.status, 0);
     EXPECT_THAT(help.out, StartsWith("Usage: velmora-signs COMMAND"));
     for (const std::string command :
-         {"from-unicode", "from-osl", "lookup", "resave", "make-data", "convert"}) {
+         {"from-unicode", "from-osl", "lookup", "resave", "make-data", "convert", "to-atf"}) {
         const ToolRun run = RunTool(folder, {command, "--help"});
         EXPECT_EQ(run.status, 0) << command;
         EXPECT_THAT(run.out, StartsWith("Usage: velmora-signs " + command)) << command;
@@ -412,6 +412,29 @@ TEST(SignsToolConvertTest, AnotherCopyOfTheSignListCanBeUsed)
     const ToolRun missing = RunTool(folder, {"convert", "--sign-list", (folder / "no.asl").string(), atf});
     EXPECT_EQ(missing.status, 2);
     EXPECT_THAT(missing.err, HasSubstr("no.asl: cannot open or read the sign list"));
+}
+
+TEST(SignsToolConvertTest, ToAtfWritesADocumentBySignNames)
+{
+    ScratchFolder folder;
+    // A document as the editor saves it: a-na be-li₂-ia, a line with Latin.
+    WriteBytes(folder / "letter.txt",
+               "\xF0\x92\x80\x80\xF0\x92\x88\xBE \xF0\x92\x81\x81\xF0\x92\x89\x8C"
+               "\xF0\x92\x85\x80\r\n[x] qqq\xF0\x92\x86\x95");
+    const std::string expected = "&X000001 = letter\n#atf: lang akk\n#atf: use unicode\n"
+                                 "1. A-NA BAD-NI-|I.A|\n2. [x] qqq-KAK\n";
+    const ToolRun run = RunTool(folder, {"to-atf", (folder / "letter.txt").string()});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, expected);
+    const ToolRun toFile =
+        RunTool(folder, {"to-atf", (folder / "letter.txt").string(), (folder / "out.atf").string()});
+    EXPECT_EQ(toFile.status, 0) << toFile.err;
+    EXPECT_EQ(ReadBytes(folder / "out.atf"), expected);
+
+    const ToolRun missing = RunTool(folder, {"to-atf", (folder / "none.txt").string()});
+    EXPECT_EQ(missing.status, 2);
+    EXPECT_THAT(missing.err, HasSubstr("none.txt"));
+    EXPECT_EQ(RunTool(folder, {"to-atf"}).status, 2);
 }
 
 } // namespace

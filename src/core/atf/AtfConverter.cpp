@@ -3,6 +3,7 @@
 #include "core/atf/AtfReader.h"
 #include "core/atf/AtfSpelling.h"
 #include "core/atf/AtfWord.h"
+#include "core/dictionary/SignNames.h"
 
 #include <algorithm>
 
@@ -37,11 +38,6 @@ bool IsNumberCount(std::u32string_view text)
         return false;
     const std::u32string_view numerator = text.substr(0, slash);
     return (numerator == U"n" || IsAllDigits(numerator)) && IsAllDigits(text.substr(slash + 1));
-}
-
-bool IsSign(char32_t c)
-{
-    return c >= 0x12000 && c <= 0x1254F;
 }
 
 // Pieces that stand for no known sign and are written as they are.
@@ -105,7 +101,20 @@ struct Part {
     bool latin = false;
     std::u32string text;
     char32_t separator = 0;
+    // The reading of converted signs; empty for Latin and for cuneiform
+    // that was there already.
+    std::u32string reading;
 };
+
+// How a converted piece is remembered: the Oracc spelling, a determinative
+// or phonetic complement in its braces.
+std::u32string ReadingOf(const AtfWord::Piece& piece)
+{
+    std::u32string reading = AtfSpelling::Oracc(piece.text);
+    if (piece.determinative)
+        reading = (piece.complement ? U"{+" : U"{") + reading + U"}";
+    return reading;
+}
 
 } // namespace
 
@@ -227,7 +236,7 @@ void AtfConverter::convertWords(std::u32string_view words, std::span<const std::
             && std::none_of(bare.begin(), bare.end(),
                             [](char32_t c) { return AtfSpelling::IsLetter(c) || IsAsciiDigit(c); })
             && table_.find(Kind::Value, bare))
-            pieces.push_back(AtfWord::Piece{bare, false, 0});
+            pieces.push_back(AtfWord::Piece{bare, false, false, 0});
         else
             pieces = AtfWord::Split(token);
 
@@ -236,7 +245,8 @@ void AtfConverter::convertWords(std::u32string_view words, std::span<const std::
             Part part;
             part.separator = piece.separator;
             const std::u32string& reading = piece.text;
-            if (std::all_of(reading.begin(), reading.end(), IsSign)) {
+            if (std::all_of(reading.begin(), reading.end(),
+                            [](char32_t c) { return SignNames::IsSign(c); })) {
                 part.text = reading;
             } else if (IsWrittenAsIs(reading)) {
                 part.latin = true;
@@ -253,6 +263,7 @@ void AtfConverter::convertWords(std::u32string_view words, std::span<const std::
                     : SignsOf(reading);
                 if (signs) {
                     part.text = *signs;
+                    part.reading = ReadingOf(piece);
                 } else {
                     part.latin = true;
                     part.text = reading;
@@ -267,15 +278,24 @@ void AtfConverter::convertWords(std::u32string_view words, std::span<const std::
         }
 
         std::u32string word;
+        std::vector<Reading> readings;
         for (std::size_t i = 0; i < parts.size(); ++i) {
             if (i > 0 && parts[i].latin && parts[i - 1].latin && parts[i].separator != 0)
                 word += parts[i].separator;
+            if (!parts[i].reading.empty())
+                readings.push_back(
+                    {word.size(), word.size() + parts[i].text.size(), std::move(parts[i].reading)});
             word += parts[i].text;
         }
         if (word.empty())
             continue;
         if (!out.cells.empty())
             out.cells.push_back(U' ');
+        for (Reading& reading : readings) {
+            reading.begin += out.cells.size();
+            reading.end += out.cells.size();
+            out.readings.push_back(std::move(reading));
+        }
         out.cells.insert(out.cells.end(), word.begin(), word.end());
     }
 }
@@ -307,6 +327,7 @@ AtfConverter::Conversion AtfConverter::ConvertText(std::string_view utf8) const
             return;
         convertWords(words, wordLines, current);
         conversion.lines.back().cells = std::move(current.cells);
+        conversion.lines.back().readings = std::move(current.readings);
         conversion.unconverted.insert(conversion.unconverted.end(), current.unconverted.begin(),
                                       current.unconverted.end());
         conversion.counts.readings += current.counts.readings;

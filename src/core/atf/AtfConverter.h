@@ -34,6 +34,17 @@ public:
         std::u32string reading; // as written, editorial marks dropped
     };
 
+    // The reading cells [begin, end) were converted from, in the Oracc
+    // spelling with its case (ša₂ for sza2 and šá, KU₃, 3(diš), |A.AN|,
+    // ša₂!(KA)), a determinative in braces ({d}, {+ga}).
+    struct Reading {
+        std::size_t begin = 0;
+        std::size_t end = 0;
+        std::u32string text;
+
+        friend bool operator==(const Reading&, const Reading&) = default;
+    };
+
     struct Counts {
         std::size_t readings = 0;    // readings that name a sign
         std::size_t keptLatin = 0;   // of them kept in Latin
@@ -43,6 +54,8 @@ public:
     // One transliteration converted.
     struct Cells {
         std::vector<std::uint32_t> cells;
+        // The reading of every sign or group of signs converted, in order.
+        std::vector<Reading> readings;
         std::vector<Unconverted> unconverted;
         Counts counts;
     };
@@ -54,7 +67,8 @@ public:
         std::u32string transliteration; // the words after the label, with
                                         // any continuation lines
         std::vector<std::uint32_t> cells;
-        std::size_t text = 0; // index into Conversion::texts
+        std::vector<Reading> readings; // as Cells::readings
+        std::size_t text = 0;          // index into Conversion::texts
     };
 
     // A text of the file, begun by an & line (the first may have none).

@@ -35,6 +35,11 @@ std::size_t AtfSignTable::size(Kind kind) const
     return map(kind).size();
 }
 
+std::span<const AtfSignTable::Entry> AtfSignTable::BundledEntries()
+{
+    return kBundled;
+}
+
 const AtfSignTable& AtfSignTable::Bundled()
 {
     static const AtfSignTable table = [] {

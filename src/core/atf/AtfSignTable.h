@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <span>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -34,6 +35,8 @@ public:
     // The table generated from the Oracc Sign List that comes with the
     // program (data/AtfSigns.inc), built on first use.
     static const AtfSignTable& Bundled();
+    // The entries of that table as generated, in the sign list's order.
+    static std::span<const Entry> BundledEntries();
 
 private:
     using Map = std::unordered_map<std::u32string, std::u32string>;

@@ -138,6 +138,21 @@ bool AtfSpelling::StartsUpper(std::u32string_view text)
 
 std::u32string AtfSpelling::Canonical(std::u32string_view text)
 {
+    return Spell(text, false);
+}
+
+std::u32string AtfSpelling::Oracc(std::u32string_view text)
+{
+    return Spell(text, true);
+}
+
+std::u32string AtfSpelling::Spell(std::u32string_view text, bool keepCase)
+{
+    // The letter, in the case of the letter it was written with when the
+    // case is kept.
+    const auto cased = [keepCase](char32_t small, char32_t capital, char32_t writtenWith) {
+        return keepCase && writtenWith >= U'A' && writtenWith <= U'Z' ? capital : small;
+    };
     std::u32string out;
     out.reserve(text.size());
     bool inPipe = false;
@@ -163,17 +178,19 @@ std::u32string AtfSpelling::Canonical(std::u32string_view text)
         const char32_t c = text[i];
         const char32_t next = i + 1 < n ? text[i + 1] : 0;
         if ((c == U's' || c == U'S') && (next == U'z' || next == U'Z' || next == U',' || next == U'\'')) {
-            out += next == U',' ? U'ṣ' : next == U'\'' ? U'ś' : U'š';
+            out += next == U',' ? cased(U'ṣ', U'Ṣ', c)
+                : next == U'\'' ? cased(U'ś', U'Ś', c)
+                                : cased(U'š', U'Š', c);
             ++i;
             continue;
         }
         if ((c == U't' || c == U'T') && next == U',') {
-            out += U'ṭ';
+            out += cased(U'ṭ', U'Ṭ', c);
             ++i;
             continue;
         }
         if (c == U'j' || c == U'J') {
-            out += U'ŋ';
+            out += cased(U'ŋ', U'Ŋ', c);
             continue;
         }
         if (c == U'\'') {
@@ -181,7 +198,9 @@ std::u32string AtfSpelling::Canonical(std::u32string_view text)
             continue;
         }
         if (const Accented accented = AccentedVowel(c); accented.vowel != 0) {
-            out += accented.vowel;
+            const bool capital =
+                keepCase && std::u32string_view(U"ÁÉÍÚÀÈÌÙ").find(c) != std::u32string_view::npos;
+            out += capital ? accented.vowel - U'a' + U'A' : accented.vowel;
             accentIndex = accented.index;
             continue;
         }
@@ -196,7 +215,7 @@ std::u32string AtfSpelling::Canonical(std::u32string_view text)
             continue;
         }
         if (IsLetter(c)) {
-            out += Lower(c);
+            out += keepCase ? c : Lower(c);
             continue;
         }
         if (IsAsciiDigit(c) && afterLetter()) {

@@ -19,6 +19,10 @@ public:
     // vowel with acute or grave accent as the vowel with index 2 or 3
     // (šá is ša₂, ù is u₃) unless index digits follow.
     static std::u32string Canonical(std::u32string_view text);
+    // The Oracc spelling of a reading written in either style, its case
+    // kept: sza2 and šá are ša₂, SZA2 is ŠA₂, KU3 is KU₃, |GA2xAN| is
+    // |GA₂×AN|. Letters written in Unicode stay as they are.
+    static std::u32string Oracc(std::u32string_view text);
 
     // The lower-case form of a transliteration letter (A-Z, Š Ṣ Ṭ Ś Ŋ Ḫ and
     // the vowels with macron or circumflex); any other character unchanged.
@@ -28,6 +32,10 @@ public:
     static bool IsLetter(char32_t c);
     // The text's first letter is a capital.
     static bool StartsUpper(std::u32string_view text);
+
+private:
+    // Canonical, or with keepCase Oracc.
+    static std::u32string Spell(std::u32string_view text, bool keepCase);
 };
 
 } // namespace velmora

@@ -57,9 +57,10 @@ public:
                     end = n;
                 std::u32string_view inside = text.substr(start, end - start);
                 // {+ga}: a phonetic complement.
-                if (!inside.empty() && inside.front() == U'+')
+                const bool complement = !inside.empty() && inside.front() == U'+';
+                if (complement)
                     inside.remove_prefix(1);
-                Splitter(pieces_).splitInside(inside, separator_);
+                Splitter(pieces_).splitInside(inside, separator_, complement);
                 separator_ = 0;
                 i = end == n ? n : end + close.size() - 1;
             } else if (c == U'|') {
@@ -108,15 +109,16 @@ public:
     }
 
 private:
-    void splitInside(std::u32string_view text, char32_t separator)
+    void splitInside(std::u32string_view text, char32_t separator, bool complement)
     {
         separator_ = separator;
+        complement_ = complement;
         split(text, true);
     }
 
     void push(std::u32string text)
     {
-        pieces_.push_back(AtfWord::Piece{std::move(text), determinative_, separator_});
+        pieces_.push_back(AtfWord::Piece{std::move(text), determinative_, complement_, separator_});
         separator_ = 0;
     }
 
@@ -131,6 +133,7 @@ private:
     std::u32string current_;
     char32_t separator_ = 0;
     bool determinative_ = false;
+    bool complement_ = false;
     int editorial_ = 0;
 };
 

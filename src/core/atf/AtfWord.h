@@ -19,6 +19,7 @@ public:
     struct Piece {
         std::u32string text;        // the reading as written, marks dropped
         bool determinative = false; // it stood in braces
+        bool complement = false;    // a phonetic complement: {+ga}
         char32_t separator = 0;     // the separator before it ("-", ".",
                                     // "+", ":", "—"), 0 for none
     };

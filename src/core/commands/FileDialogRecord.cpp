@@ -15,6 +15,8 @@ const FileDialogFilter kWordData{texts::kWordDataFiles, "*.cfd"};
 const FileDialogFilter kAllFiles{texts::kAllFiles, "*.*"};
 // ATF comes as .atf and, as often, as plain .txt.
 const FileDialogFilter kAtf{texts::kAtfFiles, "*.atf;*.txt"};
+// An exported transliteration is given the ATF suffix.
+const FileDialogFilter kAtfSave{texts::kAtfSaveFiles, "*.atf"};
 
 } // namespace
 
@@ -55,6 +57,11 @@ FileDialogRecord FileDialogRecord::WordDataSave()
 FileDialogRecord FileDialogRecord::AtfOpen()
 {
     return {Kind::Open, texts::kImportAtfTitle, {kAtf, kAllFiles}, "atf"};
+}
+
+FileDialogRecord FileDialogRecord::AtfSave()
+{
+    return {Kind::Save, texts::kExportAtfTitle, {kAtfSave, kAllFiles}, "atf"};
 }
 
 FileDialogRequest FileDialogRecord::request() const

@@ -13,9 +13,9 @@ class Window;
 
 // One of the main window's file dialogs as it is kept from one use to the
 // next: what it shows (title, file types, default suffix) and the last file
-// chosen in it, which the next use offers again. The main window keeps six:
+// chosen in it, which the next use offers again. The main window keeps seven:
 // opening and saving text, saving HTML, opening and saving word data,
-// opening ATF to import.
+// opening ATF to import, saving ATF.
 class FileDialogRecord {
 public:
     enum class Kind { Open, Save };
@@ -30,6 +30,8 @@ public:
     static FileDialogRecord WordDataSave();
     // Opening an ATF transliteration to import.
     static FileDialogRecord AtfOpen();
+    // Saving the document as an ATF transliteration.
+    static FileDialogRecord AtfSave();
 
     Kind kind() const { return kind_; }
     // What the dialog shows, offering the last chosen path.

@@ -6,6 +6,7 @@
 #include "core/commands/StartUp.h"
 #include "core/dictionary/CFWordDictionary.h"
 #include "core/document/CFDocument.h"
+#include "core/files/AtfExport.h"
 #include "core/files/AtfImport.h"
 #include "core/files/CrashRecovery.h"
 #include "core/files/DocumentFiles.h"
@@ -134,13 +135,44 @@ bool MainCommands::WriteText(const std::filesystem::path& path)
     return true;
 }
 
-bool MainCommands::SaveHtml()
+bool MainCommands::SaveHtml(bool withTransliteration)
 {
     const auto chosen = htmlSave_.Run(services_.dialogs, services_.owner);
     if (!chosen)
         return false;
-    if (!ExportHtml(*chosen, services_.editor.Document())) {
+    if (!ExportHtml(*chosen, services_.editor.Document(), withTransliteration)) {
         ReportFailure(texts::kHtmlSaveFailed, *chosen);
+        return false;
+    }
+    return true;
+}
+
+std::filesystem::path MainCommands::DocumentPath() const
+{
+    if (!currentFile_.empty())
+        return currentFile_;
+    return importedFrom_;
+}
+
+bool MainCommands::ExportAtf()
+{
+    const std::filesystem::path document = DocumentPath();
+    if (atfSave_.path().empty() && !document.empty()) {
+        // Never the ATF file the text was imported from, which holds more
+        // than the export writes (structure, translations, notes).
+        std::filesystem::path offered = std::filesystem::path(document).replace_extension(".atf");
+        if (offered == importedFrom_)
+            offered.replace_extension(".export.atf");
+        atfSave_.SetPath(offered);
+    }
+    const auto chosen = atfSave_.Run(services_.dialogs, services_.owner);
+    if (!chosen)
+        return false;
+    const std::u8string stem =
+        document.empty() ? std::filesystem::path(kNewFileName).u8string() : document.stem().u8string();
+    const std::string name(stem.begin(), stem.end());
+    if (!AtfExport::Save(*chosen, services_.editor.Document(), name)) {
+        ReportFailure(texts::kAtfSaveFailed, *chosen);
         return false;
     }
     return true;

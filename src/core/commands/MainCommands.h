@@ -72,8 +72,15 @@ public:
     // "SaveAs": asks for a name, writes there, and the file becomes the
     // current file and names the title.
     bool SaveAs();
-    // "Save HTML": exports the document to the file chosen.
-    bool SaveHtml();
+    // "Save HTML": exports the document to the file chosen; with the
+    // transliteration, "Save HTML with Transliteration" (ExportHtml).
+    bool SaveHtml(bool withTransliteration = false);
+    // "Export ATF…": writes the document as an ATF transliteration
+    // (AtfExport) to the file chosen, its & line naming the document. The
+    // dialog first offers the document's file name with ".atf" (".export.atf"
+    // for a document imported from that ATF file). The document's file and
+    // title stay as they are.
+    bool ExportAtf();
     // "Import ATF…": after the question about changed text, the ATF file
     // chosen, converted to cuneiform, becomes a new unsaved document
     // without a file; the title names the ATF file with "(imported)". The
@@ -153,10 +160,14 @@ public:
     const FileDialogRecord& wordDataOpenRecord() const { return wordDataOpen_; }
     const FileDialogRecord& wordDataSaveRecord() const { return wordDataSave_; }
     const FileDialogRecord& atfOpenRecord() const { return atfOpen_; }
+    const FileDialogRecord& atfSaveRecord() const { return atfSave_; }
 
 private:
     // After a zoom step: the main editor follows when the fonts changed.
     bool Zoomed(bool changed);
+    // The document's file, else the ATF file it was imported from; empty
+    // for neither.
+    std::filesystem::path DocumentPath() const;
     bool Load(const std::filesystem::path& path);
     bool WriteText(const std::filesystem::path& path);
     bool Restore(CrashRecovery& recovery, CrashRecovery::LeftOver& leftOver);
@@ -174,6 +185,7 @@ private:
     FileDialogRecord wordDataOpen_ = FileDialogRecord::WordDataOpen();
     FileDialogRecord wordDataSave_ = FileDialogRecord::WordDataSave();
     FileDialogRecord atfOpen_ = FileDialogRecord::AtfOpen();
+    FileDialogRecord atfSave_ = FileDialogRecord::AtfSave();
     std::filesystem::path currentFile_;
     // The ATF file the document was imported from, until it is first saved.
     std::filesystem::path importedFrom_;

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "core/commands/SignInformation.h"
 #include "core/document/Position.h"
 
+#include <optional>
 #include <string>
 
 namespace velmora {
@@ -63,6 +65,10 @@ public:
     // the candidate on show and its place ("du₃ 3/9"), a lookup that found
     // nothing ("no sign for xyz"), or nothing (empty).
     virtual std::string LookupStatus() const = 0;
+    // The sign the status bar and "Sign Information" tell about: the one
+    // selected when the selection holds exactly one cell, else the one
+    // before the cursor; nothing when that is no cuneiform sign.
+    virtual std::optional<SignInformation> CurrentSign() const = 0;
 
     // Gives the keyboard focus to the editor.
     virtual void FocusEditor() = 0;

@@ -19,7 +19,9 @@ constexpr std::array kFile{
     MenuItem{CommandId::SaveAs, texts::kSaveAsItem},
     kSeparator,
     MenuItem{CommandId::SaveHtml, texts::kSaveHtmlItem},
+    MenuItem{CommandId::SaveHtmlWithTransliteration, texts::kSaveHtmlTransliterationItem},
     MenuItem{CommandId::ImportAtf, texts::kImportAtfItem},
+    MenuItem{CommandId::ExportAtf, texts::kExportAtfItem},
     kSeparator,
     MenuItem{CommandId::LoadWorddata, texts::kLoadWorddataItem},
     MenuItem{CommandId::SaveWorddata, texts::kSaveWorddataItem},
@@ -46,7 +48,10 @@ constexpr std::array kEdit{
     MenuItem{CommandId::ConvertTransliteration, texts::kConvertTransliterationItem},
 };
 
-constexpr std::array kWord{MenuItem{CommandId::WordRegistration, texts::kWordRegistrationItem}};
+constexpr std::array kWord{
+    MenuItem{CommandId::WordRegistration, texts::kWordRegistrationItem},
+    MenuItem{CommandId::SignInformation, texts::kSignInformationItem},
+};
 constexpr std::array kSetting{
     MenuItem{CommandId::Font, texts::kFontItem},
     MenuItem{CommandId::ZoomIn, texts::kZoomInItem},
@@ -84,6 +89,7 @@ constexpr std::array kAccelerators{
     Accelerator{"Ctrl+=", CommandId::ZoomIn},
     Accelerator{"Ctrl+-", CommandId::ZoomOut},
     Accelerator{"Ctrl+0", CommandId::ResetZoom},
+    Accelerator{"F1", CommandId::SignInformation},
 };
 // clang-format on
 

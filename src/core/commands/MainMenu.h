@@ -19,6 +19,8 @@ enum class CommandId : int {
     ImportAtf = 1006,
     LoadWorddata = 1007,
     SaveWorddata = 1008,
+    ExportAtf = 1010,
+    SaveHtmlWithTransliteration = 1011,
     CutLine = 2000,
     CopyLine = 2001,
     PasteLine = 2002,
@@ -38,6 +40,7 @@ enum class CommandId : int {
     ZoomOut = 3005,
     ResetZoom = 3006,
     WordRegistration = 4001,
+    SignInformation = 4010, // the sign chosen, or before the cursor, in a window
 };
 
 // A menu item; "&" marks the letter that selects it with Alt. The texts

@@ -1,6 +1,7 @@
 #include "core/dictionary/SignNames.h"
 
 #include "base/Utf8Codec.h"
+#include "core/dictionary/TransliterationKey.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -21,6 +22,16 @@ struct NamedSign {
 constexpr NamedSign kNames[] = {
 #include "data/SignNames.inc"
 };
+
+// A reading's index in subscript digits, for a sign number of 2 or more
+// (number 0 or 1 shows none).
+void AppendIndex(std::string& out, std::uint32_t number)
+{
+    if (number < 2)
+        return;
+    for (const char digit : std::to_string(number))
+        AppendUtf8(out, 0x2080 + static_cast<std::uint32_t>(digit - '0'));
+}
 
 // The lower-case letter of a key symbol.
 std::uint32_t LowerKeySymbol(std::uint32_t c)
@@ -56,6 +67,11 @@ std::string SignNames::Name(std::uint32_t codePoint)
                          [](const NamedSign& sign, std::uint32_t c) { return sign.codePoint < c; });
     if (it != std::end(kNames) && it->codePoint == codePoint)
         return it->name;
+    return CodePoint(codePoint);
+}
+
+std::string SignNames::CodePoint(std::uint32_t codePoint)
+{
     char code[16];
     std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(codePoint));
     return code;
@@ -72,15 +88,34 @@ std::string SignNames::DisplayName(std::span<const std::uint32_t> signs)
     return out;
 }
 
+std::string SignNames::TypedReading(std::span<const std::uint32_t> typed, std::uint32_t number)
+{
+    std::string letters;
+    std::size_t count = 0;
+    for (const std::uint32_t c : typed) {
+        const std::uint32_t symbol = NormalizeKeyChar(c);
+        if (symbol == 0 || (symbol >= 0x2080 && symbol <= 0x2089))
+            break;
+        AppendUtf8(letters, c);
+        ++count;
+    }
+    if (letters.empty())
+        return letters;
+    if (count == 1 && number <= 1) {
+        const std::uint32_t lower = LowerKeySymbol(NormalizeKeyChar(typed[0]));
+        if (lower == 'd' || lower == 'm' || lower == 'f')
+            return '{' + letters + '}';
+    }
+    AppendIndex(letters, number);
+    return letters;
+}
+
 std::string SignNames::ReadingText(std::span<const std::uint32_t> keySymbols, std::uint32_t number)
 {
     std::string out;
     for (const std::uint32_t symbol : keySymbols)
         AppendUtf8(out, LowerKeySymbol(symbol));
-    if (number >= 2) {
-        for (const char digit : std::to_string(number))
-            AppendUtf8(out, 0x2080 + static_cast<std::uint32_t>(digit - '0'));
-    }
+    AppendIndex(out, number);
     return out;
 }
 

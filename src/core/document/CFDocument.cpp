@@ -128,11 +128,8 @@ void CFDocument::AppendCells(std::uint32_t dst, std::uint32_t src, std::uint32_t
         ThrowDocumentError(kErrRangeLine);
     if (from >= to)
         return;
-    // Copy first: source and destination may be the same line.
-    const std::vector<std::uint32_t> moved(lines_[src].cells_.begin() + from,
-                                           lines_[src].cells_.begin() + to);
-    auto& target = lines_[dst].cells_;
-    target.insert(target.end(), moved.begin(), moved.end());
+    // Source and destination may be the same line: InsertFrom copies first.
+    lines_[dst].InsertFrom(lines_[dst].Length(), lines_[src], from, to);
     ++revision_;
 }
 
@@ -144,12 +141,18 @@ void CFDocument::CopyCells(CFDocument& dstDoc, std::uint32_t dstLine, std::uint3
         return;
     if (dstLine >= dstDoc.lines_.size() || srcLine >= srcDoc.lines_.size())
         ThrowDocumentError(kErrRangeLine);
-    const auto& source = srcDoc.lines_[srcLine].cells_;
-    auto& target = dstDoc.lines_[dstLine].cells_;
-    if (pos > target.size() || from > source.size() || to > source.size())
-        ThrowDocumentError(kErrPosition);
-    const std::vector<std::uint32_t> copied(source.begin() + from, source.begin() + to);
-    target.insert(target.begin() + pos, copied.begin(), copied.end());
+    dstDoc.lines_[dstLine].InsertFrom(pos, srcDoc.lines_[srcLine], from, to);
+    ++dstDoc.revision_;
+}
+
+void CFDocument::CopyCells(CFDocument& dstDoc, std::uint32_t dstLine, std::uint32_t pos, const CFLine& source,
+                           std::uint32_t from, std::uint32_t to)
+{
+    if (from >= to)
+        return;
+    if (dstLine >= dstDoc.lines_.size())
+        ThrowDocumentError(kErrRangeLine);
+    dstDoc.lines_[dstLine].InsertFrom(pos, source, from, to);
     ++dstDoc.revision_;
 }
 
@@ -172,6 +175,19 @@ std::uint32_t CFDocument::InsertSignWord(std::uint32_t line, std::uint32_t colum
     const auto inserted = lines_[line].InsertSignWord(column, word);
     ++revision_;
     return inserted;
+}
+
+void CFDocument::SetReading(std::uint32_t line, std::uint32_t from, std::uint32_t to, ReadingId reading)
+{
+    if (line >= lines_.size())
+        ThrowDocumentError(kErrCellLine);
+    lines_[line].SetReading(from, to, reading);
+    ++revision_;
+}
+
+bool CFDocument::HasReadings() const
+{
+    return std::any_of(lines_.begin(), lines_.end(), [](const CFLine& line) { return line.HasReadings(); });
 }
 
 } // namespace velmora

@@ -59,7 +59,14 @@ bool CFSelectedText::CopyToClipboard(Clipboard& clipboard)
 {
     if (start_ == end_)
         return false;
-    clipboard.setUnicodeText(EncodeClipboardText(CopyRange(document_, start_, end_)));
+    const CFDocument text = CopyRange(document_, start_, end_);
+    const std::u16string units = EncodeClipboardText(text);
+    // The readings of the signs go beside the text, for a paste in the
+    // editor; other programs take the text alone.
+    if (const std::string readings = EncodeClipboardReadings(text); !readings.empty())
+        clipboard.setUnicodeTextWithData(units, readings);
+    else
+        clipboard.setUnicodeText(units);
     return true;
 }
 

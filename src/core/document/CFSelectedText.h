@@ -39,8 +39,9 @@ public:
     // returns the number of line breaks inserted.
     std::uint32_t InsertBuffer(std::uint32_t line, std::uint32_t column);
 
-    // Puts the whole range on the clipboard as Unicode text. False when
-    // nothing is selected; the clipboard is then untouched.
+    // Puts the whole range on the clipboard as Unicode text, with the
+    // readings of its signs beside it. False when nothing is selected; the
+    // clipboard is then untouched.
     bool CopyToClipboard(Clipboard& clipboard);
 
     Window* window() const { return window_; }

@@ -1,6 +1,7 @@
 #include "core/document/CFUndoCommand.h"
 
 #include "core/document/CCursor.h"
+#include "core/document/RangeEdit.h"
 
 #include <boost/make_shared.hpp>
 
@@ -21,8 +22,10 @@ CFUndoCommand::CFUndoCommand(Window* window, CFDocument& document, boost::shared
     selection_->Reset();
     selection_->Extend(first_.line, first_.column);
     selection_->Extend(second_.line, second_.column);
-    if (kind_ == kDeletion)
+    if (kind_ == kDeletion) {
         selection_->CopyToBuffer();
+        broken_ = ReadingsBrokenBy(document, selection_->start(), selection_->end());
+    }
 }
 
 void CFUndoCommand::Undo()
@@ -40,6 +43,8 @@ void CFUndoCommand::Undo()
     default:
         return;
     }
+    for (const PlacedReading& r : broken_)
+        selection_->document().SetReading(r.line, r.span.begin, r.span.end, r.span.reading);
     cursor_->setPosition(first_);
 }
 

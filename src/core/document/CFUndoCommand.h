@@ -2,10 +2,13 @@
 
 #include "core/document/CFSelectedText.h"
 #include "core/document/Position.h"
+#include "core/document/ReadingSpan.h"
 
 #include <boost/shared_ptr.hpp>
 
 #include <cstdint>
+#include <utility>
+#include <vector>
 
 namespace velmora {
 
@@ -23,6 +26,11 @@ inline constexpr std::uint32_t kDeletion = 2;
 // an insertion copies its text when it is undone, so that it can be redone.
 // A command of any other kind is kept but changes nothing when undone or
 // redone.
+//
+// Readings go with the text: a deletion keeps those of the deleted text,
+// and an undone insertion those of the inserted text, for Redo. A group
+// reading that the edit broke (erased in part, or split by the inserted
+// text) is kept too and put back by Undo.
 class CFUndoCommand {
 public:
     // Captures the range, and for a deletion its text, so a deletion must be
@@ -40,6 +48,13 @@ public:
     // left it: behind an inserted text, at the place of a deleted one.
     void Redo();
 
+    // The readings the edit drops beyond its range (ReadingsBrokenBy), for
+    // Undo to put back; a deletion takes them itself when it is made, an
+    // insertion is told them by its recorder, which found them before
+    // inserting.
+    void SetBrokenReadings(std::vector<PlacedReading> readings) { broken_ = std::move(readings); }
+    const std::vector<PlacedReading>& brokenReadings() const { return broken_; }
+
     std::uint32_t kind() const { return kind_; }
     Position first() const { return first_; }
     Position second() const { return second_; }
@@ -51,6 +66,7 @@ private:
     std::uint32_t kind_;
     Position first_;
     Position second_;
+    std::vector<PlacedReading> broken_;
 };
 
 } // namespace velmora

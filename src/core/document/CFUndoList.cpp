@@ -25,12 +25,18 @@ void CFUndoList::RecordUndo(std::uint32_t kind, std::uint32_t firstLine, std::ui
 
 void CFUndoList::RecordUndo(std::uint32_t kind, Position first, Position second)
 {
+    Record(kind, first, second);
+}
+
+CFUndoCommand& CFUndoList::Record(std::uint32_t kind, Position first, Position second)
+{
     // Made first: if the range does not fit the document, the list keeps
     // its oldest step.
     auto command = boost::make_shared<CFUndoCommand>(window_, document_, cursor_, kind, first, second);
+    CFUndoCommand& made = *command;
     if (stepDepth_ > 0 && stepStarted_) {
         done_.back().push_back(std::move(command));
-        return;
+        return made;
     }
     // A new step: what was undone can no longer be redone.
     undone_.clear();
@@ -39,6 +45,7 @@ void CFUndoList::RecordUndo(std::uint32_t kind, Position first, Position second)
     done_.emplace_back();
     done_.back().push_back(std::move(command));
     stepStarted_ = stepDepth_ > 0;
+    return made;
 }
 
 Position CFUndoList::ReplaceRange(Position start, Position end, const CFDocument& text)
@@ -54,8 +61,13 @@ Position CFUndoList::ReplaceRange(Position start, Position end, const CFDocument
             listener_->TextReplaced(document_, start, end, text);
         return start;
     }
+    // A group reading the text goes into the middle of: the deletion above
+    // took those at the range's ends, and nothing else can lie across start.
+    std::vector<PlacedReading> split;
+    if (start == end)
+        split = ReadingsBrokenBy(document_, start, start);
     const Position after = InsertText(document_, start, text);
-    RecordUndo(kInsertion, start, after);
+    Record(kInsertion, start, after).SetBrokenReadings(std::move(split));
     if (listener_ != nullptr)
         listener_->TextReplaced(document_, start, end, text);
     return after;
@@ -113,6 +125,8 @@ void CFUndoList::Tell(const CFUndoCommand& command, bool undone)
         listener_->TextReplaced(document_, range.start(), range.end(), CFDocument());
     else
         listener_->TextReplaced(document_, range.start(), range.start(), range.buffer());
+    if (undone && !command.brokenReadings().empty())
+        listener_->ReadingsSet(document_, command.brokenReadings());
 }
 
 void CFUndoList::Clear()

@@ -84,6 +84,9 @@ public:
     std::size_t redoCount() const { return undone_.size(); }
 
 private:
+    // Makes and keeps a command as RecordUndo does; the command made.
+    CFUndoCommand& Record(std::uint32_t kind, Position first, Position second);
+
     using Commands = std::vector<boost::shared_ptr<CFUndoCommand>>;
 
     // Tells the listener what undoing (or redoing) command just did.

@@ -20,4 +20,16 @@ std::u16string EncodeClipboardText(const CFDocument& text);
 // document the text goes into are the caller's to check.
 CFDocument DecodeClipboardText(std::u16string_view units);
 
+// The readings of a text's signs as the editor's own clipboard data, which
+// goes beside its clipboard text so that a paste in the editor gives the
+// signs their readings again; empty when the text has none. The data names
+// the text it belongs to (by a hash of its cells), so that it is never put
+// on another text.
+std::string EncodeClipboardReadings(const CFDocument& text);
+// Puts the readings of clipboard data on the text that was pasted. Nothing
+// happens, and false is returned, when the data is not the editor's, is
+// malformed, or belongs to another text; the text is then left without
+// readings.
+bool DecodeClipboardReadings(std::string_view data, CFDocument& text);
+
 } // namespace velmora

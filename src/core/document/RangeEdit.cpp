@@ -87,6 +87,34 @@ CFDocument TextOfCells(std::span<const std::uint32_t> cells)
     return text;
 }
 
+CFDocument TextOfCells(std::span<const std::uint32_t> cells, ReadingId reading)
+{
+    CFDocument text = TextOfCells(cells);
+    text.SetReading(0, 0, text.LineLength(0), reading);
+    return text;
+}
+
+CFDocument TextOfLine(const CFLine& line)
+{
+    CFDocument text;
+    CFDocument::CopyCells(text, 0, 0, line, 0, line.Length());
+    return text;
+}
+
+std::vector<PlacedReading> ReadingsBrokenBy(const CFDocument& document, Position start, Position end)
+{
+    CheckRange(document, start, end);
+    // Only a reading across one of the range's ends has cells inside the
+    // range and outside it (or, for an empty range, on both sides of it).
+    std::vector<PlacedReading> broken;
+    for (const Position p : {start, end}) {
+        const auto span = document.Line(p.line).ReadingAcross(p.column);
+        if (span && (broken.empty() || broken.back() != PlacedReading{p.line, *span}))
+            broken.push_back({p.line, *span});
+    }
+    return broken;
+}
+
 bool IsEmptyText(const CFDocument& text)
 {
     return text.LineCount() == 1 && text.LineLength(0) == 0;

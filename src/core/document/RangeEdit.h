@@ -2,9 +2,11 @@
 
 #include "core/document/CFDocument.h"
 #include "core/document/Position.h"
+#include "core/document/ReadingSpan.h"
 
 #include <cstdint>
 #include <span>
+#include <vector>
 
 namespace velmora {
 
@@ -28,6 +30,17 @@ Position InsertText(CFDocument& document, Position at, const CFDocument& text);
 
 // A text of one line holding the cells.
 CFDocument TextOfCells(std::span<const std::uint32_t> cells);
+// A text of one line holding the cells, all of them made from one reading
+// (a converted candidate); kNoReading for none.
+CFDocument TextOfCells(std::span<const std::uint32_t> cells, ReadingId reading);
+// A text of one line: a copy of line, readings included.
+CFDocument TextOfLine(const CFLine& line);
+
+// The readings that replacing [start, end) drops although they reach
+// beyond the range: a group reading the range erases in part, or one whose
+// signs lie on both sides of the place where the text goes in. The undo
+// history puts them back when it takes the replacement back.
+std::vector<PlacedReading> ReadingsBrokenBy(const CFDocument& document, Position start, Position end);
 
 // Whether the text holds nothing (one empty line).
 bool IsEmptyText(const CFDocument& text);

@@ -1,5 +1,6 @@
 #include "core/files/AtfImport.h"
 
+#include "core/document/ReadingTable.h"
 #include "core/files/AtfPieces.h"
 #include "platform/FailureText.h"
 #include "platform/TextTranslator.h"
@@ -32,8 +33,11 @@ bool AtfImport::Add(const AtfConverter::Conversion& conversion, std::uint32_t li
         // The document starts with one empty line, the first text line's.
         if (lines > 0)
             document.InsertLine(static_cast<std::uint32_t>(lines));
-        document.InsertCells(static_cast<std::uint32_t>(line.cells.size()), static_cast<std::uint32_t>(lines),
-                             0, line.cells.data());
+        const auto row = static_cast<std::uint32_t>(lines);
+        document.InsertCells(static_cast<std::uint32_t>(line.cells.size()), row, 0, line.cells.data());
+        for (const AtfConverter::Reading& reading : line.readings)
+            document.SetReading(row, static_cast<std::uint32_t>(reading.begin),
+                                static_cast<std::uint32_t>(reading.end), ReadingTable::Intern(reading.text));
         ++lines;
     }
     return true;

@@ -14,7 +14,8 @@ namespace velmora {
 
 // An ATF transliteration made into a new document: one document line per
 // text line of the ATF, its words converted to cuneiform, without the line
-// labels. Structure and apparatus lines (&, @, $, #) give no line. A reading
+// labels, each converted sign remembering the reading it was made from.
+// Structure and apparatus lines (&, @, $, #) give no line. A reading
 // that has no sign stays in Latin, so nothing typed on the tablet's lines is
 // lost; how many did, and how many lines had no label and were left out, is
 // told to the user afterwards.

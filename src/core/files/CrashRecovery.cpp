@@ -87,6 +87,14 @@ void CrashRecovery::TextReplaced(const CFDocument& document, Position start, Pos
     clean_ = false;
 }
 
+void CrashRecovery::ReadingsSet(const CFDocument& document, std::span<const PlacedReading> readings)
+{
+    if (!started_)
+        return;
+    writer_->Edit(recovery::ReadingsRecord(readings));
+    revision_ = document.Revision();
+}
+
 void CrashRecovery::Update(const CFDocument& document, bool modified, const fs::path& originalFile)
 {
     if (!started_ || document.Revision() != revision_ || writer_->needsReset()) {

@@ -21,12 +21,11 @@ class RecoveryWriter;
 // crash, and finds the copies of programs that ended without removing theirs.
 //
 // The copy is a snapshot of the text followed by a record of every edit
-// since (RecoveryFormat), written by a thread of its own (RecoveryWriter):
-// the editing thread only encodes each edit, in proportion to the edit, and
-// hands it over; the disk is at most about a second behind. The whole text
-// is copied only when it is replaced as a whole (open, new, import,
-// restore), or when an edit reached the document some other way than the
-// undo list that reports to this object.
+// since (RecoveryFormat), the readings of the signs included, written by a thread of its own
+// (RecoveryWriter): the editing thread only encodes each edit, in proportion to the edit, and hands it over;
+// the disk is at most about a second behind. The whole text is copied only when it is replaced as a whole
+// (open, new, import, restore), or when an edit reached the document some other way than the undo list that
+// reports to this object.
 //
 // Each running program locks its copy; a copy whose lock can be taken is
 // left over, whatever became of its process. A copy whose text equals its
@@ -42,6 +41,7 @@ public:
     // Edits reported by the main editor's undo list.
     void TextReplaced(const CFDocument& document, Position start, Position end,
                       const CFDocument& text) override;
+    void ReadingsSet(const CFDocument& document, std::span<const PlacedReading> readings) override;
     // Brings the copy up to date after a command and regularly: a new base
     // when the document was replaced (or changed unseen), its file's name,
     // and whether it equals its file. Cheap when nothing happened.

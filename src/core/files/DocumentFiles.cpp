@@ -4,6 +4,7 @@
 #include "base/SafeFileWriter.h"
 #include "base/Utf8Codec.h"
 #include "core/document/CFDocument.h"
+#include "core/files/AtfExport.h"
 #include "core/files/TextFileDecoder.h"
 #include "core/modes/CFModeData.h"
 
@@ -33,6 +34,17 @@ constexpr std::string_view kHtmlHead = "<html>\r\n<head>"
                                        "</style>\r\n</head>\r\n";
 constexpr std::string_view kHtmlLineBreak = "<br/>\r\n";
 constexpr std::string_view kHtmlTail = "</html>";
+constexpr std::string_view kHtmlTransliterationStart = "<br/>\r\n<span style=\"font-size: 0.4em\">";
+constexpr std::string_view kHtmlTransliterationEnd = "</span>";
+
+// A code point as a decimal numeric character reference.
+void WriteReference(SafeFileWriter& out, std::uint32_t c)
+{
+    char digits[16] = {'&', '#'};
+    char* end = std::to_chars(digits + 2, digits + sizeof digits - 1, c).ptr;
+    *end++ = ';';
+    out.write(digits, static_cast<std::size_t>(end - digits));
+}
 
 } // namespace
 
@@ -112,7 +124,7 @@ FileLoadResult ReadTextFile(RegularFile& file, std::string_view start, CFDocumen
     return result;
 }
 
-bool ExportHtml(const std::filesystem::path& path, const CFDocument& document)
+bool ExportHtml(const std::filesystem::path& path, const CFDocument& document, bool withTransliteration)
 {
     SafeFileWriter out(path);
     if (!out.isOpen())
@@ -120,11 +132,24 @@ bool ExportHtml(const std::filesystem::path& path, const CFDocument& document)
     out.write(kHtmlHead);
     const std::uint32_t count = document.LineCount();
     for (std::uint32_t line = 0; line < count; ++line) {
-        for (const std::uint32_t cell : document.Line(line).Cells()) {
-            char digits[16] = {'&', '#'};
-            char* end = std::to_chars(digits + 2, digits + sizeof digits - 1, cell).ptr;
-            *end++ = ';';
-            out.write(digits, static_cast<std::size_t>(end - digits));
+        for (const std::uint32_t cell : document.Line(line).Cells())
+            WriteReference(out, cell);
+        if (withTransliteration && document.Line(line).HasReadings()) {
+            out.write(kHtmlTransliterationStart);
+            const std::string atf = AtfExport::Line(document.Line(line));
+            for (std::size_t i = 0; i < atf.size();) {
+                const Utf8Decoded d = DecodeUtf8Sequence(
+                    reinterpret_cast<const unsigned char*>(atf.data()) + i, atf.size() - i);
+                const std::uint32_t c = d.length == 0 ? 0xFFFD : d.codePoint;
+                i += d.length == 0 ? 1 : d.length;
+                // Plain ASCII as it stands; the rest, and what HTML reads as
+                // markup, as references, so that the page needs no charset.
+                if (c < 0x80 && c != '&' && c != '<' && c != '>')
+                    out.put(static_cast<std::uint8_t>(c));
+                else
+                    WriteReference(out, c);
+            }
+            out.write(kHtmlTransliterationEnd);
         }
         if (line + 1 < count)
             out.write(kHtmlLineBreak);

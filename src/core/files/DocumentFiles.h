@@ -68,8 +68,11 @@ FileLoadResult ReadTextFile(RegularFile& file, std::string_view start, CFDocumen
 
 // Writes the document as a minimal HTML page, every cell as a decimal
 // numeric character reference and "<br/>" between lines. Line ends of the
-// page are CR LF on every system. Returns false when the page could not be
-// created or written completely.
-bool ExportHtml(const std::filesystem::path& path, const CFDocument& document);
+// page are CR LF on every system. withTransliteration: under each line that
+// knows readings of its signs, its transliteration (AtfExport::Line) in
+// small type, written with character references as well. Returns false
+// when the page could not be created or written completely.
+bool ExportHtml(const std::filesystem::path& path, const CFDocument& document,
+                bool withTransliteration = false);
 
 } // namespace velmora

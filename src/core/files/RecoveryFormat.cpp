@@ -2,9 +2,12 @@
 
 #include "base/Crc32.h"
 #include "core/document/RangeEdit.h"
+#include "core/document/ReadingTable.h"
 
+#include <algorithm>
 #include <exception>
 #include <optional>
+#include <tuple>
 #include <vector>
 
 namespace velmora::recovery {
@@ -29,6 +32,18 @@ std::uint32_t GetU32(std::string_view bytes)
 class Reader {
 public:
     explicit Reader(std::string_view bytes) : rest_(bytes) {}
+
+    bool empty() const { return rest_.empty(); }
+
+    // The next size bytes.
+    std::optional<std::string_view> bytes(std::uint32_t size)
+    {
+        if (size > rest_.size())
+            return std::nullopt;
+        const std::string_view taken = rest_.substr(0, size);
+        rest_.remove_prefix(size);
+        return taken;
+    }
 
     std::optional<std::uint32_t> varint()
     {
@@ -138,6 +153,59 @@ std::string EditRecord(Position start, Position end, const CFDocument& text)
     AppendLines(payload, text, 0, text.LineCount(), true);
     std::string frame;
     AppendFrame(frame, RecordType::Edit, payload);
+    if (text.HasReadings()) {
+        // Where the text's readings are once it is in: its first line at
+        // the start of the range, the others on lines of their own.
+        std::string readings;
+        ReadingsEncoder encoder;
+        for (std::uint32_t line = 0; line < text.LineCount(); ++line)
+            encoder.AddLine(readings, text.Line(line), start.line + line, line == 0 ? start.column : 0);
+        AppendFrame(frame, RecordType::Readings, readings);
+    }
+    return frame;
+}
+
+void ReadingsEncoder::Add(std::string& out, std::uint32_t line, const ReadingSpan& span)
+{
+    const std::string& text = ReadingTable::Text(span.reading);
+    if (text.empty())
+        return;
+    const bool sameLine = line == line_ && !numbers_.empty();
+    AppendVarint(out, line - line_);
+    AppendVarint(out, sameLine ? span.begin - end_ : span.begin);
+    AppendVarint(out, span.end - span.begin);
+    const auto [found, added] =
+        numbers_.try_emplace(span.reading, static_cast<std::uint32_t>(numbers_.size()));
+    AppendVarint(out, std::uint64_t{found->second} * 2 + (added ? 1 : 0));
+    if (added) {
+        AppendVarint(out, text.size());
+        out += text;
+    }
+    line_ = line;
+    end_ = span.end;
+}
+
+void ReadingsEncoder::AddLine(std::string& out, const CFLine& text, std::uint32_t line, std::uint32_t shift)
+{
+    for (const ReadingSpan& span : text.Readings())
+        Add(out, line, {span.begin + shift, span.end + shift, span.reading});
+}
+
+std::string ReadingsRecord(std::span<const PlacedReading> readings)
+{
+    if (readings.empty())
+        return {};
+    // The encoding goes forward through the document.
+    std::vector<PlacedReading> ordered(readings.begin(), readings.end());
+    std::sort(ordered.begin(), ordered.end(), [](const PlacedReading& a, const PlacedReading& b) {
+        return std::tie(a.line, a.span.begin) < std::tie(b.line, b.span.begin);
+    });
+    std::string payload;
+    ReadingsEncoder encoder;
+    for (const PlacedReading& r : ordered)
+        encoder.Add(payload, r.line, r.span);
+    std::string frame;
+    AppendFrame(frame, RecordType::Readings, payload);
     return frame;
 }
 
@@ -187,6 +255,74 @@ bool ApplyEdit(CFDocument& document, std::string_view payload, std::uint32_t max
     EraseRange(document, start, end);
     InsertText(document, start, text);
     return Fits(document, start.line, text.LineCount(), maxLineLength, lineLimit);
+}
+
+bool ApplyReadings(CFDocument& document, std::string_view payload)
+{
+    // Read whole and checked before any reading is given.
+    Reader in(payload);
+    std::vector<std::string_view> texts;
+    std::vector<PlacedReading> readings;
+    std::vector<std::size_t> textOf;
+    std::uint32_t line = 0;
+    std::uint32_t end = 0;
+    bool first = true;
+    while (!in.empty()) {
+        const auto lineStep = in.varint();
+        const auto beginStep = in.varint();
+        const auto length = in.varint();
+        const auto number = in.varint();
+        if (!lineStep || !beginStep || !length || !number || *length == 0)
+            return false;
+        const bool sameLine = *lineStep == 0 && !first;
+        const std::uint64_t newLine = std::uint64_t{line} + *lineStep;
+        const std::uint64_t begin = (sameLine ? std::uint64_t{end} : 0) + *beginStep;
+        const std::uint64_t finish = begin + *length;
+        if (newLine >= document.LineCount()
+            || finish > document.LineLength(static_cast<std::uint32_t>(newLine)))
+            return false;
+        const std::uint32_t index = *number / 2;
+        if (*number % 2 == 1) {
+            const auto size = in.varint();
+            const auto bytes = size ? in.bytes(*size) : std::nullopt;
+            if (!bytes || index != texts.size() || bytes->empty())
+                return false;
+            texts.push_back(*bytes);
+        } else if (index >= texts.size()) {
+            return false;
+        }
+        line = static_cast<std::uint32_t>(newLine);
+        end = static_cast<std::uint32_t>(finish);
+        first = false;
+        readings.push_back({line, {static_cast<std::uint32_t>(begin), end, kNoReading}});
+        textOf.push_back(index);
+    }
+    std::vector<ReadingId> ids(texts.size(), kNoReading);
+    for (std::size_t k = 0; k < readings.size(); ++k) {
+        ReadingId& id = ids[textOf[k]];
+        if (id == kNoReading)
+            id = ReadingTable::Intern(texts[textOf[k]]);
+        document.SetReading(readings[k].line, readings[k].span.begin, readings[k].span.end, id);
+    }
+    return true;
+}
+
+bool ApplyFrames(CFDocument& document, std::string_view frames, std::uint32_t maxLineLength,
+                 std::uint32_t lineLimit)
+{
+    while (frames.size() >= kFrameHeaderSize) {
+        const auto type = static_cast<RecordType>(frames[0]);
+        const std::uint32_t length = GetU32(frames.substr(1, 4));
+        if (length > frames.size() - kFrameHeaderSize)
+            return false;
+        const std::string_view payload = frames.substr(kFrameHeaderSize, length);
+        frames.remove_prefix(kFrameHeaderSize + length);
+        if (type == RecordType::Edit && !ApplyEdit(document, payload, maxLineLength, lineLimit))
+            return false;
+        if (type == RecordType::Readings)
+            ApplyReadings(document, payload);
+    }
+    return true;
 }
 
 Content Parse(std::string_view bytes, std::uint32_t maxLineLength, std::uint32_t lineLimit)
@@ -240,6 +376,11 @@ Content Parse(std::string_view bytes, std::uint32_t maxLineLength, std::uint32_t
             if (!haveText || !ApplyEdit(content.document, payload, maxLineLength, lineLimit))
                 return stop("an edit that does not fit the text");
             content.unsaved = true;
+            break;
+        case RecordType::Readings:
+            // Readings that do not fit the text are left out; the text stays.
+            if (haveText)
+                ApplyReadings(content.document, payload);
             break;
         default:
             if ((type & 0x80) != 0)

@@ -2,12 +2,15 @@
 
 #include "core/document/CFDocument.h"
 #include "core/document/Position.h"
+#include "core/document/ReadingSpan.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <span>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 
 namespace velmora {
 
@@ -22,9 +25,19 @@ namespace velmora {
 //
 // A copy starts with the name of the document's file and a snapshot of the
 // whole text; each edit made after it appends an edit record (a range and
-// the text that replaced it), each save a "clean" record. Reading replays
-// the records in order. Numbers in payloads are unsigned LEB128 varints; a
-// text is its line count, then per line its length and its cells.
+// the text that replaced it), each save a "clean" record. A snapshot or an
+// edit whose text has signs with readings is followed by a readings record
+// giving them. Reading replays the records in order. Numbers in payloads
+// are unsigned LEB128 varints; a text is its line count, then per line its
+// length and its cells.
+//
+// A readings record gives readings to cells of the text as it stands after
+// the records before it, one entry a reading: the line (as the difference
+// to the entry before), the first column (after a line of its own, the
+// difference to the end of the entry before), the number of cells, and the
+// reading as a number: twice its index in the record's own list of
+// readings, plus one for a reading not listed yet, which then follows
+// (length and UTF-8 bytes) and takes the next index.
 //
 // Extending the format: a new kind of record gets a new type. Types below
 // 0x80 may be skipped by a reader that does not know them (their content is
@@ -41,6 +54,7 @@ inline constexpr std::size_t kFrameHeaderSize = 9;
 enum class RecordType : std::uint8_t {
     Name = 0x01,     // the document's file (its path's bytes), empty for none
     Clean = 0x02,    // the text equals its file here (saved or just opened)
+    Readings = 0x03, // readings of signs of the text as it stands
     Snapshot = 0x81, // the whole text, replacing everything before it
     Edit = 0x82,     // start, end, text: [start, end) was replaced by text
 };
@@ -56,8 +70,26 @@ void AppendVarint(std::string& out, std::uint64_t value);
 // with from 0 first, later pieces without the count (withCount false).
 void AppendLines(std::string& out, const CFDocument& text, std::uint32_t from, std::uint32_t to,
                  bool withCount);
-// The frame of an edit: [start, end) replaced by text.
+// The frame of an edit: [start, end) replaced by text; with a readings
+// frame after it when text has readings.
 std::string EditRecord(Position start, Position end, const CFDocument& text);
+
+// Encodes the payload of a readings record, a piece at a time.
+class ReadingsEncoder {
+public:
+    // A reading of the document's line: cells [span.begin, span.end).
+    void Add(std::string& out, std::uint32_t line, const ReadingSpan& span);
+    // The readings of one line of a text, found at document line line,
+    // shifted right by shift columns.
+    void AddLine(std::string& out, const CFLine& text, std::uint32_t line, std::uint32_t shift = 0);
+
+private:
+    std::unordered_map<ReadingId, std::uint32_t> numbers_;
+    std::uint32_t line_ = 0;
+    std::uint32_t end_ = 0;
+};
+// The frame of readings given to cells of the document (empty for none).
+std::string ReadingsRecord(std::span<const PlacedReading> readings);
 std::string NameRecord(const std::filesystem::path& file);
 std::string CleanRecord();
 
@@ -86,6 +118,13 @@ Content Parse(std::string_view bytes, std::uint32_t maxLineLength, std::uint32_t
 // unchanged) when it does not fit the document or the limits.
 bool ApplyEdit(CFDocument& document, std::string_view payload, std::uint32_t maxLineLength,
                std::uint32_t lineLimit);
+// Applies the payload of a readings record; false (document unchanged)
+// when it is malformed or names cells the document does not have.
+bool ApplyReadings(CFDocument& document, std::string_view payload);
+// Applies whole frames of edit and readings records (EditRecord,
+// ReadingsRecord) to document; false when an edit does not fit.
+bool ApplyFrames(CFDocument& document, std::string_view frames, std::uint32_t maxLineLength,
+                 std::uint32_t lineLimit);
 
 } // namespace recovery
 } // namespace velmora

@@ -93,9 +93,8 @@ void RecoveryWriter::Apply(Item& item)
     case Item::Kind::Edit: {
         if (!haveText_)
             break;
-        // The record's frame header is skipped: its payload is the edit.
-        const std::string_view payload = std::string_view(item.bytes).substr(recovery::kFrameHeaderSize);
-        if (!recovery::ApplyEdit(text_, payload, maxLineLength_, lineLimit_)) {
+        // An edit, and the readings that came with it.
+        if (!recovery::ApplyFrames(text_, item.bytes, maxLineLength_, lineLimit_)) {
             // The owner's text and this copy of it went apart: nothing is
             // written until a new base comes.
             needsReset_ = true;
@@ -201,6 +200,33 @@ bool RecoveryWriter::WriteOut()
     return ok;
 }
 
+bool RecoveryWriter::AppendReadings(LockedFile& file)
+{
+    // As the snapshot: a piece at a time, the header written last.
+    const std::uint64_t at = file.size();
+    const std::string blank(recovery::kFrameHeaderSize, '\0');
+    bool ok = file.append(blank.data(), blank.size()).ok();
+    std::uint64_t length = 0;
+    std::uint32_t crc = 0;
+    std::string piece;
+    recovery::ReadingsEncoder encoder;
+    const std::uint32_t lines = text_.LineCount();
+    for (std::uint32_t from = 0; ok && from < lines; from += kSnapshotLines) {
+        piece.clear();
+        const std::uint32_t to = lines - from > kSnapshotLines ? from + kSnapshotLines : lines;
+        for (std::uint32_t line = from; line < to; ++line)
+            encoder.AddLine(piece, text_.Line(line), line);
+        crc = Crc32Update(crc, piece.data(), piece.size());
+        length += piece.size();
+        ok = file.append(piece.data(), piece.size()).ok();
+    }
+    if (!ok || length > 0xFFFFFFFFu)
+        return false;
+    const std::string header =
+        recovery::FrameHeader(recovery::RecordType::Readings, static_cast<std::uint32_t>(length), crc);
+    return file.writeAt(at, header.data(), header.size()).ok();
+}
+
 bool RecoveryWriter::WriteFresh()
 {
     fresh_ = true;
@@ -238,6 +264,8 @@ bool RecoveryWriter::WriteFresh()
             recovery::FrameHeader(recovery::RecordType::Snapshot, static_cast<std::uint32_t>(length), crc);
         ok = file.writeAt(snapshotAt, header.data(), header.size()).ok();
     }
+    if (ok && text_.HasReadings())
+        ok = AppendReadings(file);
     if (ok && clean_) {
         const std::string clean = recovery::CleanRecord();
         ok = file.append(clean.data(), clean.size()).ok();

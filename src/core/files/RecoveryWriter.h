@@ -88,6 +88,8 @@ private:
     // Writes what is pending; false on failure.
     bool WriteOut();
     bool WriteFresh();
+    // Appends a readings record of the whole text to a copy being written.
+    bool AppendReadings(LockedFile& file);
 
     const std::filesystem::path copy_;
     const std::uint32_t maxLineLength_;

@@ -1,10 +1,12 @@
 #include "core/modes/CFEditCommands.h"
 
 #include "core/atf/AtfConverter.h"
+#include "core/dictionary/SignNames.h"
 #include "core/document/CCursor.h"
 #include "core/document/CFSelectedText.h"
 #include "core/document/CFUndoList.h"
 #include "core/document/LineClipboard.h"
+#include "core/document/ReadingTable.h"
 #include "core/modes/CFModeData.h"
 #include "core/view/CFScrollBar.h"
 #include "platform/Clipboard.h"
@@ -14,6 +16,7 @@
 #include "platform/UserTexts.h"
 
 #include <algorithm>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -25,6 +28,42 @@ constexpr std::uint32_t kSpace = 0x20;
 
 const CFEditCommands::Refusal kDeleteRefusal{nullptr, texts::kLineTooLongToDelete};
 const CFEditCommands::Refusal kConvertRefusal{nullptr, texts::kLineTooLongToConvert};
+
+// Cuneiform that was in the text already comes out of a conversion as it
+// was, its signs in their order, among the signs converted (which have
+// readings of their own). The readings it had, in source cells [from, to),
+// are carried over to the converted cells from column at on: every sign
+// without a new reading is matched to the next equal sign of the source,
+// and a reading goes over when all its cells were matched, side by side.
+void CarryReadings(const CFLine& source, std::uint32_t from, std::uint32_t to, CFLine& converted,
+                   std::uint32_t at)
+{
+    if (!source.HasReadings())
+        return;
+    const auto in = source.Cells();
+    const auto out = converted.Cells();
+    // Where each source cell went, or none.
+    std::vector<std::optional<std::uint32_t>> placed(to - from);
+    std::uint32_t next = from;
+    for (std::uint32_t q = at; q < out.size() && next < to; ++q) {
+        if (!SignNames::IsSign(out[q]) || converted.ReadingAt(q))
+            continue;
+        while (next < to && in[next] != out[q])
+            ++next;
+        if (next < to)
+            placed[next++ - from] = q;
+    }
+    for (const ReadingSpan& span : source.Readings()) {
+        if (span.begin < from || span.end > to || !placed[span.begin - from])
+            continue;
+        const std::uint32_t q = *placed[span.begin - from];
+        bool together = true;
+        for (std::uint32_t k = span.begin; k < span.end && together; ++k)
+            together = placed[k - from] == q + (k - span.begin);
+        if (together)
+            converted.SetReading(q, q + (span.end - span.begin), span.reading);
+    }
+}
 
 // A text of one line break.
 CFDocument LineBreak()
@@ -304,10 +343,10 @@ bool CFEditCommands::SplitLine()
     return Apply(c, c, LineBreak(), kSilent);
 }
 
-bool CFEditCommands::InsertAtCursor(std::span<const std::uint32_t> cells)
+bool CFEditCommands::InsertAtCursor(std::span<const std::uint32_t> cells, ReadingId reading)
 {
     const Position c = cursor();
-    return Replace(c, c, TextOfCells(cells), kInputRefusal);
+    return Replace(c, c, TextOfCells(cells, reading), kInputRefusal);
 }
 
 bool CFEditCommands::CheckInsertAtCursor(std::span<const std::uint32_t> cells)
@@ -329,29 +368,37 @@ bool CFEditCommands::ConvertTransliteration()
     std::size_t keptLatin = 0;
     bool changed = false;
     for (std::uint32_t line = start.line; line <= end.line; ++line) {
-        const auto cells = document().Line(line).Cells();
-        const std::size_t from = line == start.line ? start.column : 0;
-        const std::size_t to = line == end.line ? end.column : cells.size();
+        const CFLine& source = document().Line(line);
+        const auto cells = source.Cells();
+        const auto from = line == start.line ? start.column : 0;
+        const auto to = line == end.line ? end.column : source.Length();
         // The spaces around the words stay where they are: they separate
         // the converted text from what is left and right of it.
-        std::size_t first = from;
-        std::size_t last = to;
+        auto first = from;
+        auto last = to;
         while (first < last && cells[first] == kSpace)
             ++first;
         while (last > first && cells[last - 1] == kSpace)
             --last;
-        std::vector<std::uint32_t> converted(cells.begin() + from, cells.begin() + first);
         const AtfConverter::Cells words =
             converter.ConvertTransliteration(cells.subspan(first, last - first));
-        converted.insert(converted.end(), words.cells.begin(), words.cells.end());
-        converted.insert(converted.end(), cells.begin() + last, cells.begin() + to);
+        CFLine converted;
+        converted.InsertFrom(0, source, from, first);
+        const std::uint32_t at = converted.Length();
+        converted.InsertCells(static_cast<std::uint32_t>(words.cells.size()), at, words.cells.data());
+        for (const AtfConverter::Reading& reading : words.readings)
+            converted.SetReading(at + static_cast<std::uint32_t>(reading.begin),
+                                 at + static_cast<std::uint32_t>(reading.end),
+                                 ReadingTable::Intern(reading.text));
+        CarryReadings(source, first, last, converted, at);
+        converted.InsertFrom(converted.Length(), source, last, to);
         keptLatin += words.counts.keptLatin;
-        changed = changed
-            || !std::equal(converted.begin(), converted.end(), cells.begin() + from, cells.begin() + to);
+        const auto result = converted.Cells();
+        changed =
+            changed || !std::equal(result.begin(), result.end(), cells.begin() + from, cells.begin() + to);
         if (line > start.line)
             text.InsertLine(text.LineCount());
-        text.InsertCells(static_cast<std::uint32_t>(converted.size()), text.LineCount() - 1, 0,
-                         converted.data());
+        CFDocument::CopyCells(text, text.LineCount() - 1, 0, converted, 0, converted.Length());
     }
     if (changed && !Replace(start, end, text, kConvertRefusal))
         return false;
@@ -397,9 +444,12 @@ bool CFEditCommands::Paste()
     const auto units = clipboard.unicodeText();
     if (!units)
         return false;
-    const CFDocument text = DecodeClipboardText(*units);
+    CFDocument text = DecodeClipboardText(*units);
     if (IsEmptyText(text))
         return false;
+    // Signs copied in the editor come back with their readings.
+    if (const auto readings = clipboard.privateData())
+        DecodeClipboardReadings(*readings, text);
     const Position c = cursor();
     return Replace(c, c, text, kPasteRefusal);
 }

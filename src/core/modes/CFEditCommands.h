@@ -3,6 +3,7 @@
 #include "core/document/CFDocument.h"
 #include "core/document/Position.h"
 #include "core/document/RangeEdit.h"
+#include "core/document/ReadingSpan.h"
 
 #include <cstdint>
 #include <span>
@@ -86,17 +87,19 @@ public:
     bool Replace(Position start, Position end, const CFDocument& text, const Refusal& refusal);
     // Whether that replacement would be taken; tells the user when not.
     bool CheckReplace(Position start, Position end, const CFDocument& text, const Refusal& refusal);
-    // Cells inserted at the cursor: an accepted candidate, a committed
-    // transliteration. Refused with "行の最大文字数を超えるため入力できません。".
-    bool InsertAtCursor(std::span<const std::uint32_t> cells);
+    // Cells inserted at the cursor: an accepted candidate, with the reading
+    // it was typed as, or a committed transliteration (no reading). Refused
+    // with "行の最大文字数を超えるため入力できません。".
+    bool InsertAtCursor(std::span<const std::uint32_t> cells, ReadingId reading = kNoReading);
     bool CheckInsertAtCursor(std::span<const std::uint32_t> cells);
 
     // Converts the transliteration in the selection, or in the cursor's
     // line without one, to cuneiform in place, as one undo step (ATF
     // conventions: readings separated by - . + :, words by spaces,
     // determinatives in braces, ASCII or Unicode letters and index digits).
-    // Cuneiform already there stays; a reading without a sign stays in
-    // Latin, and how many did is told to the user. Refused with a message,
+    // Every converted sign keeps the reading it was made from. Cuneiform
+    // already there stays, with its readings; a reading without a sign
+    // stays in Latin, and how many did is told to the user. Refused with a message,
     // nothing changed, when a line would grow too long. False when the
     // document did not change.
     bool ConvertTransliteration();

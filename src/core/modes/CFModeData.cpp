@@ -32,6 +32,7 @@ void CFModeData::DocumentReplaced()
     pending.Clear();
     candidates.Clear();
     missedLookup.clear();
+    acceptedReading = kNoReading;
 }
 
 ScrollOffsets CFModeData::Offsets() const

@@ -7,6 +7,7 @@
 #include "core/document/CFSelectedText.h"
 #include "core/document/CFUndoList.h"
 #include "core/document/Position.h"
+#include "core/document/ReadingSpan.h"
 #include "core/modes/KeyModifiers.h"
 #include "core/view/ScrollOffsets.h"
 
@@ -69,6 +70,9 @@ public:
     // The sign number typed as subscript digits (0 when none), written by
     // every successful conversion.
     std::uint32_t requestedNumber = 0;
+    // The reading the accepted candidate was typed as (du₃), which normal
+    // mode gives its signs when it inserts them.
+    ReadingId acceptedReading = kNoReading;
     // The transliteration of a lookup that found nothing, for the status
     // bar; emptied by the next key or click.
     std::vector<std::uint32_t> missedLookup;

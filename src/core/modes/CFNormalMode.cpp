@@ -161,10 +161,11 @@ int CFNormalMode::OnKeyDown(std::uint32_t vk)
 void CFNormalMode::OnEnter(int previous)
 {
     RetakeWords();
-    // A candidate accepted in sign selection mode goes in at the cursor;
-    // that mode has made sure it fits.
+    // A candidate accepted in sign selection mode goes in at the cursor,
+    // with the reading it was typed as; that mode has made sure it fits.
     if (previous == kSignSelectionModeId && currentWord_)
-        CFEditCommands(*data_).InsertAtCursor(currentWord_->Cells());
+        CFEditCommands(*data_).InsertAtCursor(currentWord_->Cells(), data_->acceptedReading);
+    data_->acceptedReading = kNoReading;
 }
 
 int CFNormalMode::OnMouse(std::uint32_t)

@@ -2,6 +2,7 @@
 
 #include "core/dictionary/CFWordDictionary.h"
 #include "core/dictionary/SignNames.h"
+#include "core/document/ReadingTable.h"
 #include "core/modes/CFEditCommands.h"
 #include "core/modes/CFModeData.h"
 #include "core/view/CFSignFont.h"
@@ -103,6 +104,10 @@ int CFSelSignMode::Accept()
     // transliteration and the candidate stay, so nothing typed is lost.
     if (currentWord_ && !CFEditCommands(*data_).CheckInsertAtCursor(currentWord_->Cells()))
         return kSignSelectionModeId;
+    // The signs remember what they were typed as.
+    data_->acceptedReading = currentWord_
+        ? ReadingTable::Intern(SignNames::TypedReading(pending_->Cells(), currentWord_->number))
+        : kNoReading;
     pending_->Clear();
     data_->currentWord = currentWord_;
     return kNormalModeId;

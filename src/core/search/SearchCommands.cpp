@@ -91,7 +91,8 @@ bool ReplaceNext(SearchTarget& target, const CFLine& word, const CFLine& replace
 
     // One undo step, like the user's own edits, so that Undo takes the
     // whole replacement back before any earlier edit.
-    target.undo.ReplaceRange(*hit, Position{hit->line, hit->column + m}, TextOfCells(replacement.Cells()));
+    // A replacement typed as transliteration brings the readings of its signs.
+    target.undo.ReplaceRange(*hit, Position{hit->line, hit->column + m}, TextOfLine(replacement));
     return Conclude(target, hit, r, owner, messages, texts::kSearchedToEnd);
 }
 
@@ -138,17 +139,21 @@ std::uint32_t ReplaceAll(SearchTarget& target, const CFLine& word, const CFLine&
         // text in one undo step.
         CFDocument text;
         text.InsertLines(1, last - first);
+        // The text between the occurrences keeps its readings, and the
+        // replacement brings its own.
         for (std::uint32_t line = first; line <= last; ++line) {
-            const auto cells = document.Line(line).Cells();
-            std::vector<std::uint32_t> out;
+            const CFLine& source = document.Line(line);
+            const std::uint32_t row = line - first;
+            const auto append = [&](const CFLine& from, std::uint32_t begin, std::uint32_t end) {
+                CFDocument::CopyCells(text, row, text.LineLength(row), from, begin, end);
+            };
             std::uint32_t from = 0;
             for (const std::uint32_t p : found[line]) {
-                out.insert(out.end(), cells.begin() + from, cells.begin() + p);
-                out.insert(out.end(), put.begin(), put.end());
+                append(source, from, p);
+                append(replacement, 0, replacement.Length());
                 from = p + static_cast<std::uint32_t>(find.size());
             }
-            out.insert(out.end(), cells.begin() + from, cells.end());
-            text.InsertCells(static_cast<std::uint32_t>(out.size()), line - first, 0, out.data());
+            append(source, from, source.Length());
         }
         target.undo.ReplaceRange({first, 0}, {last, document.LineLength(last)}, text);
         const Position cursor = target.cursor.position();

@@ -615,6 +615,38 @@ TEST_F(MainCommandsTest, ImportAtfMakesAnUnsavedDocumentThatIsNeverSavedOverTheA
     EXPECT_EQ(commands.CurrentFile(), folder / "letter.txt");
 }
 
+TEST_F(MainCommandsTest, ExportAtfWritesTheReadingsOfAnImportedTextBesideItNeverOverIt)
+{
+    const fs::path atf = File("letter.atf", std::string(kLetter));
+    dialogs.choose(atf);
+    ASSERT_TRUE(commands.ImportAtf());
+    messages.clear();
+
+    dialogs.choose(folder / "out.atf");
+    EXPECT_TRUE(commands.ExportAtf());
+    EXPECT_EQ(dialogs.calls().back().kind, FakeFileDialogs::Kind::Save);
+    EXPECT_EQ(dialogs.calls().back().request.title, "名前を付けてATF形式で保存");
+    EXPECT_EQ(dialogs.calls().back().request.defaultSuffix, "atf");
+    EXPECT_EQ(dialogs.calls().back().request.initialPath, folder / "letter.export.atf");
+    EXPECT_EQ(ReadBytes(folder / "out.atf"),
+              "&X000001 = letter\n#atf: lang akk\n#atf: use unicode\n"
+              "1. a-na be-li₂-ia\n2. qi₂-bi₂-ma\n3. um-ma qqq-ma\n");
+    EXPECT_EQ(ReadBytes(atf), kLetter);
+    EXPECT_TRUE(messages.messages().empty());
+    // Exporting is no save: the document stays unsaved, without a file.
+    EXPECT_TRUE(commands.IsModified());
+    EXPECT_EQ(Shown(), u"letter.atf (imported) - Velmora");
+
+    // The HTML page with the transliteration under the lines.
+    dialogs.choose(folder / "t.html");
+    EXPECT_TRUE(commands.SaveHtml(true));
+    EXPECT_NE(ReadBytes(folder / "t.html").find("a-na be-li&#8322;-ia"), std::string::npos);
+
+    dialogs.choose(folder / "nowhere" / "x.atf");
+    EXPECT_FALSE(commands.ExportAtf());
+    EXPECT_TRUE(OnlyErrorNaming(folder / "nowhere" / "x.atf"));
+}
+
 TEST_F(MainCommandsTest, AnAtfFileThatCannotBeImportedLeavesTheDocumentAsItWas)
 {
     Type('k');

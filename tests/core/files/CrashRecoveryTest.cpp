@@ -5,6 +5,7 @@
 #include "core/document/CCursor.h"
 #include "core/document/CFUndoList.h"
 #include "core/document/RangeEdit.h"
+#include "core/document/ReadingTable.h"
 #include "core/files/RecoveryFormat.h"
 #include "core/view/CFSignFont.h"
 #include "tests/support/DocumentText.h"
@@ -104,6 +105,52 @@ TEST(CrashRecovery, EveryEditReachesThePrivateCopyAsARecordWhileTheProgramHoldsI
     EXPECT_EQ(TextOf(content.document), TextOf(expected));
     EXPECT_TRUE(content.unsaved);
     EXPECT_FALSE(fs::exists(tablet)); // the user's file is never written
+}
+
+TEST(CrashRecovery, TheReadingsOfTheSignsAreRecoveredWithTheText)
+{
+    test::ScratchFolder folder;
+    const auto R = [](const char* text) { return ReadingTable::Intern(std::string_view(text)); };
+    // Signs imported with their readings: a₄ on two signs, du₃ on one.
+    CFDocument document = MakeDocument({"abcd", "ef"});
+    document.SetReading(0, 0, 2, R("a₄"));
+    document.SetReading(1, 1, 2, R("du₃"));
+    CFUndoList undo(nullptr, document, boost::make_shared<CCursor>(document, nullptr));
+    auto recovery = std::make_unique<CrashRecovery>(folder / "data");
+    undo.setEditListener(recovery.get());
+    recovery->Update(document, true, {}); // the snapshot carries them
+
+    // A candidate typed with its reading; a letter typed between the signs
+    // of a₄, which drops it, then undone, which gives it back.
+    undo.ReplaceRange({0, 4}, {0, 4}, TextOfCells(std::vector<std::uint32_t>{0x12195}, R("KAK")));
+    undo.ReplaceRange({0, 1}, {0, 1}, MakeDocument({"x"}));
+    undo.Undo();
+    // A line break through the text moves du₃ to a line of its own.
+    undo.ReplaceRange({1, 1}, {1, 1}, MakeDocument({"", ""}));
+    recovery->Update(document, true, {});
+    ASSERT_TRUE(recovery->Flush());
+    ASSERT_EQ(document.Line(2).Readings().size(), 1u);
+
+    const CFDocument expected = document;
+    recovery.reset();
+    CrashRecovery next(folder / "data");
+    std::vector<CrashRecovery::LeftOver> found = next.FindLeftOvers();
+    ASSERT_EQ(found.size(), 1u);
+    const recovery::Content content = CrashRecovery::Read(found[0]);
+    EXPECT_EQ(content.state, State::Complete) << content.problem;
+    EXPECT_EQ(content.document, expected); // cells and readings
+
+    // Readings that name cells the text does not have are left out, and
+    // the text stays.
+    std::string bytes(recovery::kMagic);
+    std::string snapshot;
+    recovery::AppendLines(snapshot, MakeDocument({"ab"}), 0, 1, true);
+    recovery::AppendFrame(bytes, recovery::RecordType::Snapshot, snapshot);
+    bytes += recovery::ReadingsRecord(std::vector<PlacedReading>{{0, {1, 5, R("a₄")}}});
+    const recovery::Content wrong = recovery::Parse(bytes, 1000, 60000);
+    EXPECT_EQ(wrong.state, State::Complete);
+    EXPECT_EQ(TextOf(wrong.document), (Lines{"ab"}));
+    EXPECT_FALSE(wrong.document.HasReadings());
 }
 
 TEST(CrashRecovery, ASavedOrClosedDocumentLeavesNothingToOffer)

@@ -2,6 +2,7 @@
 #include "core/document/CCursor.h"
 #include "core/document/CFSelectedText.h"
 #include "core/document/CFUndoList.h"
+#include "core/document/ReadingTable.h"
 #include "core/search/SearchTarget.h"
 #include "core/view/CFScrollBar.h"
 #include "core/view/CFSignFont.h"
@@ -153,6 +154,37 @@ TEST_F(SearchCommandsTest, ReplaceAllReplacesEveryOccurrenceAsOneStepAndCountsTh
     EXPECT_EQ(messages.messages().back().text, "0 個置換しました。");
     EXPECT_EQ(TextOf(document), (Lines{"bba"}));
     EXPECT_EQ(undo.count(), 1u);
+}
+
+TEST_F(SearchCommandsTest, AReplacementTypedAsTransliterationBringsItsReadingsAndOthersStay)
+{
+    const ReadingId du3 = ReadingTable::Intern(std::string_view("du₃"));
+    const ReadingId kak = ReadingTable::Intern(std::string_view("KAK"));
+    // "c" of the first line and "b" of the last were made from readings.
+    document.SetReading(0, 2, 3, kak);
+    document.SetReading(2, 2, 3, kak);
+    CFLine replacement = Word("D");
+    replacement.SetReading(0, 1, du3);
+    const auto readings = [&](std::uint32_t line) {
+        const auto spans = document.Line(line).Readings();
+        return std::vector<ReadingSpan>(spans.begin(), spans.end());
+    };
+
+    ASSERT_TRUE(ReplaceNext(target, Word("ab"), replacement, &searchWindow, messages));
+    EXPECT_EQ(readings(0), (std::vector<ReadingSpan>{{0, 1, du3}, {1, 2, kak}}));
+    undo.Undo();
+    EXPECT_EQ(readings(0), (std::vector<ReadingSpan>{{2, 3, kak}}));
+
+    // Replace All rebuilds the lines it changes; the text between the
+    // occurrences keeps its readings, and an occurrence that takes part of
+    // a reading's signs takes the reading.
+    EXPECT_EQ(ReplaceAll(target, Word("ab"), replacement, &searchWindow, messages), 3u);
+    EXPECT_EQ(TextOf(document), (Lines{"DcD", "", "xDx"}));
+    EXPECT_EQ(readings(0), (std::vector<ReadingSpan>{{0, 1, du3}, {1, 2, kak}, {2, 3, du3}}));
+    EXPECT_EQ(readings(2), (std::vector<ReadingSpan>{{1, 2, du3}}));
+    undo.Undo();
+    EXPECT_EQ(readings(0), (std::vector<ReadingSpan>{{2, 3, kak}}));
+    EXPECT_EQ(readings(2), (std::vector<ReadingSpan>{{2, 3, kak}}));
 }
 
 TEST_F(SearchCommandsTest, ReplaceAllRefusesWholeWhenAnyLineWouldPassTheLimit)

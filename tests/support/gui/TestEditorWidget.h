@@ -46,6 +46,11 @@ public:
     bool AlphabetMode() const override { return alphabetMode; }
     Position CursorPosition() const override { return cursor; }
     std::string LookupStatus() const override { return lookupStatus; }
+    // The sign before the cursor of the document.
+    std::optional<SignInformation> CurrentSign() const override
+    {
+        return SignInformation::Before(document, cursor);
+    }
     void FocusEditor() override { setFocus(Qt::OtherFocusReason); }
 
     CFDocument document;

@@ -122,14 +122,6 @@
         <translation>Cannot delete: the line would be longer than the maximum number of characters.</translation>
     </message>
     <message>
-        <source>ドキュメント末尾まで検索しました。</source>
-        <translation>Searched to the end of the document.</translation>
-    </message>
-    <message>
-        <source>ドキュメント先頭まで検索しました。</source>
-        <translation>Searched to the beginning of the document.</translation>
-    </message>
-    <message>
         <source>置換すると行の最大文字数を超えるため置換できません。</source>
         <translation>Cannot replace: the line would be longer than the maximum number of characters.</translation>
     </message>
@@ -294,14 +286,6 @@ Reading the sign data file failed.</translation>
     <message>
         <source>Sign</source>
         <translation>Sign</translation>
-    </message>
-    <message>
-        <source>line:0</source>
-        <translation>line:0</translation>
-    </message>
-    <message>
-        <source>column:0</source>
-        <translation>column:0</translation>
     </message>
     <message>
         <source>line: %1</source>
@@ -502,6 +486,34 @@ Reading the sign data file failed.</translation>
     <message>
         <source>Convert Transliteration</source>
         <translation>Convert Transliteration</translation>
+    </message>
+    <message>
+        <source>Velmora</source>
+        <translation>Velmora</translation>
+    </message>
+    <message>
+        <source>行数が上限の %1 行に達しているため改行できません。</source>
+        <translation>The document has reached the limit of %1 lines; no line can be added.</translation>
+    </message>
+    <message>
+        <source>%1 行目: %2</source>
+        <translation>line %1: %2</translation>
+    </message>
+    <message>
+        <source>ほか %1 個</source>
+        <translation>and %1 more</translation>
+    </message>
+    <message>
+        <source>「%1」は見つかりませんでした。</source>
+        <translation>“%1” was not found.</translation>
+    </message>
+    <message>
+        <source>search wrapped</source>
+        <translation>search wrapped</translation>
+    </message>
+    <message>
+        <source>registered %1 %2</source>
+        <translation>registered %1 %2</translation>
     </message>
 </context>
 </TS>

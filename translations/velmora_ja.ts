@@ -122,14 +122,6 @@
         <translation>行の最大文字数を超えるため削除できません。</translation>
     </message>
     <message>
-        <source>ドキュメント末尾まで検索しました。</source>
-        <translation>ドキュメント末尾まで検索しました。</translation>
-    </message>
-    <message>
-        <source>ドキュメント先頭まで検索しました。</source>
-        <translation>ドキュメント先頭まで検索しました。</translation>
-    </message>
-    <message>
         <source>置換すると行の最大文字数を超えるため置換できません。</source>
         <translation>置換すると行の最大文字数を超えるため置換できません。</translation>
     </message>
@@ -294,14 +286,6 @@
     <message>
         <source>Sign</source>
         <translation>Sign</translation>
-    </message>
-    <message>
-        <source>line:0</source>
-        <translation>line:0</translation>
-    </message>
-    <message>
-        <source>column:0</source>
-        <translation>column:0</translation>
     </message>
     <message>
         <source>line: %1</source>
@@ -502,6 +486,34 @@
     <message>
         <source>Convert Transliteration</source>
         <translation>Convert Transliteration</translation>
+    </message>
+    <message>
+        <source>Velmora</source>
+        <translation>Velmora</translation>
+    </message>
+    <message>
+        <source>行数が上限の %1 行に達しているため改行できません。</source>
+        <translation>行数が上限の %1 行に達しているため改行できません。</translation>
+    </message>
+    <message>
+        <source>%1 行目: %2</source>
+        <translation>%1 行目: %2</translation>
+    </message>
+    <message>
+        <source>ほか %1 個</source>
+        <translation>ほか %1 個</translation>
+    </message>
+    <message>
+        <source>「%1」は見つかりませんでした。</source>
+        <translation>「%1」は見つかりませんでした。</translation>
+    </message>
+    <message>
+        <source>search wrapped</source>
+        <translation>search wrapped</translation>
+    </message>
+    <message>
+        <source>registered %1 %2</source>
+        <translation>registered %1 %2</translation>
     </message>
 </context>
 </TS>

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 namespace velmora {
 
@@ -41,6 +42,23 @@ constexpr Utf8Encoded EncodeUtf8(std::uint32_t c)
         e.count = 4;
     }
     return e;
+}
+
+// Appends the UTF-8 bytes of c to out (nothing above 0x10FFFF).
+inline void AppendUtf8(std::string& out, std::uint32_t c)
+{
+    const Utf8Encoded e = EncodeUtf8(c);
+    out.append(reinterpret_cast<const char*>(e.bytes.data()), e.count);
+}
+
+// The UTF-8 text of a sequence of code points (cells, a u32string).
+template <class CodePoints>
+std::string Utf8Of(const CodePoints& codePoints)
+{
+    std::string out;
+    for (const auto c : codePoints)
+        AppendUtf8(out, static_cast<std::uint32_t>(c));
+    return out;
 }
 
 // One code point read by DecodeUtf8Sequence; length 0 when the bytes do not

@@ -128,9 +128,18 @@ public:
 
 public slots:
     // Shows the editor's input kind and cursor in the status bar (and the
-    // kind in the "Sign Input" item). Connect the editor's notification
-    // after each key and mouse event to it.
+    // kind in the "Sign Input" item), and whether the document has unsaved
+    // changes in the title.
     void updateStatusBar();
+    // The editor handled a key or a click: a note of the status bar goes,
+    // and the status bar and the title show the editor's state. Connect the
+    // editor's notification after each key and mouse event to it.
+    void editorEvent();
+    // Shows a short note ("search wrapped") in the status bar's first part,
+    // in place of the setting, until the next editor event or command; an
+    // empty note takes an earlier one away. The status bar and the title
+    // are brought up to date.
+    void showStatusNote(const QString& note);
     // Zoom steps > 0 larger, < 0 smaller, as Zoom In and Zoom Out; connect
     // the editors' Ctrl+wheel to it.
     void zoom(int steps);
@@ -154,6 +163,8 @@ private:
     // Shows the menu and status bar in the interface language.
     void retranslate();
     void buildStatusBar();
+    // Shows a title of the commands, with the mark of unsaved changes.
+    void showTitle(std::u16string_view title);
     // Fills "Recent Files" with the listed files that exist, then "Clear";
     // without any, the submenu is disabled.
     void refreshRecentFiles();
@@ -188,6 +199,8 @@ private:
     QLabel* modeLabel_ = nullptr;
     QLabel* lineLabel_ = nullptr;
     QLabel* columnLabel_ = nullptr;
+    // Shown in the first part until the next editor event or command.
+    QString statusNote_;
     CrashRecovery* recovery_ = nullptr;
     QTimer* recoveryTimer_ = nullptr;
 };

@@ -17,6 +17,8 @@ inline constexpr const char* kErrorCaption = VELMORA_TEXT("エラー");
 inline constexpr const char* kConfirmCaption = VELMORA_TEXT("確認");
 inline constexpr const char* kFailureCaption = VELMORA_TEXT("失敗");
 inline constexpr const char* kSearchFinishedCaption = VELMORA_TEXT("検索終了");
+// Messages that only inform (a count, what an import left out).
+inline constexpr const char* kInformationCaption = VELMORA_TEXT("Velmora");
 
 // Clipboard.
 inline constexpr const char* kNotUnicodeText = VELMORA_TEXT("違う形式のデータです。");
@@ -27,6 +29,9 @@ inline constexpr const char* kLineTooLongToPaste =
 
 // Editing.
 inline constexpr const char* kTooManyLinesToInput = VELMORA_TEXT("最大行数を超えるため入力できません。");
+// Enter in a document that has as many lines as it may (%1).
+inline constexpr const char* kLineLimitReached =
+    VELMORA_TEXT("行数が上限の %1 行に達しているため改行できません。");
 inline constexpr const char* kLineTooLongToInput = VELMORA_TEXT("行の最大文字数を超えるため入力できません。");
 inline constexpr const char* kLineTooLongToDelete =
     VELMORA_TEXT("行の最大文字数を超えるため削除できません。");
@@ -43,6 +48,10 @@ inline constexpr const char* kLineTooLongToConvert =
     VELMORA_TEXT("変換すると行の最大文字数を超えるため変換できません。");
 // %1: how many readings stayed in Latin.
 inline constexpr const char* kKeptLatinCount = VELMORA_TEXT("%1 個の読みを変換できませんでした。");
+// One of them (%1: its line, %2: the reading), and how many more are not
+// listed (%1).
+inline constexpr const char* kKeptLatinAt = VELMORA_TEXT("%1 行目: %2");
+inline constexpr const char* kKeptLatinMore = VELMORA_TEXT("ほか %1 個");
 // %1: how many lines had no line label.
 inline constexpr const char* kUnlabelledCount = VELMORA_TEXT("%1 行は行番号がないため変換しませんでした。");
 // Why an ATF file gave no document.
@@ -55,8 +64,11 @@ inline constexpr const char* kImportSourceNotSaved =
     VELMORA_TEXT("インポート元の ATF ファイルには保存できません。別の名前を指定してください。");
 
 // Search and replace.
-inline constexpr const char* kSearchedToEnd = VELMORA_TEXT("ドキュメント末尾まで検索しました。");
-inline constexpr const char* kSearchedToBeginning = VELMORA_TEXT("ドキュメント先頭まで検索しました。");
+// %1: the search word.
+inline constexpr const char* kWordNotFound = VELMORA_TEXT("「%1」は見つかりませんでした。");
+// The status bar after Find Next, Find Previous or Replace went round the
+// end (or beginning) of the document.
+inline constexpr const char* kSearchWrapped = VELMORA_TEXT("search wrapped");
 inline constexpr const char* kReplacementTooLong =
     VELMORA_TEXT("置換すると行の最大文字数を超えるため置換できません。");
 // %1: how many.
@@ -66,6 +78,9 @@ inline constexpr const char* kReplacedCount = VELMORA_TEXT("%1 個置換しま�
 inline constexpr const char* kNoPhoneticSymbols = VELMORA_TEXT("発音記号が入力されていません。");
 inline constexpr const char* kUsePhoneticSymbols = VELMORA_TEXT("発音入力には発音記号を用いてください。");
 inline constexpr const char* kNoConversionCharacters = VELMORA_TEXT("変換文字が入力されていません。");
+// Shown in the registration window after a word was added; %1: the
+// transliteration, %2: its signs.
+inline constexpr const char* kRegisteredWord = VELMORA_TEXT("registered %1 %2");
 
 // Start-up and "Load Worddata": the sign data file could not be used
 // (followed by the file and what happened).
@@ -127,12 +142,10 @@ inline constexpr const char* kAllFiles = VELMORA_TEXT("All files(*.*)");
 inline constexpr const char* kImportAtfTitle = VELMORA_TEXT("ATFをインポート");
 inline constexpr const char* kAtfFiles = VELMORA_TEXT("ATF(*.atf;*.txt)");
 
-// The status bar: the input setting, the cursor's line and column. Before
-// the first editor event the line and column read "line:0" and "column:0".
+// The status bar: the input setting, the cursor's line and column (counted
+// from 1, as the messages count lines).
 inline constexpr const char* kAlphabetSetting = VELMORA_TEXT("Alphabet");
 inline constexpr const char* kSignSetting = VELMORA_TEXT("Sign");
-inline constexpr const char* kStatusLineStart = VELMORA_TEXT("line:0");
-inline constexpr const char* kStatusColumnStart = VELMORA_TEXT("column:0");
 inline constexpr const char* kStatusLine = VELMORA_TEXT("line: %1");
 inline constexpr const char* kStatusColumn = VELMORA_TEXT("column: %1");
 

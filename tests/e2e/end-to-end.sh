@@ -105,7 +105,7 @@ scenario_crash_recovery() {
   local q; q=$(window "確認") || { fail "the next start did not offer the unsaved text"; return; }
   focus "$q"
   keys Return
-  w=$(window "tablet.txt - Velmora") || { fail "the restored text is not named after its file"; return; }
+  w=$(window "tablet.txt\\* - Velmora") || { fail "the restored text is not named after its file, marked unsaved"; return; }
   focus "$w"
   keys ctrl+s
   keys alt+f x

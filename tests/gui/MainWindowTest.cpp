@@ -199,22 +199,19 @@ TEST_F(MainWindowTest, StatusBarShowsTheInitialTextsThenTheEditorsState)
 {
     ASSERT_TRUE(Part("statusMode") && Part("statusLine") && Part("statusColumn"));
     EXPECT_EQ(Part("statusMode")->text(), "Alphabet");
-    EXPECT_EQ(Part("statusLine")->text(), "line:0");
-    EXPECT_EQ(Part("statusColumn")->text(), "column:0");
+    EXPECT_EQ(Part("statusLine")->text(), "line: 1");
+    EXPECT_EQ(Part("statusColumn")->text(), "column: 1");
     EXPECT_EQ(Part("statusMode")->width(), 80);
     EXPECT_EQ(Part("statusLine")->width(), 80);
     EXPECT_EQ(Part("statusMode")->parentWidget(), window.statusBar());
 
-    window.updateStatusBar();
-    EXPECT_EQ(Part("statusLine")->text(), "line: 0");
-    EXPECT_EQ(Part("statusColumn")->text(), "column: 0");
-
+    // Counted from 1, as the messages count lines.
     editor->alphabetMode = false;
     editor->cursor = {12, 345};
     window.updateStatusBar();
     EXPECT_EQ(Part("statusMode")->text(), "Sign");
-    EXPECT_EQ(Part("statusLine")->text(), "line: 12");
-    EXPECT_EQ(Part("statusColumn")->text(), "column: 345");
+    EXPECT_EQ(Part("statusLine")->text(), "line: 13");
+    EXPECT_EQ(Part("statusColumn")->text(), "column: 346");
 
     // What a lookup found takes the setting's place, as wide as it needs.
     window.show();
@@ -242,14 +239,27 @@ TEST_F(MainWindowTest, EditorFillsTheAreaAboveTheStatusBarAtEverySize)
 
 TEST_F(MainWindowTest, TitleNamesTheDocument)
 {
-    EXPECT_EQ(window.windowTitle(), "new file - Velmora");
+    EXPECT_EQ(window.windowTitle(), "new file[*] - Velmora");
     test::ScratchFolder folder;
     test::WriteBytes(folder / "tablet.txt", "abc");
     EXPECT_TRUE(window.openFile(folder / "tablet.txt"));
-    EXPECT_EQ(window.windowTitle(), "tablet.txt - Velmora");
+    EXPECT_EQ(window.windowTitle(), "tablet.txt[*] - Velmora");
     EXPECT_FALSE(window.openFile(folder / "missing.txt"));
-    EXPECT_EQ(window.windowTitle(), "tablet.txt - Velmora");
+    EXPECT_EQ(window.windowTitle(), "tablet.txt[*] - Velmora");
     EXPECT_EQ(messages.messages().size(), 1u);
+
+    // Unsaved changes are marked from the next editor event until saved.
+    EXPECT_FALSE(window.isWindowModified());
+    Type('x');
+    window.updateStatusBar();
+    EXPECT_TRUE(window.isWindowModified());
+    window.action(CommandId::Save)->trigger();
+    EXPECT_FALSE(window.isWindowModified());
+
+    // A "[*]" of the file's own name is shown as it stands.
+    test::WriteBytes(folder / "odd[*].txt", "abc");
+    EXPECT_TRUE(window.openFile(folder / "odd[*].txt"));
+    EXPECT_EQ(window.windowTitle(), "odd[*][*].txt[*] - Velmora");
 }
 
 TEST_F(MainWindowTest, ClosingWithUnsavedChangesAsksAndCancelKeepsTheWindow)
@@ -323,7 +333,8 @@ TEST_F(MainWindowTest, UnsavedTextIsCopiedForRecoveryAndOfferedToTheNextRun)
     EXPECT_EQ(text, QStringLiteral("前回保存されなかった変更があります。復元しますか？"));
     EXPECT_EQ(nextEditor->document.Line(0).Cells().size(), 1u);
     EXPECT_TRUE(next.commands().IsModified());
-    EXPECT_EQ(next.windowTitle(), "new file - Velmora");
+    EXPECT_EQ(next.windowTitle(), "new file[*] - Velmora");
+    EXPECT_TRUE(next.isWindowModified());
 
     // Giving the changes up on Exit removes the copy, and none comes back.
     nextQuestion.answer(SaveChangesAnswer::Discard);
@@ -421,7 +432,7 @@ TEST_F(MainWindowTest, FontCommandChangesTheSignFontOnlyWhenAFontIsChosen)
     EXPECT_TRUE(signFont.useChosenSignFont());
     EXPECT_EQ(signFont.signAttributes(), chosen);
     EXPECT_EQ(editor->CursorPosition(), (Position{0, 0}));
-    EXPECT_EQ(Part("statusLine")->text(), "line: 0");
+    EXPECT_EQ(Part("statusLine")->text(), "line: 1");
     EXPECT_EQ(fontDialog.owners.back(), window.platformWindow());
 }
 
@@ -479,7 +490,7 @@ TEST_F(MainWindowTest, RecentFilesOfferTheDocumentsOpenedAndSavedLastAndReopenTh
     question.answer(SaveChangesAnswer::Discard);
     RecentItem(window, 1)->trigger();
     EXPECT_EQ(question.questions().size(), 1u);
-    EXPECT_EQ(window.windowTitle(), "letter.txt - Velmora");
+    EXPECT_EQ(window.windowTitle(), "letter.txt[*] - Velmora");
     EXPECT_EQ(RecentMenu(window).at(0), Label(1, letter));
     EXPECT_TRUE(messages.empty());
 
@@ -527,12 +538,12 @@ TEST_F(MainWindowTest, AFileDroppedOnTheWindowOpensAfterTheQuestionAboutChanges)
     question.answer(SaveChangesAnswer::Cancel);
     drop(files);
     EXPECT_EQ(question.questions().size(), 1u);
-    EXPECT_EQ(window.windowTitle(), "new file - Velmora");
+    EXPECT_EQ(window.windowTitle(), "new file[*] - Velmora");
 
     question.answer(SaveChangesAnswer::Discard);
     drop(files);
     EXPECT_EQ(question.questions().size(), 2u);
-    EXPECT_EQ(window.windowTitle(), "tablet.txt - Velmora");
+    EXPECT_EQ(window.windowTitle(), "tablet.txt[*] - Velmora");
     EXPECT_EQ(editor->document.LineLength(0), 5u);
     EXPECT_EQ(settings.readString("RecentFiles", "File1", ""), (folder / "tablet.txt").string());
 }

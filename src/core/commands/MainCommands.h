@@ -72,7 +72,8 @@ public:
     // "SaveAs": asks for a name, writes there, and the file becomes the
     // current file and names the title.
     bool SaveAs();
-    // "Save HTML": exports the document to the file chosen.
+    // "Save HTML": exports the document to the file chosen; the dialog
+    // offers the document's name with .html.
     bool SaveHtml();
     // "Import ATF…": after the question about changed text, the ATF file
     // chosen, converted to cuneiform, becomes a new unsaved document

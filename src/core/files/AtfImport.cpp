@@ -1,9 +1,12 @@
 #include "core/files/AtfImport.h"
 
 #include "base/RegularFile.h"
+#include "core/atf/KeptLatinReport.h"
 #include "platform/FailureText.h"
 #include "platform/TextTranslator.h"
 #include "platform/UserTexts.h"
+
+#include <algorithm>
 
 namespace velmora {
 
@@ -34,6 +37,16 @@ AtfImport AtfImport::Convert(std::string_view utf8, std::uint32_t lineLimit, std
             return result;
         }
     }
+    // Each reading on the document line made of the text line it is on
+    // (or on one of that line's continuation lines).
+    for (AtfConverter::Unconverted reading : conversion.unconverted) {
+        const auto after = std::upper_bound(
+            conversion.lines.begin(), conversion.lines.end(), reading.line,
+            [](std::uint32_t line, const AtfConverter::TextLine& text) { return line < text.number; });
+        reading.line =
+            static_cast<std::uint32_t>(std::max<std::ptrdiff_t>(after - conversion.lines.begin(), 1));
+        result.keptLatinReadings.push_back(std::move(reading));
+    }
     CFDocument& document = result.document;
     document.InsertLines(1, static_cast<std::uint32_t>(conversion.lines.size() - 1));
     std::uint32_t row = 0;
@@ -63,9 +76,7 @@ std::string AtfImport::Problem() const
 
 std::string AtfImport::Report() const
 {
-    std::string text;
-    if (keptLatin > 0)
-        text += Fill(Tr(texts::kKeptLatinCount), std::to_string(keptLatin));
+    std::string text = KeptLatinReport(keptLatinReadings);
     if (unlabelled > 0) {
         if (!text.empty())
             text += '\n';

@@ -1,6 +1,7 @@
 #include "core/modes/CFEditCommands.h"
 
 #include "core/atf/AtfConverter.h"
+#include "core/atf/KeptLatinReport.h"
 #include "core/document/CCursor.h"
 #include "core/document/CFSelectedText.h"
 #include "core/document/CFUndoList.h"
@@ -301,6 +302,14 @@ bool CFEditCommands::SplitLine()
 {
     data_.selection->Reset();
     const Position c = cursor();
+    // In a one-line word field Enter is the field's own key (its window
+    // acts on it), so only a document says why it cannot grow.
+    if (data_.lineLimit > 1 && document().LineCount() >= static_cast<std::uint32_t>(data_.lineLimit)) {
+        data_.services.messages.showMessage(
+            data_.window, Fill(Tr(texts::kLineLimitReached), std::to_string(data_.lineLimit)),
+            Tr(texts::kErrorCaption));
+        return false;
+    }
     return Apply(c, c, LineBreak(), kSilent);
 }
 
@@ -326,7 +335,7 @@ bool CFEditCommands::ConvertTransliteration()
     }
     const AtfConverter converter;
     CFDocument text;
-    std::size_t keptLatin = 0;
+    std::vector<AtfConverter::Unconverted> keptLatin;
     bool changed = false;
     for (std::uint32_t line = start.line; line <= end.line; ++line) {
         const auto cells = document().Line(line).Cells();
@@ -345,7 +354,10 @@ bool CFEditCommands::ConvertTransliteration()
             converter.ConvertTransliteration(cells.subspan(first, last - first));
         converted.insert(converted.end(), words.cells.begin(), words.cells.end());
         converted.insert(converted.end(), cells.begin() + last, cells.begin() + to);
-        keptLatin += words.counts.keptLatin;
+        for (AtfConverter::Unconverted reading : words.unconverted) {
+            reading.line = line + 1;
+            keptLatin.push_back(std::move(reading));
+        }
         changed = changed
             || !std::equal(converted.begin(), converted.end(), cells.begin() + from, cells.begin() + to);
         if (line > start.line)
@@ -355,10 +367,9 @@ bool CFEditCommands::ConvertTransliteration()
     }
     if (changed && !Replace(start, end, text, kConvertRefusal))
         return false;
-    if (keptLatin > 0) {
-        data_.services.messages.showMessage(data_.window,
-                                            Fill(Tr(texts::kKeptLatinCount), std::to_string(keptLatin)),
-                                            Tr(texts::kConfirmCaption));
+    if (!keptLatin.empty()) {
+        data_.services.messages.showMessage(data_.window, KeptLatinReport(keptLatin),
+                                            Tr(texts::kInformationCaption));
     }
     return changed;
 }

@@ -184,8 +184,34 @@ Reading the sign data file failed.</translation>
         <translation>Restore</translation>
     </message>
     <message>
-        <source>復元しない</source>
-        <translation>Don&apos;t Restore</translation>
+        <source>破棄する</source>
+        <translation>Discard</translation>
+    </message>
+    <message>
+        <source>後で</source>
+        <translation>Later</translation>
+    </message>
+    <message>
+        <source>ファイル: %1
+最終変更: %2</source>
+        <translation>File: %1
+Last changed: %2</translation>
+    </message>
+    <message>
+        <source>復元用のコピーを読み込めませんでした。コピーは残してあります。</source>
+        <translation>A recovery copy could not be read. It has been kept.</translation>
+    </message>
+    <message>
+        <source>復元用のコピーの最後の変更を読み込めませんでした。それより前の内容を復元しました。</source>
+        <translation>The last changes in the recovery copy could not be read; the text before them was restored.</translation>
+    </message>
+    <message>
+        <source>復元用のコピーを書けません。未保存の変更は保護されていません。</source>
+        <translation>The recovery copy cannot be written: unsaved changes are not protected.</translation>
+    </message>
+    <message>
+        <source>上書きの前に復元用のコピーを書けなかったため、ファイルを変更しませんでした。</source>
+        <translation>The file must be overwritten in place, and its recovery copy could not be written first; the file was left unchanged.</translation>
     </message>
     <message>
         <source>ファイルを読み込めませんでした。</source>

@@ -184,8 +184,34 @@
         <translation>復元する</translation>
     </message>
     <message>
-        <source>復元しない</source>
-        <translation>復元しない</translation>
+        <source>破棄する</source>
+        <translation>破棄する</translation>
+    </message>
+    <message>
+        <source>後で</source>
+        <translation>後で</translation>
+    </message>
+    <message>
+        <source>ファイル: %1
+最終変更: %2</source>
+        <translation>ファイル: %1
+最終変更: %2</translation>
+    </message>
+    <message>
+        <source>復元用のコピーを読み込めませんでした。コピーは残してあります。</source>
+        <translation>復元用のコピーを読み込めませんでした。コピーは残してあります。</translation>
+    </message>
+    <message>
+        <source>復元用のコピーの最後の変更を読み込めませんでした。それより前の内容を復元しました。</source>
+        <translation>復元用のコピーの最後の変更を読み込めませんでした。それより前の内容を復元しました。</translation>
+    </message>
+    <message>
+        <source>復元用のコピーを書けません。未保存の変更は保護されていません。</source>
+        <translation>復元用のコピーを書けません。未保存の変更は保護されていません。</translation>
+    </message>
+    <message>
+        <source>上書きの前に復元用のコピーを書けなかったため、ファイルを変更しませんでした。</source>
+        <translation>上書きの前に復元用のコピーを書けなかったため、ファイルを変更しませんでした。</translation>
     </message>
     <message>
         <source>ファイルを読み込めませんでした。</source>

@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QProcess>
 #include <QStandardPaths>
 #include <QStringList>
 
@@ -105,10 +106,18 @@ int CApplication::run(CMainWindow& window)
     connect(&window, &CMainWindow::closed, this, &QCoreApplication::quit, Qt::QueuedConnection);
     window.show();
     window.setCrashRecovery(recovery_.get());
-    if (!window.offerRecovery()) {
-        if (const auto file = commandLine().file)
-            window.openFile(*file);
-    }
+    // Each further document restored opens in a program of its own.
+    window.setRestoreElsewhere([](const std::filesystem::path& copy) {
+        // Left for the next start should this fail.
+        (void)QProcess::startDetached(
+            QCoreApplication::applicationFilePath(),
+            {QStringLiteral("--restore"), QString::fromStdU16String(copy.u16string())});
+    });
+    const CommandLine line = commandLine();
+    if (line.restore)
+        window.restoreCopy(*line.restore);
+    else if (!window.offerRecovery() && line.file)
+        window.openFile(*line.file);
     return exec();
 }
 

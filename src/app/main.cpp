@@ -4,9 +4,41 @@
 #include "app/CProgramWindows.h"
 #include "core/commands/CommandLine.h"
 
+#include <QtGlobal>
+
+#include <cstdio>
+#include <cstdlib>
 #include <iostream>
 #include <string>
+#include <string_view>
 #include <vector>
+
+namespace {
+
+QtMessageHandler previousHandler = nullptr;
+
+// While Qt starts: a display that cannot be reached is a fatal message of
+// the platform plugin, after which Qt would abort (and dump core). The
+// program says so in one line and ends with status 1 instead; the plugin's
+// own warnings before it say the same at length and are left out.
+void StartUpMessages(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (type == QtFatalMsg) {
+        const char* display = std::getenv("DISPLAY");
+        std::fprintf(stderr, "velmora: cannot open a window: no display could be reached (DISPLAY=%s)\n",
+                     display != nullptr && *display != '\0' ? display : "not set");
+        std::fflush(stderr);
+        std::_Exit(1);
+    }
+    if (context.category != nullptr && std::string_view(context.category).starts_with("qt.qpa"))
+        return;
+    if (previousHandler != nullptr)
+        previousHandler(type, context, message);
+    else
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -26,7 +58,9 @@ int main(int argc, char** argv)
         break; // Qt's options are not known yet
     }
 
+    previousHandler = qInstallMessageHandler(StartUpMessages);
     CApplication app(argc, argv);
+    qInstallMessageHandler(previousHandler);
     if (const CommandLine line = app.commandLine(); line.action == CommandLine::Action::Error) {
         std::cerr << "velmora: " << line.error << "\nRun 'velmora --help' for the usage.\n";
         return 2;

@@ -268,7 +268,7 @@ bool SafeFileWriter::commit()
     }
     flushBuffer();
     if (mode_ == Mode::InPlace) {
-        const bool written = !failed_ && commitInPlace();
+        const bool written = !failed_ && (!inPlaceGuard_ || inPlaceGuard_()) && commitInPlace();
         discard();
         return written;
     }

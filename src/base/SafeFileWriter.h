@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -27,7 +28,9 @@ namespace velmora {
 // holds a writable target: the new content is gathered in memory and then
 // written over the old file in place, after room for it has been reserved,
 // with every write checked and forced to disk. This is the one case in
-// which a crash during the save can leave the target damaged.
+// which a crash during the save can leave the target damaged; a caller
+// that can keep the new content safe elsewhere first (the editor's recovery
+// copy) says so with setInPlaceGuard.
 //
 // Writes are buffered; a failed write is remembered and makes commit()
 // fail, so callers write everything and check only the result of commit().
@@ -63,6 +66,12 @@ public:
     // left. Only the first call can succeed.
     bool commit();
 
+    // Asked by commit() just before the target is overwritten in place, and
+    // only then: false leaves the target untouched and fails the commit.
+    void setInPlaceGuard(std::function<bool()> guard) { inPlaceGuard_ = std::move(guard); }
+    // Whether commit() will overwrite the target in place.
+    bool inPlace() const { return mode_ == Mode::InPlace; }
+
     // The file that commit() replaces (the target with links resolved).
     const std::filesystem::path& target() const { return target_; }
 
@@ -86,6 +95,7 @@ private:
     std::size_t used_ = 0;
     std::string inPlace_; // InPlace: the whole new content
     bool failed_ = false;
+    std::function<bool()> inPlaceGuard_;
 };
 
 } // namespace velmora

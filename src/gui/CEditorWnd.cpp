@@ -369,6 +369,11 @@ std::string CEditorWnd::LookupStatus() const
     return ctrl_->LookupStatus();
 }
 
+void CEditorWnd::SetEditListener(EditListener* listener)
+{
+    data_->undoList->setEditListener(listener);
+}
+
 void CEditorWnd::FocusEditor()
 {
     if (isVisible() && !isActiveWindow())

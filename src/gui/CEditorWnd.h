@@ -100,6 +100,7 @@ public:
     Position CursorPosition() const override;
     std::string LookupStatus() const override;
     void FocusEditor() override;
+    void SetEditListener(EditListener* listener) override;
 
     // Repaints and gives the keyboard focus to target (no focus change when
     // it is null), as after a search hit that hands the focus back to the

@@ -1,6 +1,7 @@
 #include "gui/CMainWindow.h"
 #include "qt/InternalError.h"
 
+#include "base/ConfiguredPath.h"
 #include "core/commands/DocumentTitle.h"
 #include "core/commands/MainEditor.h"
 #include "core/commands/StartUp.h"
@@ -39,6 +40,7 @@
 #include <QUrl>
 
 #include <algorithm>
+#include <iostream>
 #include <string>
 #include <vector>
 
@@ -246,6 +248,7 @@ void CMainWindow::retranslate()
         languageActions_.at(services_.language->current())->setChecked(true);
     refreshRecentFiles();
     updateStatusBar();
+    recoveryLabel_->setText(UiText(texts::kRecoveryNotProtected));
 }
 
 void CMainWindow::changeEvent(QEvent* event)
@@ -275,6 +278,10 @@ void CMainWindow::buildStatusBar()
     statusBar()->addWidget(modeLabel_);
     statusBar()->addWidget(lineLabel_);
     statusBar()->addWidget(columnLabel_, 1);
+    recoveryLabel_ = part("statusRecovery", "");
+    recoveryLabel_->setStyleSheet(QStringLiteral("color: #b00000;"));
+    recoveryLabel_->hide();
+    statusBar()->addPermanentWidget(recoveryLabel_);
 }
 
 void CMainWindow::setToolWindowCommands(ToolWindowCommands commands)
@@ -303,15 +310,29 @@ bool CMainWindow::openFile(const std::filesystem::path& path)
 
 void CMainWindow::setCrashRecovery(CrashRecovery* recovery)
 {
+    if (recovery_ != nullptr && recovery != recovery_)
+        editor_.SetEditListener(nullptr);
     recovery_ = recovery;
     if (recoveryTimer_ == nullptr) {
         recoveryTimer_ = new QTimer(this);
         connect(recoveryTimer_, &QTimer::timeout, this, &CMainWindow::updateRecovery);
     }
-    if (recovery_ != nullptr)
-        recoveryTimer_->start(1000);
-    else
+    if (recovery_ == nullptr) {
         recoveryTimer_->stop();
+        commands_->setInPlaceGuard({});
+        recoveryLabel_->hide();
+        return;
+    }
+    editor_.SetEditListener(recovery_);
+    // A file overwritten in place is first safe in the recovery copy.
+    commands_->setInPlaceGuard([this] {
+        updateRecovery();
+        return recovery_ != nullptr && recovery_->Flush();
+    });
+    // Edits reach the copy as they are made; this hands over whole texts
+    // (open, new, import), names and saves, and shows whether writing works.
+    recoveryTimer_->start(200);
+    updateRecovery();
 }
 
 void CMainWindow::updateRecovery()
@@ -319,8 +340,17 @@ void CMainWindow::updateRecovery()
     if (recovery_ == nullptr)
         return;
     guarded([&] {
-        recovery_->Update(editor_.Document(), commands_->IsModified(), commands_->CurrentFile(),
-                          CrashRecovery::Clock::now());
+        const bool modified = commands_->IsModified();
+        recovery_->Update(editor_.Document(), modified, commands_->CurrentFile());
+        const bool warn = modified && !recovery_->Protected();
+        if (warn == recoveryLabel_->isHidden()) {
+            recoveryLabel_->setText(UiText(texts::kRecoveryNotProtected));
+            recoveryLabel_->setVisible(warn);
+            // Also for the log of a session that nobody watches.
+            if (warn)
+                std::cerr << "velmora: unsaved changes are not protected: the recovery copy in "
+                          << PathText(recovery_->Folder()) << " cannot be written\n";
+        }
     });
 }
 
@@ -328,20 +358,42 @@ bool CMainWindow::offerRecovery()
 {
     bool restored = false;
     if (recovery_ != nullptr)
-        guarded([&] { restored = commands_->OfferRecovery(*recovery_, [this] { return askRestore(); }); });
+        guarded([&] {
+            restored = commands_->OfferRecovery(
+                *recovery_, [this](const std::string& question) { return askRestore(question); },
+                restoreElsewhere_);
+        });
     updateStatusBar();
+    updateRecovery();
     return restored;
 }
 
-bool CMainWindow::askRestore()
+bool CMainWindow::restoreCopy(const std::filesystem::path& copy)
 {
-    QMessageBox box(QMessageBox::Question, UiText(texts::kConfirmCaption), UiText(texts::kRestoreQuestion),
+    bool restored = false;
+    if (recovery_ != nullptr)
+        guarded([&] { restored = commands_->RestoreCopy(*recovery_, copy); });
+    updateStatusBar();
+    updateRecovery();
+    return restored;
+}
+
+MainCommands::RecoveryAnswer CMainWindow::askRestore(const std::string& question)
+{
+    QMessageBox box(QMessageBox::Question, UiText(texts::kConfirmCaption), FromUtf8(question),
                     QMessageBox::NoButton, this);
     QPushButton* restore = box.addButton(UiText(texts::kRestoreAnswer), QMessageBox::YesRole);
-    box.addButton(UiText(texts::kDoNotRestoreAnswer), QMessageBox::NoRole);
+    QPushButton* discard = box.addButton(UiText(texts::kDiscardCopyAnswer), QMessageBox::DestructiveRole);
+    QPushButton* later = box.addButton(UiText(texts::kLaterAnswer), QMessageBox::RejectRole);
     box.setDefaultButton(restore);
+    // Escape and closing the question keep the copy for the next start.
+    box.setEscapeButton(later);
     box.exec();
-    return box.clickedButton() == restore;
+    if (box.clickedButton() == restore)
+        return MainCommands::RecoveryAnswer::Restore;
+    if (box.clickedButton() == discard)
+        return MainCommands::RecoveryAnswer::Discard;
+    return MainCommands::RecoveryAnswer::Later;
 }
 
 void CMainWindow::run(CommandId id)

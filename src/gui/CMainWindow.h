@@ -110,14 +110,23 @@ public:
     // is reported to the user. False when the file was not opened.
     bool openFile(const std::filesystem::path& path);
 
-    // From now on keeps a copy of the document while it has unsaved changes
-    // (checked every second), removed when they are saved or given up and
-    // when the window closes. recovery must outlive the window; null stops.
+    // From now on keeps a recovery copy of the document (every edit is on
+    // the disk within about a second), removed when the window closes; while
+    // it cannot be written the status bar says that unsaved changes are not
+    // protected. recovery must outlive the window; null stops.
     void setCrashRecovery(CrashRecovery* recovery);
-    // Offers the documents that earlier runs left unsaved when they ended
-    // ("前回保存されなかった変更があります。復元しますか？"). True when one was
-    // restored.
+    // Offers each document that earlier runs left unsaved when they ended
+    // ("前回保存されなかった変更があります。復元しますか？" with its file and
+    // time): restore, discard, or later (Escape). True when one was restored
+    // here; further ones restored go to restoreElsewhere.
     bool offerRecovery();
+    // Where a second restored document goes (another window of the program).
+    void setRestoreElsewhere(std::function<void(const std::filesystem::path&)> restore)
+    {
+        restoreElsewhere_ = std::move(restore);
+    }
+    // Restores a left-over copy without asking (handed over by another run).
+    bool restoreCopy(const std::filesystem::path& copy);
 
     MainCommands& commands() { return *commands_; }
     // The window as the platform layer knows it: the owner of message boxes
@@ -175,7 +184,7 @@ private:
     // After a zoom command: every window with an editor shows the new size.
     void zoomed(bool changed);
     void updateRecovery();
-    bool askRestore();
+    MainCommands::RecoveryAnswer askRestore(const std::string& question);
     // Undo and Redo enabled only when there is a step for them (always:
     // enabled whatever the history holds).
     void enableHistoryItems(bool always);
@@ -199,10 +208,13 @@ private:
     QLabel* modeLabel_ = nullptr;
     QLabel* lineLabel_ = nullptr;
     QLabel* columnLabel_ = nullptr;
+    // Says that unsaved changes are not protected; hidden while they are.
+    QLabel* recoveryLabel_ = nullptr;
     // Shown in the first part until the next editor event or command.
     QString statusNote_;
     CrashRecovery* recovery_ = nullptr;
     QTimer* recoveryTimer_ = nullptr;
+    std::function<void(const std::filesystem::path&)> restoreElsewhere_;
 };
 
 } // namespace velmora

@@ -116,19 +116,17 @@ FileLoadResult Load(const std::filesystem::path& file, IniText& text)
         rest.remove_prefix(kBom.size());
     }
     while (!rest.empty()) {
-        const auto end = rest.find('\n');
+        // CR LF, LF and a lone CR each end a line; each line keeps its own.
+        const auto end = rest.find_first_of("\r\n");
         IniLine line;
         if (end == std::string_view::npos) {
             line.text = rest;
             rest = {};
         } else {
             line.text = rest.substr(0, end);
-            line.end = "\n";
-            if (!line.text.empty() && line.text.back() == '\r') {
-                line.text.pop_back();
-                line.end = "\r\n";
-            }
-            rest.remove_prefix(end + 1);
+            const std::size_t length = rest.substr(end, 2) == "\r\n" ? 2 : 1;
+            line.end = rest.substr(end, length);
+            rest.remove_prefix(end + length);
         }
         text.lines.push_back(std::move(line));
     }

@@ -18,7 +18,7 @@ namespace velmora {
 // value wrapped in a pair of double or single quotes loses them. Lines
 // starting with ';' or '#', blank lines, lines outside any section and lines
 // without '=' are no settings but are kept when writing. The file is UTF-8
-// (a byte-order mark is tolerated and kept) with CR LF or LF line ends.
+// (a byte-order mark is tolerated and kept) with CR LF, LF or CR line ends.
 //
 // The file is read afresh at every call, so changes made meanwhile apply.
 // Only a regular file of at most kMaxFileBytes is read (never a pipe or a

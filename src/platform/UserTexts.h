@@ -103,7 +103,23 @@ inline constexpr const char* kSaveAnswer = VELMORA_TEXT("保存");
 inline constexpr const char* kDiscardAnswer = VELMORA_TEXT("保存しない");
 inline constexpr const char* kCancelAnswer = VELMORA_TEXT("キャンセル");
 inline constexpr const char* kRestoreAnswer = VELMORA_TEXT("復元する");
-inline constexpr const char* kDoNotRestoreAnswer = VELMORA_TEXT("復元しない");
+inline constexpr const char* kDiscardCopyAnswer = VELMORA_TEXT("破棄する");
+inline constexpr const char* kLaterAnswer = VELMORA_TEXT("後で");
+// Under the question: the copy's file (%1) and when it last changed (%2).
+inline constexpr const char* kRestoreCopyDetails = VELMORA_TEXT("ファイル: %1\n最終変更: %2");
+// A recovery copy that cannot be read (followed by its path and the reason).
+inline constexpr const char* kRecoveryUnreadable =
+    VELMORA_TEXT("復元用のコピーを読み込めませんでした。コピーは残してあります。");
+// A copy whose last records are damaged or cut: the text before them.
+inline constexpr const char* kRecoveryLastChangesLost =
+    VELMORA_TEXT("復元用のコピーの最後の変更を読み込めませんでした。それより前の内容を復元しました。");
+// Status bar, while the recovery copy cannot be written.
+inline constexpr const char* kRecoveryNotProtected =
+    VELMORA_TEXT("復元用のコピーを書けません。未保存の変更は保護されていません。");
+// A file that must be overwritten in place is not, unless its new text is
+// in the recovery copy first.
+inline constexpr const char* kInPlaceSaveUnprotected =
+    VELMORA_TEXT("上書きの前に復元用のコピーを書けなかったため、ファイルを変更しませんでした。");
 
 // The file commands failed (followed by the file and the reason).
 inline constexpr const char* kOpenFailed = VELMORA_TEXT("ファイルを読み込めませんでした。");

@@ -1,10 +1,14 @@
 #include "tools/AtfConvertCommand.h"
 
+#include "base/SafeFileWriter.h"
+#include "base/Utf8Codec.h"
+#include "core/files/AtfImport.h"
+#include "core/files/AtfPieces.h"
 #include "tools/FileBytes.h"
 #include "tools/OslAtfTable.h"
-#include "tools/Utf8Text.h"
 
 #include <algorithm>
+#include <memory>
 #include <optional>
 #include <set>
 #include <string_view>
@@ -33,6 +37,9 @@ constexpr std::string_view kHelp =
     "whose number signs the text does not give. A reading without a sign stays in\n"
     "Latin and is reported.\n"
     "\n"
+    "Lines may end in CR LF, LF or CR. Inputs larger than the editor imports (64 MB)\n"
+    "are refused; others are read and converted a piece at a time.\n"
+    "\n"
     "Output (standard output when OUTPUT is - or not given): for every text line\n"
     "its label, a tab, then the words, each word's signs together, words separated\n"
     "by one space. Lines end with CR LF, as Velmora's documents do.\n"
@@ -53,7 +60,7 @@ constexpr std::string_view kHelp =
     "\n"
     "Exit status: 0 when everything was converted, 1 when readings stayed in Latin\n"
     "or lines had no label, 2 when an input, the sign list or an output cannot be\n"
-    "read or written.\n";
+    "read or written, or an input has no text line at all.\n";
 
 // The cuneiform fonts Debian ships (fonts-ancient-scripts, fonts-noto-core),
 // then those of other systems.
@@ -128,8 +135,7 @@ std::string AtfConvertCommand::PlainText(const AtfConverter::Conversion& convers
     return out;
 }
 
-std::string AtfConvertCommand::Html(const AtfConverter::Conversion& conversion, const Options& options,
-                                    const std::string& title)
+std::string AtfConvertCommand::HtmlHead(const std::string& title)
 {
     std::string out = "<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"utf-8\">\n<title>";
     AppendEscaped(out, Wide(title));
@@ -142,19 +148,32 @@ std::string AtfConvertCommand::Html(const AtfConverter::Conversion& conversion, 
     out += "; font-size: 1.8em; }\n"
            ".transliteration { color: #333; }\n"
            "</style>\n</head>\n<body>\n";
+    return out;
+}
+
+std::string AtfConvertCommand::HtmlBody(const AtfConverter::Conversion& conversion, const Options& options,
+                                        bool& tableOpen)
+{
+    std::string out;
     std::size_t text = static_cast<std::size_t>(-1);
     for (const AtfConverter::TextLine& line : conversion.lines) {
         if (line.text != text) {
-            if (text != static_cast<std::size_t>(-1))
-                out += "</table>\n";
+            // A piece that starts inside a text goes on with its table.
+            const bool goesOn =
+                text == static_cast<std::size_t>(-1) && tableOpen && conversion.texts[line.text].number == 0;
             text = line.text;
-            const std::u32string& header = conversion.texts[text].header;
-            if (!header.empty()) {
-                out += "<h2>";
-                AppendEscaped(out, header);
-                out += "</h2>\n";
+            if (!goesOn) {
+                if (tableOpen)
+                    out += "</table>\n";
+                const std::u32string& header = conversion.texts[text].header;
+                if (!header.empty()) {
+                    out += "<h2>";
+                    AppendEscaped(out, header);
+                    out += "</h2>\n";
+                }
+                out += "<table>\n";
+                tableOpen = true;
             }
-            out += "<table>\n";
         }
         out += "<tr><td class=\"label\">";
         AppendEscaped(out, line.label);
@@ -169,10 +188,21 @@ std::string AtfConvertCommand::Html(const AtfConverter::Conversion& conversion, 
         }
         out += "</td></tr>\n";
     }
-    if (text != static_cast<std::size_t>(-1))
-        out += "</table>\n";
-    out += "</body>\n</html>\n";
     return out;
+}
+
+std::string AtfConvertCommand::HtmlTail(bool tableOpen)
+{
+    return std::string(tableOpen ? "</table>\n" : "") + "</body>\n</html>\n";
+}
+
+std::string AtfConvertCommand::Html(const AtfConverter::Conversion& conversion, const Options& options,
+                                    const std::string& title)
+{
+    bool tableOpen = false;
+    std::string out = HtmlHead(title);
+    out += HtmlBody(conversion, options, tableOpen);
+    return out + HtmlTail(tableOpen);
 }
 
 int AtfConvertCommand::usageError(const std::string& message)
@@ -185,51 +215,89 @@ int AtfConvertCommand::usageError(const std::string& message)
 int AtfConvertCommand::convertFile(const AtfConverter& converter, const std::string& input,
                                    const std::filesystem::path& output, const Options& options)
 {
-    const std::optional<std::string> bytes = ReadFileBytes(input);
-    if (!bytes) {
-        err_ << kProgram << ": " << input << ": cannot open or read the file\n";
+    // Read and converted a piece at a time, so that memory stays bounded
+    // whatever the size of the file.
+    AtfPieces pieces;
+    if (const FileLoadResult opened = pieces.open(input, AtfImport::kMaxFileSize); !opened) {
+        err_ << kProgram << ": " << input << ": cannot open or read the file (" << opened.detail;
+        if (opened.reason == FileLoadResult::Reason::TooLarge)
+            err_ << ", the most the editor imports";
+        err_ << ")\n";
         return 2;
     }
-    const AtfConverter::Conversion conversion = converter.ConvertText(*bytes);
-    if (!conversion.ok()) {
-        err_ << kProgram << ": " << input << ':' << conversion.invalidUtf8Line
-             << ": not valid UTF-8; the file is not converted\n";
+    std::unique_ptr<SafeFileWriter> file;
+    if (!output.empty()) {
+        file = std::make_unique<SafeFileWriter>(output);
+        if (!file->isOpen()) {
+            err_ << kProgram << ": " << output.string() << ": cannot write the file\n";
+            return 2;
+        }
+    }
+    const auto emit = [&](std::string_view text) {
+        if (file)
+            file->write(text);
+        else
+            out_ << text;
+    };
+    if (options.html)
+        emit(HtmlHead(std::filesystem::path(input).filename().string()));
+    bool tableOpen = false;
+    AtfConverter::Counts counts;
+    std::size_t unlabelled = 0;
+    std::size_t lines = 0;
+    std::string piece;
+    std::uint32_t firstLine = 0;
+    while (pieces.next(piece, firstLine)) {
+        const AtfConverter::Conversion conversion = AtfPieces::Convert(converter, piece, firstLine);
+        if (!conversion.ok()) {
+            err_ << kProgram << ": " << input << ':' << conversion.invalidUtf8Line
+                 << ": not valid UTF-8; the file is not converted\n";
+            return 2;
+        }
+        // The reports in line order.
+        std::vector<std::pair<std::uint32_t, std::string>> reports;
+        for (const AtfConverter::Unconverted& u : conversion.unconverted) {
+            std::string reading;
+            AppendText(reading, u.reading);
+            reports.emplace_back(u.line, "no sign for " + reading);
+        }
+        for (const std::uint32_t line : conversion.unlabelled)
+            reports.emplace_back(line, "no line label; the line is not converted");
+        std::stable_sort(reports.begin(), reports.end(),
+                         [](const auto& a, const auto& b) { return a.first < b.first; });
+        for (const auto& [line, message] : reports)
+            err_ << input << ':' << line << ": " << message << '\n';
+        counts.readings += conversion.counts.readings;
+        counts.keptLatin += conversion.counts.keptLatin;
+        counts.bareNumbers += conversion.counts.bareNumbers;
+        unlabelled += conversion.unlabelled.size();
+        lines += conversion.lines.size();
+        emit(options.html ? HtmlBody(conversion, options, tableOpen) : PlainText(conversion, options));
+    }
+    if (const FileLoadResult& read = pieces.status(); !read) {
+        err_ << kProgram << ": " << input << ": cannot read the file (" << read.detail << ")\n";
         return 2;
     }
 
-    // The reports in line order.
-    std::vector<std::pair<std::uint32_t, std::string>> reports;
-    for (const AtfConverter::Unconverted& u : conversion.unconverted) {
-        std::string reading;
-        AppendText(reading, u.reading);
-        reports.emplace_back(u.line, "no sign for " + reading);
-    }
-    for (const std::uint32_t line : conversion.unlabelled)
-        reports.emplace_back(line, "no line label; the line is not converted");
-    std::stable_sort(reports.begin(), reports.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
-    for (const auto& [line, message] : reports)
-        err_ << input << ':' << line << ": " << message << '\n';
-
-    const AtfConverter::Counts& counts = conversion.counts;
     err_ << input << ": " << counts.readings << " readings, " << counts.keptLatin << " kept in Latin";
     if (counts.bareNumbers > 0)
         err_ << ", " << counts.bareNumbers << " bare numbers left in digits";
-    if (!conversion.unlabelled.empty())
-        err_ << ", " << conversion.unlabelled.size() << " lines without a label";
+    if (unlabelled > 0)
+        err_ << ", " << unlabelled << " lines without a label";
     err_ << '\n';
-
-    const std::string text = options.html
-        ? Html(conversion, options, std::filesystem::path(input).filename().string())
-        : PlainText(conversion, options);
-    if (output.empty()) {
-        out_ << text;
-        out_.flush();
-    } else if (!WriteFileBytes(output, text)) {
+    // Nothing converted is no success: the file holds no text line.
+    if (lines == 0) {
+        err_ << kProgram << ": " << input << ": no text lines (lines with a label); nothing converted\n";
+        return 2;
+    }
+    if (options.html)
+        emit(HtmlTail(tableOpen));
+    if (file && !file->commit()) {
         err_ << kProgram << ": " << output.string() << ": cannot write the file\n";
         return 2;
     }
-    return conversion.complete() ? 0 : 1;
+    out_.flush();
+    return counts.keptLatin == 0 && unlabelled == 0 ? 0 : 1;
 }
 
 int AtfConvertCommand::Run(std::span<const std::string> args)
@@ -276,9 +344,10 @@ int AtfConvertCommand::Run(std::span<const std::string> args)
 
     std::optional<AtfSignTable> ownTable;
     if (!signList.empty()) {
-        const std::optional<std::string> list = ReadFileBytes(signList);
+        std::string why;
+        const std::optional<std::string> list = ReadFileBytes(signList, kMaxToolFileBytes, &why);
         if (!list) {
-            err_ << kProgram << ": " << signList << ": cannot open or read the sign list\n";
+            err_ << kProgram << ": " << signList << ": cannot open or read the sign list" << why << "\n";
             return 2;
         }
         const OslReader::Result read = OslReader::Read(*list);

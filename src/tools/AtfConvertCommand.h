@@ -31,6 +31,13 @@ public:
     static std::string PlainText(const AtfConverter::Conversion& conversion, const Options& options);
     static std::string Html(const AtfConverter::Conversion& conversion, const Options& options,
                             const std::string& title);
+    // The page in three parts, for a file converted a piece at a time: the
+    // head, the lines of each piece (tableOpen carries over from one piece
+    // to the next), and the end.
+    static std::string HtmlHead(const std::string& title);
+    static std::string HtmlBody(const AtfConverter::Conversion& conversion, const Options& options,
+                                bool& tableOpen);
+    static std::string HtmlTail(bool tableOpen);
 
 private:
     // Converts one input; returns its exit status. output empty: standard

@@ -1,23 +1,20 @@
 #include "tools/FileBytes.h"
 
+#include "base/RegularFile.h"
 #include "base/SafeFileWriter.h"
-
-#include <array>
-#include <fstream>
 
 namespace velmora {
 
-std::optional<std::string> ReadFileBytes(const std::filesystem::path& path)
+std::optional<std::string> ReadFileBytes(const std::filesystem::path& path, std::uint64_t maxSize,
+                                         std::string* why)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return std::nullopt;
     std::string bytes;
-    std::array<char, 1 << 16> buffer;
-    while (in.read(buffer.data(), buffer.size()) || in.gcount() > 0)
-        bytes.append(buffer.data(), static_cast<std::size_t>(in.gcount()));
-    if (in.bad())
+    const FileLoadResult read = RegularFile::ReadAll(path, maxSize, bytes);
+    if (!read) {
+        if (why != nullptr)
+            *why = " (" + read.detail + ")";
         return std::nullopt;
+    }
     return bytes;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -9,9 +10,16 @@ namespace velmora {
 
 // Whole files for the command-line tools.
 
-// The content of a file, or null when it cannot be opened or read (a
-// folder opens but cannot be read).
-std::optional<std::string> ReadFileBytes(const std::filesystem::path& path);
+// The largest file the tools read whole (sign lists).
+inline constexpr std::uint64_t kMaxToolFileBytes = std::uint64_t{256} << 20;
+
+// The content of a regular file of at most maxSize bytes, or null when it
+// cannot be opened or read; why then says why (" (not a regular file)").
+// Opening never blocks: a pipe without a writer, a device or a folder is
+// refused.
+std::optional<std::string> ReadFileBytes(const std::filesystem::path& path,
+                                         std::uint64_t maxSize = kMaxToolFileBytes,
+                                         std::string* why = nullptr);
 
 // Replaces a file with bytes without ever leaving it half written; false
 // when the file cannot be written (it is then unchanged).

@@ -1,8 +1,8 @@
 #include "tools/OslAtfTable.h"
 
+#include "base/Utf8Codec.h"
 #include "core/atf/AtfSpelling.h"
 #include "tools/OslSignList.h"
-#include "tools/Utf8Text.h"
 
 #include <algorithm>
 #include <cstdio>

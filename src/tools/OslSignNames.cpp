@@ -1,7 +1,7 @@
 #include "tools/OslSignNames.h"
 
+#include "base/Utf8Codec.h"
 #include "tools/UnicodeSignNames.h"
-#include "tools/Utf8Text.h"
 
 #include <unicode/uchar.h>
 

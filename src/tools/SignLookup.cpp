@@ -1,6 +1,6 @@
 #include "tools/SignLookup.h"
 
-#include "tools/Utf8Text.h"
+#include "base/Utf8Codec.h"
 
 #include <cstdio>
 

@@ -217,9 +217,10 @@ int SignsCommand::FromOsl(std::span<const std::string> args)
     const std::string& listPath = args[0];
     const std::string& outPath = args[1];
 
-    const std::optional<std::string> text = ReadFileBytes(listPath);
+    std::string why;
+    const std::optional<std::string> text = ReadFileBytes(listPath, kMaxToolFileBytes, &why);
     if (!text) {
-        err_ << kProgram << ": " << listPath << ": cannot open or read the file\n";
+        err_ << kProgram << ": " << listPath << ": cannot open or read the file" << why << "\n";
         return Failure;
     }
     CFWordDictionary dictionary;
@@ -365,9 +366,10 @@ int SignsCommand::MakeData(std::span<const std::string> args)
     const std::filesystem::path listPath = paths[0];
     const std::filesystem::path folder = paths[1];
 
-    const std::optional<std::string> text = ReadFileBytes(listPath);
+    std::string why;
+    const std::optional<std::string> text = ReadFileBytes(listPath, kMaxToolFileBytes, &why);
     if (!text) {
-        err_ << kProgram << ": " << paths[0] << ": cannot open or read the file\n";
+        err_ << kProgram << ": " << paths[0] << ": cannot open or read the file" << why << "\n";
         return Failure;
     }
     const OslReader::Result list = OslReader::Read(*text);

@@ -82,22 +82,18 @@ scenario_unsaved_question() {
   [ -z "$(ls "$dir"/*.txt 2>/dev/null)" ] || fail "a file was written: $(ls "$dir")"
 }
 
-# 4. Unsaved text survives the editor being killed: the next start offers
-#    it, restoring makes it the unsaved document of its file, and saving
-#    writes that file and leaves no copy behind.
+# 4. Unsaved text survives the editor being killed 1.5 s after the last key:
+#    the next start, at once, offers every typed character; restoring makes
+#    it the unsaved document of its file, and saving writes that file and
+#    leaves no copy behind.
 scenario_crash_recovery() {
   local dir="$work/crash"; mkdir -p "$dir"
   printf 'x' >"$dir/tablet.txt"
   start "$dir" tablet.txt
   local w; w=$(window "tablet.txt - Velmora") || { fail "the opened file's window did not appear"; return; }
   focus "$w"
-  typed "abc"
-  local copied=""
-  for _ in $(seq 50); do
-    ls "$recovery"/recovery-*.vrc >/dev/null 2>&1 && { copied=1; break; }
-    sleep 0.1
-  done
-  [ -n "$copied" ] || { fail "no recovery copy of the unsaved text"; return; }
+  xdotool type --delay 20 "a-na be-li-ia qi-bi-ma um-ma "
+  sleep 1.5
   kill -KILL "$app_pid"; wait "$app_pid" 2>/dev/null; app_pid=""
   [ "$(cat "$dir/tablet.txt")" = "x" ] || fail "the user's file changed before it was saved"
 
@@ -110,12 +106,85 @@ scenario_crash_recovery() {
   keys ctrl+s
   keys alt+f x
   ended || { fail "the editor did not end after saving the restored text"; return; }
-  [ "$(cat "$dir/tablet.txt")" = "abcx" ] && pass "unsaved text restored after a kill and saved" \
-    || fail "tablet.txt holds '$(cat "$dir/tablet.txt")', expected 'abcx'"
+  [ "$(cat "$dir/tablet.txt")" = "a-na be-li-ia qi-bi-ma um-ma x" ] \
+    && pass "every character typed 1.5 s before a kill restored and saved" \
+    || fail "tablet.txt holds '$(cat "$dir/tablet.txt")', expected 'a-na be-li-ia qi-bi-ma um-ma x'"
   [ -z "$(ls "$recovery" 2>/dev/null)" ] || fail "recovery copies left: $(ls "$recovery")"
 }
 
-# 5. With Language=en in config.ini the same start-up failure speaks English,
+# 5. Two editors killed: the next start offers both; the first restored
+#    goes into its window, the second into a window of its own. A damaged
+#    copy beside them is reported with its path and kept.
+scenario_two_killed_and_a_damaged_copy() {
+  local dir="$work/two"; mkdir -p "$dir"
+  printf '' >"$dir/a.txt"; printf '' >"$dir/b.txt"
+  start "$dir" a.txt; local first=$app_pid
+  local w; w=$(window "a.txt - Velmora") || { fail "the first editor did not appear"; return; }
+  focus "$w"; typed "lugal"
+  start "$dir" b.txt; local second=$app_pid
+  w=$(window "b.txt - Velmora") || { fail "the second editor did not appear"; return; }
+  focus "$w"; typed "kur"
+  sleep 1.5
+  kill -KILL "$first" "$second"; wait "$first" "$second" 2>/dev/null; app_pid=""
+  local damaged="$recovery/recovery-00000000000bad00.vrc"
+  printf 'VELMORA RECOVERY 2\n\x81\x05\x00\x00\x00\x00\x00\x00\x00hello' >"$damaged"
+  touch -d '1 hour ago' "$damaged"
+
+  start "$dir"
+  local answered=0 reported=0
+  for _ in 1 2 3; do
+    local q; q=$(window "^(確認|エラー)$") || break
+    case "$(xdotool getwindowname "$q")" in
+      確認) answered=$((answered + 1)) ;;
+      エラー) reported=$((reported + 1)) ;;
+    esac
+    focus "$q"; keys Return
+  done
+  [ "$answered" -eq 2 ] && pass "both killed editors' texts offered" || fail "$answered of 2 copies offered"
+  [ "$reported" -eq 1 ] && pass "the damaged copy reported" || fail "the damaged copy was reported $reported times"
+  [ -f "$damaged" ] && pass "the damaged copy kept" || fail "the damaged copy is gone"
+  local a b
+  a=$(window "a.txt\\* - Velmora") && b=$(window "b.txt\\* - Velmora") \
+    && pass "both texts restored, each in a window" || fail "not both texts restored in windows"
+  for id in $a $b; do extra_pids="$extra_pids $(xdotool getwindowpid "$id" 2>/dev/null)"; done
+  for p in $extra_pids; do kill -KILL "$p" 2>/dev/null; done
+  app_pid=""; extra_pids=""
+  rm -f "$recovery"/recovery-*.vrc
+}
+
+# 6. A recovery folder that cannot be written: the editor goes on, and says
+#    that unsaved changes are not protected.
+scenario_unwritable_recovery() {
+  local dir="$work/unwritable"; mkdir -p "$dir" "$(dirname "$recovery")"
+  rm -rf "$recovery"; printf 'in the way' >"$recovery"
+  start "$dir"
+  local w; w=$(window "new file - Velmora") || { fail "the main window did not appear"; return; }
+  focus "$w"
+  typed "ana"
+  local said=""
+  for _ in $(seq 50); do
+    grep -q "unsaved changes are not protected" "$work/editor.log" && { said=1; break; }
+    sleep 0.1
+  done
+  [ -n "$said" ] && pass "an unwritable recovery folder is said" || fail "nothing said of the unwritable recovery folder"
+  kill -KILL "$app_pid"; wait "$app_pid" 2>/dev/null; app_pid=""
+  rm -f "$recovery"
+}
+
+# 7. Without a display the editor says so in one line and ends with an
+#    error status instead of aborting.
+scenario_no_display() {
+  local dir="$work/nodisplay"; mkdir -p "$dir"
+  local out rc
+  out=$(cd "$dir" && env -u DISPLAY -u WAYLAND_DISPLAY "$velmora" 2>&1); rc=$?
+  { [ "$rc" -eq 1 ] && [ "$(printf '%s\n' "$out" | wc -l)" -eq 1 ] && [[ "$out" == *"no display"* ]]; } \
+    && pass "no display: one line, status 1" || fail "without DISPLAY: status $rc, output '$out'"
+  out=$(cd "$dir" && DISPLAY=:99999 "$velmora" 2>&1); rc=$?
+  { [ "$rc" -eq 1 ] && [ "$(printf '%s\n' "$out" | wc -l)" -eq 1 ] && [[ "$out" == *"no display"* ]]; } \
+    && pass "an unreachable display: one line, status 1" || fail "with DISPLAY=:99999: status $rc, output '$out'"
+}
+
+# 8. With Language=en in config.ini the same start-up failure speaks English,
 #    from its caption to the path it names.
 scenario_english_message() {
   local dir="$work/english"; mkdir -p "$dir"
@@ -132,5 +201,8 @@ scenario_missing_sign_data
 scenario_english_message
 scenario_unsaved_question
 scenario_crash_recovery
+scenario_two_killed_and_a_damaged_copy
+scenario_unwritable_recovery
+scenario_no_display
 
 finish

@@ -11,19 +11,25 @@ fi
 work="$(mktemp -d)"
 xvfb_pid=""
 app_pid=""
+extra_pids=""
 cleanup() {
   [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null
+  for p in $extra_pids; do kill "$p" 2>/dev/null; done
   [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
   rm -rf "$work"
 }
 trap cleanup EXIT
 
 # A display of our own: Xvfb picks a free number and writes it to a pipe.
+# -noreset: a killed editor is often the display's last client, and a server
+# that resets then could be in the middle of it when the next one starts.
 exec 3<> <(:)
-Xvfb -displayfd 3 -screen 0 1280x900x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb -displayfd 3 -noreset -screen 0 1280x900x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb_pid=$!
 read -r -t 20 display <&3 || { echo "Xvfb did not start" >&2; exit 1; }
 export DISPLAY=":$display"
+# Answers once it takes clients.
+for _ in $(seq 100); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
 unset QT_QPA_PLATFORM
 export ASAN_OPTIONS="${ASAN_OPTIONS:-}:detect_leaks=0"
 

@@ -67,6 +67,16 @@ TEST_F(IniSettingsTest, ReadsWithoutRegardToCaseBlanksQuotesOrLineEnds)
     EXPECT_EQ(ini.readString("Other", "NAME", "d"), "wrong");
 }
 
+TEST_F(IniSettingsTest, AFileWithLoneCrLineEndsIsReadAndWrittenBackWithThem)
+{
+    Put("[SignFont]\rName=Akkadian\r[Worddata]\rFilename=a.cfd\r");
+    IniSettings ini(file);
+    EXPECT_EQ(ini.readString("SignFont", "Name", "d"), "Akkadian");
+    EXPECT_EQ(ini.readString("Worddata", "Filename", "d"), "a.cfd");
+    ASSERT_TRUE(ini.writeString("Worddata", "Extra", "x"));
+    EXPECT_EQ(Bytes(), "[SignFont]\rName=Akkadian\r[Worddata]\rFilename=a.cfd\rExtra=x\r");
+}
+
 TEST_F(IniSettingsTest, KeysOutsideSectionsAndCommentsAreNoSettings)
 {
     Put("Name=stray\n[SignFont]\n;Name=commented\nName\n");
@@ -164,9 +174,10 @@ TEST_F(IniSettingsTest, WritingChangesOnlyTheLineOfTheKeyByteForByte)
     EXPECT_EQ(Bytes(), "[SignFont]\nName=Akkadian\r\r\n; note\r\n\r\n[Worddata]\nFilename=b.cfd");
     ASSERT_TRUE(ini.writeString("Worddata", "Extra", "1"));
     EXPECT_EQ(Bytes(), "[SignFont]\nName=Akkadian\r\r\n; note\r\n\r\n[Worddata]\nFilename=b.cfd\nExtra=1\n");
-    // The changed line itself loses the stray CR the reader ignored.
+    // CR CR LF is a lone CR and then CR LF, as in the editor: the changed
+    // line keeps its own end, and the empty line after it stays.
     ASSERT_TRUE(ini.writeString("SignFont", "Name", "Other"));
-    EXPECT_EQ(Bytes(), "[SignFont]\nName=Other\r\n; note\r\n\r\n[Worddata]\nFilename=b.cfd\nExtra=1\n");
+    EXPECT_EQ(Bytes(), "[SignFont]\nName=Other\r\r\n; note\r\n\r\n[Worddata]\nFilename=b.cfd\nExtra=1\n");
     // Each write keeps the rest: writing the same values again changes nothing.
     const std::string now = Bytes();
     ASSERT_TRUE(ini.writeString("SignFont", "Name", "Other"));

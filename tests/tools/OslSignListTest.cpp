@@ -1,7 +1,7 @@
 #include "tools/OslSignList.h"
 
+#include "base/Utf8Codec.h"
 #include "core/dictionary/TransliterationKey.h"
-#include "tools/Utf8Text.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

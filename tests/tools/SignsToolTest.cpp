@@ -7,6 +7,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <cstdio>
@@ -352,6 +353,48 @@ TEST(SignsToolConvertTest, SeveralInputsGoIntoAFolderAsTextOrHtml)
     EXPECT_EQ(RunTool(folder, {"convert", "--with-transliteration", letter}).status, 2);
     EXPECT_EQ(RunTool(folder, {"convert", letter, other, absent}).status, 2);
     EXPECT_EQ(RunTool(folder, {"convert", "--output-dir", (folder / "none").string(), letter}).status, 2);
+}
+
+TEST(SignsToolConvertTest, OnlyRegularFilesAreReadAndAnEmptyResultIsNoSuccess)
+{
+    ScratchFolder folder;
+    // Lone CR line ends, as the editor reads them; a text longer than a
+    // piece of the reader, so that it is converted in pieces.
+    const std::string atf = (folder / "cr.atf").string();
+    std::string text = "&X000001 = A letter\r";
+    for (int line = 1; line <= 40000; ++line)
+        text += std::to_string(line) + ". a-na be-li₂-ia qi2-bi2-ma\r";
+    WriteBytes(atf, text);
+    const ToolRun run = RunTool(folder, {"convert", "--no-labels", atf});
+    EXPECT_EQ(run.status, 0) << run.err;
+    std::string expected;
+    for (int line = 1; line <= 40000; ++line)
+        expected += "𒀀𒈾 𒁁𒉌𒅀 𒆠𒉈𒈠\r\n";
+    EXPECT_EQ(run.out, expected);
+    const ToolRun html = RunTool(folder, {"convert", "--html", atf});
+    EXPECT_EQ(html.status, 0) << html.err;
+    // One text, one heading and one table, however many pieces it took.
+    EXPECT_EQ(html.out.find("<table>"), html.out.rfind("<table>"));
+
+    // Nothing to convert: told, and no success.
+    const std::string structure = (folder / "structure.atf").string();
+    WriteBytes(structure, "&P000001 = Letter\n@obverse\n$ broken\n");
+    const ToolRun empty = RunTool(folder, {"convert", structure, (folder / "out.txt").string()});
+    EXPECT_EQ(empty.status, 2);
+    EXPECT_THAT(empty.err, HasSubstr("no text lines"));
+    EXPECT_FALSE(std::filesystem::exists(folder / "out.txt"));
+
+    // A pipe without a writer, and a device: refused at once.
+    const std::string pipe = (folder / "pipe.atf").string();
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    const ToolRun fromPipe = RunTool(folder, {"convert", pipe});
+    EXPECT_EQ(fromPipe.status, 2);
+    EXPECT_THAT(fromPipe.err, HasSubstr("not a regular file"));
+    const ToolRun fromDevice = RunTool(folder, {"convert", "/dev/zero"});
+    EXPECT_EQ(fromDevice.status, 2);
+    const ToolRun listFromPipe = RunTool(folder, {"convert", "--sign-list", pipe, atf});
+    EXPECT_EQ(listFromPipe.status, 2);
+    EXPECT_THAT(listFromPipe.err, HasSubstr("not a regular file"));
 }
 
 TEST(SignsToolConvertTest, AnotherCopyOfTheSignListCanBeUsed)

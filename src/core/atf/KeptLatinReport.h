@@ -11,10 +11,10 @@ namespace velmora {
 // How many readings a conversion listed at most by name in its message.
 inline constexpr std::size_t kListedKeptLatin = 10;
 
-// The message after a conversion left readings in Latin: how many, then
-// the first ten, each with the line it stands on ("2 行目: qqq"; the line
-// of each reading as the caller numbered it, from 1), then how many more.
+// The message after a conversion left `total` readings in Latin: how many,
+// then the first ten of `readings`, each with the line it stands on ("2 行目:
+// qqq"; the line as the caller numbered it, from 1), then how many more.
 // Empty when none was.
-std::string KeptLatinReport(std::span<const AtfConverter::Unconverted> readings);
+std::string KeptLatinReport(std::span<const AtfConverter::Unconverted> readings, std::size_t total);
 
 } // namespace velmora

@@ -8,9 +8,17 @@ CommandLine CommandLine::Parse(std::span<const std::string> args)
     bool help = false;
     bool version = false;
     bool optionsEnded = false;
+    bool restoreNext = false;
     for (const std::string& arg : args) {
+        if (restoreNext) {
+            line.restore = std::filesystem::path(std::u8string(arg.begin(), arg.end()));
+            restoreNext = false;
+            continue;
+        }
         if (!optionsEnded && arg.size() > 1 && arg.front() == '-') {
-            if (arg == "--")
+            if (arg == "--restore")
+                restoreNext = true;
+            else if (arg == "--")
                 optionsEnded = true;
             else if (arg == "-h" || arg == "--help")
                 help = true;
@@ -27,6 +35,8 @@ CommandLine CommandLine::Parse(std::span<const std::string> args)
         }
         line.file = std::filesystem::path(std::u8string(arg.begin(), arg.end()));
     }
+    if (restoreNext && line.error.empty())
+        line.error = "--restore expects a recovery copy";
     if (help)
         line.action = Action::Help;
     else if (version)

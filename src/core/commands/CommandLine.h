@@ -18,6 +18,8 @@ inline constexpr std::string_view kCommandLineHelp =
     "Options:\n"
     "  -h, --help     show this help and exit\n"
     "  -V, --version  show the version and exit\n"
+    "  --restore COPY restore a recovery copy left by an earlier run (the editor\n"
+    "                 starts one this way for each further copy restored)\n"
     "  --             take every argument after it as the file name\n"
     "\n"
     "Qt's own options (-platform, -style, ...) are understood too.\n"
@@ -36,6 +38,8 @@ struct CommandLine {
     Action action = Action::Run;
     // The file to open, as given.
     std::optional<std::filesystem::path> file;
+    // A recovery copy to restore instead (--restore).
+    std::optional<std::filesystem::path> restore;
     // For Error: what is wrong, for a line on the error output.
     std::string error;
 

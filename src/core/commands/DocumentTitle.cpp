@@ -1,5 +1,6 @@
 #include "core/commands/DocumentTitle.h"
 
+#include "base/Utf16.h"
 #include "base/Utf8Codec.h"
 
 #include <cstdint>
@@ -9,40 +10,14 @@ namespace velmora {
 
 namespace {
 
-constexpr char16_t kReplacement = 0xFFFD;
-
-// Strict UTF-8 to UTF-16: an ill-formed sequence (stray or missing
-// continuation bytes, overlong forms, surrogates, values above 0x10FFFF)
-// gives one U+FFFD per byte it could not use.
+// A file name as UTF-16; bytes that are not UTF-8 show as U+FFFD.
 std::u16string FromUtf8(std::string_view bytes)
 {
     std::u16string out;
     out.reserve(bytes.size());
-    std::size_t i = 0;
-    while (i < bytes.size()) {
-        const Utf8Decoded d =
-            DecodeUtf8Sequence(reinterpret_cast<const unsigned char*>(bytes.data()) + i, bytes.size() - i);
-        if (d.length == 0) {
-            out.push_back(kReplacement);
-            ++i;
-            continue;
-        }
-        std::uint32_t c = d.codePoint;
-        if (c >= 0x10000) {
-            c -= 0x10000;
-            out.push_back(static_cast<char16_t>(0xD800 + (c >> 10)));
-            out.push_back(static_cast<char16_t>(0xDC00 + (c & 0x3FF)));
-        } else {
-            out.push_back(static_cast<char16_t>(c));
-        }
-        i += d.length;
-    }
+    for (const std::uint32_t c : DecodeUtf8Lenient(bytes))
+        AppendUtf16(out, c);
     return out;
-}
-
-bool IsHighSurrogate(char16_t unit)
-{
-    return unit >= 0xD800 && unit <= 0xDBFF;
 }
 
 } // namespace

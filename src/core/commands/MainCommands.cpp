@@ -18,8 +18,11 @@
 #include "platform/TextTranslator.h"
 #include "platform/UserTexts.h"
 
+#include <ctime>
+#include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace velmora {
 
@@ -115,8 +118,14 @@ bool MainCommands::WriteText(const std::filesystem::path& path)
         ReportFailure(texts::kSaveFailed, path, Tr(texts::kImportSourceNotSaved));
         return false;
     }
-    if (!SaveTextFile(path, services_.editor.Document())) {
-        ReportFailure(texts::kSaveFailed, path);
+    bool unguarded = false;
+    const auto guard = [&] {
+        unguarded = inPlaceGuard_ && !inPlaceGuard_();
+        return !unguarded;
+    };
+    if (!SaveTextFile(path, services_.editor.Document(), guard)) {
+        ReportFailure(texts::kSaveFailed, path,
+                      unguarded ? Tr(texts::kInPlaceSaveUnprotected) : std::string());
         return false;
     }
     importedFrom_.clear();
@@ -154,14 +163,9 @@ bool MainCommands::ImportAtf()
     const auto chosen = atfOpen_.Run(services_.dialogs, services_.owner);
     if (!chosen)
         return false;
-    std::string bytes;
-    if (const FileLoadResult read = AtfImport::ReadFile(*chosen, bytes); !read) {
-        ReportFailure(texts::kImportFailed, *chosen, FailureText(read));
-        return false;
-    }
     CFDocument& document = services_.editor.Document();
-    AtfImport imported = AtfImport::Convert(bytes, static_cast<std::uint32_t>(CFModeData::kMainLineLimit),
-                                            document.maxLineLength);
+    AtfImport imported = AtfImport::Import(*chosen, static_cast<std::uint32_t>(CFModeData::kMainLineLimit),
+                                           document.maxLineLength);
     if (!imported.ok()) {
         ReportFailure(texts::kImportFailed, *chosen, imported.Problem());
         return false;
@@ -285,41 +289,105 @@ bool MainCommands::ConfirmDiscard()
     return false;
 }
 
-bool MainCommands::OfferRecovery(CrashRecovery& recovery, const std::function<bool()>& askRestore)
+namespace {
+
+// "2024-05-01 14:03", local time.
+std::string LocalTime(std::int64_t seconds)
 {
-    for (const CrashRecovery::LeftOver& leftOver : recovery.FindLeftOvers()) {
-        std::error_code ec;
-        if (!askRestore()) {
-            std::filesystem::remove(leftOver.copy, ec);
+    const auto time = static_cast<std::time_t>(seconds);
+    std::tm local{};
+    if (seconds <= 0 || localtime_r(&time, &local) == nullptr)
+        return "?";
+    char text[32];
+    std::strftime(text, sizeof text, "%Y-%m-%d %H:%M", &local);
+    return text;
+}
+
+} // namespace
+
+bool MainCommands::OfferRecovery(CrashRecovery& recovery,
+                                 const std::function<RecoveryAnswer(const std::string&)>& ask,
+                                 const std::function<void(const std::filesystem::path&)>& restoreElsewhere)
+{
+    bool restored = false;
+    std::vector<CrashRecovery::LeftOver> leftOvers = recovery.FindLeftOvers();
+    for (CrashRecovery::LeftOver& leftOver : leftOvers) {
+        if (leftOver.state == recovery::Content::State::Unreadable) {
+            ReportFailure(texts::kRecoveryUnreadable, leftOver.copy, leftOver.problem);
             continue;
         }
-        std::filesystem::path originalFile;
-        if (const FileLoadResult read =
-                CrashRecovery::Read(leftOver.copy, services_.editor.Document(), originalFile);
-            !read) {
-            ReportFailure(texts::kOpenFailed, leftOver.copy, FailureText(read));
-            continue;
+        const std::string file = leftOver.originalFile.empty()
+            ? std::string(kNewFileName.begin(), kNewFileName.end())
+            : PathText(leftOver.originalFile);
+        const std::string question = Tr(texts::kRestoreQuestion) + "\n\n"
+            + Fill(Tr(texts::kRestoreCopyDetails), file, LocalTime(leftOver.modified));
+        switch (ask(question)) {
+        case RecoveryAnswer::Later:
+            break;
+        case RecoveryAnswer::Discard:
+            CrashRecovery::Discard(leftOver);
+            break;
+        case RecoveryAnswer::Restore:
+            if (!restored) {
+                restored = Restore(recovery, leftOver);
+            } else if (restoreElsewhere) {
+                leftOver.lock.close();
+                restoreElsewhere(leftOver.copy);
+            }
+            break;
         }
-        services_.editor.DocumentReplaced();
-        services_.editor.ResetView();
-        // Unsaved changes of that file: Save writes there.
-        currentFile_ = originalFile;
-        importedFrom_.clear();
-        if (originalFile.empty()) {
-            textOpen_.ClearPath();
-            textSave_.ClearPath();
-            ShowTitle(kNewFileName);
-        } else {
-            textOpen_.SetPath(originalFile);
-            textSave_.TakeOver(textOpen_);
-            ShowTitle(FileTitleOf(originalFile));
-        }
-        // This run's copy replaces the old one before it goes.
-        if (recovery.Write(services_.editor.Document(), currentFile_) && leftOver.copy != recovery.CopyPath())
-            std::filesystem::remove(leftOver.copy, ec);
-        return true;
     }
-    return false;
+    return restored;
+}
+
+bool MainCommands::RestoreCopy(CrashRecovery& recovery, const std::filesystem::path& copy)
+{
+    // The run that handed it over may hold it a moment longer.
+    std::optional<CrashRecovery::LeftOver> leftOver = CrashRecovery::TakeLeftOver(copy, 5000);
+    if (!leftOver)
+        return false;
+    if (leftOver->state == recovery::Content::State::Unreadable) {
+        ReportFailure(texts::kRecoveryUnreadable, leftOver->copy, leftOver->problem);
+        return false;
+    }
+    return Restore(recovery, *leftOver);
+}
+
+bool MainCommands::Restore(CrashRecovery& recovery, CrashRecovery::LeftOver& leftOver)
+{
+    recovery::Content content = CrashRecovery::Read(leftOver);
+    if (content.state == recovery::Content::State::Unreadable) {
+        ReportFailure(texts::kRecoveryUnreadable, leftOver.copy, content.problem);
+        return false;
+    }
+    CFDocument& document = services_.editor.Document();
+    content.document.maxLineLength = document.maxLineLength;
+    // Replacing the text moves its revision on: it counts as unsaved.
+    document = std::move(content.document);
+    services_.editor.DocumentReplaced();
+    services_.editor.ResetView();
+    // Unsaved changes of that file: Save writes there.
+    const std::filesystem::path& originalFile = content.originalFile;
+    currentFile_ = originalFile;
+    importedFrom_.clear();
+    if (originalFile.empty()) {
+        textOpen_.ClearPath();
+        textSave_.ClearPath();
+        ShowTitle(kNewFileName);
+    } else {
+        textOpen_.SetPath(originalFile);
+        textSave_.TakeOver(textOpen_);
+        ShowTitle(FileTitleOf(originalFile));
+    }
+    // This run's copy holds the text before the old one goes; if it cannot
+    // be written the old one stays.
+    recovery.Update(document, IsModified(), currentFile_);
+    if (recovery.Flush())
+        CrashRecovery::Discard(leftOver);
+    if (content.state == recovery::Content::State::LastChangesLost)
+        ReportFailure(texts::kRecoveryLastChangesLost, leftOver.copy, content.problem);
+    services_.editor.FocusEditor();
+    return true;
 }
 
 bool MainCommands::ConfirmExit()

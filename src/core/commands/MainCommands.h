@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/commands/FileDialogRecord.h"
+#include "core/files/CrashRecovery.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -12,7 +13,6 @@ namespace velmora {
 
 class CFSignFont;
 class CFWordDictionary;
-class CrashRecovery;
 class FileDialogs;
 class FontDialog;
 class MainEditor;
@@ -115,13 +115,28 @@ public:
     // last loaded or saved with the menu, or asks for a name.
     bool ConfirmDiscardDictionary();
 
-    // At start: offers, one at a time, the copies of documents that earlier
-    // runs left when they ended without saving (askRestore asks the user).
-    // The first one taken replaces the document as unsaved changes, named
+    // What the user answers when a recovery copy is offered. Later (also
+    // Escape or closing the question) keeps the copy for the next start;
+    // only Discard removes it.
+    enum class RecoveryAnswer { Restore, Discard, Later };
+    // At start: offers, one at a time and the newest first, every copy of a
+    // document that earlier runs left when they ended without saving (ask
+    // shows the question, naming the copy's file and when it last changed).
+    // The first one restored replaces the document as unsaved changes, named
     // after its file, which Save then writes; this run's copy takes over
-    // from it. Copies the user refuses are removed; one that cannot be read
-    // is reported and kept. True when a document was restored.
-    bool OfferRecovery(CrashRecovery& recovery, const std::function<bool()>& askRestore);
+    // from it before it is removed. Each further copy restored is handed to
+    // restoreElsewhere (another window). A copy that cannot be read is
+    // reported with its path and kept. True when a document was restored
+    // here.
+    bool OfferRecovery(CrashRecovery& recovery, const std::function<RecoveryAnswer(const std::string&)>& ask,
+                       const std::function<void(const std::filesystem::path&)>& restoreElsewhere);
+    // Restores one left-over copy without asking (a copy handed over by
+    // another run's OfferRecovery); it is reported when it cannot be read.
+    bool RestoreCopy(CrashRecovery& recovery, const std::filesystem::path& copy);
+    // Called before a save overwrites its file in place (the folder takes no
+    // new file): true once the text to be written is safe elsewhere (the
+    // recovery copy). Without one, such saves go ahead unguarded.
+    void setInPlaceGuard(std::function<bool()> guard) { inPlaceGuard_ = std::move(guard); }
 
     // Whether the document changed since it was created, loaded or saved.
     bool IsModified() const;
@@ -145,6 +160,7 @@ private:
     bool Zoomed(bool changed);
     bool Load(const std::filesystem::path& path);
     bool WriteText(const std::filesystem::path& path);
+    bool Restore(CrashRecovery& recovery, CrashRecovery::LeftOver& leftOver);
     bool WriteDictionary(const std::filesystem::path& path);
     void MarkUnchanged();
     void ShowTitle(std::u16string_view name);
@@ -168,6 +184,7 @@ private:
     std::filesystem::path wordDataFile_;
     std::uint64_t savedDictionaryRevision_ = 0;
     std::u16string title_;
+    std::function<bool()> inPlaceGuard_;
 };
 
 } // namespace velmora

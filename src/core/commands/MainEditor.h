@@ -7,6 +7,7 @@
 namespace velmora {
 
 class CFDocument;
+class EditListener;
 
 // The main window's editor as the menu commands and the status bar use it.
 // The editor widget implements it.
@@ -65,6 +66,11 @@ public:
 
     // Gives the keyboard focus to the editor.
     virtual void FocusEditor() = 0;
+
+    // From now on tells listener of every edit of the document made through
+    // its undo list (null stops). An editor that cannot leaves it: edits it
+    // does not report are found by the document's revision instead.
+    virtual void SetEditListener(EditListener* listener) { (void)listener; }
 };
 
 } // namespace velmora

@@ -22,12 +22,6 @@ constexpr NamedSign kNames[] = {
 #include "data/SignNames.inc"
 };
 
-void Append(std::string& out, std::uint32_t codePoint)
-{
-    const Utf8Encoded encoded = EncodeUtf8(codePoint);
-    out.append(reinterpret_cast<const char*>(encoded.bytes.data()), encoded.count);
-}
-
 // The lower-case letter of a key symbol.
 std::uint32_t LowerKeySymbol(std::uint32_t c)
 {
@@ -82,10 +76,10 @@ std::string SignNames::ReadingText(std::span<const std::uint32_t> keySymbols, st
 {
     std::string out;
     for (const std::uint32_t symbol : keySymbols)
-        Append(out, LowerKeySymbol(symbol));
+        AppendUtf8(out, LowerKeySymbol(symbol));
     if (number >= 2) {
         for (const char digit : std::to_string(number))
-            Append(out, 0x2080 + static_cast<std::uint32_t>(digit - '0'));
+            AppendUtf8(out, 0x2080 + static_cast<std::uint32_t>(digit - '0'));
     }
     return out;
 }

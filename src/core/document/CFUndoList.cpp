@@ -1,6 +1,7 @@
 #include "core/document/CFUndoList.h"
 
 #include "core/document/CCursor.h"
+#include "core/document/EditListener.h"
 #include "core/document/RangeEdit.h"
 
 #include <boost/make_shared.hpp>
@@ -48,10 +49,15 @@ Position CFUndoList::ReplaceRange(Position start, Position end, const CFDocument
         RecordUndo(kDeletion, start, end);
         EraseRange(document_, start, end);
     }
-    if (IsEmptyText(text))
+    if (IsEmptyText(text)) {
+        if (listener_ != nullptr && start != end)
+            listener_->TextReplaced(document_, start, end, text);
         return start;
+    }
     const Position after = InsertText(document_, start, text);
     RecordUndo(kInsertion, start, after);
+    if (listener_ != nullptr)
+        listener_->TextReplaced(document_, start, end, text);
     return after;
 }
 
@@ -75,8 +81,10 @@ void CFUndoList::Undo()
     stepStarted_ = false;
     Commands step = std::move(done_.back());
     done_.pop_back();
-    for (auto command = step.rbegin(); command != step.rend(); ++command)
+    for (auto command = step.rbegin(); command != step.rend(); ++command) {
         (*command)->Undo();
+        Tell(**command, true);
+    }
     undone_.push_back(std::move(step));
 }
 
@@ -87,9 +95,24 @@ void CFUndoList::Redo()
     stepStarted_ = false;
     Commands step = std::move(undone_.back());
     undone_.pop_back();
-    for (const auto& command : step)
+    for (const auto& command : step) {
         command->Redo();
+        Tell(*command, false);
+    }
     done_.push_back(std::move(step));
+}
+
+void CFUndoList::Tell(const CFUndoCommand& command, bool undone)
+{
+    if (listener_ == nullptr || (command.kind() != kInsertion && command.kind() != kDeletion))
+        return;
+    const CFSelectedText& range = command.selection();
+    // Undoing an insertion and redoing a deletion remove the range; the
+    // other two put the command's text back at its start.
+    if ((command.kind() == kInsertion) == undone)
+        listener_->TextReplaced(document_, range.start(), range.end(), CFDocument());
+    else
+        listener_->TextReplaced(document_, range.start(), range.start(), range.buffer());
 }
 
 void CFUndoList::Clear()

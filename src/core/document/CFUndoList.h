@@ -14,6 +14,7 @@ namespace velmora {
 
 class CCursor;
 class CFDocument;
+class EditListener;
 class Window;
 
 // The bounded edit history of one editor. Edits are recorded as commands
@@ -75,6 +76,9 @@ public:
 
     // Forgets every step, undone ones included.
     void Clear();
+    // From now on tells listener of every edit made through this list
+    // (ReplaceRange, Undo, Redo); null stops.
+    void setEditListener(EditListener* listener) { listener_ = listener; }
     // Steps that Undo can take back, and that Redo can make again.
     std::size_t count() const { return done_.size(); }
     std::size_t redoCount() const { return undone_.size(); }
@@ -82,11 +86,15 @@ public:
 private:
     using Commands = std::vector<boost::shared_ptr<CFUndoCommand>>;
 
+    // Tells the listener what undoing (or redoing) command just did.
+    void Tell(const CFUndoCommand& command, bool undone);
+
     std::deque<Commands> done_;
     std::vector<Commands> undone_;
     Window* window_;
     CFDocument& document_;
     boost::shared_ptr<CCursor> cursor_;
+    EditListener* listener_ = nullptr;
     // Open Steps, and whether the outermost one has recorded anything yet.
     int stepDepth_ = 0;
     bool stepStarted_ = false;

@@ -1,22 +1,10 @@
 #include "core/document/LineClipboard.h"
 
+#include "base/Utf16.h"
+
 #include <vector>
 
 namespace velmora {
-
-namespace {
-
-bool IsHighSurrogate(char16_t u)
-{
-    return (u & 0xFC00) == 0xD800;
-}
-
-bool IsLowSurrogate(char16_t u)
-{
-    return (u & 0xFC00) == 0xDC00;
-}
-
-} // namespace
 
 std::u16string EncodeClipboardText(const CFDocument& text)
 {
@@ -25,13 +13,7 @@ std::u16string EncodeClipboardText(const CFDocument& text)
         if (l > 0)
             units += u"\r\n";
         for (const std::uint32_t cell : text.Line(l).Cells()) {
-            if (cell >= 0x10000) {
-                const std::uint32_t v = cell - 0x10000;
-                units.push_back(static_cast<char16_t>(0xD800 + ((v >> 10) & 0x3FF)));
-                units.push_back(static_cast<char16_t>(0xDC00 + (v & 0x3FF)));
-            } else {
-                units.push_back(static_cast<char16_t>(cell));
-            }
+            AppendUtf16(units, cell);
         }
     }
     return units;
@@ -59,8 +41,7 @@ CFDocument DecodeClipboardText(std::u16string_view units)
             continue;
         }
         if (IsHighSurrogate(u) && i + 1 < units.size() && IsLowSurrogate(units[i + 1])) {
-            line.push_back(0x10000 + ((std::uint32_t(u) & 0x3FF) << 10)
-                           + (std::uint32_t(units[i + 1]) & 0x3FF));
+            line.push_back(CombineSurrogates(u, units[i + 1]));
             ++i;
             continue;
         }

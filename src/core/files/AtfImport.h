@@ -28,9 +28,12 @@ public:
     // at most maxLineLength cells.
     static AtfImport Convert(std::string_view utf8, std::uint32_t lineLimit, std::uint32_t maxLineLength,
                              const AtfConverter& converter = AtfConverter());
-    // The bytes of an ATF file: only a regular file of at most kMaxFileSize
-    // bytes is read; otherwise the result says why.
-    static FileLoadResult ReadFile(const std::filesystem::path& path, std::string& bytes);
+    // Reads and converts an ATF file a piece at a time (AtfPieces): only a
+    // regular file of at most kMaxFileSize bytes is read, and reading stops
+    // at the first text line that the editor could not hold, so that a file
+    // over its limits is refused without being read whole.
+    static AtfImport Import(const std::filesystem::path& path, std::uint32_t lineLimit,
+                            std::uint32_t maxLineLength, const AtfConverter& converter = AtfConverter());
 
     // The name a document imported from path is first saved under: the ATF
     // file's name with ".txt" (".cuneiform.txt" for a .txt), beside it, so
@@ -38,6 +41,10 @@ public:
     static std::filesystem::path SaveName(const std::filesystem::path& path);
 
     bool ok() const { return load.ok() && !noTextLines; }
+    // Adds the text lines of a converted piece; false (load says why) once
+    // they no longer fit.
+    bool Add(const AtfConverter::Conversion& conversion, std::uint32_t lineLimit,
+             std::uint32_t maxLineLength);
     // Why the import failed, for the user (Japanese, UTF-8).
     std::string Problem() const;
     // What the user is told after an import: how many readings stayed in
@@ -52,12 +59,14 @@ public:
     // The file has no line with a label: nothing to convert.
     bool noTextLines = false;
     CFDocument document;
-    // Readings kept in Latin, each with the document line (from 1) it
-    // stands on.
+    // Readings kept in Latin, and the first of them (as many as a message
+    // lists), each with the document line (from 1) it stands on.
     std::size_t keptLatin = 0;
     std::vector<AtfConverter::Unconverted> keptLatinReadings;
     // Lines without a label (left out).
     std::size_t unlabelled = 0;
+    // Text lines so far.
+    std::size_t lines = 0;
 };
 
 } // namespace velmora

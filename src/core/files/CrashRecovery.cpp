@@ -1,15 +1,18 @@
 #include "core/files/CrashRecovery.h"
 
-#include "base/Process.h"
-#include "base/RegularFile.h"
-#include "base/SafeFileWriter.h"
 #include "core/document/CFDocument.h"
 #include "core/files/DocumentFiles.h"
+#include "core/files/RecoveryWriter.h"
 
 #include <algorithm>
-#include <charconv>
+#include <cerrno>
+#include <chrono>
+#include <cstdio>
+#include <new>
+#include <random>
 #include <string_view>
 #include <system_error>
+#include <thread>
 
 namespace velmora {
 
@@ -17,200 +20,201 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr std::string_view kMagic = "VELMORA RECOVERY 1\r\n";
-constexpr std::string_view kBootTag = "boot ";
-constexpr std::string_view kFileTag = "file ";
 constexpr std::string_view kPrefix = "recovery-";
 constexpr std::string_view kSuffix = ".vrc";
-// The header is read from the first bytes of a copy; it is never longer.
-constexpr std::size_t kMaxHeader = 16384;
+constexpr std::uint32_t kMaxLineLength = 1000;
 
-fs::path CopyOf(const fs::path& folder, long processId)
+// "recovery-<random>.vrc": a name no other program picks.
+fs::path NewCopyName(const fs::path& folder)
 {
-    return folder / (std::string(kPrefix) + std::to_string(processId) + std::string(kSuffix));
+    std::random_device device;
+    std::mt19937_64 random((std::uint64_t{device()} << 32) ^ device()
+                           ^ std::uint64_t(std::chrono::system_clock::now().time_since_epoch().count()));
+    char name[64];
+    std::snprintf(name, sizeof name, "%.*s%016llx%.*s", int(kPrefix.size()), kPrefix.data(),
+                  static_cast<unsigned long long>(random()), int(kSuffix.size()), kSuffix.data());
+    return folder / name;
 }
 
-// What the header of a copy says.
-struct Header {
-    std::string bootId;
-    fs::path originalFile;
-    std::size_t size = 0; // bytes of the header
-};
-
-// Takes "tag value\r\n" from the front of text.
-bool TakeLine(std::string_view& text, std::string_view tag, std::string_view& value)
+bool IsCopyName(const std::string& name)
 {
-    const auto end = text.find("\r\n");
-    if (end == std::string_view::npos || !text.starts_with(tag))
-        return false;
-    value = text.substr(tag.size(), end - tag.size());
-    text.remove_prefix(end + 2);
-    return true;
+    return name.size() > kPrefix.size() + kSuffix.size() && name.starts_with(kPrefix)
+        && name.ends_with(kSuffix);
 }
 
-bool ParseHeader(std::string_view bytes, Header& header)
+// Reads a locked copy whole; a copy too large or unreadable is reported.
+recovery::Content ReadLocked(const LockedFile& file)
 {
-    std::string_view rest = bytes;
-    if (!rest.starts_with(kMagic))
-        return false;
-    rest.remove_prefix(kMagic.size());
-    std::string_view boot;
-    std::string_view length;
-    if (!TakeLine(rest, kBootTag, boot) || !TakeLine(rest, kFileTag, length))
-        return false;
-    std::size_t size = 0;
-    const auto [end, error] = std::from_chars(length.data(), length.data() + length.size(), size);
-    if (error != std::errc() || end != length.data() + length.size() || rest.size() < size + 2
-        || rest.substr(size, 2) != "\r\n")
-        return false;
-    header.bootId = boot;
-    header.originalFile = fs::path(std::string(rest.substr(0, size)));
-    header.size = bytes.size() - rest.size() + size + 2;
-    return true;
-}
-
-// Opens a copy and reads its header; start receives what was read of the
-// text after it.
-FileLoadResult OpenCopy(const fs::path& copy, RegularFile& file, Header& header, std::string& start)
-{
-    const std::uint64_t limit = MaxTextFileBytes(1000, kTextFileLineLimit) + kMaxHeader;
-    if (FileLoadResult opened = file.open(copy, limit); !opened)
-        return opened;
-    start.resize(kMaxHeader);
-    std::size_t used = 0;
-    while (used < start.size()) {
-        const std::size_t got = file.read(start.data() + used, start.size() - used);
-        if (got == 0)
-            break;
-        used += got;
+    recovery::Content content;
+    const std::uint64_t size = file.size();
+    if (size > CrashRecovery::kMaxCopyBytes) {
+        content.problem = "larger than any copy";
+        return content;
     }
-    start.resize(used);
-    if (!file.status())
-        return file.status();
-    if (!ParseHeader(start, header))
-        return FileLoadResult::Failure(FileLoadResult::Reason::Syntax, "not a recovery copy", 1);
-    start.erase(0, header.size);
-    return FileLoadResult::Success();
+    std::string bytes;
+    try {
+        bytes.resize(static_cast<std::size_t>(size));
+    } catch (const std::bad_alloc&) {
+        content.problem = "not enough memory to read it";
+        return content;
+    }
+    const std::int64_t got = file.readAt(0, bytes.data(), bytes.size());
+    if (got < 0) {
+        content.problem = "cannot be read";
+        return content;
+    }
+    bytes.resize(static_cast<std::size_t>(got));
+    return recovery::Parse(bytes, kMaxLineLength, kTextFileLineLimit);
 }
 
 } // namespace
 
-CrashRecovery::CrashRecovery(fs::path folder, long processId)
+CrashRecovery::CrashRecovery(fs::path folder)
     : folder_(std::move(folder))
-    , own_(CopyOf(folder_, processId))
-    , processId_(processId)
+    , writer_(std::make_unique<RecoveryWriter>(NewCopyName(folder_), kMaxLineLength, kTextFileLineLimit))
 {
 }
 
-CrashRecovery::CrashRecovery(fs::path folder) : CrashRecovery(std::move(folder), CurrentProcessId())
+CrashRecovery::~CrashRecovery() = default;
+
+void CrashRecovery::TextReplaced(const CFDocument& document, Position start, Position end,
+                                 const CFDocument& text)
 {
+    if (!started_)
+        return; // the next Update hands over the whole text
+    writer_->Edit(recovery::EditRecord(start, end, text));
+    revision_ = document.Revision();
+    clean_ = false;
 }
 
-void CrashRecovery::Update(const CFDocument& document, bool modified, const fs::path& originalFile,
-                           Clock::time_point now)
+void CrashRecovery::Update(const CFDocument& document, bool modified, const fs::path& originalFile)
 {
-    if (!modified) {
-        if (written_)
-            Remove();
+    if (!started_ || document.Revision() != revision_ || writer_->needsReset()) {
+        writer_->Reset(document, originalFile, !modified);
+        started_ = true;
+        revision_ = document.Revision();
+        clean_ = !modified;
+        file_ = originalFile;
         return;
     }
-    if (written_ && document.Revision() == writtenRevision_ && originalFile == writtenFile_)
-        return;
-    const Clock::duration interval = std::max<Clock::duration>(kMinInterval, lastDuration_ * 10);
-    if (lastWrite_ != Clock::time_point{} && now - lastWrite_ < interval)
-        return;
-    const auto start = Clock::now();
-    // A copy that cannot be written is tried again after the interval.
-    Write(document, originalFile);
-    lastDuration_ = Clock::now() - start;
-    lastWrite_ = now;
+    if (originalFile != file_) {
+        writer_->Name(originalFile);
+        file_ = originalFile;
+    }
+    if (!modified && !clean_)
+        writer_->Clean();
+    clean_ = !modified;
 }
 
-bool CrashRecovery::Write(const CFDocument& document, const fs::path& originalFile)
+bool CrashRecovery::Flush()
 {
-    std::error_code ec;
-    fs::create_directories(folder_, ec);
-    SafeFileWriter out(own_);
-    if (!out.isOpen())
-        return false;
-    const std::string& name = originalFile.native();
-    std::string header(kMagic);
-    header += kBootTag;
-    header += BootId();
-    header += "\r\n";
-    header += kFileTag;
-    header += std::to_string(name.size());
-    header += "\r\n";
-    header += name;
-    header += "\r\n";
-    out.write(header);
-    WriteTextFileBytes(out, document);
-    if (!out.commit())
-        return false;
-    written_ = true;
-    writtenRevision_ = document.Revision();
-    writtenFile_ = originalFile;
-    return true;
+    return writer_->Flush();
+}
+
+bool CrashRecovery::Protected() const
+{
+    return writer_->healthy();
 }
 
 void CrashRecovery::Remove()
 {
-    std::error_code ec;
-    fs::remove(own_, ec);
-    written_ = false;
+    writer_->Remove();
+    writer_->Flush();
+    started_ = false;
+}
+
+std::uint64_t CrashRecovery::SyncCount() const
+{
+    return writer_->syncCount();
+}
+
+const fs::path& CrashRecovery::CopyPath() const
+{
+    return writer_->copyPath();
+}
+
+std::optional<CrashRecovery::LeftOver> CrashRecovery::TakeLeftOver(const fs::path& copy, int waitMilliseconds)
+{
+    LeftOver found;
+    found.copy = copy;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(waitMilliseconds);
+    for (;;) {
+        const LockedFile::Opened opened = found.lock.open(copy);
+        if (opened == LockedFile::Opened::Busy && std::chrono::steady_clock::now() < deadline) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+            continue;
+        }
+        switch (opened) {
+        case LockedFile::Opened::Busy:
+            return std::nullopt; // a running program's
+        case LockedFile::Opened::NotRegular:
+            found.problem = "not a regular file";
+            return found;
+        case LockedFile::Opened::Failed:
+            if (found.lock.error() == ENOENT)
+                return std::nullopt;
+            found.problem = SystemResult{found.lock.error()}.message();
+            return found;
+        case LockedFile::Opened::Locked:
+            break;
+        }
+        break;
+    }
+    found.modified = found.lock.modifiedTime();
+    recovery::Content content = ReadLocked(found.lock);
+    found.state = content.state;
+    found.problem = std::move(content.problem);
+    found.originalFile = std::move(content.originalFile);
+    if (content.state == recovery::Content::State::Complete && !content.unsaved) {
+        // Saved or never changed: nothing to recover.
+        Discard(found);
+        return std::nullopt;
+    }
+    return found;
 }
 
 std::vector<CrashRecovery::LeftOver> CrashRecovery::FindLeftOvers() const
 {
-    struct Found {
-        LeftOver leftOver;
-        fs::file_time_type time;
-    };
-    std::vector<Found> found;
-    const std::string bootId = BootId();
+    std::vector<LeftOver> found;
     std::error_code ec;
     for (fs::directory_iterator it(folder_, ec), end; !ec && it != end; it.increment(ec)) {
-        const std::string name = it->path().filename().string();
-        if (!name.starts_with(kPrefix) || !name.ends_with(kSuffix))
+        const fs::path path = it->path();
+        const std::string name = path.filename().string();
+        if (path == CopyPath())
             continue;
-        const std::string_view digits =
-            std::string_view(name).substr(kPrefix.size(), name.size() - kPrefix.size() - kSuffix.size());
-        long pid = 0;
-        const auto [stop, error] = std::from_chars(digits.data(), digits.data() + digits.size(), pid);
-        if (error != std::errc() || stop != digits.data() + digits.size())
+        if (name.ends_with(".vrc.new")) {
+            // A copy being replaced when its program ended: the copy it was
+            // to replace is still there.
+            if (LockedFile stale; stale.open(path) == LockedFile::Opened::Locked)
+                fs::remove(path, ec);
+            ec.clear();
             continue;
-        RegularFile file;
-        Header header;
-        std::string start;
-        if (!OpenCopy(it->path(), file, header, start))
+        }
+        if (!IsCopyName(name))
             continue;
-        // Ours (an earlier program had this process's id), one from before
-        // the system was started again, or one whose program has ended.
-        const bool leftOver =
-            pid == processId_ || (!bootId.empty() && header.bootId != bootId) || ProcessHasEnded(pid);
-        if (!leftOver)
-            continue;
-        std::error_code timeError;
-        found.push_back({{it->path(), header.originalFile}, fs::last_write_time(it->path(), timeError)});
+        if (auto leftOver = TakeLeftOver(path, 0))
+            found.push_back(std::move(*leftOver));
     }
-    std::sort(found.begin(), found.end(), [](const Found& a, const Found& b) { return a.time > b.time; });
-    std::vector<LeftOver> result;
-    for (auto& f : found)
-        result.push_back(std::move(f.leftOver));
-    return result;
+    std::stable_sort(found.begin(), found.end(),
+                     [](const LeftOver& a, const LeftOver& b) { return a.modified > b.modified; });
+    return found;
 }
 
-FileLoadResult CrashRecovery::Read(const fs::path& copy, CFDocument& document, fs::path& originalFile)
+recovery::Content CrashRecovery::Read(const LeftOver& leftOver)
 {
-    RegularFile file;
-    Header header;
-    std::string start;
-    if (FileLoadResult opened = OpenCopy(copy, file, header, start); !opened)
-        return opened;
-    FileLoadResult read = ReadTextFile(file, start, document);
-    if (read)
-        originalFile = header.originalFile;
-    return read;
+    if (!leftOver.lock.isOpen()) {
+        recovery::Content content;
+        content.problem = leftOver.problem;
+        return content;
+    }
+    return ReadLocked(leftOver.lock);
+}
+
+void CrashRecovery::Discard(LeftOver& leftOver)
+{
+    std::error_code ec;
+    fs::remove(leftOver.copy, ec);
+    leftOver.lock.close();
 }
 
 } // namespace velmora

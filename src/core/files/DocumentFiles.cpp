@@ -97,9 +97,11 @@ void EncodeTextLine(const CFLine& line, std::string& out)
     out.resize(static_cast<std::size_t>(p - out.data()));
 }
 
-bool SaveTextFile(const std::filesystem::path& path, const CFDocument& document)
+bool SaveTextFile(const std::filesystem::path& path, const CFDocument& document,
+                  std::function<bool()> inPlaceGuard)
 {
     SafeFileWriter out(path);
+    out.setInPlaceGuard(std::move(inPlaceGuard));
     if (!out.isOpen())
         return false;
     WriteTextFileBytes(out, document);

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -38,8 +39,11 @@ constexpr std::uint64_t MaxTextFileBytes(std::uint32_t maxLineLength, std::uint3
 
 // Writes the document as a text file, replacing any existing file. Cells
 // above 0x10FFFF are left out. Returns false when the file could not be
-// created or written completely.
-bool SaveTextFile(const std::filesystem::path& path, const CFDocument& document);
+// created or written completely. Where the file must be overwritten in place
+// (SafeFileWriter), inPlaceGuard is asked first and the file is left alone
+// when it says false.
+bool SaveTextFile(const std::filesystem::path& path, const CFDocument& document,
+                  std::function<bool()> inPlaceGuard = {});
 
 // Writes the text file's bytes of the document to out (SaveTextFile without
 // opening and committing, for files that hold the text after a header).

@@ -1,5 +1,6 @@
 #include "core/files/TextFileDecoder.h"
 
+#include "base/Utf8Codec.h"
 #include "core/document/CFDocument.h"
 
 #include <algorithm>
@@ -16,48 +17,14 @@ constexpr std::uint8_t kLf = 0x0A;
 // Decodes the sequence at p, of which avail bytes are at hand. Returns its
 // length (2 to 4) with the code point in cp; 0 when the bytes at hand are
 // a correct start but the sequence goes on beyond them; -1 when they are
-// not UTF-8. The range checks on the result reject overlong forms and
-// values above U+10FFFF; surrogates pass (see the class comment).
+// not UTF-8. Surrogates pass (see the class comment).
 inline int DecodeSequence(const std::uint8_t* p, std::size_t avail, std::uint32_t& cp)
 {
-    const std::uint8_t lead = p[0];
-    int length;
-    std::uint32_t c;
-    std::uint32_t minimum;
-    if ((lead & 0xE0) == 0xC0) {
-        length = 2;
-        c = lead & 0x1Fu;
-        minimum = 0x80;
-    } else if ((lead & 0xF0) == 0xE0) {
-        length = 3;
-        c = lead & 0x0Fu;
-        minimum = 0x800;
-    } else if ((lead & 0xF8) == 0xF0) {
-        length = 4;
-        c = lead & 0x07u;
-        minimum = 0x10000;
-    } else {
-        return -1; // a continuation byte, or 0xF8 to 0xFF
-    }
-    const int have = static_cast<int>(std::min<std::size_t>(avail, static_cast<std::size_t>(length)));
-    for (int i = 1; i < have; ++i) {
-        const std::uint8_t b = p[i];
-        if ((b & 0xC0) != 0x80)
-            return -1;
-        c = (c << 6) | (b & 0x3Fu);
-    }
-    if (have < length) {
-        // Refused already when every way it could go on is overlong or
-        // beyond U+10FFFF (a lead 0xC0, 0xC1, 0xF5 to 0xF7, or 0xE0 0x80).
-        const std::uint32_t shift = 6u * static_cast<std::uint32_t>(length - have);
-        if (((c + 1) << shift) - 1 < minimum || (c << shift) > 0x10FFFF)
-            return -1;
-        return 0;
-    }
-    if (c < minimum || c > 0x10FFFF)
-        return -1;
-    cp = c;
-    return length;
+    const Utf8Decoded d = DecodeUtf8Sequence(p, avail, Utf8Surrogates::Accept);
+    if (d.length == 0)
+        return d.truncated ? 0 : -1;
+    cp = d.codePoint;
+    return static_cast<int>(d.length);
 }
 
 // The code point of a four-byte sequence whose bytes (lead in the low byte)

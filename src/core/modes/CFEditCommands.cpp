@@ -368,7 +368,7 @@ bool CFEditCommands::ConvertTransliteration()
     if (changed && !Replace(start, end, text, kConvertRefusal))
         return false;
     if (!keptLatin.empty()) {
-        data_.services.messages.showMessage(data_.window, KeptLatinReport(keptLatin),
+        data_.services.messages.showMessage(data_.window, KeptLatinReport(keptLatin, keptLatin.size()),
                                             Tr(texts::kInformationCaption));
     }
     return changed;

@@ -79,10 +79,8 @@ std::string CFModeCtrl::LookupStatus() const
     if (data_->missedLookup.empty())
         return {};
     std::string typed;
-    for (const std::uint32_t c : data_->missedLookup) {
-        const Utf8Encoded encoded = EncodeUtf8(c);
-        typed.append(reinterpret_cast<const char*>(encoded.bytes.data()), encoded.count);
-    }
+    for (const std::uint32_t c : data_->missedLookup)
+        AppendUtf8(typed, c);
     return Fill(Tr(texts::kNoSignFor), typed);
 }
 

@@ -1,5 +1,6 @@
 #include "core/view/TextLayout.h"
 
+#include "base/Utf16.h"
 #include "core/document/CFDocument.h"
 #include "core/document/CFLine.h"
 #include "core/document/DocumentError.h"
@@ -29,8 +30,8 @@ bool InDocument(const CFDocument& document, Position p)
 std::u16string CellUnits(std::uint32_t cell)
 {
     if (cell >= 0x10000) {
-        const std::uint32_t v = cell - 0x10000;
-        return {static_cast<char16_t>(0xD800 + (v >> 10)), static_cast<char16_t>(0xDC00 + (v & 0x3FF))};
+        const Utf16Encoded pair = EncodeUtf16(cell);
+        return {pair.units[0], pair.units[1]};
     }
     if (cell < 0x1000)
         return {static_cast<char16_t>(cell)};

@@ -2,6 +2,10 @@
 
 #include "core/commands/MainCommands.h"
 #include "core/dictionary/CFWordDictionary.h"
+#include "core/document/CCursor.h"
+#include "core/document/CFUndoList.h"
+#include "core/document/RangeEdit.h"
+#include "core/files/RecoveryFormat.h"
 #include "core/view/CFSignFont.h"
 #include "tests/support/DocumentText.h"
 #include "tests/support/FakeFileDialogs.h"
@@ -15,8 +19,12 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-#include <unistd.h>
+#include <boost/make_shared.hpp>
+
+#include <chrono>
+#include <thread>
+
+#include <sys/stat.h>
 
 namespace velmora {
 namespace {
@@ -24,65 +32,147 @@ namespace {
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 using test::Lines;
+using test::MakeDocument;
 using test::ReadBytes;
 using test::TextOf;
-using Clock = CrashRecovery::Clock;
+using State = recovery::Content::State;
 
-// The id of a process that has ended.
-long EndedProcess()
+unsigned Mode(const fs::path& path)
 {
-    const pid_t child = ::fork();
-    if (child == 0)
-        ::_exit(0);
-    ::waitpid(child, nullptr, 0);
-    return child;
+    struct stat info {};
+    ::stat(path.c_str(), &info);
+    return info.st_mode & 0777;
 }
 
-void Append(CFDocument& document, const std::string& text)
+// A run that ends without removing its copy, as a killed one does (its lock
+// goes with it): the copy of text, unsaved, for file.
+fs::path LeaveCopy(const fs::path& folder, const Lines& text, const fs::path& file)
 {
-    for (const char c : text)
-        document.InsertCell(0, document.LineLength(0), static_cast<unsigned char>(c));
+    CrashRecovery run(folder);
+    run.Update(MakeDocument(text), true, file);
+    EXPECT_TRUE(run.Flush());
+    return run.CopyPath();
 }
 
-TEST(CrashRecovery, ACopyFollowsUnsavedChangesAtMostEveryFewSecondsAndGoesWithThem)
+// Types text at the end of the first line, one undoable step a character.
+void Type(CFUndoList& undo, const CFDocument& document, const std::string& text)
+{
+    for (const char c : text) {
+        const Position end{0, document.LineLength(0)};
+        undo.ReplaceRange(end, end, MakeDocument({std::string(1, c)}));
+    }
+}
+
+TEST(CrashRecovery, EveryEditReachesThePrivateCopyAsARecordWhileTheProgramHoldsIt)
 {
     test::ScratchFolder folder;
     const fs::path data = folder / "data";
-    CrashRecovery recovery(data);
-    CFDocument document;
     const fs::path tablet = folder / "tablet.txt";
-    const Clock::time_point t0 = Clock::now();
+    CFDocument document = MakeDocument({"a-na", "lugal"});
+    CFUndoList undo(nullptr, document, boost::make_shared<CCursor>(document, nullptr));
+    auto recovery = std::make_unique<CrashRecovery>(data);
+    undo.setEditListener(recovery.get());
+    recovery->Update(document, false, tablet); // opened: equal to its file
+    ASSERT_TRUE(recovery->Flush());
+    const fs::path copy = recovery->CopyPath();
+    EXPECT_EQ(Mode(data), 0700u);
+    EXPECT_EQ(Mode(copy), 0600u);
+    const auto opened = fs::file_size(copy);
 
-    recovery.Update(document, false, tablet, t0);
-    EXPECT_FALSE(recovery.HasCopy());
-    EXPECT_FALSE(fs::exists(data)); // nothing written while nothing changed
+    Type(undo, document, " be-li");
+    undo.ReplaceRange({0, 0}, {1, 2}, MakeDocument({"um-ma ", "x"})); // across a line break
+    undo.Undo();
+    undo.Redo();
+    recovery->Update(document, true, tablet);
+    ASSERT_TRUE(recovery->Flush());
+    // Records in proportion to the edits, not the text written again.
+    EXPECT_LT(fs::file_size(copy) - opened, 8u * 40u);
 
-    Append(document, "a-na be-li");
-    recovery.Update(document, true, tablet, t0);
-    ASSERT_TRUE(recovery.HasCopy());
-    const fs::path copy = recovery.CopyPath();
-    EXPECT_EQ(copy.parent_path(), data);
-    const std::string first = ReadBytes(copy);
+    // While this run holds it, no other run offers it.
+    CrashRecovery other(data);
+    EXPECT_TRUE(other.FindLeftOvers().empty());
 
-    // More typing within the interval: the copy waits.
-    Append(document, "-ia");
-    recovery.Update(document, true, tablet, t0 + 1s);
-    EXPECT_EQ(ReadBytes(copy), first);
-    // Well after it, the copy catches up. (The interval grows when a write
-    // is slow, as fsync can be on a busy machine: a minute covers that.)
-    recovery.Update(document, true, tablet, t0 + 60s);
-    CFDocument read;
-    fs::path original;
-    ASSERT_TRUE(CrashRecovery::Read(copy, read, original));
-    EXPECT_EQ(TextOf(read), Lines{"a-na be-li-ia"});
-    EXPECT_EQ(original, tablet);
+    // The run ends without removing it: the next one finds every edit.
+    const CFDocument expected = document;
+    recovery.reset();
+    std::vector<CrashRecovery::LeftOver> found = other.FindLeftOvers();
+    ASSERT_EQ(found.size(), 1u);
+    EXPECT_EQ(found[0].copy, copy);
+    EXPECT_EQ(found[0].originalFile, tablet);
+    EXPECT_EQ(found[0].state, State::Complete);
+    const recovery::Content content = CrashRecovery::Read(found[0]);
+    EXPECT_EQ(TextOf(content.document), TextOf(expected));
+    EXPECT_TRUE(content.unsaved);
+    EXPECT_FALSE(fs::exists(tablet)); // the user's file is never written
+}
 
-    // Saved (or the changes given up): the copy goes.
-    recovery.Update(document, false, tablet, t0 + 10s);
-    EXPECT_FALSE(recovery.HasCopy());
-    EXPECT_FALSE(fs::exists(copy));
-    // The user's own file is never written.
-    EXPECT_FALSE(fs::exists(tablet));
+TEST(CrashRecovery, ASavedOrClosedDocumentLeavesNothingToOffer)
+{
+    test::ScratchFolder folder;
+    const fs::path data = folder / "data";
+    CFDocument document = MakeDocument({"um-ma"});
+    CFUndoList undo(nullptr, document, boost::make_shared<CCursor>(document, nullptr));
+    fs::path saved;
+    {
+        CrashRecovery run(data);
+        undo.setEditListener(&run);
+        run.Update(document, false, folder / "a.txt");
+        Type(undo, document, " lugal");
+        run.Update(document, true, folder / "a.txt");
+        run.Update(document, false, folder / "b.txt"); // Save As
+        ASSERT_TRUE(run.Flush());
+        saved = run.CopyPath();
+        undo.setEditListener(nullptr);
+    }
+    {
+        CrashRecovery closed(data);
+        closed.Update(document, true, {});
+        ASSERT_TRUE(closed.Flush());
+        closed.Remove();
+        EXPECT_FALSE(fs::exists(closed.CopyPath()));
+    }
+    CrashRecovery next(data);
+    EXPECT_TRUE(next.FindLeftOvers().empty());
+    // The saved run's copy held nothing unsaved and is gone.
+    EXPECT_FALSE(fs::exists(saved));
+}
+
+TEST(CrashRecovery, AFolderThatCannotBeWrittenIsToldUntilItCanBe)
+{
+    test::ScratchFolder folder;
+    const fs::path data = folder / "data";
+    test::WriteBytes(data, "a file where the folder should be");
+    CrashRecovery recovery(data);
+    recovery.Update(MakeDocument({"a-na be-li-ia"}), true, {});
+    EXPECT_FALSE(recovery.Flush());
+    EXPECT_FALSE(recovery.Protected());
+
+    fs::remove(data);
+    for (int wait = 0; wait < 100 && !recovery.Protected(); ++wait)
+        std::this_thread::sleep_for(50ms);
+    EXPECT_TRUE(recovery.Protected());
+    EXPECT_TRUE(fs::exists(recovery.CopyPath()));
+}
+
+TEST(CrashRecovery, RecordsOfALaterVersionAreSkippedOrTheCopyKeptUnread)
+{
+    std::string copy(recovery::kMagic);
+    copy += recovery::NameRecord("/texts/letter.txt");
+    std::string payload;
+    recovery::AppendLines(payload, MakeDocument({"a-na"}), 0, 1, true);
+    recovery::AppendFrame(copy, recovery::RecordType::Snapshot, payload);
+    // A refinement this version does not know (readings, say) is skipped.
+    recovery::AppendFrame(copy, static_cast<recovery::RecordType>(0x05), "readings");
+    copy += recovery::EditRecord({0, 4}, {0, 4}, MakeDocument({"-ma"}));
+    recovery::Content content = recovery::Parse(copy, 1000, 60000);
+    EXPECT_EQ(content.state, State::Complete);
+    EXPECT_EQ(TextOf(content.document), Lines{"a-na-ma"});
+
+    // A record it must understand and does not: the copy is not read.
+    recovery::AppendFrame(copy, static_cast<recovery::RecordType>(0x90), "");
+    content = recovery::Parse(copy, 1000, 60000);
+    EXPECT_EQ(content.state, State::LastChangesLost);
+    EXPECT_EQ(TextOf(content.document), Lines{"a-na-ma"});
 }
 
 class RecoveryAtStartTest : public ::testing::Test {
@@ -99,90 +189,135 @@ protected:
     MemorySettings settings;
     CFSignFont signFont{fonts, settings};
     std::vector<std::u16string> titles;
-    MainCommands commands{{editor, dialogs, messages, question, fontDialog, dictionary, signFont, nullptr,
-                           [this](std::u16string_view title) { titles.emplace_back(title); }}};
+    MainCommands commands{{editor,
+                           dialogs,
+                           messages,
+                           question,
+                           fontDialog,
+                           dictionary,
+                           signFont,
+                           nullptr,
+                           [this](std::u16string_view title) { titles.emplace_back(title); },
+                           {}}};
+    std::vector<std::string> questions;
+    std::vector<fs::path> elsewhere;
 
-    // A copy as a run with that process id leaves it when it is killed.
-    fs::path LeaveCopy(long processId, const std::string& text, const fs::path& file)
+    bool Offer(CrashRecovery& recovery, std::vector<MainCommands::RecoveryAnswer> answers)
     {
-        CrashRecovery run(data, processId);
-        CFDocument document;
-        Append(document, text);
-        EXPECT_TRUE(run.Write(document, file));
-        return run.CopyPath();
+        questions.clear();
+        return commands.OfferRecovery(
+            recovery,
+            [&](const std::string& text) {
+                questions.push_back(text);
+                return answers.at(questions.size() - 1);
+            },
+            [&](const fs::path& copy) { elsewhere.push_back(copy); });
     }
 };
 
-TEST_F(RecoveryAtStartTest, CopiesOfEndedRunsAreOfferedAndOneTakenBecomesTheUnsavedDocument)
+TEST_F(RecoveryAtStartTest, EveryCopyIsOfferedNewestFirstAndOnlyDiscardRemovesOne)
 {
+    using Answer = MainCommands::RecoveryAnswer;
     const fs::path tablet = folder / "tablet.txt";
-    const fs::path refused = LeaveCopy(EndedProcess(), "refused", {});
-    const fs::path running = LeaveCopy(::getppid(), "another editor still running", {});
-    // Oldest first, so that the newest is offered first.
-    fs::last_write_time(refused, fs::file_time_type::clock::now() - 1h);
-    const fs::path taken = LeaveCopy(EndedProcess(), "um-ma lugal", tablet);
+    const fs::path oldest = LeaveCopy(data, {"refused"}, {});
+    fs::last_write_time(oldest, fs::file_time_type::clock::now() - 2h);
+    const fs::path later = LeaveCopy(data, {"i-na {d}marduk"}, folder / "later.txt");
+    fs::last_write_time(later, fs::file_time_type::clock::now() - 1h);
+    const fs::path newest = LeaveCopy(data, {"um-ma lugal"}, tablet);
 
     CrashRecovery recovery(data);
-    int asked = 0;
-    std::vector<bool> answers{true};
-    EXPECT_TRUE(commands.OfferRecovery(recovery, [&] { return answers.at(asked++); }));
-    EXPECT_EQ(asked, 1);
+    EXPECT_TRUE(Offer(recovery, {Answer::Restore, Answer::Later, Answer::Discard}));
+    ASSERT_EQ(questions.size(), 3u);
+    EXPECT_NE(questions[0].find("tablet.txt"), std::string::npos);
+    EXPECT_NE(questions[1].find("later.txt"), std::string::npos);
+    EXPECT_NE(questions[2].find("new file"), std::string::npos);
     EXPECT_EQ(TextOf(editor.document), Lines{"um-ma lugal"});
     EXPECT_TRUE(commands.IsModified());
     EXPECT_EQ(commands.CurrentFile(), tablet);
     EXPECT_EQ(titles.back(), u"tablet.txt - Velmora");
-    EXPECT_EQ(editor.replacements, 1);
-    // This run's copy has taken over; the other copies stay for later.
-    EXPECT_FALSE(fs::exists(taken));
-    EXPECT_TRUE(recovery.HasCopy());
-    EXPECT_TRUE(fs::exists(refused));
-    EXPECT_TRUE(fs::exists(running));
+    // This run's copy took over before the old one went.
+    EXPECT_FALSE(fs::exists(newest));
+    EXPECT_TRUE(recovery.HasUnsavedCopy());
+    EXPECT_TRUE(fs::exists(later));
+    EXPECT_FALSE(fs::exists(oldest));
 
-    // Save writes the file it came from, and the copy goes with the changes.
+    // Save writes the file it came from.
     EXPECT_TRUE(commands.Save());
     EXPECT_EQ(ReadBytes(tablet), "um-ma lugal");
-    recovery.Update(editor.document, commands.IsModified(), commands.CurrentFile(), Clock::now());
-    EXPECT_FALSE(recovery.HasCopy());
 
-    // Next start: the remaining left-over is refused and removed; the copy
-    // of the running editor is never offered.
+    // The next start offers what was put off; a second restore goes to
+    // another window, which takes the copy over itself.
+    const fs::path another = LeaveCopy(data, {"a-na be-li-ia"}, {});
     CrashRecovery next(data);
-    asked = 0;
-    answers = {false};
-    EXPECT_FALSE(commands.OfferRecovery(next, [&] { return answers.at(asked++); }));
-    EXPECT_EQ(asked, 1);
-    EXPECT_FALSE(fs::exists(refused));
-    EXPECT_TRUE(fs::exists(running));
-    EXPECT_EQ(TextOf(editor.document), Lines{"um-ma lugal"});
+    EXPECT_TRUE(Offer(next, {Answer::Restore, Answer::Restore}));
+    ASSERT_EQ(elsewhere.size(), 1u);
+    EXPECT_TRUE(fs::exists(elsewhere[0]));
+    FakeMainEditor otherEditor;
+    MainCommands other{
+        {otherEditor, dialogs, messages, question, fontDialog, dictionary, signFont, nullptr, {}, {}}};
+    CrashRecovery otherRecovery(data);
+    EXPECT_TRUE(other.RestoreCopy(otherRecovery, elsewhere[0]));
+    EXPECT_FALSE(fs::exists(elsewhere[0]));
+    EXPECT_EQ(TextOf(editor.document), Lines{"a-na be-li-ia"});
+    EXPECT_EQ(TextOf(otherEditor.document), Lines{"i-na {d}marduk"});
+    EXPECT_TRUE(messages.messages().empty());
 }
 
-TEST_F(RecoveryAtStartTest, ACopyFromBeforeARestartIsOfferedAndAnUnreadableOneKept)
+TEST_F(RecoveryAtStartTest, DamagedCopiesAreReportedAndKeptAndNoneHoldsUpTheStart)
 {
-    // The id of a running process, but written before the system started
-    // again: the header's boot id differs.
-    const fs::path old = data / ("recovery-" + std::to_string(::getppid()) + ".vrc");
-    fs::create_directories(data);
-    test::WriteBytes(old, std::string("VELMORA RECOVERY 1\r\nboot another-boot\r\nfile 0\r\n\r\nnew text"));
-    CrashRecovery recovery(data);
-    int asked = 0;
-    EXPECT_TRUE(commands.OfferRecovery(recovery, [&] {
-        ++asked;
-        return true;
-    }));
-    EXPECT_EQ(TextOf(editor.document), Lines{"new text"});
-    EXPECT_TRUE(commands.CurrentFile().empty());
-    EXPECT_EQ(titles.back(), u"new file - Velmora");
+    using Answer = MainCommands::RecoveryAnswer;
+    const fs::path good = LeaveCopy(data, {"a-na be-li-ia", "qi2-bi2-ma"}, {});
+    fs::last_write_time(good, fs::file_time_type::clock::now() - 1h);
 
-    // A copy whose text is not UTF-8 is reported and kept.
-    recovery.Remove();
-    const fs::path broken = data / ("recovery-" + std::to_string(EndedProcess()) + ".vrc");
-    test::WriteBytes(broken, std::string("VELMORA RECOVERY 1\r\nboot x\r\nfile 0\r\n\r\ncaf\xE9"));
-    CrashRecovery again(data);
-    EXPECT_FALSE(commands.OfferRecovery(again, [] { return true; }));
-    ASSERT_EQ(messages.messages().size(), 1u);
-    EXPECT_NE(messages.messages()[0].text.find("UTF-8"), std::string::npos);
-    EXPECT_TRUE(fs::exists(broken));
-    EXPECT_EQ(TextOf(editor.document), Lines{"new text"});
+    // Cut in its last record, as by a crash during an append: offered with
+    // the text before it, and the user is told.
+    const fs::path cut = [&] {
+        CFDocument document = MakeDocument({"lugal"});
+        CFUndoList undo(nullptr, document, boost::make_shared<CCursor>(document, nullptr));
+        CrashRecovery run(data);
+        undo.setEditListener(&run);
+        run.Update(document, true, {});
+        EXPECT_TRUE(run.Flush()); // the snapshot first, the keys after it
+        Type(undo, document, " kur");
+        EXPECT_TRUE(run.Flush());
+        undo.setEditListener(nullptr);
+        return run.CopyPath();
+    }();
+    fs::resize_file(cut, fs::file_size(cut) - 2);
+
+    // Copies that cannot be read at all.
+    fs::create_directories(data);
+    std::string bytes = ReadBytes(good);
+    bytes[bytes.size() - 3] ^= 0x40; // inside the snapshot
+    const fs::path damaged = data / "recovery-damaged.vrc";
+    test::WriteBytes(damaged, bytes);
+    const fs::path huge = data / "recovery-huge.vrc";
+    test::WriteBytes(huge,
+                     std::string(recovery::kMagic) + std::string("\x81\xff\xff\xff\xff\0\0\0\0abc", 12));
+    const fs::path empty = data / "recovery-empty.vrc";
+    test::WriteBytes(empty, "");
+    const fs::path pipe = data / "recovery-pipe.vrc";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    const fs::path folderCopy = data / "recovery-folder.vrc";
+    fs::create_directories(folderCopy);
+    for (const fs::path& copy : {damaged, huge, empty, pipe, folderCopy})
+        fs::last_write_time(copy, fs::file_time_type::clock::now() - 2h);
+
+    CrashRecovery recovery(data);
+    EXPECT_TRUE(Offer(recovery, {Answer::Restore, Answer::Later}));
+    EXPECT_EQ(questions.size(), 2u);
+    EXPECT_EQ(TextOf(editor.document), Lines{"lugal ku"});
+    const auto& shown = messages.messages();
+    ASSERT_EQ(shown.size(), 6u);
+    std::string all;
+    for (const auto& message : shown)
+        all += message.text + "\n";
+    for (const fs::path& copy : {damaged, huge, empty, pipe, folderCopy})
+        EXPECT_NE(all.find(copy.filename().string()), std::string::npos) << copy;
+    EXPECT_NE(all.find("最後の変更を読み込めませんでした"), std::string::npos);
+    // Kept, and the good one is still there for the next start.
+    for (const fs::path& copy : {damaged, huge, empty, pipe, folderCopy, good})
+        EXPECT_TRUE(fs::exists(fs::symlink_status(copy))) << copy;
 }
 
 } // namespace

@@ -5,14 +5,13 @@
 #include "qt/QtGeometry.h"
 
 #include <QGuiApplication>
-#include <QMainWindow>
-#include <QMenuBar>
-#include <QScreen>
-
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMainWindow>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScreen>
 #include <QShowEvent>
 
 namespace velmora {

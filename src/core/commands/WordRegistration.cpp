@@ -1,7 +1,6 @@
 #include "core/commands/WordRegistration.h"
 
 #include "base/Utf8Codec.h"
-
 #include "core/dictionary/CFWordDictionary.h"
 #include "core/dictionary/TransliterationKey.h"
 #include "core/document/CFLine.h"

@@ -205,6 +205,13 @@ void CMainWindow::buildMenu()
         action->setShortcutContext(Qt::WindowShortcut);
         addAction(action);
     }
+    // Shown in the menu, but the editor's own keys: they act only while the
+    // menu itself has the focus, so that they reach the editor otherwise.
+    for (const Accelerator& key : EditorKeys()) {
+        QAction* action = actions_.at(key.id);
+        action->setShortcut(QKeySequence(FromUtf8(key.keys), QKeySequence::PortableText));
+        action->setShortcutContext(Qt::WidgetShortcut);
+    }
 }
 
 void CMainWindow::buildLanguageMenu(QMenu* menu)

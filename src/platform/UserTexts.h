@@ -157,6 +157,8 @@ inline constexpr const char* kWordDataFiles = VELMORA_TEXT("cfdファイル(*.cf
 inline constexpr const char* kAllFiles = VELMORA_TEXT("All files(*.*)");
 inline constexpr const char* kImportAtfTitle = VELMORA_TEXT("ATFをインポート");
 inline constexpr const char* kAtfFiles = VELMORA_TEXT("ATF(*.atf;*.txt)");
+// The font dialog's title.
+inline constexpr const char* kFontDialogTitle = VELMORA_TEXT("Font");
 
 // The status bar: the input setting, the cursor's line and column (counted
 // from 1, as the messages count lines).
@@ -165,46 +167,46 @@ inline constexpr const char* kSignSetting = VELMORA_TEXT("Sign");
 inline constexpr const char* kStatusLine = VELMORA_TEXT("line: %1");
 inline constexpr const char* kStatusColumn = VELMORA_TEXT("column: %1");
 
-// The main menu; "&" marks the letter that selects an item with Alt.
+// The main menu; "&" marks the letter that selects an item with Alt (every
+// item has one, unique in its menu), "…" an item that asks for more first.
 inline constexpr const char* kFileMenu = VELMORA_TEXT("File(&F)");
-inline constexpr const char* kEditMenu = VELMORA_TEXT("Edit");
-inline constexpr const char* kWordMenu = VELMORA_TEXT("Word");
+inline constexpr const char* kEditMenu = VELMORA_TEXT("Edit(&E)");
+inline constexpr const char* kWordMenu = VELMORA_TEXT("Word(&W)");
 inline constexpr const char* kSettingMenu = VELMORA_TEXT("Setting(&V)");
 inline constexpr const char* kHelpMenu = VELMORA_TEXT("Help(&H)");
-inline constexpr const char* kNewFileItem = VELMORA_TEXT("New File");
-inline constexpr const char* kOpenItem = VELMORA_TEXT("Open(&O)");
-inline constexpr const char* kRecentFilesItem = VELMORA_TEXT("Recent Files");
-inline constexpr const char* kClearRecentFilesItem = VELMORA_TEXT("Clear");
+inline constexpr const char* kNewFileItem = VELMORA_TEXT("New File(&N)");
+inline constexpr const char* kOpenItem = VELMORA_TEXT("Open…(&O)");
+inline constexpr const char* kRecentFilesItem = VELMORA_TEXT("Recent Files(&R)");
+inline constexpr const char* kClearRecentFilesItem = VELMORA_TEXT("Clear(&C)");
 inline constexpr const char* kSaveItem = VELMORA_TEXT("Save(&S)");
-inline constexpr const char* kSaveAsItem = VELMORA_TEXT("SaveAs");
-inline constexpr const char* kSaveHtmlItem = VELMORA_TEXT("Save HTML");
-inline constexpr const char* kImportAtfItem = VELMORA_TEXT("Import ATF…");
-inline constexpr const char* kLoadWorddataItem = VELMORA_TEXT("Load Worddata");
-inline constexpr const char* kSaveWorddataItem = VELMORA_TEXT("Save Worddata");
+inline constexpr const char* kSaveAsItem = VELMORA_TEXT("Save As…(&A)");
+inline constexpr const char* kSaveHtmlItem = VELMORA_TEXT("Save HTML…(&H)");
+inline constexpr const char* kImportAtfItem = VELMORA_TEXT("Import ATF…(&I)");
+inline constexpr const char* kLoadWorddataItem = VELMORA_TEXT("Load Worddata…(&L)");
+inline constexpr const char* kSaveWorddataItem = VELMORA_TEXT("Save Worddata…(&W)");
 inline constexpr const char* kExitItem = VELMORA_TEXT("Exit(&X)");
-inline constexpr const char* kUndoItem = VELMORA_TEXT("Undo");
-inline constexpr const char* kRedoItem = VELMORA_TEXT("Redo");
-inline constexpr const char* kCutLineItem = VELMORA_TEXT("Cut Line");
-inline constexpr const char* kCopyLineItem = VELMORA_TEXT("Copy Line");
-// The item's established text; its translations spell it right.
-inline constexpr const char* kPasteLineItem = VELMORA_TEXT("Pasete Line");
-inline constexpr const char* kDeleteLineItem = VELMORA_TEXT("Delete Line");
-inline constexpr const char* kSelectAllItem = VELMORA_TEXT("Select All");
-inline constexpr const char* kFindItem = VELMORA_TEXT("Find");
-inline constexpr const char* kFindNextItem = VELMORA_TEXT("Find Next");
-inline constexpr const char* kFindPreviousItem = VELMORA_TEXT("Find Previous");
-inline constexpr const char* kReplaceItem = VELMORA_TEXT("Replace");
-inline constexpr const char* kConvertTransliterationItem = VELMORA_TEXT("Convert Transliteration");
-inline constexpr const char* kWordRegistrationItem = VELMORA_TEXT("Word Registration");
-inline constexpr const char* kFontItem = VELMORA_TEXT("Font");
-inline constexpr const char* kZoomInItem = VELMORA_TEXT("Zoom In");
-inline constexpr const char* kZoomOutItem = VELMORA_TEXT("Zoom Out");
-inline constexpr const char* kResetZoomItem = VELMORA_TEXT("Reset Zoom");
-inline constexpr const char* kSignInputItem = VELMORA_TEXT("Sign Input");
-inline constexpr const char* kLanguageItem = VELMORA_TEXT("Language");
+inline constexpr const char* kUndoItem = VELMORA_TEXT("Undo(&U)");
+inline constexpr const char* kRedoItem = VELMORA_TEXT("Redo(&R)");
+inline constexpr const char* kCutLineItem = VELMORA_TEXT("Cut(&T)");
+inline constexpr const char* kCopyLineItem = VELMORA_TEXT("Copy(&C)");
+inline constexpr const char* kPasteLineItem = VELMORA_TEXT("Paste(&P)");
+inline constexpr const char* kDeleteLineItem = VELMORA_TEXT("Delete(&D)");
+inline constexpr const char* kSelectAllItem = VELMORA_TEXT("Select All(&A)");
+inline constexpr const char* kFindItem = VELMORA_TEXT("Find(&F)");
+inline constexpr const char* kFindNextItem = VELMORA_TEXT("Find Next(&N)");
+inline constexpr const char* kFindPreviousItem = VELMORA_TEXT("Find Previous(&V)");
+inline constexpr const char* kReplaceItem = VELMORA_TEXT("Replace(&E)");
+inline constexpr const char* kConvertTransliterationItem = VELMORA_TEXT("Convert Transliteration(&O)");
+inline constexpr const char* kWordRegistrationItem = VELMORA_TEXT("Word Registration(&R)");
+inline constexpr const char* kFontItem = VELMORA_TEXT("Font…(&F)");
+inline constexpr const char* kZoomInItem = VELMORA_TEXT("Zoom In(&I)");
+inline constexpr const char* kZoomOutItem = VELMORA_TEXT("Zoom Out(&O)");
+inline constexpr const char* kResetZoomItem = VELMORA_TEXT("Reset Zoom(&Z)");
+inline constexpr const char* kSignInputItem = VELMORA_TEXT("Sign Input(&S)");
+inline constexpr const char* kLanguageItem = VELMORA_TEXT("Language(&L)");
 inline constexpr const char* kAboutItem = VELMORA_TEXT("About(&A)...");
 // The items of the "Language" submenu: each language by its own name.
-inline constexpr const char* kJapaneseItem = VELMORA_TEXT("日本語 (Japanese)");
-inline constexpr const char* kEnglishItem = VELMORA_TEXT("English");
+inline constexpr const char* kJapaneseItem = VELMORA_TEXT("日本語 (Japanese)(&J)");
+inline constexpr const char* kEnglishItem = VELMORA_TEXT("English(&E)");
 
 } // namespace velmora::texts

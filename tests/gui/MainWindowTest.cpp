@@ -79,16 +79,34 @@ std::vector<QString> MenuText(const QMenuBar& bar)
 
 TEST_F(MainWindowTest, MenuHasThePopupsItemsAndSeparatorsInOrder)
 {
-    EXPECT_EQ(MenuText(*window.menuBar()),
-              (std::vector<QString>{
-                  "File(&F): New File - Open(&O) Recent Files Save(&S) SaveAs - Save HTML Import ATF… - "
-                  "Load Worddata Save Worddata - Exit(&X)",
-                  "Edit: Undo Redo - Cut Line Copy Line Pasete Line Delete Line Select All - Find Find Next "
-                  "Find Previous - Replace - Convert Transliteration",
-                  "Word: Word Registration",
-                  "Setting(&V): Font Zoom In Zoom Out Reset Zoom - Sign Input Language",
-                  "Help(&H): About(&A)...",
-              }));
+    EXPECT_EQ(
+        MenuText(*window.menuBar()),
+        (std::vector<QString>{
+            "File(&F): New File(&N) - Open…(&O) Recent Files(&R) Save(&S) Save As…(&A) - Save HTML…(&H) "
+            "Import ATF…(&I) - Load Worddata…(&L) Save Worddata…(&W) - Exit(&X)",
+            "Edit(&E): Undo(&U) Redo(&R) - Cut(&T) Copy(&C) Paste(&P) Delete(&D) Select All(&A) - Find(&F) "
+            "Find Next(&N) Find Previous(&V) - Replace(&E) - Convert Transliteration(&O)",
+            "Word(&W): Word Registration(&R)",
+            "Setting(&V): Font…(&F) Zoom In(&I) Zoom Out(&O) Reset Zoom(&Z) - Sign Input(&S) Language(&L)",
+            "Help(&H): About(&A)...",
+        }));
+    // Every item, in every menu and submenu, has a letter of its own there.
+    std::vector<QMenu*> menus;
+    for (QAction* popup : window.menuBar()->actions())
+        menus.push_back(popup->menu());
+    menus.push_back(window.findChild<QMenu*>(QStringLiteral("languages")));
+    for (QMenu* menu : menus) {
+        QStringList letters;
+        for (QAction* item : menu->actions()) {
+            if (item->isSeparator())
+                continue;
+            const qsizetype amp = item->text().indexOf(QLatin1Char('&'));
+            ASSERT_GE(amp, 0) << item->text().toStdString();
+            const QString letter = item->text().mid(amp + 1, 1).toUpper();
+            EXPECT_FALSE(letters.contains(letter)) << item->text().toStdString();
+            letters << letter;
+        }
+    }
 }
 
 TEST_F(MainWindowTest, AcceleratorsAreWindowShortcuts)
@@ -100,20 +118,39 @@ TEST_F(MainWindowTest, AcceleratorsAreWindowShortcuts)
         return out;
     };
     EXPECT_EQ(keys(CommandId::About), (QStringList{"Alt+?", "Alt+/"}));
+    EXPECT_EQ(keys(CommandId::NewFile), QStringList{"Ctrl+N"});
     EXPECT_EQ(keys(CommandId::Open), QStringList{"Ctrl+O"});
     EXPECT_EQ(keys(CommandId::Save), QStringList{"Ctrl+S"});
+    EXPECT_EQ(keys(CommandId::SaveAs), QStringList{"Ctrl+Shift+S"});
+    EXPECT_EQ(keys(CommandId::Exit), QStringList{"Ctrl+Q"});
     EXPECT_EQ(keys(CommandId::Find), QStringList{"Ctrl+F"});
-    EXPECT_EQ(keys(CommandId::FindNext), QStringList{"Ctrl+F3"});
-    EXPECT_EQ(keys(CommandId::FindPrevious), QStringList{"Ctrl+Shift+F3"});
+    // The menu shows the first: F3, as on other editors.
+    EXPECT_EQ(keys(CommandId::FindNext), (QStringList{"F3", "Ctrl+F3"}));
+    EXPECT_EQ(keys(CommandId::FindPrevious), (QStringList{"Shift+F3", "Ctrl+Shift+F3"}));
+    EXPECT_EQ(keys(CommandId::Replace), QStringList{"Ctrl+H"});
     EXPECT_EQ(keys(CommandId::Undo), QStringList{"Ctrl+Z"});
     EXPECT_EQ(keys(CommandId::Redo), (QStringList{"Ctrl+Y", "Ctrl+Shift+Z"}));
     EXPECT_EQ(keys(CommandId::SelectAll), QStringList{"Ctrl+A"});
     EXPECT_EQ(keys(CommandId::ConvertTransliteration), QStringList{"Ctrl+T"});
-    EXPECT_TRUE(keys(CommandId::NewFile).isEmpty());
-    for (const CommandId id : {CommandId::About, CommandId::Open, CommandId::Save, CommandId::Find,
-                               CommandId::FindNext, CommandId::FindPrevious, CommandId::Undo, CommandId::Redo,
-                               CommandId::SelectAll, CommandId::ConvertTransliteration})
+    for (const CommandId id :
+         {CommandId::About, CommandId::NewFile, CommandId::Open, CommandId::Save, CommandId::SaveAs,
+          CommandId::Exit, CommandId::Find, CommandId::FindNext, CommandId::FindPrevious, CommandId::Replace,
+          CommandId::Undo, CommandId::Redo, CommandId::SelectAll, CommandId::ConvertTransliteration})
         EXPECT_EQ(window.action(id)->shortcutContext(), Qt::WindowShortcut);
+
+    // The editor's own keys are shown, and left to the editor.
+    EXPECT_EQ(keys(CommandId::CutLine), QStringList{"Ctrl+X"});
+    EXPECT_EQ(keys(CommandId::CopyLine), QStringList{"Ctrl+C"});
+    EXPECT_EQ(keys(CommandId::PasteLine), QStringList{"Ctrl+V"});
+    EXPECT_EQ(keys(CommandId::DeleteLine), QStringList{"Del"});
+    EXPECT_EQ(keys(CommandId::SignInput), QStringList{"Ctrl+Space"});
+    Activate(window);
+    editor->setFocus();
+    QTest::keyClick(editor, Qt::Key_X, Qt::ControlModifier);
+    QTest::keyClick(editor, Qt::Key_Delete);
+    QTest::keyClick(editor, Qt::Key_Space, Qt::ControlModifier);
+    EXPECT_EQ(editor->cuts + editor->deletions, 0);
+    EXPECT_TRUE(editor->alphabetMode);
 }
 
 TEST_F(MainWindowTest, AcceleratorsActInTheMainWindowOnlyAndReachTheToolCommands)
@@ -485,7 +522,7 @@ TEST_F(MainWindowTest, RecentFilesOfferTheDocumentsOpenedAndSavedLastAndReopenTh
     const auto copy = folder / "copy.txt";
     test::WriteBytes(letter, "a-na be-li2-ia");
     test::WriteBytes(hymn, "i-nu an-um");
-    EXPECT_EQ(RecentMenu(window), (QStringList{"-", "Clear"}));
+    EXPECT_EQ(RecentMenu(window), (QStringList{"-", "Clear(&C)"}));
     EXPECT_FALSE(window.action(CommandId::RecentFiles)->isEnabled());
 
     ASSERT_TRUE(window.openFile(letter));
@@ -497,7 +534,7 @@ TEST_F(MainWindowTest, RecentFilesOfferTheDocumentsOpenedAndSavedLastAndReopenTh
     // "&" in a name is shown as itself, not as a mnemonic.
     EXPECT_EQ(RecentMenu(window),
               (QStringList{Label(1, copy), Label(2, folder / "hymn && prayer.txt"), Label(3, letter), "-",
-                           "Clear"}));
+                           "Clear(&C)"}));
     EXPECT_TRUE(window.action(CommandId::RecentFiles)->isEnabled());
 
     // A file deleted meanwhile is left out.
@@ -517,7 +554,7 @@ TEST_F(MainWindowTest, RecentFilesOfferTheDocumentsOpenedAndSavedLastAndReopenTh
     RecentMenu(window);
     RecentItem(window, 3)->trigger();
     EXPECT_FALSE(window.action(CommandId::RecentFiles)->isEnabled());
-    EXPECT_EQ(RecentMenu(window), (QStringList{"-", "Clear"}));
+    EXPECT_EQ(RecentMenu(window), (QStringList{"-", "Clear(&C)"}));
     EXPECT_EQ(settings.readString("RecentFiles", "File1", "none"), "none");
 }
 

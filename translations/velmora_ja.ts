@@ -145,14 +145,6 @@
         <translation>行の最大文字数を超えるため削除できません。</translation>
     </message>
     <message>
-        <source>ドキュメント末尾まで検索しました。</source>
-        <translation>ドキュメント末尾まで検索しました。</translation>
-    </message>
-    <message>
-        <source>ドキュメント先頭まで検索しました。</source>
-        <translation>ドキュメント先頭まで検索しました。</translation>
-    </message>
-    <message>
         <source>置換すると行の最大文字数を超えるため置換できません。</source>
         <translation>置換すると行の最大文字数を超えるため置換できません。</translation>
     </message>
@@ -345,14 +337,6 @@
         <translation>Sign</translation>
     </message>
     <message>
-        <source>line:0</source>
-        <translation>line:0</translation>
-    </message>
-    <message>
-        <source>column:0</source>
-        <translation>column:0</translation>
-    </message>
-    <message>
         <source>line: %1</source>
         <translation>line: %1</translation>
     </message>
@@ -365,14 +349,6 @@
         <translation>File(&amp;F)</translation>
     </message>
     <message>
-        <source>Edit</source>
-        <translation>Edit</translation>
-    </message>
-    <message>
-        <source>Word</source>
-        <translation>Word</translation>
-    </message>
-    <message>
         <source>Setting(&amp;V)</source>
         <translation>Setting(&amp;V)</translation>
     </message>
@@ -381,128 +357,16 @@
         <translation>Help(&amp;H)</translation>
     </message>
     <message>
-        <source>New File</source>
-        <translation>New File</translation>
-    </message>
-    <message>
-        <source>Open(&amp;O)</source>
-        <translation>Open(&amp;O)</translation>
-    </message>
-    <message>
-        <source>Recent Files</source>
-        <translation>Recent Files</translation>
-    </message>
-    <message>
-        <source>Clear</source>
-        <translation>Clear</translation>
-    </message>
-    <message>
         <source>Save(&amp;S)</source>
         <translation>Save(&amp;S)</translation>
-    </message>
-    <message>
-        <source>SaveAs</source>
-        <translation>SaveAs</translation>
-    </message>
-    <message>
-        <source>Save HTML</source>
-        <translation>Save HTML</translation>
-    </message>
-    <message>
-        <source>Load Worddata</source>
-        <translation>Load Worddata</translation>
-    </message>
-    <message>
-        <source>Save Worddata</source>
-        <translation>Save Worddata</translation>
     </message>
     <message>
         <source>Exit(&amp;X)</source>
         <translation>Exit(&amp;X)</translation>
     </message>
     <message>
-        <source>Undo</source>
-        <translation>Undo</translation>
-    </message>
-    <message>
-        <source>Redo</source>
-        <translation>Redo</translation>
-    </message>
-    <message>
-        <source>Cut Line</source>
-        <translation>Cut Line</translation>
-    </message>
-    <message>
-        <source>Copy Line</source>
-        <translation>Copy Line</translation>
-    </message>
-    <message>
-        <source>Pasete Line</source>
-        <translation>Pasete Line</translation>
-    </message>
-    <message>
-        <source>Delete Line</source>
-        <translation>Delete Line</translation>
-    </message>
-    <message>
-        <source>Select All</source>
-        <translation>Select All</translation>
-    </message>
-    <message>
-        <source>Find</source>
-        <translation>Find</translation>
-    </message>
-    <message>
-        <source>Find Next</source>
-        <translation>Find Next</translation>
-    </message>
-    <message>
-        <source>Find Previous</source>
-        <translation>Find Previous</translation>
-    </message>
-    <message>
-        <source>Replace</source>
-        <translation>Replace</translation>
-    </message>
-    <message>
-        <source>Word Registration</source>
-        <translation>Word Registration</translation>
-    </message>
-    <message>
-        <source>Font</source>
-        <translation>Font</translation>
-    </message>
-    <message>
-        <source>Zoom In</source>
-        <translation>Zoom In</translation>
-    </message>
-    <message>
-        <source>Zoom Out</source>
-        <translation>Zoom Out</translation>
-    </message>
-    <message>
-        <source>Reset Zoom</source>
-        <translation>Reset Zoom</translation>
-    </message>
-    <message>
-        <source>Sign Input</source>
-        <translation>Sign Input</translation>
-    </message>
-    <message>
-        <source>Language</source>
-        <translation>Language</translation>
-    </message>
-    <message>
         <source>About(&amp;A)...</source>
         <translation>About(&amp;A)...</translation>
-    </message>
-    <message>
-        <source>日本語 (Japanese)</source>
-        <translation>日本語 (Japanese)</translation>
-    </message>
-    <message>
-        <source>English</source>
-        <translation>English</translation>
     </message>
     <message>
         <source>no sign for %1</source>
@@ -545,12 +409,164 @@
         <translation>ATF(*.atf;*.txt)</translation>
     </message>
     <message>
-        <source>Import ATF…</source>
-        <translation>Import ATF…</translation>
+        <source>Velmora</source>
+        <translation>Velmora</translation>
     </message>
     <message>
-        <source>Convert Transliteration</source>
-        <translation>Convert Transliteration</translation>
+        <source>行数が上限の %1 行に達しているため改行できません。</source>
+        <translation>行数が上限の %1 行に達しているため改行できません。</translation>
+    </message>
+    <message>
+        <source>%1 行目: %2</source>
+        <translation>%1 行目: %2</translation>
+    </message>
+    <message>
+        <source>ほか %1 個</source>
+        <translation>ほか %1 個</translation>
+    </message>
+    <message>
+        <source>「%1」は見つかりませんでした。</source>
+        <translation>「%1」は見つかりませんでした。</translation>
+    </message>
+    <message>
+        <source>search wrapped</source>
+        <translation>search wrapped</translation>
+    </message>
+    <message>
+        <source>registered %1 %2</source>
+        <translation>registered %1 %2</translation>
+    </message>
+    <message>
+        <source>Edit(&amp;E)</source>
+        <translation>Edit(&amp;E)</translation>
+    </message>
+    <message>
+        <source>Word(&amp;W)</source>
+        <translation>Word(&amp;W)</translation>
+    </message>
+    <message>
+        <source>New File(&amp;N)</source>
+        <translation>New File(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Open…(&amp;O)</source>
+        <translation>Open…(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Recent Files(&amp;R)</source>
+        <translation>Recent Files(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Clear(&amp;C)</source>
+        <translation>Clear(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Save As…(&amp;A)</source>
+        <translation>Save As…(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Save HTML…(&amp;H)</source>
+        <translation>Save HTML…(&amp;H)</translation>
+    </message>
+    <message>
+        <source>Import ATF…(&amp;I)</source>
+        <translation>Import ATF…(&amp;I)</translation>
+    </message>
+    <message>
+        <source>Load Worddata…(&amp;L)</source>
+        <translation>Load Worddata…(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Save Worddata…(&amp;W)</source>
+        <translation>Save Worddata…(&amp;W)</translation>
+    </message>
+    <message>
+        <source>Undo(&amp;U)</source>
+        <translation>Undo(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Redo(&amp;R)</source>
+        <translation>Redo(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Cut(&amp;T)</source>
+        <translation>Cut(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Copy(&amp;C)</source>
+        <translation>Copy(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Paste(&amp;P)</source>
+        <translation>Paste(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Delete(&amp;D)</source>
+        <translation>Delete(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Select All(&amp;A)</source>
+        <translation>Select All(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Find(&amp;F)</source>
+        <translation>Find(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Find Next(&amp;N)</source>
+        <translation>Find Next(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Find Previous(&amp;V)</source>
+        <translation>Find Previous(&amp;V)</translation>
+    </message>
+    <message>
+        <source>Replace(&amp;E)</source>
+        <translation>Replace(&amp;E)</translation>
+    </message>
+    <message>
+        <source>Convert Transliteration(&amp;O)</source>
+        <translation>Convert Transliteration(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Word Registration(&amp;R)</source>
+        <translation>Word Registration(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Font…(&amp;F)</source>
+        <translation>Font…(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Zoom In(&amp;I)</source>
+        <translation>Zoom In(&amp;I)</translation>
+    </message>
+    <message>
+        <source>Zoom Out(&amp;O)</source>
+        <translation>Zoom Out(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Reset Zoom(&amp;Z)</source>
+        <translation>Reset Zoom(&amp;Z)</translation>
+    </message>
+    <message>
+        <source>Sign Input(&amp;S)</source>
+        <translation>Sign Input(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Language(&amp;L)</source>
+        <translation>Language(&amp;L)</translation>
+    </message>
+    <message>
+        <source>日本語 (Japanese)(&amp;J)</source>
+        <translation>日本語 (Japanese)(&amp;J)</translation>
+    </message>
+    <message>
+        <source>English(&amp;E)</source>
+        <translation>English(&amp;E)</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Font</translation>
     </message>
     <message>
         <source>楔形文字を1つ選択するか、楔形文字の後ろにカーソルを置いてください。</source>
@@ -573,16 +589,16 @@
         <translation>typed as %1</translation>
     </message>
     <message>
-        <source>Export ATF…</source>
-        <translation>Export ATF…</translation>
+        <source>Export ATF…(&amp;E)</source>
+        <translation>Export ATF…(&amp;E)</translation>
     </message>
     <message>
-        <source>Save HTML with Transliteration</source>
-        <translation>Save HTML with Transliteration</translation>
+        <source>Save HTML with Transliteration…(&amp;T)</source>
+        <translation>Save HTML with Transliteration…(&amp;T)</translation>
     </message>
     <message>
-        <source>Sign Information</source>
-        <translation>Sign Information</translation>
+        <source>Sign Information(&amp;I)</source>
+        <translation>Sign Information(&amp;I)</translation>
     </message>
 </context>
 </TS>

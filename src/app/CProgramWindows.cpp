@@ -13,8 +13,16 @@ CProgramWindows::CProgramWindows(CApplication& app)
     , search_(*editor_, app.services(), app.signFont(), app.dictionary())
     , replace_(*editor_, app.services(), app.signFont(), app.dictionary())
 {
-    QObject::connect(editor_, &CEditorWnd::edited, &window_, &CMainWindow::updateStatusBar);
+    QObject::connect(editor_, &CEditorWnd::edited, &window_, &CMainWindow::editorEvent);
+    // Searches and replacements from the tool windows move the cursor and
+    // change the text: the status bar and the title follow.
+    for (CToolWindow* tool : {static_cast<CToolWindow*>(&search_), static_cast<CToolWindow*>(&replace_)})
+        QObject::connect(tool, &CToolWindow::mainEditorUsed, &window_, &CMainWindow::showStatusNote);
     QObject::connect(editor_, &CEditorWnd::zoomRequested, &window_, &CMainWindow::zoom);
+    // They open beside the main window, on its screen.
+    for (CToolWindow* tool : {static_cast<CToolWindow*>(&registration_), static_cast<CToolWindow*>(&search_),
+                              static_cast<CToolWindow*>(&replace_)})
+        tool->setAnchor(&window_);
     QWidget& mainWidget = window_;
     window_.setToolWindowCommands({
         .find = [this] { search_.showWindow(); },

@@ -56,6 +56,16 @@ inline void AppendUtf8(std::string& out, std::uint32_t c)
     out.append(reinterpret_cast<const char*>(e.bytes.data()), e.count);
 }
 
+// The UTF-8 text of a sequence of code points (cells, a u32string).
+template <class CodePoints>
+std::string Utf8Of(const CodePoints& codePoints)
+{
+    std::string out;
+    for (const auto c : codePoints)
+        AppendUtf8(out, static_cast<std::uint32_t>(c));
+    return out;
+}
+
 // Whether the decoder takes the surrogate values U+D800 to U+DFFF.
 enum class Utf8Surrogates { Reject, Accept };
 

@@ -1,5 +1,8 @@
 #include "gui/CCandidateWindow.h"
 
+#include "core/commands/WindowPlacement.h"
+#include "qt/QtGeometry.h"
+
 #include <QCoreApplication>
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -46,7 +49,8 @@ CCandidateWindow::CCandidateWindow(QWidget* editor)
     nameFont_ = font();
 }
 
-void CCandidateWindow::showList(const CandidateList& list, const QRect& caretRow, const QFont& signFont)
+void CCandidateWindow::showList(const CandidateList& list, const QRect& caretRow, const QFont& signFont,
+                                const QRect& view)
 {
     if (list.empty()) {
         hide();
@@ -70,14 +74,7 @@ void CCandidateWindow::showList(const CandidateList& list, const QRect& caretRow
 
     int x = std::min(caretRow.left(), room.right() + 1 - width);
     x = std::max(x, room.left());
-    // Below the caret's row where it fits, else above it; where neither
-    // fits, on the side with more room, still off the row.
-    const int below = caretRow.bottom() + 1 + kCaretGap;
-    const int above = caretRow.top() - kCaretGap - height;
-    int y = below;
-    if (below + height > room.bottom() + 1
-        && (above >= room.top() || caretRow.top() - room.top() > room.bottom() - caretRow.bottom()))
-        y = above;
+    const int y = ListTop(ToRect(caretRow), height, kCaretGap, ToRect(view), ToRect(room));
     setGeometry(x, y, width, height);
     update();
     show();

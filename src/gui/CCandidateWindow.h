@@ -29,10 +29,13 @@ public:
     explicit CCandidateWindow(QWidget* editor);
 
     // Shows the list beside caretRow (the caret's row, global coordinates):
-    // from the caret's left edge, below the row, or above it when the screen
-    // has no room below, so the row stays in sight. The signs are drawn in
-    // signFont's face. An empty list hides the window.
-    void showList(const CandidateList& list, const QRect& caretRow, const QFont& signFont);
+    // from the caret's left edge, below the row where it fits in view (the
+    // editor's visible area, global coordinates), else above it, so that
+    // neither the row nor what lies under the editor (the status bar) is
+    // covered; the screen decides where the view has no room. The signs are
+    // drawn in signFont's face. An empty list hides the window.
+    void showList(const CandidateList& list, const QRect& caretRow, const QFont& signFont,
+                  const QRect& view = {});
 
     const CandidateList& list() const { return list_; }
     // The row of the candidate at the index of the key's list, in the

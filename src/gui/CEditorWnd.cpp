@@ -763,7 +763,8 @@ void CEditorWnd::updateCandidateWindow()
             CaretPoint(data_->document, data_->cursor->position(), *surface, *fonts, data_->Offsets());
         const int h = std::max(LineHeight(*surface, *fonts), 1);
         const QRect row(viewport()->mapToGlobal(QPoint(at.x, at.y)), QSize(1, h));
-        candidateWindow_->showList(list, row, sign ? sign->qfont() : font());
+        const QRect view(viewport()->mapToGlobal(QPoint(0, 0)), viewport()->size());
+        candidateWindow_->showList(list, row, sign ? sign->qfont() : font(), view);
     });
 }
 

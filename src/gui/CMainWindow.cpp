@@ -2,6 +2,7 @@
 #include "qt/InternalError.h"
 
 #include "base/ConfiguredPath.h"
+#include "core/commands/DocumentTitle.h"
 #include "core/commands/MainEditor.h"
 #include "core/commands/StartUp.h"
 #include "core/commands/StatusBarTexts.h"
@@ -79,6 +80,20 @@ QString RecentFileLabel(int number, const std::filesystem::path& path)
     return QStringLiteral("&%1 %2").arg(number).arg(text);
 }
 
+// The title with Qt's placeholder for the unsaved-changes mark right after
+// the document's name ("letter.txt[*] - Velmora"). A "[*]" in the name
+// itself is doubled, which Qt shows as it stands.
+QString TitleWithModifiedMark(std::u16string_view title)
+{
+    std::u16string_view name = title;
+    if (name.ends_with(kTitleSuffix))
+        name.remove_suffix(kTitleSuffix.size());
+    QString text = QString::fromUtf16(name.data(), qsizetype(name.size()));
+    text.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+    const std::u16string_view rest = title.substr(name.size());
+    return text + QStringLiteral("[*]") + QString::fromUtf16(rest.data(), qsizetype(rest.size()));
+}
+
 // The part of a rectangle some screen shows, as an area.
 qint64 VisibleArea(const QRect& rect)
 {
@@ -115,13 +130,11 @@ CMainWindow::CMainWindow(const MainWindowServices& services, QWidget* editorWidg
     buildStatusBar();
     setToolWindowCommands({});
     services_.signFont.setOwner(&platformWindow_);
-    commands_ = std::make_unique<MainCommands>(MainCommands::Services{
-        editor_, services_.dialogs, services_.messages, services_.question, services_.fontDialog,
-        services_.dictionary, services_.signFont, &platformWindow_,
-        [this](std::u16string_view title) {
-            setWindowTitle(QString::fromUtf16(title.data(), qsizetype(title.size())));
-        },
-        [this](const std::filesystem::path& path) { recentFiles_.Add(path); }});
+    commands_ = std::make_unique<MainCommands>(
+        MainCommands::Services{editor_, services_.dialogs, services_.messages, services_.question,
+                               services_.fontDialog, services_.dictionary, services_.signFont,
+                               &platformWindow_, [this](std::u16string_view title) { showTitle(title); },
+                               [this](const std::filesystem::path& path) { recentFiles_.Add(path); }});
     resize(800, 600);
     restoreWindowGeometry();
     refreshRecentFiles();
@@ -194,6 +207,13 @@ void CMainWindow::buildMenu()
         // a window of its own, so its keys never start these commands.
         action->setShortcutContext(Qt::WindowShortcut);
         addAction(action);
+    }
+    // Shown in the menu, but the editor's own keys: they act only while the
+    // menu itself has the focus, so that they reach the editor otherwise.
+    for (const Accelerator& key : EditorKeys()) {
+        QAction* action = actions_.at(key.id);
+        action->setShortcut(QKeySequence(FromUtf8(key.keys), QKeySequence::PortableText));
+        action->setShortcutContext(Qt::WidgetShortcut);
     }
 }
 
@@ -410,6 +430,7 @@ void CMainWindow::run(CommandId id)
         if (command)
             command();
     };
+    statusNote_.clear();
     guarded([&] {
         switch (id) {
         case CommandId::NewFile:
@@ -628,13 +649,23 @@ void CMainWindow::zoomed(bool changed)
         window->update();
 }
 
+void CMainWindow::showTitle(std::u16string_view title)
+{
+    setWindowTitle(TitleWithModifiedMark(title));
+    // Called first while the commands are being made.
+    if (commands_)
+        setWindowModified(commands_->IsModified());
+}
+
 void CMainWindow::updateStatusBar()
 {
     guarded([&] {
+        // The title marks unsaved changes the way the platform does.
+        setWindowModified(commands_->IsModified());
         const StatusBarTexts texts =
             StatusBarTexts::For(editor_.AlphabetMode(), editor_.CursorPosition(), editor_.LookupStatus());
         actions_.at(CommandId::SignInput)->setChecked(!editor_.AlphabetMode());
-        modeLabel_->setText(FromUtf8(texts.mode));
+        modeLabel_->setText(statusNote_.isEmpty() ? FromUtf8(texts.mode) : statusNote_);
         lineLabel_->setText(FromUtf8(texts.line));
         columnLabel_->setText(FromUtf8(texts.column));
     });
@@ -662,6 +693,18 @@ void CMainWindow::updateSignStatus()
     signLabel_->setText(sign ? FromUtf8(sign->StatusText()) : QString());
     // All the readings the part has no room for.
     signLabel_->setToolTip(sign ? FromUtf8(sign->ToolTipText(40)) : QString());
+}
+
+void CMainWindow::editorEvent()
+{
+    statusNote_.clear();
+    updateStatusBar();
+}
+
+void CMainWindow::showStatusNote(const QString& note)
+{
+    statusNote_ = note;
+    updateStatusBar();
 }
 
 void CMainWindow::enableHistoryItems(bool always)

@@ -144,10 +144,19 @@ public:
 
 public slots:
     // Shows the editor's input kind and cursor in the status bar (and the
-    // kind in the "Sign Input" item), and, kSignStatusDelayMs after the last
-    // call, what is known of the sign at the cursor. Connect the editor's
-    // notification after each key and mouse event to it.
+    // kind in the "Sign Input" item), whether the document has unsaved
+    // changes in the title, and, kSignStatusDelayMs after the last call,
+    // what is known of the sign at the cursor.
     void updateStatusBar();
+    // The editor handled a key or a click: a note of the status bar goes,
+    // and the status bar and the title show the editor's state. Connect the
+    // editor's notification after each key and mouse event to it.
+    void editorEvent();
+    // Shows a short note ("search wrapped") in the status bar's first part,
+    // in place of the setting, until the next editor event or command; an
+    // empty note takes an earlier one away. The status bar and the title
+    // are brought up to date.
+    void showStatusNote(const QString& note);
     // Zoom steps > 0 larger, < 0 smaller, as Zoom In and Zoom Out; connect
     // the editors' Ctrl+wheel to it.
     void zoom(int steps);
@@ -171,6 +180,8 @@ private:
     // Shows the menu and status bar in the interface language.
     void retranslate();
     void buildStatusBar();
+    // Shows a title of the commands, with the mark of unsaved changes.
+    void showTitle(std::u16string_view title);
     // Fills "Recent Files" with the listed files that exist, then "Clear";
     // without any, the submenu is disabled.
     void refreshRecentFiles();
@@ -216,6 +227,8 @@ private:
     CSignInfoWindow* signInfoWindow_ = nullptr;
     // Says that unsaved changes are not protected; hidden while they are.
     QLabel* recoveryLabel_ = nullptr;
+    // Shown in the first part until the next editor event or command.
+    QString statusNote_;
     CrashRecovery* recovery_ = nullptr;
     QTimer* recoveryTimer_ = nullptr;
     std::function<void(const std::filesystem::path&)> restoreElsewhere_;

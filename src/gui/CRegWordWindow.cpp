@@ -1,10 +1,12 @@
 #include "gui/CRegWordWindow.h"
 
 #include "core/commands/WordRegistration.h"
+#include "core/modes/CFModeCtrl.h"
 #include "core/modes/CFModeData.h"
 #include "gui/CEditorWnd.h"
 
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPushButton>
 
 namespace velmora {
@@ -34,10 +36,16 @@ CRegWordWindow::CRegWordWindow(PlatformServices services, CFSignFont& signFont, 
     SignSettingOnly(*alphabetField_);
     SignSettingOnly(*signField_);
     registerButton_ = addButton(QT_TRANSLATE_NOOP("velmora::CToolWindow", "Register"), width - 120, 275);
+    // What was registered last, until the fields are edited again.
+    noteLabel_ = new QLabel(this);
+    noteLabel_->setObjectName(QStringLiteral("registeredNote"));
+    noteLabel_->setTextFormat(Qt::PlainText);
+    noteLabel_->setGeometry(10, 315, width - 30, 40);
 
     for (CEditorWnd* field : {alphabetField_, signField_}) {
         field->installEventFilter(this);
         field->viewport()->installEventFilter(this);
+        connect(field, &CEditorWnd::edited, noteLabel_, &QLabel::clear);
     }
     connect(registerButton_, &QPushButton::clicked, this, [this] {
         RegisterWord();
@@ -48,14 +56,21 @@ CRegWordWindow::CRegWordWindow(PlatformServices services, CFSignFont& signFont, 
 bool CRegWordWindow::RegisterWord()
 {
     bool added = false;
+    noteLabel_->clear();
     runCommand([&] {
-        added = velmora::RegisterWord(dictionary_, alphabetField_->text(), signField_->text(),
-                                      services().messages, &ownerWindow());
+        // A transliteration still pending (blue) counts as typed, and so
+        // does a candidate on show in the "Sign word" field.
+        const auto alphabet =
+            FieldTextAsTyped(alphabetField_->modeData(), alphabetField_->modeCtrl().CurrentModeId(), false);
+        const auto signs =
+            FieldTextAsTyped(signField_->modeData(), signField_->modeCtrl().CurrentModeId(), true);
+        added = velmora::RegisterWord(dictionary_, alphabet, signs, services().messages, &ownerWindow());
+        if (added) {
+            noteLabel_->setText(QString::fromStdString(RegisteredNote(alphabet, signs)));
+            alphabetField_->NewDocument();
+            signField_->NewDocument();
+        }
     });
-    if (added) {
-        alphabetField_->NewDocument();
-        signField_->NewDocument();
-    }
     return added;
 }
 

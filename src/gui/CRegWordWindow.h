@@ -2,6 +2,7 @@
 
 #include "gui/CToolWindow.h"
 
+class QLabel;
 class QPushButton;
 
 namespace velmora {
@@ -13,7 +14,9 @@ class CFWordDictionary;
 // The "Word registration" tool window: an "Alphabet word" field for the
 // transliteration and a "Sign word" field for the signs it stands for, and
 // the button "Register", which adds the signs to the dictionary under the
-// transliteration's key and sign number and empties both fields. Both fields
+// transliteration's key and sign number, empties both fields and says what
+// it registered ("registered du₃ 𒆕") under the button. A transliteration
+// still pending in a field (blue) is taken as typed. Both fields
 // start in the "Sign" setting and stay there (Ctrl+Space does not switch
 // them), so that letters typed there start a transliteration.
 //
@@ -44,6 +47,8 @@ public:
     CEditorWnd& alphabetField() { return *alphabetField_; }
     CEditorWnd& signField() { return *signField_; }
     QPushButton& registerButton() { return *registerButton_; }
+    // What the window says after a registration.
+    QLabel& registeredNote() { return *noteLabel_; }
 
 protected:
     CEditorWnd& keyField() override;
@@ -59,6 +64,7 @@ private:
     CEditorWnd* alphabetField_;
     CEditorWnd* signField_;
     QPushButton* registerButton_;
+    QLabel* noteLabel_;
     int activeField_ = 0;
 };
 

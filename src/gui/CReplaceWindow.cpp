@@ -3,6 +3,8 @@
 #include "core/search/SearchCommands.h"
 #include "core/search/SearchTarget.h"
 #include "gui/CEditorWnd.h"
+#include "platform/UserTexts.h"
+#include "qt/QtTextTranslator.h"
 
 #include <QPushButton>
 
@@ -32,12 +34,13 @@ CReplaceWindow::CReplaceWindow(CEditorWnd& mainEditor, PlatformServices services
 
 bool CReplaceWindow::FindFromTop()
 {
-    bool hit = false;
+    SearchResult result;
     runCommand([&] {
         SearchTarget target = mainEditor_.searchTarget();
-        hit = velmora::FindFromTop(target, findField_->text(), &ownerWindow(), services().messages);
+        result = velmora::FindFromTop(target, findField_->text(), &ownerWindow(), services().messages);
     });
-    return hit;
+    emit mainEditorUsed({});
+    return result.found;
 }
 
 std::uint32_t CReplaceWindow::ReplaceAll()
@@ -48,18 +51,20 @@ std::uint32_t CReplaceWindow::ReplaceAll()
         count = velmora::ReplaceAll(target, findField_->text(), replaceField_->text(), &ownerWindow(),
                                     services().messages);
     });
+    emit mainEditorUsed({});
     return count;
 }
 
 bool CReplaceWindow::ReplaceNext()
 {
-    bool hit = false;
+    SearchResult result;
     runCommand([&] {
         SearchTarget target = mainEditor_.searchTarget();
-        hit = velmora::ReplaceNext(target, findField_->text(), replaceField_->text(), &ownerWindow(),
-                                   services().messages);
+        result = velmora::ReplaceNext(target, findField_->text(), replaceField_->text(), &ownerWindow(),
+                                      services().messages);
     });
-    return hit;
+    emit mainEditorUsed(result.wrapped ? UiText(texts::kSearchWrapped) : QString());
+    return result.found;
 }
 
 } // namespace velmora

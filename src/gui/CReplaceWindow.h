@@ -16,7 +16,8 @@ class Window;
 // The "Document replace" tool window: a "Find Word" and a "Replace Word"
 // field, typed like the document, and the buttons "Search" (the find word
 // from the top), "Replace" (the next occurrence at or after the main
-// editor's cursor) and "Replace All" (every occurrence, as one undo step).
+// editor's cursor, going round the document's end) and "Replace All" (every
+// occurrence, as one undo step).
 // Enter in the find-word field runs "Search", in the replace-word field
 // "Replace". Keys typed into the window itself go to the find-word field;
 // the replace-word field is reached by clicking it. The fields take the

@@ -1,8 +1,11 @@
 #include "gui/CSearchWindow.h"
 
+#include "core/document/CFLine.h"
 #include "core/search/SearchCommands.h"
 #include "core/search/SearchTarget.h"
 #include "gui/CEditorWnd.h"
+#include "platform/UserTexts.h"
+#include "qt/QtTextTranslator.h"
 #include "qt/QtWidgetWindow.h"
 
 #include <QPushButton>
@@ -29,12 +32,13 @@ CSearchWindow::CSearchWindow(CEditorWnd& mainEditor, PlatformServices services, 
 
 bool CSearchWindow::Search(SearchCommand command, Window& owner)
 {
-    bool hit = false;
+    SearchResult result;
     runCommand([&] {
         SearchTarget target = mainEditor_.searchTarget();
-        hit = command(target, wordField_->text(), &owner, services().messages);
+        result = command(target, wordField_->text(), &owner, services().messages);
     });
-    return hit;
+    emit mainEditorUsed(result.wrapped ? UiText(texts::kSearchWrapped) : QString());
+    return result.found;
 }
 
 bool CSearchWindow::FindFromTop(Window& owner)
@@ -54,12 +58,20 @@ bool CSearchWindow::FindPrevious(Window& owner)
 
 bool CSearchWindow::FindNext(QWidget& owner)
 {
+    if (wordField_->text().Empty()) {
+        showWindow();
+        return false;
+    }
     QtWidgetWindow window(owner);
     return FindNext(static_cast<Window&>(window));
 }
 
 bool CSearchWindow::FindPrevious(QWidget& owner)
 {
+    if (wordField_->text().Empty()) {
+        showWindow();
+        return false;
+    }
     QtWidgetWindow window(owner);
     return FindPrevious(static_cast<Window&>(window));
 }

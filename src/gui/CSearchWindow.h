@@ -12,6 +12,7 @@ class CFSignFont;
 class CFWordDictionary;
 class MessageDisplay;
 class Window;
+struct SearchResult;
 struct SearchTarget;
 
 // The "Document search" tool window: one word field, typed like the
@@ -33,12 +34,16 @@ public:
                   CFWordDictionary& dictionary, int width = kDefaultWidth, int height = kDefaultHeight);
 
     // The searches with the word of the field. A hit is selected in the main
-    // editor, which repaints, and the focus goes to owner; a miss is told in
-    // a message box owned by owner ("検索終了"). True on a hit. The buttons
-    // pass this window; the main window's commands pass the main window.
+    // editor, which repaints, and the focus goes to owner; Next and Previous
+    // go round the document's end, and mainEditorUsed() then notes "search
+    // wrapped". A word that occurs nowhere is told in a message box owned by
+    // owner ("検索終了"). True on a hit. The buttons pass this window.
     bool FindFromTop(Window& owner);
     bool FindNext(Window& owner);
     bool FindPrevious(Window& owner);
+    // The main window's Find Next and Find Previous, with the main window as
+    // owner. Without a search word they show this window instead, so that
+    // one can be typed.
     bool FindNext(QWidget& owner);
     bool FindPrevious(QWidget& owner);
 
@@ -51,7 +56,7 @@ protected:
     CEditorWnd& keyField() override { return *wordField_; }
 
 private:
-    using SearchCommand = bool (*)(SearchTarget&, const CFLine&, Window*, MessageDisplay&);
+    using SearchCommand = SearchResult (*)(SearchTarget&, const CFLine&, Window*, MessageDisplay&);
     // Runs a search command with the word of the field over the main editor.
     bool Search(SearchCommand command, Window& owner);
 

@@ -1,11 +1,17 @@
 #include "gui/CToolWindow.h"
 
+#include "core/commands/WindowPlacement.h"
 #include "gui/CEditorWnd.h"
+#include "qt/QtGeometry.h"
 
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMainWindow>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScreen>
 #include <QShowEvent>
 
 namespace velmora {
@@ -41,6 +47,8 @@ CToolWindow::CToolWindow(const char* title, int width, int height, PlatformServi
 
 void CToolWindow::showWindow()
 {
+    if (!isVisible())
+        place();
     showNormal();
     raise();
     if (focusOnShow_)
@@ -118,6 +126,44 @@ void CToolWindow::showEvent(QShowEvent* event)
         return;
     for (CEditorWnd* field : fields_)
         field->setAlphabetMode(settingSource_->AlphabetMode());
+}
+
+void CToolWindow::place()
+{
+    if (!anchor_)
+        return;
+    QRect frame;
+    if (lastPlace_) {
+        frame = *lastPlace_;
+    } else {
+        // Not shown yet, so its frame is not known: taken as wide as the
+        // main window's.
+        const QRect outer = anchor_->frameGeometry();
+        const QRect inner = anchor_->geometry();
+        const QSize size =
+            this->size().grownBy(QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
+                                          outer.right() - inner.right(), outer.bottom() - inner.bottom()));
+        const QMenuBar* menuBar = anchor_->menuBar();
+        const QRect bar(menuBar->mapToGlobal(QPoint(0, 0)), menuBar->size());
+        const QScreen* screen = anchor_->screen();
+        const QRect area = screen != nullptr ? screen->availableGeometry() : outer;
+        frame =
+            ToQRect(PlaceToolWindow({size.width(), size.height()}, ToRect(outer), ToRect(bar), ToRect(area)));
+    }
+    // Wholly on the screen that shows its middle, or on the main window's.
+    const QScreen* screen = QGuiApplication::screenAt(frame.center());
+    if (screen == nullptr)
+        screen = anchor_->screen();
+    if (screen != nullptr)
+        frame = ToQRect(FitInside(ToRect(frame), ToRect(screen->availableGeometry())));
+    move(frame.topLeft());
+}
+
+void CToolWindow::hideEvent(QHideEvent* event)
+{
+    // Kept for the session: the next showing opens it here again.
+    lastPlace_ = frameGeometry();
+    QWidget::hideEvent(event);
 }
 
 void CToolWindow::mousePressEvent(QMouseEvent* event)

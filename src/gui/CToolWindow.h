@@ -4,7 +4,12 @@
 #include "qt/InternalError.h"
 #include "qt/QtWidgetWindow.h"
 
+#include <QMainWindow>
+#include <QPointer>
+#include <QRect>
 #include <QWidget>
+
+#include <optional>
 
 #include <utility>
 #include <vector>
@@ -26,6 +31,11 @@ class CFWordDictionary;
 // gone. Keys typed while the window itself (rather than one of its fields)
 // has the focus edit its key field; Tab is one of those keys, not a move to
 // the next control.
+//
+// Given an anchor (the main window), it opens the first time inside the
+// anchor's top right corner under its menu bar, wholly on the anchor's
+// screen; afterwards where it was last, for the rest of the session, moved
+// wholly onto a screen where part of it would be off.
 class CToolWindow : public QWidget {
     Q_OBJECT
 
@@ -33,11 +43,20 @@ public:
     // Shows the window in its normal state on top of the others; when the
     // window takes the focus on showing, it is activated and focused itself.
     void showWindow();
+    // The window it opens beside; null: where the window system puts it.
+    void setAnchor(QMainWindow* anchor) { anchor_ = anchor; }
 
     // The window as the platform-neutral code sees it: the owner of its
     // messages and the window that gets the focus back after a search hit.
     Window& ownerWindow() { return ownerWindow_; }
     const PlatformServices& services() const { return services_; }
+
+signals:
+    // A command of the window worked on the main editor (a search, a
+    // replacement): its cursor or text may have changed. note is what the
+    // main window's status bar should say about it ("search wrapped"), or
+    // empty.
+    void mainEditorUsed(const QString& note);
 
 protected:
     // title, and the texts of addLabel() and addButton(), are source texts
@@ -70,11 +89,14 @@ protected:
     void keyReleaseEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:
     // Shows the title, labels and buttons in the interface language.
     void retranslate();
+    // Moves the hidden window to where it opens.
+    void place();
 
     PlatformServices services_;
     QtWidgetWindow ownerWindow_;
@@ -82,6 +104,9 @@ private:
     std::vector<CEditorWnd*> fields_;
     const CEditorWnd* settingSource_ = nullptr;
     const char* title_;
+    QPointer<QMainWindow> anchor_;
+    // Where the window was, frame included, when it was last hidden.
+    std::optional<QRect> lastPlace_;
     std::vector<std::pair<QLabel*, const char*>> labels_;
     std::vector<std::pair<QPushButton*, const char*>> buttons_;
 };

@@ -17,6 +17,8 @@ inline constexpr const char* kErrorCaption = VELMORA_TEXT("エラー");
 inline constexpr const char* kConfirmCaption = VELMORA_TEXT("確認");
 inline constexpr const char* kFailureCaption = VELMORA_TEXT("失敗");
 inline constexpr const char* kSearchFinishedCaption = VELMORA_TEXT("検索終了");
+// Messages that only inform (a count, what an import left out).
+inline constexpr const char* kInformationCaption = VELMORA_TEXT("Velmora");
 
 // Clipboard.
 inline constexpr const char* kNotUnicodeText = VELMORA_TEXT("違う形式のデータです。");
@@ -27,6 +29,9 @@ inline constexpr const char* kLineTooLongToPaste =
 
 // Editing.
 inline constexpr const char* kTooManyLinesToInput = VELMORA_TEXT("最大行数を超えるため入力できません。");
+// Enter in a document that has as many lines as it may (%1).
+inline constexpr const char* kLineLimitReached =
+    VELMORA_TEXT("行数が上限の %1 行に達しているため改行できません。");
 inline constexpr const char* kLineTooLongToInput = VELMORA_TEXT("行の最大文字数を超えるため入力できません。");
 inline constexpr const char* kLineTooLongToDelete =
     VELMORA_TEXT("行の最大文字数を超えるため削除できません。");
@@ -43,6 +48,10 @@ inline constexpr const char* kLineTooLongToConvert =
     VELMORA_TEXT("変換すると行の最大文字数を超えるため変換できません。");
 // %1: how many readings stayed in Latin.
 inline constexpr const char* kKeptLatinCount = VELMORA_TEXT("%1 個の読みを変換できませんでした。");
+// One of them (%1: its line, %2: the reading), and how many more are not
+// listed (%1).
+inline constexpr const char* kKeptLatinAt = VELMORA_TEXT("%1 行目: %2");
+inline constexpr const char* kKeptLatinMore = VELMORA_TEXT("ほか %1 個");
 // %1: how many lines had no line label.
 inline constexpr const char* kUnlabelledCount = VELMORA_TEXT("%1 行は行番号がないため変換しませんでした。");
 // Why an ATF file gave no document.
@@ -59,8 +68,11 @@ inline constexpr const char* kNoSignChosen =
     VELMORA_TEXT("楔形文字を1つ選択するか、楔形文字の後ろにカーソルを置いてください。");
 
 // Search and replace.
-inline constexpr const char* kSearchedToEnd = VELMORA_TEXT("ドキュメント末尾まで検索しました。");
-inline constexpr const char* kSearchedToBeginning = VELMORA_TEXT("ドキュメント先頭まで検索しました。");
+// %1: the search word.
+inline constexpr const char* kWordNotFound = VELMORA_TEXT("「%1」は見つかりませんでした。");
+// The status bar after Find Next, Find Previous or Replace went round the
+// end (or beginning) of the document.
+inline constexpr const char* kSearchWrapped = VELMORA_TEXT("search wrapped");
 inline constexpr const char* kReplacementTooLong =
     VELMORA_TEXT("置換すると行の最大文字数を超えるため置換できません。");
 // %1: how many.
@@ -70,6 +82,9 @@ inline constexpr const char* kReplacedCount = VELMORA_TEXT("%1 個置換しま�
 inline constexpr const char* kNoPhoneticSymbols = VELMORA_TEXT("発音記号が入力されていません。");
 inline constexpr const char* kUsePhoneticSymbols = VELMORA_TEXT("発音入力には発音記号を用いてください。");
 inline constexpr const char* kNoConversionCharacters = VELMORA_TEXT("変換文字が入力されていません。");
+// Shown in the registration window after a word was added; %1: the
+// transliteration, %2: its signs.
+inline constexpr const char* kRegisteredWord = VELMORA_TEXT("registered %1 %2");
 
 // Start-up and "Load Worddata": the sign data file could not be used
 // (followed by the file and what happened).
@@ -149,62 +164,63 @@ inline constexpr const char* kImportAtfTitle = VELMORA_TEXT("ATFをインポー�
 inline constexpr const char* kAtfFiles = VELMORA_TEXT("ATF(*.atf;*.txt)");
 inline constexpr const char* kExportAtfTitle = VELMORA_TEXT("名前を付けてATF形式で保存");
 inline constexpr const char* kAtfSaveFiles = VELMORA_TEXT("ATF(*.atf)");
+// The font dialog's title.
+inline constexpr const char* kFontDialogTitle = VELMORA_TEXT("Font");
 
-// The status bar: the input setting, the cursor's line and column. Before
-// the first editor event the line and column read "line:0" and "column:0".
+// The status bar: the input setting, the cursor's line and column (counted
+// from 1, as the messages count lines).
 inline constexpr const char* kAlphabetSetting = VELMORA_TEXT("Alphabet");
 inline constexpr const char* kSignSetting = VELMORA_TEXT("Sign");
-inline constexpr const char* kStatusLineStart = VELMORA_TEXT("line:0");
-inline constexpr const char* kStatusColumnStart = VELMORA_TEXT("column:0");
 inline constexpr const char* kStatusLine = VELMORA_TEXT("line: %1");
 inline constexpr const char* kStatusColumn = VELMORA_TEXT("column: %1");
 // The sign before the cursor, in the status bar and its tooltip: the
 // reading it was typed or converted from (%1).
 inline constexpr const char* kTypedAs = VELMORA_TEXT("typed as %1");
 
-// The main menu; "&" marks the letter that selects an item with Alt.
+// The main menu; "&" marks the letter that selects an item with Alt (every
+// item has one, unique in its menu), "…" an item that asks for more first.
 inline constexpr const char* kFileMenu = VELMORA_TEXT("File(&F)");
-inline constexpr const char* kEditMenu = VELMORA_TEXT("Edit");
-inline constexpr const char* kWordMenu = VELMORA_TEXT("Word");
+inline constexpr const char* kEditMenu = VELMORA_TEXT("Edit(&E)");
+inline constexpr const char* kWordMenu = VELMORA_TEXT("Word(&W)");
 inline constexpr const char* kSettingMenu = VELMORA_TEXT("Setting(&V)");
 inline constexpr const char* kHelpMenu = VELMORA_TEXT("Help(&H)");
-inline constexpr const char* kNewFileItem = VELMORA_TEXT("New File");
-inline constexpr const char* kOpenItem = VELMORA_TEXT("Open(&O)");
-inline constexpr const char* kRecentFilesItem = VELMORA_TEXT("Recent Files");
-inline constexpr const char* kClearRecentFilesItem = VELMORA_TEXT("Clear");
+inline constexpr const char* kNewFileItem = VELMORA_TEXT("New File(&N)");
+inline constexpr const char* kOpenItem = VELMORA_TEXT("Open…(&O)");
+inline constexpr const char* kRecentFilesItem = VELMORA_TEXT("Recent Files(&R)");
+inline constexpr const char* kClearRecentFilesItem = VELMORA_TEXT("Clear(&C)");
 inline constexpr const char* kSaveItem = VELMORA_TEXT("Save(&S)");
-inline constexpr const char* kSaveAsItem = VELMORA_TEXT("SaveAs");
-inline constexpr const char* kSaveHtmlItem = VELMORA_TEXT("Save HTML");
-inline constexpr const char* kImportAtfItem = VELMORA_TEXT("Import ATF…");
-inline constexpr const char* kExportAtfItem = VELMORA_TEXT("Export ATF…");
-inline constexpr const char* kSaveHtmlTransliterationItem = VELMORA_TEXT("Save HTML with Transliteration");
-inline constexpr const char* kLoadWorddataItem = VELMORA_TEXT("Load Worddata");
-inline constexpr const char* kSaveWorddataItem = VELMORA_TEXT("Save Worddata");
+inline constexpr const char* kSaveAsItem = VELMORA_TEXT("Save As…(&A)");
+inline constexpr const char* kSaveHtmlItem = VELMORA_TEXT("Save HTML…(&H)");
+inline constexpr const char* kImportAtfItem = VELMORA_TEXT("Import ATF…(&I)");
+inline constexpr const char* kExportAtfItem = VELMORA_TEXT("Export ATF…(&E)");
+inline constexpr const char* kSaveHtmlTransliterationItem =
+    VELMORA_TEXT("Save HTML with Transliteration…(&T)");
+inline constexpr const char* kLoadWorddataItem = VELMORA_TEXT("Load Worddata…(&L)");
+inline constexpr const char* kSaveWorddataItem = VELMORA_TEXT("Save Worddata…(&W)");
 inline constexpr const char* kExitItem = VELMORA_TEXT("Exit(&X)");
-inline constexpr const char* kUndoItem = VELMORA_TEXT("Undo");
-inline constexpr const char* kRedoItem = VELMORA_TEXT("Redo");
-inline constexpr const char* kCutLineItem = VELMORA_TEXT("Cut Line");
-inline constexpr const char* kCopyLineItem = VELMORA_TEXT("Copy Line");
-// The item's established text; its translations spell it right.
-inline constexpr const char* kPasteLineItem = VELMORA_TEXT("Pasete Line");
-inline constexpr const char* kDeleteLineItem = VELMORA_TEXT("Delete Line");
-inline constexpr const char* kSelectAllItem = VELMORA_TEXT("Select All");
-inline constexpr const char* kFindItem = VELMORA_TEXT("Find");
-inline constexpr const char* kFindNextItem = VELMORA_TEXT("Find Next");
-inline constexpr const char* kFindPreviousItem = VELMORA_TEXT("Find Previous");
-inline constexpr const char* kReplaceItem = VELMORA_TEXT("Replace");
-inline constexpr const char* kConvertTransliterationItem = VELMORA_TEXT("Convert Transliteration");
-inline constexpr const char* kWordRegistrationItem = VELMORA_TEXT("Word Registration");
-inline constexpr const char* kSignInformationItem = VELMORA_TEXT("Sign Information");
-inline constexpr const char* kFontItem = VELMORA_TEXT("Font");
-inline constexpr const char* kZoomInItem = VELMORA_TEXT("Zoom In");
-inline constexpr const char* kZoomOutItem = VELMORA_TEXT("Zoom Out");
-inline constexpr const char* kResetZoomItem = VELMORA_TEXT("Reset Zoom");
-inline constexpr const char* kSignInputItem = VELMORA_TEXT("Sign Input");
-inline constexpr const char* kLanguageItem = VELMORA_TEXT("Language");
+inline constexpr const char* kUndoItem = VELMORA_TEXT("Undo(&U)");
+inline constexpr const char* kRedoItem = VELMORA_TEXT("Redo(&R)");
+inline constexpr const char* kCutLineItem = VELMORA_TEXT("Cut(&T)");
+inline constexpr const char* kCopyLineItem = VELMORA_TEXT("Copy(&C)");
+inline constexpr const char* kPasteLineItem = VELMORA_TEXT("Paste(&P)");
+inline constexpr const char* kDeleteLineItem = VELMORA_TEXT("Delete(&D)");
+inline constexpr const char* kSelectAllItem = VELMORA_TEXT("Select All(&A)");
+inline constexpr const char* kFindItem = VELMORA_TEXT("Find(&F)");
+inline constexpr const char* kFindNextItem = VELMORA_TEXT("Find Next(&N)");
+inline constexpr const char* kFindPreviousItem = VELMORA_TEXT("Find Previous(&V)");
+inline constexpr const char* kReplaceItem = VELMORA_TEXT("Replace(&E)");
+inline constexpr const char* kConvertTransliterationItem = VELMORA_TEXT("Convert Transliteration(&O)");
+inline constexpr const char* kWordRegistrationItem = VELMORA_TEXT("Word Registration(&R)");
+inline constexpr const char* kSignInformationItem = VELMORA_TEXT("Sign Information(&I)");
+inline constexpr const char* kFontItem = VELMORA_TEXT("Font…(&F)");
+inline constexpr const char* kZoomInItem = VELMORA_TEXT("Zoom In(&I)");
+inline constexpr const char* kZoomOutItem = VELMORA_TEXT("Zoom Out(&O)");
+inline constexpr const char* kResetZoomItem = VELMORA_TEXT("Reset Zoom(&Z)");
+inline constexpr const char* kSignInputItem = VELMORA_TEXT("Sign Input(&S)");
+inline constexpr const char* kLanguageItem = VELMORA_TEXT("Language(&L)");
 inline constexpr const char* kAboutItem = VELMORA_TEXT("About(&A)...");
 // The items of the "Language" submenu: each language by its own name.
-inline constexpr const char* kJapaneseItem = VELMORA_TEXT("日本語 (Japanese)");
-inline constexpr const char* kEnglishItem = VELMORA_TEXT("English");
+inline constexpr const char* kJapaneseItem = VELMORA_TEXT("日本語 (Japanese)(&J)");
+inline constexpr const char* kEnglishItem = VELMORA_TEXT("English(&E)");
 
 } // namespace velmora::texts

@@ -17,7 +17,7 @@ std::optional<FontAttributes> QtFontDialog::chooseFont(Window* owner, const Font
 {
     QFontDialog dialog(QtWidgetWindow::widgetOf(owner));
     dialog.setOption(QFontDialog::DontUseNativeDialog, true);
-    dialog.setWindowTitle(UiText(texts::kFontItem));
+    dialog.setWindowTitle(UiText(texts::kFontDialogTitle));
     if (const auto font = fonts_.createQtFont(initial))
         dialog.setCurrentFont(font->qfont());
     if (dialog.exec() != QDialog::Accepted)

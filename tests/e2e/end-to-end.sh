@@ -101,7 +101,7 @@ scenario_crash_recovery() {
   local q; q=$(window "確認") || { fail "the next start did not offer the unsaved text"; return; }
   focus "$q"
   keys Return
-  w=$(window "tablet.txt - Velmora") || { fail "the restored text is not named after its file"; return; }
+  w=$(window "tablet.txt\\* - Velmora") || { fail "the restored text is not named after its file, marked unsaved"; return; }
   focus "$w"
   keys ctrl+s
   keys alt+f x
@@ -144,7 +144,7 @@ scenario_two_killed_and_a_damaged_copy() {
   [ "$reported" -eq 1 ] && pass "the damaged copy reported" || fail "the damaged copy was reported $reported times"
   [ -f "$damaged" ] && pass "the damaged copy kept" || fail "the damaged copy is gone"
   local a b
-  a=$(window "a.txt - Velmora") && b=$(window "b.txt - Velmora") \
+  a=$(window "a.txt\\* - Velmora") && b=$(window "b.txt\\* - Velmora") \
     && pass "both texts restored, each in a window" || fail "not both texts restored in windows"
   for id in $a $b; do extra_pids="$extra_pids $(xdotool getwindowpid "$id" 2>/dev/null)"; done
   for p in $extra_pids; do kill -KILL "$p" 2>/dev/null; done

@@ -202,6 +202,36 @@ TEST_F(EditorWidget, CandidateWindowFollowsTheKeysAndAcceptsAClickedRow)
     EXPECT_TRUE(list.isVisible());
 }
 
+// On the last line in view the list opens above the caret's row rather
+// than over whatever lies under the editor (the status bar).
+TEST_F(EditorWidget, CandidateListOpensAboveTheCaretOnTheLastLineInView)
+{
+    const CCandidateWindow& list = editor->candidateWindow();
+    const QRect view(editor->viewport()->mapToGlobal(QPoint(0, 0)), editor->viewport()->size());
+    const auto fonts = kit.signFont.Fonts();
+    QtSurface surface(editor->viewport());
+    const int rowHeight = LineHeight(surface, *fonts);
+    const int rows = view.height() / rowHeight;
+    ASSERT_GT(rows, 2);
+    for (int i = 1; i < rows; ++i)
+        QTest::keyClick(editor.get(), Qt::Key_Return);
+    signSetting();
+    QTest::keyClicks(editor.get(), "du");
+    QTest::keyClick(editor.get(), Qt::Key_Space);
+    ASSERT_TRUE(list.isVisible());
+    const int caretTop = view.top() + int(at().line - editor->scrollBar().TopLine()) * rowHeight;
+    EXPECT_LE(list.geometry().bottom(), caretTop);
+    EXPECT_GE(list.geometry().top(), view.top());
+
+    // On the first line, below it.
+    QTest::keyClick(editor.get(), Qt::Key_Escape);
+    QTest::keyClick(editor.get(), Qt::Key_Home, Qt::ControlModifier);
+    QTest::keyClicks(editor.get(), "du");
+    QTest::keyClick(editor.get(), Qt::Key_Space);
+    ASSERT_TRUE(list.isVisible());
+    EXPECT_GE(list.geometry().top(), view.top() + rowHeight);
+}
+
 TEST_F(EditorWidget, AlphabetSettingTypesWhatTheLayoutShowsAndBackspaceDeletes)
 {
     ASSERT_TRUE(editor->AlphabetMode());

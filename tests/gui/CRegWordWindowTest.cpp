@@ -10,6 +10,7 @@
 #include "tests/support/gui/GuiTestKit.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QPushButton>
 #include <QTest>
 
@@ -68,38 +69,56 @@ TEST_F(RegWordWindow, LayoutAndSignSettingFields)
     }
 }
 
-TEST_F(RegWordWindow, TypedWordIsRegisteredAndTheFieldsEmptied)
+// The user types du3 and the signs and presses Register at once: the
+// transliteration still pending (blue) and the candidate on show count as
+// typed, and the window says what it registered.
+TEST_F(RegWordWindow, TypedWordIsRegisteredAsTypedAndConfirmed)
 {
     ASSERT_EQ(window.activeField(), 0);
     // Keys typed into the window go to the active field.
-    QTest::keyClicks(&window, "lugal");
-    QTest::keyClick(&window, Qt::Key_Return);
-    EXPECT_EQ(textOf(window.alphabetField()), U"lugal");
+    QTest::keyClicks(&window, "du3");
+    EXPECT_EQ(textOf(window.alphabetField()), U"");
+    EXPECT_EQ(CellsOf(window.alphabetField().modeData().pending), U"du\u2083");
 
     QTest::keyClick(&window, Qt::Key_Tab);
     EXPECT_EQ(window.activeField(), 1);
     EXPECT_TRUE(window.signField().hasFocus());
     QTest::keyClicks(&window.signField(), "du3");
     QTest::keyClick(&window.signField(), Qt::Key_Space);
-    QTest::keyClick(&window.signField(), Qt::Key_Return);
-    ASSERT_EQ(textOf(window.signField()), (std::u32string{kDu3, kDu3}));
+    ASSERT_EQ(window.signField().modeCtrl().CurrentModeId(), kSignSelectionModeId);
+    EXPECT_EQ(textOf(window.signField()), U"");
 
-    const WordPtr key = KeyWord("LUGAL");
-    ASSERT_EQ(kit.dictionary.CountCandidates(key), 1u);
+    const WordPtr key = KeyWord("DU");
+    ASSERT_EQ(kit.dictionary.CountCandidates(key), 3u);
     QTest::mouseClick(&window.registerButton(), Qt::LeftButton);
     EXPECT_TRUE(kit.messages.empty());
-    ASSERT_EQ(kit.dictionary.CountCandidates(key), 2u);
-    const WordPtr added = kit.dictionary.GetCandidate(0, key);
-    EXPECT_EQ(added->number, 0u);
+    ASSERT_EQ(kit.dictionary.CountCandidates(key), 4u);
+    const WordPtr added = kit.dictionary.GetCandidate(3, key);
+    EXPECT_EQ(added->number, 3u);
     EXPECT_EQ(std::u32string(added->Cells().begin(), added->Cells().end()), (std::u32string{kDu3, kDu3}));
+    EXPECT_EQ(window.registeredNote().text(), QString::fromUcs4(U"registered du\u2083 \U00012157\U00012157"));
+    EXPECT_TRUE(window.registeredNote().isVisible());
 
     for (CEditorWnd* field : {&window.alphabetField(), &window.signField()}) {
         EXPECT_EQ(textOf(*field), U"");
+        EXPECT_EQ(field->modeData().pending.Length(), 0u);
         EXPECT_EQ(field->CursorPosition(), (Position{0, 0}));
         EXPECT_EQ(field->modeCtrl().CurrentModeId(), kNormalModeId);
         // The fields stay in the "Sign" setting.
         EXPECT_FALSE(field->AlphabetMode());
     }
+    // The next word typed takes the note away.
+    QTest::keyClicks(&window.signField(), "l");
+    EXPECT_EQ(window.registeredNote().text(), QString());
+
+    // Text before the cursor and a pending transliteration after it.
+    setText(window.alphabetField(), U"lu");
+    window.alphabetField().setFocus();
+    QTest::keyClick(&window.alphabetField(), Qt::Key_End);
+    QTest::keyClicks(&window.alphabetField(), "gal");
+    setText(window.signField(), std::u32string(1, char32_t(kLugal)));
+    EXPECT_TRUE(window.RegisterWord());
+    EXPECT_EQ(kit.dictionary.CountCandidates(KeyWord("LUGAL")), 2u);
 }
 
 TEST_F(RegWordWindow, InvalidInputIsToldAndKept)

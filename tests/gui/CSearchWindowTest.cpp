@@ -1,5 +1,8 @@
 #include "gui/CSearchWindow.h"
+#include "gui/CRegWordWindow.h"
 #include "gui/CReplaceWindow.h"
+
+#include "base/Utf8Codec.h"
 
 #include "core/document/CFDocument.h"
 #include "core/document/CFSelectedText.h"
@@ -11,13 +14,17 @@
 #include "tests/support/gui/GuiTestKit.h"
 
 #include <QApplication>
+#include <QMainWindow>
+#include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace velmora::test {
 namespace {
@@ -99,24 +106,29 @@ TEST_F(SearchWindow, ButtonsSelectMatchesAndGiveTheFocusBack)
     QTest::mouseClick(&window.nextButton(), Qt::LeftButton);
     EXPECT_EQ(cursor(), (Position{1, 0}));
     EXPECT_EQ(selEnd(), (Position{1, 1}));
+
+    // After the last one Next goes on from the top, and says so; Previous
+    // from the first goes on from the end.
+    QStringList notes;
+    QObject::connect(&window, &CToolWindow::mainEditorUsed, [&](const QString& note) { notes << note; });
+    QTest::mouseClick(&window.nextButton(), Qt::LeftButton);
+    EXPECT_EQ(cursor(), (Position{0, 1}));
+    QTest::mouseClick(&window.previousButton(), Qt::LeftButton);
+    EXPECT_EQ(cursor(), (Position{1, 0}));
+    QTest::mouseClick(&window.previousButton(), Qt::LeftButton);
+    EXPECT_EQ(cursor(), (Position{0, 3}));
+    EXPECT_EQ(notes, (QStringList{"search wrapped", "search wrapped", ""}));
     EXPECT_TRUE(kit.messages.empty());
 
-    // Nothing after the last one: told, and nothing moves.
+    // A word that occurs nowhere is told, and nothing moves.
+    setText(field, U"qqq");
     QTest::mouseClick(&window.nextButton(), Qt::LeftButton);
     ASSERT_EQ(kit.messages.messages().size(), 1u);
     const MessageRecorder::Message& miss = kit.messages.messages()[0];
     EXPECT_EQ(miss.owner, &window.ownerWindow());
-    EXPECT_EQ(miss.text, texts::kSearchedToEnd);
+    EXPECT_EQ(miss.text, "「qqq」は見つかりませんでした。");
     EXPECT_EQ(miss.caption, "検索終了");
-    EXPECT_EQ(cursor(), (Position{1, 0}));
-
-    QTest::mouseClick(&window.previousButton(), Qt::LeftButton);
     EXPECT_EQ(cursor(), (Position{0, 3}));
-    QTest::mouseClick(&window.previousButton(), Qt::LeftButton);
-    QTest::mouseClick(&window.previousButton(), Qt::LeftButton);
-    ASSERT_EQ(kit.messages.messages().size(), 2u);
-    EXPECT_EQ(kit.messages.messages()[1].text, texts::kSearchedToBeginning);
-    EXPECT_EQ(cursor(), (Position{0, 1}));
 }
 
 TEST_F(SearchWindow, MenuCommandsUseTheWordWhileTheWindowIsHidden)
@@ -131,10 +143,21 @@ TEST_F(SearchWindow, MenuCommandsUseTheWordWhileTheWindowIsHidden)
     EXPECT_TRUE(main.hasFocus());
     EXPECT_TRUE(window.FindPrevious(main));
     EXPECT_EQ(cursor(), (Position{0, 0}));
+    setText(window.wordField(), U"x");
+    EXPECT_TRUE(window.FindPrevious(main));
+    EXPECT_EQ(cursor(), (Position{0, 1}));
+    setText(window.wordField(), U"y");
     EXPECT_FALSE(window.FindPrevious(main));
     ASSERT_EQ(kit.messages.messages().size(), 1u);
     EXPECT_EQ(kit.messages.ownerWidgets()[0], &main);
     EXPECT_FALSE(window.isVisible());
+
+    // With no word to search for, the window opens for one to be typed.
+    setText(window.wordField(), U"");
+    EXPECT_FALSE(window.FindNext(main));
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(kit.messages.messages().size(), 1u);
+    EXPECT_EQ(cursor(), (Position{0, 1}));
 }
 
 TEST_F(SearchWindow, KeysTypedIntoTheWindowEditTheFieldAndCloseKeepsThem)
@@ -185,6 +208,58 @@ TEST_F(SearchWindow, TheFieldTakesTheMainSettingAndEnterSearchesOn)
     main.setAlphabetMode(true);
     window.showWindow();
     EXPECT_TRUE(window.wordField().AlphabetMode());
+}
+
+// The tool windows open wholly on the main window's screen, clear of its
+// menu bar, wherever the main window stands; then where the user left them,
+// moved back onto the screen where they would not be wholly on it.
+TEST_F(SearchWindow, ToolWindowsOpenOnTheScreenClearOfTheMenuBarAndKeepTheirPlace)
+{
+    QMainWindow anchor;
+    anchor.menuBar()->addMenu(QStringLiteral("File"));
+    anchor.setCentralWidget(new QWidget);
+    ASSERT_TRUE(anchor.screen());
+    const QRect area = anchor.screen()->availableGeometry();
+
+    // Filling the screen, then low on it, where a window under the menu bar
+    // would run off the screen's bottom.
+    const QRect low(area.x() + area.width() / 4, area.y() + area.height() * 9 / 16, area.width() / 2,
+                    area.height() * 3 / 8);
+    for (const QRect& place : {area, low}) {
+        anchor.setGeometry(place);
+        ASSERT_TRUE(ShowActive(anchor));
+        const QRect bar(anchor.menuBar()->mapToGlobal(QPoint(0, 0)), anchor.menuBar()->size());
+        CSearchWindow search(main, kit.services, kit.signFont, kit.dictionary);
+        CReplaceWindow replace(main, kit.services, kit.signFont, kit.dictionary);
+        CRegWordWindow registration(kit.services, kit.signFont, kit.dictionary);
+        for (CToolWindow* tool : std::vector<CToolWindow*>{&search, &replace, &registration}) {
+            tool->setAnchor(&anchor);
+            tool->showWindow();
+            const QRect frame = tool->frameGeometry();
+            const std::string name = tool->windowTitle().toStdString();
+            EXPECT_TRUE(area.contains(frame)) << name;
+            // Wherever the screen leaves room beside the menu bar.
+            const bool room = bar.top() - area.top() >= frame.height()
+                || area.bottom() - bar.bottom() >= frame.height() || bar.left() - area.left() >= frame.width()
+                || area.right() - bar.right() >= frame.width();
+            EXPECT_FALSE(room && frame.intersects(bar)) << name;
+        }
+    }
+
+    // Moved by the user, it opens there again; moved partly off the screen,
+    // wholly on it.
+    CSearchWindow moved(main, kit.services, kit.signFont, kit.dictionary);
+    moved.setAnchor(&anchor);
+    moved.showWindow();
+    moved.move(area.topLeft() + QPoint(30, 40));
+    moved.close();
+    moved.showWindow();
+    EXPECT_EQ(moved.pos(), area.topLeft() + QPoint(30, 40));
+    moved.move(area.right() - 100, area.top() + 10);
+    moved.close();
+    moved.showWindow();
+    EXPECT_EQ(moved.frameGeometry().right(), area.right());
+    EXPECT_TRUE(area.contains(moved.frameGeometry()));
 }
 
 using ReplaceWindow = ToolWindowTest;
@@ -240,7 +315,8 @@ TEST_F(ReplaceWindow, ReplacesOneOccurrenceAtATime)
     EXPECT_EQ(line(main, 0), U"xabyab");
     QTest::mouseClick(&window.replaceButton(), Qt::LeftButton);
     ASSERT_EQ(kit.messages.messages().size(), 1u);
-    EXPECT_EQ(kit.messages.messages()[0].text, texts::kSearchedToEnd);
+    EXPECT_EQ(kit.messages.messages()[0].text,
+              "「" + Utf8Of(std::u32string(1, L)) + "」は見つかりませんでした。");
     EXPECT_EQ(line(main, 0), U"xabyab");
 
     setText(window.findField(), U"b");
@@ -265,7 +341,7 @@ TEST_F(ReplaceWindow, ReplaceAllIsOneStepAndEnterRunsTheFieldsCommand)
     EXPECT_EQ(line(main, 1), U"du");
     ASSERT_EQ(kit.messages.messages().size(), 1u);
     EXPECT_EQ(kit.messages.messages()[0].text, "3 個置換しました。");
-    EXPECT_EQ(kit.messages.messages()[0].caption, "確認");
+    EXPECT_EQ(kit.messages.messages()[0].caption, "Velmora");
     EXPECT_EQ(kit.messages.ownerWidgets()[0], &window);
 
     main.setFocus();

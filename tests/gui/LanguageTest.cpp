@@ -109,8 +109,8 @@ TEST_F(LanguageTest, JapaneseWithoutTheSetting)
 {
     Start();
     EXPECT_EQ(language.current(), InterfaceLanguage::Japanese);
-    EXPECT_EQ(Item(CommandId::PasteLine), "Pasete Line");
-    EXPECT_EQ(window->action(CommandId::Language)->text(), "Language");
+    EXPECT_EQ(Item(CommandId::PasteLine), "Paste(&P)");
+    EXPECT_EQ(window->action(CommandId::Language)->text(), "Language(&L)");
     EXPECT_TRUE(LanguageItem("ja")->isChecked());
     EXPECT_FALSE(LanguageItem("en")->isChecked());
 
@@ -128,8 +128,8 @@ TEST_F(LanguageTest, EnglishFromTheSettingsInMenusMessagesStatusBarAndQtDialogs)
     settings.writeString("ui", "language", "en");
     Start();
     EXPECT_EQ(language.current(), InterfaceLanguage::English);
-    EXPECT_EQ(Item(CommandId::PasteLine), "Paste Line");
-    EXPECT_EQ(Item(CommandId::Open), "Open(&O)");
+    EXPECT_EQ(Item(CommandId::PasteLine), "Paste(&P)");
+    EXPECT_EQ(Item(CommandId::Open), "Open…(&O)");
     EXPECT_TRUE(LanguageItem("en")->isChecked());
     EXPECT_EQ(window->findChild<QLabel*>(QStringLiteral("statusMode"))->text(), "Alphabet");
 
@@ -150,14 +150,14 @@ TEST_F(LanguageTest, TheLanguageMenuSwitchesAtOnceAndKeepsTheChoice)
     Choose("en");
     EXPECT_EQ(language.current(), InterfaceLanguage::English);
     EXPECT_EQ(settings.readString("UI", "Language", ""), "en");
-    EXPECT_EQ(Item(CommandId::PasteLine), "Paste Line");
+    EXPECT_EQ(Item(CommandId::PasteLine), "Paste(&P)");
     EXPECT_TRUE(LanguageItem("en")->isChecked());
     EXPECT_EQ(OpenMissingFile().caption, "Error");
     EXPECT_EQ(QtCancel(), "Cancel");
 
     Choose("ja");
     EXPECT_EQ(settings.readString("UI", "Language", ""), "ja");
-    EXPECT_EQ(Item(CommandId::PasteLine), "Pasete Line");
+    EXPECT_EQ(Item(CommandId::PasteLine), "Paste(&P)");
     EXPECT_EQ(OpenMissingFile().caption, "エラー");
     EXPECT_EQ(QtCancel(), "キャンセル");
 }

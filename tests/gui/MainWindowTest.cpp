@@ -85,14 +85,32 @@ TEST_F(MainWindowTest, MenuHasThePopupsItemsAndSeparatorsInOrder)
     EXPECT_EQ(
         MenuText(*window.menuBar()),
         (std::vector<QString>{
-            "File(&F): New File - Open(&O) Recent Files Save(&S) SaveAs - Save HTML "
-            "Save HTML with Transliteration Import ATF… Export ATF… - Load Worddata Save Worddata - Exit(&X)",
-            "Edit: Undo Redo - Cut Line Copy Line Pasete Line Delete Line Select All - Find Find Next "
-            "Find Previous - Replace - Convert Transliteration",
-            "Word: Word Registration Sign Information",
-            "Setting(&V): Font Zoom In Zoom Out Reset Zoom - Sign Input Language",
+            "File(&F): New File(&N) - Open…(&O) Recent Files(&R) Save(&S) Save As…(&A) - Save HTML…(&H) "
+            "Save HTML with Transliteration…(&T) Import ATF…(&I) Export ATF…(&E) - Load Worddata…(&L) "
+            "Save Worddata…(&W) - Exit(&X)",
+            "Edit(&E): Undo(&U) Redo(&R) - Cut(&T) Copy(&C) Paste(&P) Delete(&D) Select All(&A) - Find(&F) "
+            "Find Next(&N) Find Previous(&V) - Replace(&E) - Convert Transliteration(&O)",
+            "Word(&W): Word Registration(&R) Sign Information(&I)",
+            "Setting(&V): Font…(&F) Zoom In(&I) Zoom Out(&O) Reset Zoom(&Z) - Sign Input(&S) Language(&L)",
             "Help(&H): About(&A)...",
         }));
+    // Every item, in every menu and submenu, has a letter of its own there.
+    std::vector<QMenu*> menus;
+    for (QAction* popup : window.menuBar()->actions())
+        menus.push_back(popup->menu());
+    menus.push_back(window.findChild<QMenu*>(QStringLiteral("languages")));
+    for (QMenu* menu : menus) {
+        QStringList letters;
+        for (QAction* item : menu->actions()) {
+            if (item->isSeparator())
+                continue;
+            const qsizetype amp = item->text().indexOf(QLatin1Char('&'));
+            ASSERT_GE(amp, 0) << item->text().toStdString();
+            const QString letter = item->text().mid(amp + 1, 1).toUpper();
+            EXPECT_FALSE(letters.contains(letter)) << item->text().toStdString();
+            letters << letter;
+        }
+    }
 }
 
 TEST_F(MainWindowTest, AcceleratorsAreWindowShortcuts)
@@ -104,21 +122,40 @@ TEST_F(MainWindowTest, AcceleratorsAreWindowShortcuts)
         return out;
     };
     EXPECT_EQ(keys(CommandId::About), (QStringList{"Alt+?", "Alt+/"}));
+    EXPECT_EQ(keys(CommandId::NewFile), QStringList{"Ctrl+N"});
     EXPECT_EQ(keys(CommandId::Open), QStringList{"Ctrl+O"});
     EXPECT_EQ(keys(CommandId::Save), QStringList{"Ctrl+S"});
+    EXPECT_EQ(keys(CommandId::SaveAs), QStringList{"Ctrl+Shift+S"});
+    EXPECT_EQ(keys(CommandId::Exit), QStringList{"Ctrl+Q"});
     EXPECT_EQ(keys(CommandId::Find), QStringList{"Ctrl+F"});
-    EXPECT_EQ(keys(CommandId::FindNext), QStringList{"Ctrl+F3"});
-    EXPECT_EQ(keys(CommandId::FindPrevious), QStringList{"Ctrl+Shift+F3"});
+    // The menu shows the first: F3, as on other editors.
+    EXPECT_EQ(keys(CommandId::FindNext), (QStringList{"F3", "Ctrl+F3"}));
+    EXPECT_EQ(keys(CommandId::FindPrevious), (QStringList{"Shift+F3", "Ctrl+Shift+F3"}));
+    EXPECT_EQ(keys(CommandId::Replace), QStringList{"Ctrl+H"});
     EXPECT_EQ(keys(CommandId::Undo), QStringList{"Ctrl+Z"});
     EXPECT_EQ(keys(CommandId::Redo), (QStringList{"Ctrl+Y", "Ctrl+Shift+Z"}));
     EXPECT_EQ(keys(CommandId::SelectAll), QStringList{"Ctrl+A"});
     EXPECT_EQ(keys(CommandId::ConvertTransliteration), QStringList{"Ctrl+T"});
     EXPECT_EQ(keys(CommandId::SignInformation), QStringList{"F1"});
-    EXPECT_TRUE(keys(CommandId::NewFile).isEmpty());
-    for (const CommandId id : {CommandId::About, CommandId::Open, CommandId::Save, CommandId::Find,
-                               CommandId::FindNext, CommandId::FindPrevious, CommandId::Undo, CommandId::Redo,
-                               CommandId::SelectAll, CommandId::ConvertTransliteration})
+    for (const CommandId id :
+         {CommandId::About, CommandId::NewFile, CommandId::Open, CommandId::Save, CommandId::SaveAs,
+          CommandId::Exit, CommandId::Find, CommandId::FindNext, CommandId::FindPrevious, CommandId::Replace,
+          CommandId::Undo, CommandId::Redo, CommandId::SelectAll, CommandId::ConvertTransliteration})
         EXPECT_EQ(window.action(id)->shortcutContext(), Qt::WindowShortcut);
+
+    // The editor's own keys are shown, and left to the editor.
+    EXPECT_EQ(keys(CommandId::CutLine), QStringList{"Ctrl+X"});
+    EXPECT_EQ(keys(CommandId::CopyLine), QStringList{"Ctrl+C"});
+    EXPECT_EQ(keys(CommandId::PasteLine), QStringList{"Ctrl+V"});
+    EXPECT_EQ(keys(CommandId::DeleteLine), QStringList{"Del"});
+    EXPECT_EQ(keys(CommandId::SignInput), QStringList{"Ctrl+Space"});
+    Activate(window);
+    editor->setFocus();
+    QTest::keyClick(editor, Qt::Key_X, Qt::ControlModifier);
+    QTest::keyClick(editor, Qt::Key_Delete);
+    QTest::keyClick(editor, Qt::Key_Space, Qt::ControlModifier);
+    EXPECT_EQ(editor->cuts + editor->deletions, 0);
+    EXPECT_TRUE(editor->alphabetMode);
 }
 
 TEST_F(MainWindowTest, AcceleratorsActInTheMainWindowOnlyAndReachTheToolCommands)
@@ -191,22 +228,19 @@ TEST_F(MainWindowTest, StatusBarShowsTheInitialTextsThenTheEditorsState)
 {
     ASSERT_TRUE(Part("statusMode") && Part("statusLine") && Part("statusColumn"));
     EXPECT_EQ(Part("statusMode")->text(), "Alphabet");
-    EXPECT_EQ(Part("statusLine")->text(), "line:0");
-    EXPECT_EQ(Part("statusColumn")->text(), "column:0");
+    EXPECT_EQ(Part("statusLine")->text(), "line: 1");
+    EXPECT_EQ(Part("statusColumn")->text(), "column: 1");
     EXPECT_EQ(Part("statusMode")->width(), 80);
     EXPECT_EQ(Part("statusLine")->width(), 80);
     EXPECT_EQ(Part("statusMode")->parentWidget(), window.statusBar());
 
-    window.updateStatusBar();
-    EXPECT_EQ(Part("statusLine")->text(), "line: 0");
-    EXPECT_EQ(Part("statusColumn")->text(), "column: 0");
-
+    // Counted from 1, as the messages count lines.
     editor->alphabetMode = false;
     editor->cursor = {12, 345};
     window.updateStatusBar();
     EXPECT_EQ(Part("statusMode")->text(), "Sign");
-    EXPECT_EQ(Part("statusLine")->text(), "line: 12");
-    EXPECT_EQ(Part("statusColumn")->text(), "column: 345");
+    EXPECT_EQ(Part("statusLine")->text(), "line: 13");
+    EXPECT_EQ(Part("statusColumn")->text(), "column: 346");
 
     // What a lookup found takes the setting's place, as wide as it needs.
     window.show();
@@ -278,14 +312,27 @@ TEST_F(MainWindowTest, EditorFillsTheAreaAboveTheStatusBarAtEverySize)
 
 TEST_F(MainWindowTest, TitleNamesTheDocument)
 {
-    EXPECT_EQ(window.windowTitle(), "new file - Velmora");
+    EXPECT_EQ(window.windowTitle(), "new file[*] - Velmora");
     test::ScratchFolder folder;
     test::WriteBytes(folder / "tablet.txt", "abc");
     EXPECT_TRUE(window.openFile(folder / "tablet.txt"));
-    EXPECT_EQ(window.windowTitle(), "tablet.txt - Velmora");
+    EXPECT_EQ(window.windowTitle(), "tablet.txt[*] - Velmora");
     EXPECT_FALSE(window.openFile(folder / "missing.txt"));
-    EXPECT_EQ(window.windowTitle(), "tablet.txt - Velmora");
+    EXPECT_EQ(window.windowTitle(), "tablet.txt[*] - Velmora");
     EXPECT_EQ(messages.messages().size(), 1u);
+
+    // Unsaved changes are marked from the next editor event until saved.
+    EXPECT_FALSE(window.isWindowModified());
+    Type('x');
+    window.updateStatusBar();
+    EXPECT_TRUE(window.isWindowModified());
+    window.action(CommandId::Save)->trigger();
+    EXPECT_FALSE(window.isWindowModified());
+
+    // A "[*]" of the file's own name is shown as it stands.
+    test::WriteBytes(folder / "odd[*].txt", "abc");
+    EXPECT_TRUE(window.openFile(folder / "odd[*].txt"));
+    EXPECT_EQ(window.windowTitle(), "odd[*][*].txt[*] - Velmora");
 }
 
 TEST_F(MainWindowTest, ClosingWithUnsavedChangesAsksAndCancelKeepsTheWindow)
@@ -368,7 +415,8 @@ TEST_F(MainWindowTest, TypedTextReachesTheRecoveryCopyAndIsOfferedToTheNextRun)
     EXPECT_TRUE(text.contains(QStringLiteral("new file")));
     EXPECT_EQ(nextEditor->document.Line(0).Cells().size(), 2u);
     EXPECT_TRUE(next.commands().IsModified());
-    EXPECT_EQ(next.windowTitle(), "new file - Velmora");
+    EXPECT_EQ(next.windowTitle(), "new file[*] - Velmora");
+    EXPECT_TRUE(next.isWindowModified());
 
     // Giving the changes up on Exit removes the copy, and none comes back.
     nextQuestion.answer(SaveChangesAnswer::Discard);
@@ -489,7 +537,7 @@ TEST_F(MainWindowTest, FontCommandChangesTheSignFontOnlyWhenAFontIsChosen)
     EXPECT_TRUE(signFont.useChosenSignFont());
     EXPECT_EQ(signFont.signAttributes(), chosen);
     EXPECT_EQ(editor->CursorPosition(), (Position{0, 0}));
-    EXPECT_EQ(Part("statusLine")->text(), "line: 0");
+    EXPECT_EQ(Part("statusLine")->text(), "line: 1");
     EXPECT_EQ(fontDialog.owners.back(), window.platformWindow());
 }
 
@@ -523,7 +571,7 @@ TEST_F(MainWindowTest, RecentFilesOfferTheDocumentsOpenedAndSavedLastAndReopenTh
     const auto copy = folder / "copy.txt";
     test::WriteBytes(letter, "a-na be-li2-ia");
     test::WriteBytes(hymn, "i-nu an-um");
-    EXPECT_EQ(RecentMenu(window), (QStringList{"-", "Clear"}));
+    EXPECT_EQ(RecentMenu(window), (QStringList{"-", "Clear(&C)"}));
     EXPECT_FALSE(window.action(CommandId::RecentFiles)->isEnabled());
 
     ASSERT_TRUE(window.openFile(letter));
@@ -535,7 +583,7 @@ TEST_F(MainWindowTest, RecentFilesOfferTheDocumentsOpenedAndSavedLastAndReopenTh
     // "&" in a name is shown as itself, not as a mnemonic.
     EXPECT_EQ(RecentMenu(window),
               (QStringList{Label(1, copy), Label(2, folder / "hymn && prayer.txt"), Label(3, letter), "-",
-                           "Clear"}));
+                           "Clear(&C)"}));
     EXPECT_TRUE(window.action(CommandId::RecentFiles)->isEnabled());
 
     // A file deleted meanwhile is left out.
@@ -547,7 +595,7 @@ TEST_F(MainWindowTest, RecentFilesOfferTheDocumentsOpenedAndSavedLastAndReopenTh
     question.answer(SaveChangesAnswer::Discard);
     RecentItem(window, 1)->trigger();
     EXPECT_EQ(question.questions().size(), 1u);
-    EXPECT_EQ(window.windowTitle(), "letter.txt - Velmora");
+    EXPECT_EQ(window.windowTitle(), "letter.txt[*] - Velmora");
     EXPECT_EQ(RecentMenu(window).at(0), Label(1, letter));
     EXPECT_TRUE(messages.empty());
 
@@ -555,7 +603,7 @@ TEST_F(MainWindowTest, RecentFilesOfferTheDocumentsOpenedAndSavedLastAndReopenTh
     RecentMenu(window);
     RecentItem(window, 3)->trigger();
     EXPECT_FALSE(window.action(CommandId::RecentFiles)->isEnabled());
-    EXPECT_EQ(RecentMenu(window), (QStringList{"-", "Clear"}));
+    EXPECT_EQ(RecentMenu(window), (QStringList{"-", "Clear(&C)"}));
     EXPECT_EQ(settings.readString("RecentFiles", "File1", "none"), "none");
 }
 
@@ -595,12 +643,12 @@ TEST_F(MainWindowTest, AFileDroppedOnTheWindowOpensAfterTheQuestionAboutChanges)
     question.answer(SaveChangesAnswer::Cancel);
     drop(files);
     EXPECT_EQ(question.questions().size(), 1u);
-    EXPECT_EQ(window.windowTitle(), "new file - Velmora");
+    EXPECT_EQ(window.windowTitle(), "new file[*] - Velmora");
 
     question.answer(SaveChangesAnswer::Discard);
     drop(files);
     EXPECT_EQ(question.questions().size(), 2u);
-    EXPECT_EQ(window.windowTitle(), "tablet.txt - Velmora");
+    EXPECT_EQ(window.windowTitle(), "tablet.txt[*] - Velmora");
     EXPECT_EQ(editor->document.LineLength(0), 5u);
     EXPECT_EQ(settings.readString("RecentFiles", "File1", ""), (folder / "tablet.txt").string());
 }

@@ -1,3 +1,4 @@
+#include "core/commands/FileDialogRecord.h"
 #include "qt/QtClipboard.h"
 #include "qt/QtFileDialogs.h"
 #include "qt/QtMessageDisplay.h"
@@ -153,6 +154,23 @@ TEST(QtFileDialogs, SaveAddsTheDefaultSuffixAndCancelGivesNothing)
 
     onNextModal([](QWidget* modal) { static_cast<QDialog*>(modal)->reject(); });
     EXPECT_FALSE(dialogs.getOpenFileName(nullptr, textSave(folder)));
+
+    // The main window's records: a name typed without a suffix gets the
+    // suffix of the file type, so Load Worddata's filter shows the file.
+    const auto typed = [&](FileDialogRecord record, const char* name) {
+        record.SetPath(folder / "offered");
+        onNextModal([name](QWidget* modal) {
+            auto* dialog = qobject_cast<QFileDialog*>(modal);
+            ASSERT_TRUE(dialog);
+            dialog->selectFile(QString::fromUtf8(name));
+            static_cast<QDialog*>(dialog)->accept();
+        });
+        const auto path = record.Run(dialogs, nullptr);
+        return path ? path->filename().string() : std::string("(cancelled)");
+    };
+    EXPECT_EQ(typed(FileDialogRecord::WordDataSave(), "mywords"), "mywords.cfd");
+    EXPECT_EQ(typed(FileDialogRecord::HtmlSave(), "ṣibtu"), "ṣibtu.html");
+    EXPECT_EQ(typed(FileDialogRecord::TextSave(), "letter.v2"), "letter.v2");
 }
 
 } // namespace

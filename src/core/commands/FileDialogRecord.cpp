@@ -42,16 +42,16 @@ FileDialogRecord FileDialogRecord::HtmlSave()
     return {Kind::Save, texts::kSaveHtmlTitle, {kHtml, kText, kAllFiles}, "html"};
 }
 
-// The word-data dialogs add "txt", not the "cfd" of their file type, to a
-// name typed without a suffix.
+// A name typed without a suffix gets the suffix of the dialog's file type,
+// so that the open dialog's filter shows the file saved.
 FileDialogRecord FileDialogRecord::WordDataOpen()
 {
-    return {Kind::Open, texts::kOpenWordDataTitle, {kWordData, kAllFiles}, "txt"};
+    return {Kind::Open, texts::kOpenWordDataTitle, {kWordData, kAllFiles}, "cfd"};
 }
 
 FileDialogRecord FileDialogRecord::WordDataSave()
 {
-    return {Kind::Save, texts::kSaveWordDataTitle, {kWordData, kAllFiles}, "txt"};
+    return {Kind::Save, texts::kSaveWordDataTitle, {kWordData, kAllFiles}, "cfd"};
 }
 
 FileDialogRecord FileDialogRecord::AtfOpen()
@@ -82,6 +82,11 @@ std::optional<std::filesystem::path> FileDialogRecord::Run(FileDialogs& dialogs,
         kind_ == Kind::Open ? dialogs.getOpenFileName(owner, shown) : dialogs.getSaveFileName(owner, shown);
     if (!chosen || chosen->empty())
         return std::nullopt;
+    // Dialogs of some desktops return a name typed without a suffix as it
+    // is; a file saved then would be one the open dialog's filter hides.
+    if (kind_ == Kind::Save && !request_.defaultSuffix.empty() && !chosen->has_extension()
+        && chosen->has_filename())
+        *chosen += "." + request_.defaultSuffix;
     SetPath(*chosen);
     return chosen;
 }

@@ -38,8 +38,9 @@ public:
     FileDialogRequest request() const;
 
     // Shows the dialog. A confirmed choice becomes the record's path and
-    // file title and is returned; a cancelled dialog leaves the record as it
-    // was and returns nothing.
+    // file title and is returned; a save dialog's name without a suffix
+    // gets the default suffix ("mywords" becomes "mywords.cfd"). A cancelled
+    // dialog leaves the record as it was and returns nothing.
     std::optional<std::filesystem::path> Run(FileDialogs& dialogs, Window* owner);
 
     // The full path last chosen, empty when none.

@@ -137,6 +137,16 @@ bool MainCommands::WriteText(const std::filesystem::path& path)
 
 bool MainCommands::SaveHtml(bool withTransliteration)
 {
+    // The document's name with .html, in the folder of the last page saved
+    // or else beside the document.
+    const std::filesystem::path& document = currentFile_.empty() ? textSave_.path() : currentFile_;
+    if (document.has_filename()) {
+        std::filesystem::path offered =
+            htmlSave_.path().empty() ? document.parent_path() : htmlSave_.path().parent_path();
+        offered /= document.stem();
+        offered += ".html";
+        htmlSave_.SetPath(offered);
+    }
     const auto chosen = htmlSave_.Run(services_.dialogs, services_.owner);
     if (!chosen)
         return false;
@@ -202,7 +212,7 @@ bool MainCommands::ImportAtf()
     textSave_.SetPath(AtfImport::SaveName(*chosen));
     ShowTitle(FileTitleOf(*chosen) + std::u16string(kImportedSuffix));
     if (const std::string report = imported.Report(); !report.empty())
-        services_.messages.showMessage(services_.owner, report, Tr(texts::kConfirmCaption));
+        services_.messages.showMessage(services_.owner, report, Tr(texts::kInformationCaption));
     services_.editor.FocusEditor();
     return true;
 }

@@ -72,8 +72,9 @@ public:
     // "SaveAs": asks for a name, writes there, and the file becomes the
     // current file and names the title.
     bool SaveAs();
-    // "Save HTML": exports the document to the file chosen; with the
-    // transliteration, "Save HTML with Transliteration" (ExportHtml).
+    // "Save HTML": exports the document to the file chosen; the dialog
+    // offers the document's name with .html. With the transliteration,
+    // "Save HTML with Transliteration" (ExportHtml).
     bool SaveHtml(bool withTransliteration = false);
     // "Export ATF…": writes the document as an ATF transliteration
     // (AtfExport) to the file chosen, its & line naming the document. The

@@ -75,11 +75,17 @@ constexpr std::array kMenu{
 constexpr std::array kAccelerators{
     Accelerator{"Alt+?", CommandId::About},
     Accelerator{"Alt+/", CommandId::About},
+    Accelerator{"Ctrl+N", CommandId::NewFile},
     Accelerator{"Ctrl+O", CommandId::Open},
     Accelerator{"Ctrl+S", CommandId::Save},
+    Accelerator{"Ctrl+Shift+S", CommandId::SaveAs},
+    Accelerator{"Ctrl+Q", CommandId::Exit},
     Accelerator{"Ctrl+F", CommandId::Find},
-    Accelerator{"Ctrl+Shift+F3", CommandId::FindPrevious},
+    Accelerator{"F3", CommandId::FindNext},
     Accelerator{"Ctrl+F3", CommandId::FindNext},
+    Accelerator{"Shift+F3", CommandId::FindPrevious},
+    Accelerator{"Ctrl+Shift+F3", CommandId::FindPrevious},
+    Accelerator{"Ctrl+H", CommandId::Replace},
     Accelerator{"Ctrl+Z", CommandId::Undo},
     Accelerator{"Ctrl+Y", CommandId::Redo},
     Accelerator{"Ctrl+Shift+Z", CommandId::Redo},
@@ -90,6 +96,14 @@ constexpr std::array kAccelerators{
     Accelerator{"Ctrl+-", CommandId::ZoomOut},
     Accelerator{"Ctrl+0", CommandId::ResetZoom},
     Accelerator{"F1", CommandId::SignInformation},
+};
+
+constexpr std::array kEditorKeys{
+    Accelerator{"Ctrl+X", CommandId::CutLine},
+    Accelerator{"Ctrl+C", CommandId::CopyLine},
+    Accelerator{"Ctrl+V", CommandId::PasteLine},
+    Accelerator{"Del", CommandId::DeleteLine},
+    Accelerator{"Ctrl+Space", CommandId::SignInput},
 };
 // clang-format on
 
@@ -103,6 +117,11 @@ std::span<const MenuPopup> MainMenu()
 std::span<const Accelerator> MainAccelerators()
 {
     return kAccelerators;
+}
+
+std::span<const Accelerator> EditorKeys()
+{
+    return kEditorKeys;
 }
 
 } // namespace velmora

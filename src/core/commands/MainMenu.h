@@ -64,7 +64,12 @@ struct Accelerator {
 
 // The menu bar, left to right.
 std::span<const MenuPopup> MainMenu();
-// The accelerators; a command may have several.
+// The accelerators; a command may have several, the first of which its
+// menu item shows.
 std::span<const Accelerator> MainAccelerators();
+// The keys the editor handles itself, its editing mode deciding what they
+// do while a transliteration is typed; the menu only shows them beside the
+// items that run the same commands.
+std::span<const Accelerator> EditorKeys();
 
 } // namespace velmora

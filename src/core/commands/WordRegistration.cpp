@@ -1,8 +1,11 @@
 #include "core/commands/WordRegistration.h"
 
+#include "base/Utf8Codec.h"
 #include "core/dictionary/CFWordDictionary.h"
 #include "core/dictionary/TransliterationKey.h"
 #include "core/document/CFLine.h"
+#include "core/modes/CFMode.h"
+#include "core/modes/CFModeData.h"
 #include "platform/MessageDisplay.h"
 #include "platform/TextTranslator.h"
 #include "platform/UserTexts.h"
@@ -13,18 +16,19 @@ namespace velmora {
 
 namespace {
 
-constexpr std::uint32_t kSignWordLimit = 20;
+// The characters of either field that count.
+constexpr std::uint32_t kWordLimit = 20;
 
 } // namespace
 
-bool RegisterWord(CFWordDictionary& dictionary, const CFLine& alphabetWord, const CFLine& signWord,
-                  MessageDisplay& messages, Window* owner)
+bool RegisterWord(CFWordDictionary& dictionary, std::span<const std::uint32_t> alphabetWord,
+                  std::span<const std::uint32_t> signWord, MessageDisplay& messages, Window* owner)
 {
-    if (alphabetWord.Empty()) {
+    if (alphabetWord.empty()) {
         messages.showMessage(owner, Tr(texts::kNoPhoneticSymbols), Tr(texts::kErrorCaption));
         return false;
     }
-    const auto derived = TransliterationKey::Derive(alphabetWord.Cells(), TransliterationKey::Registration);
+    const auto derived = TransliterationKey::Derive(alphabetWord, TransliterationKey::Registration);
     // A plain c or h (typed with the "Alphabet" setting) would be saved as C
     // or H, which the sign data file reads back as Š or Ḫ: the word would
     // come back under another key. Input mode never types them.
@@ -37,15 +41,42 @@ bool RegisterWord(CFWordDictionary& dictionary, const CFLine& alphabetWord, cons
         messages.showMessage(owner, Tr(texts::kUsePhoneticSymbols), Tr(texts::kErrorCaption));
         return false;
     }
-    if (signWord.Empty()) {
+    if (signWord.empty()) {
         messages.showMessage(owner, Tr(texts::kNoConversionCharacters), Tr(texts::kErrorCaption));
         return false;
     }
-    const auto cells = signWord.Cells();
     const auto candidate =
-        CFWordSign::FromCells(cells.first(std::min<std::size_t>(cells.size(), kSignWordLimit)));
+        CFWordSign::FromCells(signWord.first(std::min<std::size_t>(signWord.size(), kWordLimit)));
     dictionary.AddWord(derived.number, derived.key, candidate);
     return true;
+}
+
+std::string RegisteredNote(std::span<const std::uint32_t> alphabetWord,
+                           std::span<const std::uint32_t> signWord)
+{
+    const auto taken = [](std::span<const std::uint32_t> word) {
+        return Utf8Of(word.first(std::min<std::size_t>(word.size(), kWordLimit)));
+    };
+    return Fill(Tr(texts::kRegisteredWord), taken(alphabetWord), taken(signWord));
+}
+
+std::vector<std::uint32_t> FieldTextAsTyped(const CFModeData& field, int modeId, bool takeCandidate)
+{
+    const auto line = field.document.Line(0).Cells();
+    std::vector<std::uint32_t> text(line.begin(), line.end());
+    const CFLine* pending = nullptr;
+    if (modeId == kSignSelectionModeId)
+        pending = takeCandidate ? &field.candidates : &field.pending;
+    else if (modeId == kInputModeId)
+        pending = &field.pending;
+    if (pending != nullptr && !pending->Empty()) {
+        const Position cursor = field.cursor->position();
+        const std::size_t at =
+            cursor.line == 0 ? std::min<std::size_t>(cursor.column, text.size()) : text.size();
+        const auto cells = pending->Cells();
+        text.insert(text.begin() + static_cast<std::ptrdiff_t>(at), cells.begin(), cells.end());
+    }
+    return text;
 }
 
 } // namespace velmora

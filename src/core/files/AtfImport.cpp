@@ -1,10 +1,13 @@
 #include "core/files/AtfImport.h"
 
+#include "core/atf/KeptLatinReport.h"
 #include "core/document/ReadingTable.h"
 #include "core/files/AtfPieces.h"
 #include "platform/FailureText.h"
 #include "platform/TextTranslator.h"
 #include "platform/UserTexts.h"
+
+#include <algorithm>
 
 namespace velmora {
 
@@ -28,6 +31,19 @@ bool AtfImport::Add(const AtfConverter::Conversion& conversion, std::uint32_t li
                                            maxLineLength);
             return false;
         }
+    }
+    // The first readings kept in Latin, each on the document line made of
+    // the text line it is on (or of the line a continuation line goes on,
+    // which may be the last of the piece before).
+    for (const AtfConverter::Unconverted& reading : conversion.unconverted) {
+        if (keptLatinReadings.size() >= kListedKeptLatin)
+            break;
+        const auto after = std::upper_bound(
+            conversion.lines.begin(), conversion.lines.end(), reading.line,
+            [](std::uint32_t line, const AtfConverter::TextLine& text) { return line < text.number; });
+        const std::size_t row = lines + static_cast<std::size_t>(after - conversion.lines.begin());
+        keptLatinReadings.push_back(
+            {static_cast<std::uint32_t>(std::max<std::size_t>(row, 1)), reading.reading});
     }
     for (const AtfConverter::TextLine& line : conversion.lines) {
         // The document starts with one empty line, the first text line's.
@@ -85,9 +101,7 @@ std::string AtfImport::Problem() const
 
 std::string AtfImport::Report() const
 {
-    std::string text;
-    if (keptLatin > 0)
-        text += Fill(Tr(texts::kKeptLatinCount), std::to_string(keptLatin));
+    std::string text = KeptLatinReport(keptLatinReadings, keptLatin);
     if (unlabelled > 0) {
         if (!text.empty())
             text += '\n';

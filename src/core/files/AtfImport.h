@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace velmora {
 
@@ -48,8 +49,9 @@ public:
     // Why the import failed, for the user (Japanese, UTF-8).
     std::string Problem() const;
     // What the user is told after an import: how many readings stayed in
-    // Latin and how many lines without a label were left out; empty when
-    // everything was converted.
+    // Latin, the first ten of them with their lines in the document, and
+    // how many lines without a label were left out; empty when everything
+    // was converted.
     std::string Report() const;
 
     // Not UTF-8 (line), more text lines than the editor holds (limit) or a
@@ -58,8 +60,10 @@ public:
     // The file has no line with a label: nothing to convert.
     bool noTextLines = false;
     CFDocument document;
-    // Readings kept in Latin.
+    // Readings kept in Latin, and the first of them (as many as a message
+    // lists), each with the document line (from 1) it stands on.
     std::size_t keptLatin = 0;
+    std::vector<AtfConverter::Unconverted> keptLatinReadings;
     // Lines without a label (left out).
     std::size_t unlabelled = 0;
     // Text lines so far.

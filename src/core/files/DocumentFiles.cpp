@@ -27,15 +27,62 @@ static_assert(kTextFileLineLimit == static_cast<std::uint32_t>(CFModeData::kMain
 // Pieces of this size are read and written at a time.
 constexpr std::size_t kChunk = std::size_t{1} << 18;
 
-// Writes line ends as CR LF on every system.
-constexpr std::string_view kHtmlHead = "<html>\r\n<head>"
-                                       "<style type=\"text/css\">\r\n"
-                                       "body {\r\nfont-size: 3em;}"
-                                       "</style>\r\n</head>\r\n";
+// The page, with CR LF line ends on every system: UTF-8, the language and
+// script of the text (Akkadian in cuneiform), its name as the title, and
+// the cuneiform faces Debian and Windows ship before a generic fallback.
+constexpr std::string_view kHtmlHead = "<!DOCTYPE html>\r\n"
+                                       "<html lang=\"akk-Xsux\">\r\n"
+                                       "<head>\r\n"
+                                       "<meta charset=\"utf-8\">\r\n"
+                                       "<title>";
+constexpr std::string_view kHtmlStyle =
+    "</title>\r\n"
+    "<style>\r\n"
+    "body { font-family: \"Akkadian\", \"Noto Sans Cuneiform\", \"Segoe UI Historic\", sans-serif;"
+    " font-size: 3em; }\r\n"
+    "</style>\r\n"
+    "</head>\r\n"
+    "<body>\r\n";
 constexpr std::string_view kHtmlLineBreak = "<br/>\r\n";
-constexpr std::string_view kHtmlTail = "</html>";
+constexpr std::string_view kHtmlTail = "\r\n</body>\r\n</html>\r\n";
 constexpr std::string_view kHtmlTransliterationStart = "<br/>\r\n<span style=\"font-size: 0.4em\">";
 constexpr std::string_view kHtmlTransliterationEnd = "</span>";
+
+// What a cell is written as: a browser turns references to NUL, surrogates,
+// values beyond Unicode and most control characters into U+FFFD or, for
+// 0x80-0x9F, into other characters altogether; such cells are written as
+// U+FFFD themselves, so that the page shows what a browser shows.
+std::uint32_t HtmlCharacter(std::uint32_t cell)
+{
+    const bool control =
+        (cell < 0x20 && cell != 0x09 && cell != 0x0A && cell != 0x0C) || (cell >= 0x7F && cell <= 0x9F);
+    const bool noncharacter = (cell >= 0xFDD0 && cell <= 0xFDEF) || (cell & 0xFFFE) == 0xFFFE;
+    const bool surrogate = cell >= 0xD800 && cell <= 0xDFFF;
+    return control || noncharacter || surrogate || cell > 0x10FFFF ? 0xFFFD : cell;
+}
+
+// The file's name without its suffix, as UTF-8 text for the title: bytes
+// that are not UTF-8 become U+FFFD, and & < > are escaped.
+std::string HtmlTitle(const std::filesystem::path& path)
+{
+    const std::string name = path.stem().string();
+    std::string out;
+    for (std::size_t i = 0; i < name.size();) {
+        const Utf8Decoded d =
+            DecodeUtf8Sequence(reinterpret_cast<const unsigned char*>(name.data()) + i, name.size() - i);
+        const std::uint32_t c = d.length == 0 ? 0xFFFD : HtmlCharacter(d.codePoint);
+        i += d.length == 0 ? 1 : d.length;
+        if (c == '&')
+            out += "&amp;";
+        else if (c == '<')
+            out += "&lt;";
+        else if (c == '>')
+            out += "&gt;";
+        else
+            AppendUtf8(out, c);
+    }
+    return out;
+}
 
 // A code point as a decimal numeric character reference.
 void WriteReference(SafeFileWriter& out, std::uint32_t c)
@@ -130,10 +177,12 @@ bool ExportHtml(const std::filesystem::path& path, const CFDocument& document, b
     if (!out.isOpen())
         return false;
     out.write(kHtmlHead);
+    out.write(HtmlTitle(path));
+    out.write(kHtmlStyle);
     const std::uint32_t count = document.LineCount();
     for (std::uint32_t line = 0; line < count; ++line) {
         for (const std::uint32_t cell : document.Line(line).Cells())
-            WriteReference(out, cell);
+            WriteReference(out, HtmlCharacter(cell));
         if (withTransliteration && document.Line(line).HasReadings()) {
             out.write(kHtmlTransliterationStart);
             const std::string atf = AtfExport::Line(document.Line(line));

@@ -66,12 +66,15 @@ FileLoadResult LoadTextFile(const std::filesystem::path& path, CFDocument& docum
 FileLoadResult ReadTextFile(RegularFile& file, std::string_view start, CFDocument& document,
                             std::uint32_t lineLimit = kTextFileLineLimit);
 
-// Writes the document as a minimal HTML page, every cell as a decimal
-// numeric character reference and "<br/>" between lines. Line ends of the
-// page are CR LF on every system. withTransliteration: under each line that
-// knows readings of its signs, its transliteration (AtfExport::Line) in
-// small type, written with character references as well. Returns false
-// when the page could not be created or written completely.
+// Writes the document as an HTML page: UTF-8, lang "akk-Xsux", the file's
+// name without its suffix as the title, the cuneiform fonts named with a
+// fallback, and in its body every cell as a decimal numeric character
+// reference (cells no page may hold as U+FFFD) with "<br/>" between lines.
+// Line ends of the page are CR LF on every system. withTransliteration:
+// under each line that knows readings of its signs, its transliteration
+// (AtfExport::Line) in small type, written with character references as
+// well. Returns false when the page could not be created or written
+// completely.
 bool ExportHtml(const std::filesystem::path& path, const CFDocument& document,
                 bool withTransliteration = false);
 

@@ -1,6 +1,7 @@
 #include "core/modes/CFEditCommands.h"
 
 #include "core/atf/AtfConverter.h"
+#include "core/atf/KeptLatinReport.h"
 #include "core/dictionary/SignNames.h"
 #include "core/document/CCursor.h"
 #include "core/document/CFSelectedText.h"
@@ -340,6 +341,14 @@ bool CFEditCommands::SplitLine()
 {
     data_.selection->Reset();
     const Position c = cursor();
+    // In a one-line word field Enter is the field's own key (its window
+    // acts on it), so only a document says why it cannot grow.
+    if (data_.lineLimit > 1 && document().LineCount() >= static_cast<std::uint32_t>(data_.lineLimit)) {
+        data_.services.messages.showMessage(
+            data_.window, Fill(Tr(texts::kLineLimitReached), std::to_string(data_.lineLimit)),
+            Tr(texts::kErrorCaption));
+        return false;
+    }
     return Apply(c, c, LineBreak(), kSilent);
 }
 
@@ -365,7 +374,7 @@ bool CFEditCommands::ConvertTransliteration()
     }
     const AtfConverter converter;
     CFDocument text;
-    std::size_t keptLatin = 0;
+    std::vector<AtfConverter::Unconverted> keptLatin;
     bool changed = false;
     for (std::uint32_t line = start.line; line <= end.line; ++line) {
         const CFLine& source = document().Line(line);
@@ -392,7 +401,10 @@ bool CFEditCommands::ConvertTransliteration()
                                  ReadingTable::Intern(reading.text));
         CarryReadings(source, first, last, converted, at);
         converted.InsertFrom(converted.Length(), source, last, to);
-        keptLatin += words.counts.keptLatin;
+        for (AtfConverter::Unconverted reading : words.unconverted) {
+            reading.line = line + 1;
+            keptLatin.push_back(std::move(reading));
+        }
         const auto result = converted.Cells();
         changed =
             changed || !std::equal(result.begin(), result.end(), cells.begin() + from, cells.begin() + to);
@@ -402,10 +414,9 @@ bool CFEditCommands::ConvertTransliteration()
     }
     if (changed && !Replace(start, end, text, kConvertRefusal))
         return false;
-    if (keptLatin > 0) {
-        data_.services.messages.showMessage(data_.window,
-                                            Fill(Tr(texts::kKeptLatinCount), std::to_string(keptLatin)),
-                                            Tr(texts::kConfirmCaption));
+    if (!keptLatin.empty()) {
+        data_.services.messages.showMessage(data_.window, KeptLatinReport(keptLatin, keptLatin.size()),
+                                            Tr(texts::kInformationCaption));
     }
     return changed;
 }

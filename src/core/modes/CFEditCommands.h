@@ -76,7 +76,8 @@ public:
     // cursor, or the line break after the line at its end.
     bool DeleteForward();
     // A line break at the cursor, unless the document holds as many lines as
-    // the editor allows.
+    // the editor allows; a document then says why (a one-line word field,
+    // whose Enter its window uses, stays silent).
     bool SplitLine();
 
     // Replaces [start, end) by a text (its lines joined by line breaks) as

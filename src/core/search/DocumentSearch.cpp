@@ -109,9 +109,10 @@ bool MatchesAt(const CFDocument& document, std::span<const std::uint32_t> word, 
 }
 
 std::optional<Position> ScanForward(const CFDocument& document, std::span<const std::uint32_t> word,
-                                    Position from)
+                                    Position from, std::uint32_t lastLine)
 {
-    for (std::uint32_t k = from.line; k < document.LineCount(); ++k) {
+    const std::uint32_t end = std::min(lastLine, document.LineCount() - 1);
+    for (std::uint32_t k = from.line; k <= end && k < document.LineCount(); ++k) {
         const std::uint32_t start = k == from.line ? from.column : 0;
         if (const auto p = FirstMatchInLine(document.Line(k).Cells(), word, start))
             return Position{k, *p};
@@ -120,11 +121,11 @@ std::optional<Position> ScanForward(const CFDocument& document, std::span<const 
 }
 
 std::optional<Position> ScanBackward(const CFDocument& document, std::span<const std::uint32_t> word,
-                                     Position from)
+                                     Position from, std::uint32_t firstLine)
 {
     if (document.LineCount() == 0)
         return std::nullopt;
-    for (std::uint32_t k = std::min(from.line, document.LineCount() - 1) + 1; k-- > 0;) {
+    for (std::uint32_t k = std::min(from.line, document.LineCount() - 1) + 1; k-- > firstLine;) {
         const auto cells = document.Line(k).Cells();
         const std::uint32_t start = k == from.line ? from.column : static_cast<std::uint32_t>(cells.size());
         if (const auto p = LastMatchInLine(cells, word, start))

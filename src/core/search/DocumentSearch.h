@@ -18,15 +18,15 @@ bool MatchesAt(const CFDocument& document, std::span<const std::uint32_t> word, 
                std::uint32_t column);
 
 // The first match at or after (line, column), scanning each later line from
-// its first cell; never wraps around.
+// its first cell, up to and including lastLine; never wraps around.
 std::optional<Position> ScanForward(const CFDocument& document, std::span<const std::uint32_t> word,
-                                    Position from);
+                                    Position from, std::uint32_t lastLine = UINT32_MAX);
 
 // The last match at or before (line, column), scanning each earlier line from
-// its last cell; never wraps around. A column beyond the line's last cell
-// starts at that last cell.
+// its last cell, down to and including firstLine; never wraps around. A
+// column beyond the line's last cell starts at that last cell.
 std::optional<Position> ScanBackward(const CFDocument& document, std::span<const std::uint32_t> word,
-                                     Position from);
+                                     Position from, std::uint32_t firstLine = 0);
 
 // Where Find Next starts: one cell after the cursor, or the start of the next
 // line when the cursor stands on or after the last cell of its line. Nothing

@@ -1,5 +1,6 @@
 #include "core/search/SearchCommands.h"
 
+#include "base/Utf8Codec.h"
 #include "core/document/CCursor.h"
 #include "core/document/CFDocument.h"
 #include "core/document/CFSelectedText.h"
@@ -16,6 +17,7 @@
 #include "platform/Window.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -24,20 +26,65 @@ namespace velmora {
 
 namespace {
 
-// Shows a hit, or tells the user about a miss.
-bool Conclude(SearchTarget& target, std::optional<Position> hit, std::uint32_t length, Window* owner,
-              MessageDisplay& messages, const char* missText)
+// The most cells of the word a message shows.
+constexpr std::size_t kShownWordCells = 30;
+
+// Where a scan found the word, and whether it went round the document's end.
+struct Hit {
+    std::optional<Position> at;
+    bool wrapped = false;
+};
+
+// The word as the user typed it, for a message; a long one is cut short.
+std::string WordText(const CFLine& word)
 {
-    if (!hit) {
-        messages.showMessage(owner, Tr(missText), Tr(texts::kSearchFinishedCaption));
-        return false;
+    const auto cells = word.Cells();
+    std::string text = Utf8Of(cells.first(std::min(cells.size(), kShownWordCells)));
+    if (cells.size() > kShownWordCells)
+        text += "…";
+    return text;
+}
+
+// Forward from `from` to the end of the document, then from its top over
+// the lines not scanned yet. No `from`: the cursor stands at the very end.
+Hit ForwardAround(const CFDocument& document, std::span<const std::uint32_t> word,
+                  std::optional<Position> from)
+{
+    if (from) {
+        if (const auto at = ScanForward(document, word, *from))
+            return {at, false};
     }
-    ShowMatch(target, hit->line, hit->column, length);
+    // A match on from's line at or after from would have been found.
+    return {ScanForward(document, word, {0, 0}, from ? from->line : UINT32_MAX), true};
+}
+
+// Backward from `from` to the beginning, then from the document's end.
+Hit BackwardAround(const CFDocument& document, std::span<const std::uint32_t> word,
+                   std::optional<Position> from)
+{
+    if (from) {
+        if (const auto at = ScanBackward(document, word, *from))
+            return {at, false};
+    }
+    const std::uint32_t last = document.LineCount() - 1;
+    return {ScanBackward(document, word, {last, document.LineLength(last)}, from ? from->line : 0), true};
+}
+
+// Shows a hit, or tells the user that the word occurs nowhere.
+SearchResult Conclude(SearchTarget& target, const Hit& hit, const CFLine& word, std::uint32_t length,
+                      Window* owner, MessageDisplay& messages)
+{
+    if (!hit.at) {
+        messages.showMessage(owner, Fill(Tr(texts::kWordNotFound), WordText(word)),
+                             Tr(texts::kSearchFinishedCaption));
+        return {};
+    }
+    ShowMatch(target, hit.at->line, hit.at->column, length);
     if (target.window)
         target.window->invalidate();
     if (owner)
         owner->setFocus();
-    return true;
+    return {true, hit.wrapped};
 }
 
 } // namespace
@@ -49,51 +96,50 @@ void ShowMatch(SearchTarget& target, std::uint32_t line, std::uint32_t start, st
     target.selection.Extend(line, start + length);
     target.cursor.setPosition({line, start});
     const auto fonts = target.signFont.Fonts();
-    target.scrollBar.ScrollToCursor(target.document, *fonts, line, start);
+    target.scrollBar.RevealRange(target.document, *fonts, line, start, start + length);
 }
 
-bool FindFromTop(SearchTarget& target, const CFLine& word, Window* owner, MessageDisplay& messages)
+SearchResult FindFromTop(SearchTarget& target, const CFLine& word, Window* owner, MessageDisplay& messages)
 {
-    const auto hit = ScanForward(target.document, word.Cells(), {0, 0});
-    return Conclude(target, hit, word.Length(), owner, messages, texts::kSearchedToEnd);
+    const Hit hit{ScanForward(target.document, word.Cells(), {0, 0})};
+    return Conclude(target, hit, word, word.Length(), owner, messages);
 }
 
-bool FindNext(SearchTarget& target, const CFLine& word, Window* owner, MessageDisplay& messages)
+SearchResult FindNext(SearchTarget& target, const CFLine& word, Window* owner, MessageDisplay& messages)
 {
-    std::optional<Position> hit;
-    if (const auto start = NextStart(target.document, target.cursor.position()))
-        hit = ScanForward(target.document, word.Cells(), *start);
-    return Conclude(target, hit, word.Length(), owner, messages, texts::kSearchedToEnd);
+    const Hit hit =
+        ForwardAround(target.document, word.Cells(), NextStart(target.document, target.cursor.position()));
+    return Conclude(target, hit, word, word.Length(), owner, messages);
 }
 
-bool FindPrevious(SearchTarget& target, const CFLine& word, Window* owner, MessageDisplay& messages)
+SearchResult FindPrevious(SearchTarget& target, const CFLine& word, Window* owner, MessageDisplay& messages)
 {
-    std::optional<Position> hit;
-    if (const auto start = PreviousStart(target.document, target.cursor.position()))
-        hit = ScanBackward(target.document, word.Cells(), *start);
-    return Conclude(target, hit, word.Length(), owner, messages, texts::kSearchedToBeginning);
+    const Hit hit = BackwardAround(target.document, word.Cells(),
+                                   PreviousStart(target.document, target.cursor.position()));
+    return Conclude(target, hit, word, word.Length(), owner, messages);
 }
 
-bool ReplaceNext(SearchTarget& target, const CFLine& word, const CFLine& replacement, Window* owner,
-                 MessageDisplay& messages)
+SearchResult ReplaceNext(SearchTarget& target, const CFLine& word, const CFLine& replacement, Window* owner,
+                         MessageDisplay& messages)
 {
-    const auto hit = ScanForward(target.document, word.Cells(), target.cursor.position());
-    if (!hit)
-        return Conclude(target, hit, 0, owner, messages, texts::kSearchedToEnd);
+    const Hit hit = ForwardAround(target.document, word.Cells(), target.cursor.position());
+    if (!hit.at)
+        return Conclude(target, hit, word, 0, owner, messages);
 
+    const Position at = *hit.at;
     const std::uint32_t m = word.Length();
     const std::uint32_t r = replacement.Length();
-    const std::uint64_t newLength = std::uint64_t(target.document.LineLength(hit->line)) - m + r;
+    const std::uint64_t newLength = std::uint64_t(target.document.LineLength(at.line)) - m + r;
     if (newLength > target.document.maxLineLength) {
         messages.showMessage(owner, Tr(texts::kReplacementTooLong), Tr(texts::kErrorCaption));
-        return false;
+        return {};
     }
 
     // One undo step, like the user's own edits, so that Undo takes the
     // whole replacement back before any earlier edit.
     // A replacement typed as transliteration brings the readings of its signs.
-    target.undo.ReplaceRange(*hit, Position{hit->line, hit->column + m}, TextOfLine(replacement));
-    return Conclude(target, hit, r, owner, messages, texts::kSearchedToEnd);
+    target.undo.ReplaceRange(at, Position{at.line, at.column + m}, TextOfLine(replacement));
+    return Conclude(target, hit, word, r, owner, messages);
 }
 
 std::uint32_t ReplaceAll(SearchTarget& target, const CFLine& word, const CFLine& replacement, Window* owner,
@@ -165,7 +211,7 @@ std::uint32_t ReplaceAll(SearchTarget& target, const CFLine& word, const CFLine&
             target.window->invalidate();
     }
     messages.showMessage(owner, Fill(Tr(texts::kReplacedCount), std::to_string(count)),
-                         Tr(texts::kConfirmCaption));
+                         Tr(texts::kInformationCaption));
     if (owner)
         owner->setFocus();
     return count;

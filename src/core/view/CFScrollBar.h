@@ -73,6 +73,18 @@ public:
     void EnsureColumnVisible(const CFDocument& document, Surface& surface, const EditorFonts& fonts,
                              std::uint32_t line, std::uint32_t column);
 
+    // Brings cells [start, end) of a line into view with some of the text
+    // around them, as a search shows its match: a line outside the view,
+    // or within a few rows of its top or bottom edge, is scrolled to the
+    // middle of the view (as far as the document's start allows); the cells
+    // are scrolled horizontally so that they stand clear of the left and
+    // right edges when they fit, their start first when they do not.
+    void RevealRange(const CFDocument& document, Surface& surface, const EditorFonts& fonts,
+                     std::uint32_t line, std::uint32_t start, std::uint32_t end);
+    // The same, measuring on a surface of the window (nothing without one).
+    void RevealRange(const CFDocument& document, const EditorFonts& fonts, std::uint32_t line,
+                     std::uint32_t start, std::uint32_t end);
+
     // CFScrollPart::UpdatePage of the vertical part.
     void UpdatePage(std::uint32_t shownLines, std::uint32_t lineCount);
 

@@ -1,6 +1,7 @@
 #include "core/commands/DocumentTitle.h"
 #include "core/commands/FileDialogRecord.h"
 #include "core/commands/StatusBarTexts.h"
+#include "tests/support/FakeFileDialogs.h"
 
 #include <gtest/gtest.h>
 
@@ -39,13 +40,13 @@ TEST(DocumentTitle, FileTitleIsTheNameWithoutFolderAndToleratesOtherBytes)
     EXPECT_EQ(FileTitleOf("over\xC0\xAF.txt"), u"over\xFFFD\xFFFD.txt");
 }
 
-TEST(StatusBarTexts, InitialTextsHaveNoBlankAndUpdatedOnesDo)
+TEST(StatusBarTexts, LinesAndColumnsCountFromOne)
 {
-    EXPECT_EQ(StatusBarTexts::Initial(), (StatusBarTexts{"Alphabet", "line:0", "column:0"}));
-    EXPECT_EQ(StatusBarTexts::For(true, {0, 0}), (StatusBarTexts{"Alphabet", "line: 0", "column: 0"}));
-    EXPECT_EQ(StatusBarTexts::For(false, {59999, 1000}),
-              (StatusBarTexts{"Sign", "line: 59999", "column: 1000"}));
-    EXPECT_EQ(StatusBarTexts::For(false, {4294967295u, 0}).line, "line: 4294967295");
+    EXPECT_EQ(StatusBarTexts::Initial(), (StatusBarTexts{"Alphabet", "line: 1", "column: 1"}));
+    EXPECT_EQ(StatusBarTexts::For(true, {0, 0}), StatusBarTexts::Initial());
+    EXPECT_EQ(StatusBarTexts::For(false, {59999, 999}),
+              (StatusBarTexts{"Sign", "line: 60000", "column: 1000"}));
+    EXPECT_EQ(StatusBarTexts::For(false, {4294967295u, 0}).line, "line: 4294967296");
 }
 
 TEST(FileDialogRecord, TheFiveDialogsAsTheUserSeesThem)
@@ -65,8 +66,24 @@ TEST(FileDialogRecord, TheFiveDialogsAsTheUserSeesThem)
     check(FileDialogRecord::TextSave(), K::Save, "名前を付けてテキストを保存", {text, all}, "txt");
     check(FileDialogRecord::HtmlSave(), K::Save, "名前を付けてHTML形式で保存",
           {{"html(*.html)", "*.html"}, text, all}, "html");
-    check(FileDialogRecord::WordDataOpen(), K::Open, "単語データを開く", {cfd, all}, "txt");
-    check(FileDialogRecord::WordDataSave(), K::Save, "名前を付けてデータを保存", {cfd, all}, "txt");
+    check(FileDialogRecord::WordDataOpen(), K::Open, "単語データを開く", {cfd, all}, "cfd");
+    check(FileDialogRecord::WordDataSave(), K::Save, "名前を付けてデータを保存", {cfd, all}, "cfd");
+}
+
+TEST(FileDialogRecord, ASaveDialogsNameWithoutSuffixGetsTheDefaultOne)
+{
+    // As dialogs that leave the suffix to the program answer.
+    FakeFileDialogs dialogs;
+    const auto run = [&](FileDialogRecord record, const std::filesystem::path& answer) {
+        dialogs.choose(answer);
+        return record.Run(dialogs, nullptr).value_or("(cancelled)");
+    };
+    EXPECT_EQ(run(FileDialogRecord::WordDataSave(), "/data/mywords"), "/data/mywords.cfd");
+    EXPECT_EQ(run(FileDialogRecord::TextSave(), "/texts/letter"), "/texts/letter.txt");
+    EXPECT_EQ(run(FileDialogRecord::HtmlSave(), "/texts/letter"), "/texts/letter.html");
+    EXPECT_EQ(run(FileDialogRecord::WordDataSave(), "/data/my.words"), "/data/my.words");
+    // An open dialog names an existing file: taken as it is.
+    EXPECT_EQ(run(FileDialogRecord::WordDataOpen(), "/data/mywords"), "/data/mywords");
 }
 
 TEST(FileDialogRecord, PathAndFileTitleCarryOverAndClearingKeepsTheTitle)

@@ -384,6 +384,20 @@ TEST_F(MainCommandsTest, SaveHtmlExportsAndReportsAFailureWithoutTouchingTheText
     dialogs.choose(bad);
     EXPECT_FALSE(commands.SaveHtml());
     EXPECT_TRUE(OnlyErrorNaming(bad));
+
+    // A document with a file: its name with .html, in the folder of the
+    // last page chosen, or beside the document before any.
+    dialogs.choose(folder / "letter.txt");
+    ASSERT_TRUE(commands.SaveAs());
+    dialogs.cancel();
+    EXPECT_FALSE(commands.SaveHtml());
+    EXPECT_EQ(dialogs.calls().back().request.initialPath, folder / "nowhere" / "letter.html");
+    MainCommands later{
+        {editor, dialogs, messages, question, fontDialog, dictionary, signFont, &owner, {}, {}}};
+    ASSERT_TRUE(later.OpenFile(folder / "letter.txt"));
+    dialogs.cancel();
+    EXPECT_FALSE(later.SaveHtml());
+    EXPECT_EQ(dialogs.calls().back().request.initialPath, folder / "letter.html");
 }
 
 TEST_F(MainCommandsTest, LoadWorddataReplacesTheDictionaryOnlyWhenTheWholeFileLoads)
@@ -424,7 +438,7 @@ TEST_F(MainCommandsTest, LoadWorddataReplacesTheDictionaryOnlyWhenTheWholeFileLo
 
     const auto& request = dialogs.calls()[0].request;
     EXPECT_EQ(request.title, "単語データを開く");
-    EXPECT_EQ(request.defaultSuffix, "txt");
+    EXPECT_EQ(request.defaultSuffix, "cfd");
     EXPECT_EQ(dialogs.calls()[0].kind, FakeFileDialogs::Kind::Open);
 }
 
@@ -591,9 +605,10 @@ TEST_F(MainCommandsTest, ImportAtfMakesAnUnsavedDocumentThatIsNeverSavedOverTheA
     EXPECT_TRUE(commands.CurrentFile().empty());
     EXPECT_TRUE(used.empty()); // not a document for Recent Files
     ASSERT_EQ(messages.messages().size(), 1u);
-    EXPECT_EQ(messages.messages()[0].caption, "確認");
+    EXPECT_EQ(messages.messages()[0].caption, "Velmora");
     EXPECT_EQ(messages.messages()[0].text,
-              "1 個の読みを変換できませんでした。\n1 行は行番号がないため変換しませんでした。");
+              "1 個の読みを変換できませんでした。\n3 行目: qqq\n"
+              "1 行は行番号がないため変換しませんでした。");
 
     // The first Save asks, offering the ATF name with .txt, and refuses the
     // ATF file itself.

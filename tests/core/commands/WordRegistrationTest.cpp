@@ -37,7 +37,7 @@ class WordRegistrationTest : public ::testing::Test {
 protected:
     bool Register(const std::u32string& alphabet, const std::u32string& sign)
     {
-        return RegisterWord(dictionary, LineOf(alphabet), LineOf(sign), messages, nullptr);
+        return RegisterWord(dictionary, LineOf(alphabet).Cells(), LineOf(sign).Cells(), messages, nullptr);
     }
     std::vector<std::string> Texts() const
     {

@@ -154,7 +154,7 @@ TEST(AtfExportTest, SignsWithoutReadingsAreWrittenByTheirNamesAndLatinAsItStands
     const std::string html = ReadBytes(dir / "t.html");
     EXPECT_NE(html.find("&#73728;&#74302;&#32;&#32;"), std::string::npos);
     EXPECT_NE(html.find("<br/>\r\n<span style=\"font-size: 0.4em\">|A.NA|  {d}UTU-qq{ki}\tx-x-U+1243A"
-                        "</span><br/>\r\n</html>"),
+                        "</span><br/>\r\n\r\n</body>\r\n</html>"),
               std::string::npos)
         << html;
     ASSERT_TRUE(ExportHtml(dir / "p.html", d));

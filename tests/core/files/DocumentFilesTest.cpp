@@ -4,10 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <fstream>
 #include <iostream>
 #include <string>
+#include <utility>
 #include <vector>
+
+#include <sys/wait.h>
 
 #if defined(__unix__)
 #include <csignal>
@@ -51,6 +55,96 @@ Lines Load(const ScratchFolder& dir, const std::string& bytes)
     return Cells(d);
 }
 
+// The exported page up to its title, and from the title to the text.
+constexpr const char* kPageHead = "<!DOCTYPE html>\r\n"
+                                  "<html lang=\"akk-Xsux\">\r\n"
+                                  "<head>\r\n"
+                                  "<meta charset=\"utf-8\">\r\n"
+                                  "<title>";
+constexpr const char* kPageStyle =
+    "</title>\r\n"
+    "<style>\r\n"
+    "body { font-family: \"Akkadian\", \"Noto Sans Cuneiform\", \"Segoe UI Historic\", sans-serif;"
+    " font-size: 3em; }\r\n"
+    "</style>\r\n"
+    "</head>\r\n"
+    "<body>\r\n";
+
+// Runs a shell command; its standard output, and its exit status (-1 when
+// it could not be run).
+std::pair<std::string, int> RunCommand(const std::string& command)
+{
+    FILE* pipe = ::popen(command.c_str(), "r");
+    if (pipe == nullptr)
+        return {{}, -1};
+    std::string out;
+    char buffer[4096];
+    while (const std::size_t got = std::fread(buffer, 1, sizeof buffer, pipe))
+        out.append(buffer, got);
+    const int status = ::pclose(pipe);
+    return {out, WIFEXITED(status) ? WEXITSTATUS(status) : -1};
+}
+
+std::string Quoted(const std::filesystem::path& path)
+{
+    return "'" + path.string() + "'";
+}
+
+// A letter's first lines as the editor holds them: "a-na be-li₂-ia" and
+// "qi₂-bi₂-ma" in cuneiform, then "um-ma {d}marduk" left in Latin.
+CFDocument Letter()
+{
+    const std::u32string lines[] = {U"𒀀𒈾 𒁁𒉌𒅀", U"𒆠𒉈𒈠", U"um-ma {d}marduk"};
+    CFDocument d;
+    for (std::uint32_t i = 0; i < 3; ++i) {
+        if (i > 0)
+            d.InsertLine(i);
+        d.InsertCells(static_cast<std::uint32_t>(lines[i].size()), i, 0,
+                      reinterpret_cast<const std::uint32_t*>(lines[i].data()));
+    }
+    return d;
+}
+
+// The page is valid HTML (the validator finds neither errors nor warnings)
+// and a browser engine reads it as written: the title in UTF-8, the
+// language, and every sign from its numeric reference.
+TEST(DocumentFiles, TheExportedPageIsValidHtmlThatABrowserReadsAsTheDocument)
+{
+    ScratchFolder dir;
+    const std::filesystem::path page = dir / "ṣibtu & co.html";
+    ASSERT_TRUE(ExportHtml(page, Letter()));
+    const std::string bytes = ReadBytes(page);
+    EXPECT_NE(bytes.find("<title>ṣibtu &amp; co</title>"), std::string::npos);
+    EXPECT_NE(bytes.find("<body>\r\n&#73728;&#74302;&#32;&#73793;"), std::string::npos);
+    EXPECT_EQ(bytes.find("𒀀"), std::string::npos) << "a sign written as text";
+
+    const auto [report, validity] = RunCommand("tidy -q -e " + Quoted(page) + " 2>&1");
+    ASSERT_NE(validity, 127) << "tidy is missing: run scripts/setup-debian.sh";
+    EXPECT_EQ(validity, 0) << report;
+
+    const auto [dom, status] =
+        RunCommand("timeout 90 chromium --headless --no-sandbox --disable-gpu --no-first-run "
+                   "--user-data-dir="
+                   + Quoted(dir / "profile") + " --dump-dom " + Quoted(page) + " 2>/dev/null");
+    ASSERT_NE(status, 127) << "chromium is missing: run scripts/setup-debian.sh";
+    ASSERT_EQ(status, 0);
+    EXPECT_NE(dom.find("<html lang=\"akk-Xsux\">"), std::string::npos) << dom;
+    EXPECT_NE(dom.find("<title>ṣibtu &amp; co</title>"), std::string::npos) << dom;
+    EXPECT_NE(dom.find("<body>\n𒀀𒈾 𒁁𒉌𒅀<br>\n𒆠𒉈𒈠<br>\num-ma {d}marduk\n"), std::string::npos) << dom;
+}
+
+TEST(DocumentFiles, CellsNoPageMayHoldAreExportedAsTheReplacementCharacter)
+{
+    ScratchFolder dir;
+    // NUL, a C1 control a browser would show as €, a lone surrogate, a
+    // noncharacter and a value beyond Unicode; a tab stays.
+    ASSERT_TRUE(ExportHtml(dir / "odd.html", Doc({{0x00, 0x80, 0xD800, 0xFFFE, 0x110000, 0x09, 0x12000}})));
+    const std::string bytes = ReadBytes(dir / "odd.html");
+    EXPECT_NE(bytes.find("<body>\r\n&#65533;&#65533;&#65533;&#65533;&#65533;&#9;&#73728;\r\n</body>"),
+              std::string::npos)
+        << bytes;
+}
+
 TEST(DocumentFiles, TheExampleDocumentAsTextAndAsHtml)
 {
     ScratchFolder dir;
@@ -63,13 +157,9 @@ TEST(DocumentFiles, TheExampleDocumentAsTextAndAsHtml)
 
     ASSERT_TRUE(ExportHtml(dir / "a.html", doc));
     EXPECT_EQ(ReadBytes(dir / "a.html"),
-              "<html>\r\n"
-              "<head><style type=\"text/css\">\r\n"
-              "body {\r\n"
-              "font-size: 3em;}</style>\r\n"
-              "</head>\r\n"
-              "&#73728;&#73729;<br/>\r\n"
-              "&#73784;</html>");
+              std::string(kPageHead) + "a" + kPageStyle
+                  + "&#73728;&#73729;<br/>\r\n"
+                    "&#73784;\r\n</body>\r\n</html>\r\n");
     EXPECT_EQ(dir.entries(), (std::set<std::string>{"a.txt", "a.html"}));
 }
 
@@ -82,8 +172,7 @@ TEST(DocumentFiles, EmptyDocumentsAndEmptyLastLines)
 
     ASSERT_TRUE(ExportHtml(dir / "e.html", CFDocument{}));
     EXPECT_EQ(ReadBytes(dir / "e.html"),
-              "<html>\r\n<head><style type=\"text/css\">\r\nbody {\r\nfont-size: 3em;}"
-              "</style>\r\n</head>\r\n</html>");
+              std::string(kPageHead) + "e" + kPageStyle + "\r\n</body>\r\n</html>\r\n");
 
     ASSERT_TRUE(SaveTextFile(dir / "t.txt", Doc({{'a'}, {}, {}})));
     EXPECT_EQ(ReadBytes(dir / "t.txt"), "a\r\n\r\n");

@@ -329,14 +329,29 @@ TEST_F(EditCommandsTest, ConvertTransliterationConvertsTheSelectionOrTheLineAsOn
     EXPECT_FALSE(CFEditCommands(*e.data).ConvertTransliteration());
     EXPECT_EQ(e.undoCount(), 2u);
 
-    // A reading without a sign stays in Latin, and the user is told.
+    // A reading without a sign stays in Latin, and the user is told which.
     load({"a-na qqq lugal"});
     at(0, 0);
     EXPECT_TRUE(CFEditCommands(*e.data).ConvertTransliteration());
     EXPECT_EQ(line(0), (std::u32string{A, NA, ' ', 'q', 'q', 'q', ' ', LUGAL}));
     EXPECT_EQ(
         e.messages.messages(),
-        (std::vector<Message>{{&e.window, "1 個の読みを変換できませんでした。", texts::kConfirmCaption}}));
+        (std::vector<Message>{{&e.window, "1 個の読みを変換できませんでした。\n1 行目: qqq", "Velmora"}}));
+
+    // Many: the first ten with their lines, then how many more.
+    e.messages.clear();
+    Lines many;
+    for (int i = 0; i < 6; ++i)
+        many.push_back("lugal xa" + std::to_string(i) + " xb" + std::to_string(i));
+    load(many);
+    CFEditCommands(*e.data).SelectAll();
+    EXPECT_TRUE(CFEditCommands(*e.data).ConvertTransliteration());
+    ASSERT_EQ(e.messages.messages().size(), 1u);
+    EXPECT_EQ(e.messages.messages()[0].text,
+              "12 個の読みを変換できませんでした。\n"
+              "1 行目: xa0\n1 行目: xb0\n2 行目: xa1\n2 行目: xb1\n"
+              "3 行目: xa2\n3 行目: xb2\n4 行目: xa3\n4 行目: xb3\n"
+              "5 行目: xa4\n5 行目: xb4\nほか 2 個");
 }
 
 TEST_F(EditCommandsTest, AConversionThatWouldMakeALineTooLongIsRefused)

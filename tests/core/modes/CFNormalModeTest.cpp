@@ -118,11 +118,21 @@ TEST_F(NormalModeTest, EnterSplitsTheLineUnlessTheLineLimitIsReached)
     EXPECT_EQ(TextOf(e.doc()), (Lines{"abcd"}));
     EXPECT_EQ(e.at(), (Position{0, 2}));
 
+    // At the limit the user is told why nothing happened.
+    ModeTestEditor full(3);
+    full.doc() = MakeDocument({"a", "b", "c"});
+    full.press({vk::Return});
+    EXPECT_EQ(TextOf(full.doc()), (Lines{"a", "b", "c"}));
+    ASSERT_EQ(full.messages.messages().size(), 1u);
+    EXPECT_EQ(full.messages.messages()[0].text, "行数が上限の 3 行に達しているため改行できません。");
+
+    // A one-line word field's Enter belongs to its window: no message.
     ModeTestEditor field(1);
     field.type("AB");
     field.press({vk::Left, vk::Return});
     EXPECT_EQ(TextOf(field.doc()), (Lines{"ab"}));
     EXPECT_EQ(field.undoCount(), 2u);
+    EXPECT_TRUE(field.messages.empty());
 }
 
 TEST_F(NormalModeTest, CtrlSpaceSwitchesTheSettingUnlessLockedAndResetsTheSelection)

@@ -72,21 +72,60 @@ TEST_F(SearchCommandsTest, AHitSelectsTheMatchMovesTheCursorAndReturnsTheFocus)
     EXPECT_TRUE(messages.empty());
 }
 
-TEST_F(SearchCommandsTest, AMissTellsTheUserAndMovesNothing)
+TEST_F(SearchCommandsTest, NextPreviousAndReplaceWrapAroundTheDocumentAndSaySo)
+{
+    cursor->setPosition({2, 1}); // on the last occurrence
+    SearchResult result = FindNext(target, Word("ab"), &searchWindow, messages);
+    EXPECT_TRUE(result.found && result.wrapped);
+    EXPECT_EQ(Cursor(), (Position{0, 0}));
+    result = FindNext(target, Word("ab"), &searchWindow, messages);
+    EXPECT_TRUE(result.found && !result.wrapped);
+    EXPECT_EQ(Cursor(), (Position{0, 3}));
+
+    result = FindPrevious(target, Word("ab"), &searchWindow, messages);
+    EXPECT_TRUE(result.found && !result.wrapped);
+    EXPECT_EQ(Cursor(), (Position{0, 0}));
+    result = FindPrevious(target, Word("ab"), &searchWindow, messages);
+    EXPECT_TRUE(result.found && result.wrapped);
+    EXPECT_EQ(Cursor(), (Position{2, 1}));
+
+    // The only occurrence is found again, round the end.
+    cursor->setPosition({0, 2});
+    result = FindNext(target, Word("c"), &searchWindow, messages);
+    EXPECT_TRUE(result.found && result.wrapped);
+    EXPECT_EQ(Cursor(), (Position{0, 2}));
+    // From the very end of the document.
+    cursor->setPosition({2, 4});
+    EXPECT_EQ(FindNext(target, Word("x"), &searchWindow, messages).wrapped, true);
+    EXPECT_EQ(Cursor(), (Position{2, 0}));
+
+    // Replace goes round the end as well.
+    cursor->setPosition({2, 3});
+    result = ReplaceNext(target, Word("ab"), Word("X"), &searchWindow, messages);
+    EXPECT_TRUE(result.found && result.wrapped);
+    EXPECT_EQ(TextOf(document), (Lines{"Xcab", "", "xabx"}));
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(SearchCommandsTest, AWordThatOccursNowhereIsToldAndMovesNothing)
 {
     cursor->setPosition({2, 1});
-    EXPECT_FALSE(FindNext(target, Word("ab"), &searchWindow, messages));
+    EXPECT_FALSE(FindNext(target, Word("zz"), &searchWindow, messages));
     EXPECT_FALSE(FindFromTop(target, Word("zz"), nullptr, messages));
-    cursor->setPosition({0, 0});
-    EXPECT_FALSE(FindPrevious(target, Word("ab"), &searchWindow, messages));
-    ASSERT_EQ(messages.messages().size(), 3u);
-    EXPECT_EQ(
-        messages.messages()[0],
-        (MessageRecorder::Message{&searchWindow, texts::kSearchedToEnd, texts::kSearchFinishedCaption}));
+    EXPECT_FALSE(FindPrevious(target, Word("zz"), &searchWindow, messages));
+    EXPECT_FALSE(ReplaceNext(target, Word("zz"), Word("y"), &searchWindow, messages));
+    ASSERT_EQ(messages.messages().size(), 4u);
+    EXPECT_EQ(messages.messages()[0],
+              (MessageRecorder::Message{&searchWindow, "「zz」は見つかりませんでした。",
+                                        texts::kSearchFinishedCaption}));
     EXPECT_EQ(messages.messages()[1].owner, nullptr);
-    EXPECT_EQ(messages.messages()[2].text, texts::kSearchedToBeginning);
-    EXPECT_EQ(Cursor(), (Position{0, 0}));
+    EXPECT_EQ(messages.messages()[3].text, messages.messages()[0].text);
+    // A long word is cut short in the message.
+    EXPECT_FALSE(FindNext(target, Word(std::string(40, 'q')), &searchWindow, messages));
+    EXPECT_EQ(messages.messages()[4].text, "「" + std::string(30, 'q') + "…」は見つかりませんでした。");
+    EXPECT_EQ(Cursor(), (Position{2, 1}));
     EXPECT_FALSE(selection.active());
+    EXPECT_EQ(TextOf(document), (Lines{"abcab", "", "xabx"}));
     EXPECT_EQ(editorWindow.invalidations(), 0);
 }
 
@@ -130,7 +169,7 @@ TEST_F(SearchCommandsTest, ReplaceAllReplacesEveryOccurrenceAsOneStepAndCountsTh
     EXPECT_EQ(ReplaceAll(target, Word("-"), Word("--"), &searchWindow, messages), 8u);
     EXPECT_EQ(TextOf(document), (Lines{"a--na be--li--ia", "um--ma", "", "qi--bi--ma ----"}));
     EXPECT_EQ(messages.messages().back(),
-              (MessageRecorder::Message{&searchWindow, "8 個置換しました。", "確認"}));
+              (MessageRecorder::Message{&searchWindow, "8 個置換しました。", "Velmora"}));
     EXPECT_EQ(searchWindow.focusRequests(), 1);
     EXPECT_GT(editorWindow.invalidations(), 0);
     EXPECT_EQ(Cursor(), (Position{3, 10}));
@@ -213,15 +252,34 @@ TEST_F(SearchCommandsTest, ReplaceNextRefusesALineBeyondTheLengthLimit)
     EXPECT_TRUE(ReplaceNext(target, Word("b"), Word("c"), &searchWindow, messages));
 }
 
-TEST_F(SearchCommandsTest, AHitFarDownScrollsTheEditorThere)
+TEST_F(SearchCommandsTest, AHitIsShownWithTextAroundItNotAtTheViewsEdge)
 {
+    // The view shows 6 rows of 50 pixels and 400 pixels of Latin letters
+    // 14 wide.
     Lines lines(200, "");
-    lines[150] = "needle";
+    lines[0] = "first";
+    lines[149] = "needle needle";
+    lines[151] = "needle";
+    lines[160] = std::string(100, 'a') + "needle";
     document = MakeDocument(lines);
     ASSERT_TRUE(FindFromTop(target, Word("needle"), &searchWindow, messages));
-    EXPECT_EQ(Cursor(), (Position{150, 0}));
-    EXPECT_GT(scrollBar->TopLine(), 100u);
-    EXPECT_LE(scrollBar->TopLine(), 150u);
+    EXPECT_EQ(scrollBar->TopLine(), 146u); // in the middle
+    // Already clear of the edges: the view stays.
+    ASSERT_TRUE(FindNext(target, Word("needle"), &searchWindow, messages));
+    EXPECT_EQ(Cursor(), (Position{149, 7}));
+    EXPECT_EQ(scrollBar->TopLine(), 146u);
+    // Too near the last row shown: the middle again.
+    ASSERT_TRUE(FindNext(target, Word("needle"), &searchWindow, messages));
+    EXPECT_EQ(Cursor(), (Position{151, 0}));
+    EXPECT_EQ(scrollBar->TopLine(), 148u);
+    EXPECT_EQ(scrollBar->LeftOffset(), 0);
+    // Far right: the match starts a quarter into the view.
+    ASSERT_TRUE(FindNext(target, Word("needle"), &searchWindow, messages));
+    EXPECT_EQ(scrollBar->LeftOffset(), 1400 - 100);
+    // Near the top of the document the view goes no further than its start.
+    ASSERT_TRUE(FindFromTop(target, Word("first"), &searchWindow, messages));
+    EXPECT_EQ(scrollBar->TopLine(), 0u);
+    EXPECT_EQ(scrollBar->LeftOffset(), 0);
 }
 
 } // namespace

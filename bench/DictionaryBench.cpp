@@ -70,7 +70,7 @@ struct SignData {
         }
 
         CFWordDictionary d;
-        d.LoadFromBytes(bytes);
+        (void)d.LoadFromBytes(bytes);
         d.ForEachEntry([&](const CFWordDictionary::Entry& e) {
             keys.push_back(e.key);
             std::vector<std::uint32_t> text;
@@ -140,7 +140,7 @@ void BM_LoadFromBytes(benchmark::State& state)
     const SignData& data = Data();
     for (auto _ : state) {
         CFWordDictionary d;
-        d.LoadFromBytes(data.bytes);
+        (void)d.LoadFromBytes(data.bytes);
         benchmark::DoNotOptimize(d.CandidateCount());
     }
     state.SetItemsProcessed(state.iterations() * kReadings);
@@ -151,7 +151,7 @@ void BM_GetCandidateHit(benchmark::State& state)
 {
     const SignData& data = Data();
     CFWordDictionary d;
-    d.LoadFromBytes(data.bytes);
+    (void)d.LoadFromBytes(data.bytes);
     std::size_t i = 0;
     for (auto _ : state) {
         const WordPtr& key = data.keys[i++ % data.keys.size()];
@@ -165,7 +165,7 @@ void BM_GetCandidateMiss(benchmark::State& state)
 {
     const SignData& data = Data();
     CFWordDictionary d;
-    d.LoadFromBytes(data.bytes);
+    (void)d.LoadFromBytes(data.bytes);
     std::size_t i = 0;
     for (auto _ : state)
         benchmark::DoNotOptimize(d.GetCandidate(0, data.missingKeys[i++ % data.missingKeys.size()]));
@@ -178,7 +178,7 @@ void BM_DeriveAndConvert(benchmark::State& state)
 {
     const SignData& data = Data();
     CFWordDictionary d;
-    d.LoadFromBytes(data.bytes);
+    (void)d.LoadFromBytes(data.bytes);
     std::size_t i = 0;
     for (auto _ : state) {
         const auto& text = data.typed[i++ % data.typed.size()];
@@ -193,7 +193,7 @@ BENCHMARK(BM_DeriveAndConvert);
 void BM_Serialize(benchmark::State& state)
 {
     CFWordDictionary d;
-    d.LoadFromBytes(Data().bytes);
+    (void)d.LoadFromBytes(Data().bytes);
     for (auto _ : state)
         benchmark::DoNotOptimize(d.Serialize());
     state.SetItemsProcessed(state.iterations() * kReadings);
@@ -204,7 +204,7 @@ void BM_SaveFile(benchmark::State& state)
 {
     const SignData& data = Data();
     CFWordDictionary d;
-    d.LoadFromBytes(data.bytes);
+    (void)d.LoadFromBytes(data.bytes);
     const auto out = data.path.string() + ".out";
     for (auto _ : state) {
         if (!d.Save(out))
@@ -230,7 +230,7 @@ void BM_LoadOneKeyFallingNumbers(benchmark::State& state)
     }
     for (auto _ : state) {
         CFWordDictionary d;
-        d.LoadFromBytes(bytes);
+        (void)d.LoadFromBytes(bytes);
         benchmark::DoNotOptimize(d.CandidateCount());
     }
     state.SetComplexityN(state.range(0));

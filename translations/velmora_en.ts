@@ -175,6 +175,10 @@
 Reading the sign data file failed.</translation>
     </message>
     <message>
+        <source>設定ファイルに書き込めませんでした。変更した設定は次回の起動に引き継がれません。</source>
+        <translation>The settings file could not be written. Changed settings will not be kept for the next start.</translation>
+    </message>
+    <message>
         <source>設定ファイルを読み込めません。既定の設定を使います。</source>
         <translation>Cannot read the settings file. The default settings are used.</translation>
     </message>
@@ -267,6 +271,14 @@ Last changed: %2</translation>
     <message>
         <source>ファイルが大きすぎます（上限 %1 バイト）。</source>
         <translation>The file is too large (the limit is %1 bytes).</translation>
+    </message>
+    <message>
+        <source>ファイル名が正しくありません。</source>
+        <translation>The file name is not valid.</translation>
+    </message>
+    <message>
+        <source>ファイルに書き込めません（%1）。</source>
+        <translation>The file cannot be written (%1).</translation>
     </message>
     <message>
         <source>ファイルを読み取れません（%1）。</source>

@@ -175,6 +175,10 @@
 文字変換ファイル読み取りに失敗しました。</translation>
     </message>
     <message>
+        <source>設定ファイルに書き込めませんでした。変更した設定は次回の起動に引き継がれません。</source>
+        <translation>設定ファイルに書き込めませんでした。変更した設定は次回の起動に引き継がれません。</translation>
+    </message>
+    <message>
         <source>設定ファイルを読み込めません。既定の設定を使います。</source>
         <translation>設定ファイルを読み込めません。既定の設定を使います。</translation>
     </message>
@@ -267,6 +271,14 @@
     <message>
         <source>ファイルが大きすぎます（上限 %1 バイト）。</source>
         <translation>ファイルが大きすぎます（上限 %1 バイト）。</translation>
+    </message>
+    <message>
+        <source>ファイル名が正しくありません。</source>
+        <translation>ファイル名が正しくありません。</translation>
+    </message>
+    <message>
+        <source>ファイルに書き込めません（%1）。</source>
+        <translation>ファイルに書き込めません（%1）。</translation>
     </message>
     <message>
         <source>ファイルを読み取れません（%1）。</source>

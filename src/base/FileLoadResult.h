@@ -8,7 +8,7 @@ namespace velmora {
 // What became of reading a file: every loader (documents, sign data,
 // settings) reports its outcome as one of these, so that the user is told
 // what happened in the same words whichever file it was (FailureText).
-struct FileLoadResult {
+struct [[nodiscard]] FileLoadResult {
     enum class Reason {
         Ok,
         Missing,      // no file of that name (or a folder on the way is missing)

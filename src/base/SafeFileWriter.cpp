@@ -171,23 +171,31 @@ bool WriteAll(int fd, const void* data, std::size_t size)
 
 SafeFileWriter::SafeFileWriter(const fs::path& target) : buffer_(kBufferSize)
 {
-    if (!ResolveTarget(target, target_) || target_.filename().empty())
+    if (!ResolveTarget(target, target_) || target_.filename().empty()) {
+        fail(FileWriteResult::Reason::BadName);
         return;
+    }
     const fs::path folder = FolderOf(target_);
 
     struct stat existing {};
     const bool exists = ::stat(target_.c_str(), &existing) == 0;
-    if (!exists && errno != ENOENT)
+    if (!exists && errno != ENOENT) {
+        failWithErrno();
         return;
+    }
     // The target must be a file that may be written, as opening it for
     // writing would require; a folder, a device or a pipe is refused.
     int targetFd = -1;
     if (exists) {
-        if (!S_ISREG(existing.st_mode))
+        if (!S_ISREG(existing.st_mode)) {
+            fail(FileWriteResult::Reason::NotRegular);
             return;
+        }
         targetFd = ::open(target_.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-        if (targetFd < 0)
+        if (targetFd < 0) {
+            failWithErrno();
             return;
+        }
     }
 
     RemoveStaleTemporaries(folder);
@@ -210,6 +218,7 @@ SafeFileWriter::SafeFileWriter(const fs::path& target) : buffer_(kBufferSize)
         }
         if (targetFd >= 0)
             ::close(targetFd);
+        fail(FileWriteResult::Reason::CannotWrite, error);
         return;
     }
     if (targetFd >= 0)
@@ -233,7 +242,7 @@ void SafeFileWriter::write(const void* data, std::size_t size)
         flushBuffer();
         if (size >= buffer_.size()) {
             if (!writeOut(data, size))
-                failed_ = true;
+                failWithErrno();
             return;
         }
     }
@@ -248,6 +257,7 @@ bool SafeFileWriter::writeOut(const void* data, std::size_t size)
     try {
         inPlace_.append(static_cast<const char*>(data), size);
     } catch (const std::bad_alloc&) {
+        errno = ENOMEM;
         return false;
     }
     return true;
@@ -256,40 +266,47 @@ bool SafeFileWriter::writeOut(const void* data, std::size_t size)
 void SafeFileWriter::flushBuffer()
 {
     if (used_ != 0 && isOpen() && !writeOut(buffer_.data(), used_))
-        failed_ = true;
+        failWithErrno();
     used_ = 0;
 }
 
-bool SafeFileWriter::commit()
+FileWriteResult SafeFileWriter::commit()
 {
+    if (mode_ == Mode::Closed && result_.ok())
+        fail(FileWriteResult::Reason::CannotWrite, EBADF); // committed before
     if (!isOpen()) {
         discard();
-        return false;
+        return result_;
     }
     flushBuffer();
     if (mode_ == Mode::InPlace) {
-        const bool written = !failed_ && (!inPlaceGuard_ || inPlaceGuard_()) && commitInPlace();
+        if (result_.ok() && inPlaceGuard_ && !inPlaceGuard_())
+            fail(FileWriteResult::Reason::Refused);
+        if (result_.ok() && !commitInPlace())
+            failWithErrno();
         discard();
-        return written;
+        return result_;
     }
     const fs::path folder = FolderOf(target_);
-    bool ok = !failed_ && SyncFile(fd_);
-    if (ok && mode_ == Mode::Unnamed)
-        ok = NameUnnamed(fd_, folder, temporary_);
-    if (!ok) {
+    if (result_.ok() && !SyncFile(fd_))
+        failWithErrno();
+    if (result_.ok() && mode_ == Mode::Unnamed && !NameUnnamed(fd_, folder, temporary_))
+        failWithErrno();
+    if (!result_.ok()) {
         discard();
-        return false;
+        return result_;
     }
     const int fd = fd_;
     fd_ = -1;
     if (::close(fd) != 0 || ::rename(temporary_.c_str(), target_.c_str()) != 0) {
+        failWithErrno();
         discard();
-        return false;
+        return result_;
     }
     temporary_.clear();
     mode_ = Mode::Closed;
     SyncDirectory(folder);
-    return true;
+    return FileWriteResult::Success();
 }
 
 bool SafeFileWriter::commitInPlace()
@@ -332,9 +349,14 @@ void SafeFileWriter::discard()
     }
     inPlace_.clear();
     inPlace_.shrink_to_fit();
-    failed_ = true;
     used_ = 0;
     mode_ = Mode::Closed;
+}
+
+void SafeFileWriter::fail(FileWriteResult::Reason reason, int error)
+{
+    if (result_.ok())
+        result_ = FileWriteResult::Failure(reason, error);
 }
 
 void SafeFileWriter::RemoveStaleTemporaries(const fs::path& folder)

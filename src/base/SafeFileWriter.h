@@ -1,5 +1,8 @@
 #pragma once
 
+#include "base/FileWriteResult.h"
+
+#include <cerrno>
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
@@ -32,8 +35,9 @@ namespace velmora {
 // that can keep the new content safe elsewhere first (the editor's recovery
 // copy) says so with setInPlaceGuard.
 //
-// Writes are buffered; a failed write is remembered and makes commit()
-// fail, so callers write everything and check only the result of commit().
+// Writes are buffered; the first failure is remembered, with the system's
+// reason, and makes commit() fail with it, so callers write everything and
+// check only the result of commit().
 class SafeFileWriter {
 public:
     // Prepares the replacement of target. Fails (isOpen() false) when the
@@ -49,7 +53,9 @@ public:
     SafeFileWriter& operator=(const SafeFileWriter&) = delete;
 
     // True while the writer is ready and every write so far succeeded.
-    bool isOpen() const { return mode_ != Mode::Closed && !failed_; }
+    bool isOpen() const { return mode_ != Mode::Closed && result_.ok(); }
+    // Why the writer is not open: the first failure, or Ok.
+    const FileWriteResult& failure() const { return result_; }
 
     void write(const void* data, std::size_t size);
     void write(std::string_view text) { write(text.data(), text.size()); }
@@ -61,10 +67,10 @@ public:
     }
 
     // Writes out the buffer, forces the data to disk and puts the new file
-    // in the target's place. Returns false when any of this, or any earlier
-    // write, failed; the target is then unchanged and no temporary file is
-    // left. Only the first call can succeed.
-    bool commit();
+    // in the target's place. Fails with the first reason when any of this,
+    // or any earlier write, failed; the target is then unchanged and no
+    // temporary file is left. Only the first call can succeed.
+    FileWriteResult commit();
 
     // Asked by commit() just before the target is overwritten in place, and
     // only then: false leaves the target untouched and fails the commit.
@@ -86,6 +92,9 @@ private:
     bool writeOut(const void* data, std::size_t size);
     bool commitInPlace();
     void discard();
+    // Remembers the first failure; later ones are consequences of it.
+    void fail(FileWriteResult::Reason reason, int error = 0);
+    void failWithErrno() { fail(FileWriteResult::Reason::CannotWrite, errno); }
 
     std::filesystem::path target_;
     std::filesystem::path temporary_; // Named: the temporary file's name
@@ -94,7 +103,7 @@ private:
     std::vector<std::uint8_t> buffer_;
     std::size_t used_ = 0;
     std::string inPlace_; // InPlace: the whole new content
-    bool failed_ = false;
+    FileWriteResult result_;
     std::function<bool()> inPlaceGuard_;
 };
 

@@ -130,11 +130,11 @@ CMainWindow::CMainWindow(const MainWindowServices& services, QWidget* editorWidg
     buildStatusBar();
     setToolWindowCommands({});
     services_.signFont.setOwner(&platformWindow_);
-    commands_ = std::make_unique<MainCommands>(
-        MainCommands::Services{editor_, services_.dialogs, services_.messages, services_.question,
-                               services_.fontDialog, services_.dictionary, services_.signFont,
-                               &platformWindow_, [this](std::u16string_view title) { showTitle(title); },
-                               [this](const std::filesystem::path& path) { recentFiles_.Add(path); }});
+    commands_ = std::make_unique<MainCommands>(MainCommands::Services{
+        editor_, services_.dialogs, services_.messages, services_.question, services_.fontDialog,
+        services_.dictionary, services_.signFont, &platformWindow_,
+        [this](std::u16string_view title) { showTitle(title); },
+        [this](const std::filesystem::path& path) { settingsWritten(recentFiles_.Add(path)); }});
     resize(800, 600);
     restoreWindowGeometry();
     refreshRecentFiles();
@@ -246,7 +246,7 @@ void CMainWindow::chooseLanguage(InterfaceLanguage language)
             return;
         // Every window hears of the change and shows its texts anew.
         services_.language->apply(language);
-        WriteInterfaceLanguage(services_.settings, language);
+        settingsWritten(WriteInterfaceLanguage(services_.settings, language));
     });
 }
 
@@ -557,7 +557,7 @@ void CMainWindow::refreshRecentFiles()
         // The submenu is emptied the next time the File menu opens, not
         // here, where the item that was chosen is still being handled.
         connect(clear, &QAction::triggered, this, [this] {
-            guarded([&] { recentFiles_.Clear(); });
+            guarded([&] { settingsWritten(recentFiles_.Clear()); });
             recentMenu_->menuAction()->setEnabled(false);
         });
         recentMenu_->menuAction()->setEnabled(!files.empty());
@@ -589,7 +589,17 @@ void CMainWindow::saveWindowGeometry()
     QRect rect = isMaximized() || isFullScreen() || isMinimized() ? normalGeometry() : geometry();
     if (!rect.isValid())
         rect = geometry();
-    WindowGeometry{rect.x(), rect.y(), rect.width(), rect.height(), isMaximized()}.Write(services_.settings);
+    settingsWritten(WindowGeometry{rect.x(), rect.y(), rect.width(), rect.height(), isMaximized()}.Write(
+        services_.settings));
+}
+
+void CMainWindow::settingsWritten(bool written)
+{
+    if (written || settingsFailureTold_)
+        return;
+    settingsFailureTold_ = true;
+    services_.messages.showMessage(&platformWindow_, Tr(texts::kSettingsNotWritten),
+                                   Tr(texts::kErrorCaption));
 }
 
 void CMainWindow::dragEnterEvent(QDragEnterEvent* event)

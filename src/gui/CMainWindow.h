@@ -187,6 +187,9 @@ private:
     void refreshRecentFiles();
     void restoreWindowGeometry();
     void saveWindowGeometry();
+    // After a write to the settings file: the first failure of a session is
+    // told, once, so that the user knows the settings will not be kept.
+    void settingsWritten(bool written);
     void run(CommandId id);
     void showAbout();
     // The status bar's part on the sign at the cursor.
@@ -207,6 +210,7 @@ private:
     void guarded(F&& handler);
 
     MainWindowServices services_;
+    bool settingsFailureTold_ = false;
     MainEditor& editor_;
     QWidget* editorWidget_;
     QtWidgetWindow platformWindow_;

@@ -34,4 +34,24 @@ std::string FailureText(const FileLoadResult& result)
     return {};
 }
 
+std::string FailureText(const FileWriteResult& result)
+{
+    using Reason = FileWriteResult::Reason;
+    switch (result.reason) {
+    case Reason::Ok:
+        return {};
+    case Reason::BadName:
+        return Tr(texts::kFileBadName);
+    case Reason::NotRegular:
+        return Tr(texts::kFileNotRegular);
+    case Reason::CannotWrite:
+        return Fill(Tr(texts::kFileCannotWrite), result.systemError());
+    case Reason::Refused:
+        return Tr(texts::kInPlaceSaveUnprotected);
+    case Reason::CannotEncode:
+        return Tr(texts::kWordDataNotExpressible);
+    }
+    return {};
+}
+
 } // namespace velmora

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/FileLoadResult.h"
+#include "base/FileWriteResult.h"
 
 #include <string>
 
@@ -10,5 +11,8 @@ namespace velmora {
 // language (UTF-8): "the file does not exist", "line 12 has more than 1000
 // characters", ...; empty for a success.
 std::string FailureText(const FileLoadResult& result);
+// Why a file could not be written: "the file cannot be written (No space
+// left on device)", ...; empty for a success.
+std::string FailureText(const FileWriteResult& result);
 
 } // namespace velmora

@@ -152,7 +152,7 @@ bool Store(const std::filesystem::path& file, const IniText& text)
     if (!out.isOpen())
         return false;
     out.write(data);
-    return out.commit();
+    return out.commit().ok();
 }
 
 bool HasLineBreak(std::string_view s)

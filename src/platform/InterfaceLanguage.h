@@ -25,6 +25,6 @@ InterfaceLanguage LanguageFromCode(std::string_view code);
 
 InterfaceLanguage ReadInterfaceLanguage(const Settings& settings);
 // False when the settings file could not be written.
-bool WriteInterfaceLanguage(Settings& settings, InterfaceLanguage language);
+[[nodiscard]] bool WriteInterfaceLanguage(Settings& settings, InterfaceLanguage language);
 
 } // namespace velmora

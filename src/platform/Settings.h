@@ -20,13 +20,15 @@ public:
                                    std::string_view defaultValue) const = 0;
     // Writes one value, creating the file, section or key as needed; false
     // when the file cannot be written.
-    virtual bool writeString(std::string_view section, std::string_view key, std::string_view value) = 0;
+    [[nodiscard]] virtual bool writeString(std::string_view section, std::string_view key,
+                                           std::string_view value) = 0;
     // Replaces every key of a section with the entries given, in order, in
     // one write, creating the file or section as needed; no entries leave
     // the section empty. For sections the program owns as a whole (a list,
     // a set of values that belong together). False when the file cannot be
     // written; then nothing is changed.
-    virtual bool writeSection(std::string_view section, std::span<const SettingsEntry> entries) = 0;
+    [[nodiscard]] virtual bool writeSection(std::string_view section,
+                                            std::span<const SettingsEntry> entries) = 0;
 };
 
 } // namespace velmora

@@ -92,6 +92,8 @@ inline constexpr const char* kCannotOpenWordData = VELMORA_TEXT("文字変換フ
 inline constexpr const char* kWordDataSyntaxError =
     VELMORA_TEXT("ファイル構文エラーです。\n文字変換ファイル読み取りに失敗しました。");
 // The settings file is there but cannot be read; the defaults are used.
+inline constexpr const char* kSettingsNotWritten =
+    VELMORA_TEXT("設定ファイルに書き込めませんでした。変更した設定は次回の起動に引き継がれません。");
 inline constexpr const char* kSettingsUnreadable =
     VELMORA_TEXT("設定ファイルを読み込めません。既定の設定を使います。");
 
@@ -139,6 +141,8 @@ inline constexpr const char* kWordDataNotExpressible =
 inline constexpr const char* kFileMissing = VELMORA_TEXT("ファイルが存在しません。");
 inline constexpr const char* kFileNotRegular =
     VELMORA_TEXT("通常のファイルではありません（フォルダーやデバイスなど）。");
+inline constexpr const char* kFileBadName = VELMORA_TEXT("ファイル名が正しくありません。");
+inline constexpr const char* kFileCannotWrite = VELMORA_TEXT("ファイルに書き込めません（%1）。");
 inline constexpr const char* kFileTooLarge = VELMORA_TEXT("ファイルが大きすぎます（上限 %1 バイト）。");
 inline constexpr const char* kFileCannotRead = VELMORA_TEXT("ファイルを読み取れません（%1）。");
 inline constexpr const char* kFileNotUtf8 = VELMORA_TEXT("UTF-8 のテキストではありません（%1 行目）。");

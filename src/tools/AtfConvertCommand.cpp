@@ -229,7 +229,7 @@ int AtfConvertCommand::convertFile(const AtfConverter& converter, const std::str
     if (!output.empty()) {
         file = std::make_unique<SafeFileWriter>(output);
         if (!file->isOpen()) {
-            err_ << kProgram << ": " << output.string() << ": cannot write the file\n";
+            err_ << kProgram << ": " << output.string() << ": " << CannotWriteText(file->failure()) << '\n';
             return 2;
         }
     }
@@ -292,9 +292,11 @@ int AtfConvertCommand::convertFile(const AtfConverter& converter, const std::str
     }
     if (options.html)
         emit(HtmlTail(tableOpen));
-    if (file && !file->commit()) {
-        err_ << kProgram << ": " << output.string() << ": cannot write the file\n";
-        return 2;
+    if (file) {
+        if (const FileWriteResult written = file->commit(); !written) {
+            err_ << kProgram << ": " << output.string() << ": " << CannotWriteText(written) << '\n';
+            return 2;
+        }
     }
     out_.flush();
     return counts.keptLatin == 0 && unlabelled == 0 ? 0 : 1;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/FileWriteResult.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -21,8 +23,12 @@ std::optional<std::string> ReadFileBytes(const std::filesystem::path& path,
                                          std::uint64_t maxSize = kMaxToolFileBytes,
                                          std::string* why = nullptr);
 
-// Replaces a file with bytes without ever leaving it half written; false
-// when the file cannot be written (it is then unchanged).
-bool WriteFileBytes(const std::filesystem::path& path, std::string_view bytes);
+// Replaces a file with bytes without ever leaving it half written; fails
+// with the reason when the file cannot be written (it is then unchanged).
+FileWriteResult WriteFileBytes(const std::filesystem::path& path, std::string_view bytes);
+
+// "cannot write the file (No space left on device)": a failed write, for a
+// tool's error line.
+std::string CannotWriteText(const FileWriteResult& result);
 
 } // namespace velmora

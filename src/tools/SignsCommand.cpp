@@ -212,9 +212,10 @@ void PrintSummary(std::ostream& out, const std::string& outPath, const OslSignLi
 
 bool SaveDictionary(std::ostream& err, const CFWordDictionary& dictionary, const std::string& path)
 {
-    if (dictionary.Save(path))
+    const FileWriteResult saved = dictionary.Save(path);
+    if (saved)
         return true;
-    err << kProgram << ": " << path << ": cannot write the file\n";
+    err << kProgram << ": " << path << ": " << CannotWriteText(saved) << '\n';
     return false;
 }
 
@@ -323,8 +324,8 @@ int SignsCommand::ToAtf(std::span<const std::string> args)
         out_ << atf;
         return Success;
     }
-    if (!WriteFileBytes(args[1], atf)) {
-        err_ << kProgram << ": " << args[1] << ": cannot write the file\n";
+    if (const FileWriteResult written = WriteFileBytes(args[1], atf); !written) {
+        err_ << kProgram << ": " << args[1] << ": " << CannotWriteText(written) << '\n';
         return Failure;
     }
     return Success;
@@ -455,8 +456,8 @@ int SignsCommand::MakeData(std::span<const std::string> args)
     };
     for (const auto& [name, bytes] : files) {
         const std::filesystem::path path = folder / name;
-        if (!WriteFileBytes(path, bytes)) {
-            err_ << kProgram << ": " << path.string() << ": cannot write the file\n";
+        if (const FileWriteResult written = WriteFileBytes(path, bytes); !written) {
+            err_ << kProgram << ": " << path.string() << ": " << CannotWriteText(written) << '\n';
             return Failure;
         }
     }

@@ -1,6 +1,7 @@
 #include "base/SafeFileWriter.h"
 #include "tests/support/ScratchFolder.h"
 
+#include <cerrno>
 #include <gtest/gtest.h>
 
 #include <csignal>
@@ -145,6 +146,16 @@ TEST(SafeFileWriter, NamesOfAnyLengthAndLinksToFilesNotYetThere)
     EXPECT_FALSE(SafeFileWriter(dir / "loop").isOpen());
     fs::create_directory_symlink("sub", dir / "folderlink");
     EXPECT_FALSE(SafeFileWriter(dir / "folderlink").isOpen());
+
+    // Each failure keeps its reason for the message the user sees.
+    EXPECT_EQ(SafeFileWriter(dir / "loop").failure().reason, FileWriteResult::Reason::BadName);
+    EXPECT_EQ(SafeFileWriter(dir / "folderlink").commit().reason, FileWriteResult::Reason::NotRegular);
+    SafeFileWriter nowhere(dir / "none" / "t");
+    nowhere.write("lost");
+    const FileWriteResult missing = nowhere.commit();
+    EXPECT_EQ(missing.reason, FileWriteResult::Reason::CannotWrite);
+    EXPECT_EQ(missing.error, ENOENT);
+    EXPECT_FALSE(missing.systemError().empty());
 }
 
 TEST(SafeFileWriter, AWriterKilledBeforeItsCommitLeavesNothing)

@@ -119,14 +119,9 @@ bool MainCommands::WriteText(const std::filesystem::path& path)
         ReportFailure(texts::kSaveFailed, path, Tr(texts::kImportSourceNotSaved));
         return false;
     }
-    bool unguarded = false;
-    const auto guard = [&] {
-        unguarded = inPlaceGuard_ && !inPlaceGuard_();
-        return !unguarded;
-    };
-    if (!SaveTextFile(path, services_.editor.Document(), guard)) {
-        ReportFailure(texts::kSaveFailed, path,
-                      unguarded ? Tr(texts::kInPlaceSaveUnprotected) : std::string());
+    const auto guard = [&] { return !inPlaceGuard_ || inPlaceGuard_(); };
+    if (const FileWriteResult saved = SaveTextFile(path, services_.editor.Document(), guard); !saved) {
+        ReportFailure(texts::kSaveFailed, path, FailureText(saved));
         return false;
     }
     importedFrom_.clear();
@@ -150,8 +145,9 @@ bool MainCommands::SaveHtml(bool withTransliteration)
     const auto chosen = htmlSave_.Run(services_.dialogs, services_.owner);
     if (!chosen)
         return false;
-    if (!ExportHtml(*chosen, services_.editor.Document(), withTransliteration)) {
-        ReportFailure(texts::kHtmlSaveFailed, *chosen);
+    if (const FileWriteResult saved = ExportHtml(*chosen, services_.editor.Document(), withTransliteration);
+        !saved) {
+        ReportFailure(texts::kHtmlSaveFailed, *chosen, FailureText(saved));
         return false;
     }
     return true;
@@ -181,8 +177,8 @@ bool MainCommands::ExportAtf()
     const std::u8string stem =
         document.empty() ? std::filesystem::path(kNewFileName).u8string() : document.stem().u8string();
     const std::string name(stem.begin(), stem.end());
-    if (!AtfExport::Save(*chosen, services_.editor.Document(), name)) {
-        ReportFailure(texts::kAtfSaveFailed, *chosen);
+    if (const FileWriteResult saved = AtfExport::Save(*chosen, services_.editor.Document(), name); !saved) {
+        ReportFailure(texts::kAtfSaveFailed, *chosen, FailureText(saved));
         return false;
     }
     return true;
@@ -251,12 +247,8 @@ bool MainCommands::SaveWorddata()
 
 bool MainCommands::WriteDictionary(const std::filesystem::path& path)
 {
-    if (!services_.dictionary.Serialize()) {
-        ReportFailure(texts::kWordDataSaveFailed, path, Tr(texts::kWordDataNotExpressible));
-        return false;
-    }
-    if (!services_.dictionary.Save(path)) {
-        ReportFailure(texts::kWordDataSaveFailed, path);
+    if (const FileWriteResult saved = services_.dictionary.Save(path); !saved) {
+        ReportFailure(texts::kWordDataSaveFailed, path, FailureText(saved));
         return false;
     }
     savedDictionaryRevision_ = services_.dictionary.Revision();

@@ -27,12 +27,12 @@ public:
     // Puts path at the front, moving it there when it is already listed and
     // dropping the oldest beyond kMaxFiles. False when the settings file
     // could not be written.
-    bool Add(const std::filesystem::path& path);
+    [[nodiscard]] bool Add(const std::filesystem::path& path);
     // Empties the list.
-    bool Clear();
+    [[nodiscard]] bool Clear();
 
 private:
-    bool Store(const std::vector<std::filesystem::path>& files);
+    [[nodiscard]] bool Store(const std::vector<std::filesystem::path>& files);
 
     Settings& settings_;
 };

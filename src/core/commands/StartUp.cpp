@@ -37,11 +37,12 @@ void EnsureConfigFile(IniSettings& config)
     if (config.exists())
         return;
     // A file that cannot be written leaves the defaults in force, which are
-    // the same values; nothing is lost.
+    // the same values; nothing is lost. The user hears of it at the first
+    // setting the program cannot keep.
     std::error_code error;
     std::filesystem::create_directories(config.path().parent_path(), error);
-    config.writeString(CFSignFont::kSection, CFSignFont::kNameKey, CFSignFont::kDefaultFace);
-    config.writeString(kWordDataSection, kWordDataKey, kInitialWordDataFile);
+    if (config.writeString(CFSignFont::kSection, CFSignFont::kNameKey, CFSignFont::kDefaultFace))
+        (void)config.writeString(kWordDataSection, kWordDataKey, kInitialWordDataFile);
 }
 
 std::vector<std::filesystem::path> WordDataCandidates(const IniSettings& config,

@@ -38,7 +38,7 @@ struct WindowGeometry {
     static std::optional<WindowGeometry> Read(const Settings& settings);
     // Replaces the section with this geometry; false when the file could not
     // be written.
-    bool Write(Settings& settings) const;
+    [[nodiscard]] bool Write(Settings& settings) const;
 
     friend bool operator==(const WindowGeometry&, const WindowGeometry&) = default;
 };

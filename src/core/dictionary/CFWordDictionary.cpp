@@ -1,5 +1,7 @@
 #include "core/dictionary/CFWordDictionary.h"
 
+#include "base/ProgrammingError.h"
+
 #include <boost/make_shared.hpp>
 
 #include <algorithm>
@@ -110,7 +112,7 @@ CFWordDictionary::Slot& CFWordDictionary::AddSlot(WordPtr key, CandidateListPtr 
 void CFWordDictionary::AddWord(std::uint32_t number, WordPtr key, WordPtr candidate)
 {
     if (!key || !candidate)
-        throw std::invalid_argument("CFWordDictionary::AddWord: null word");
+        throw ProgrammingError("CFWordDictionary::AddWord: null word");
 
     candidate->number = number;
     Slot* slot = FindSlot(key->Elements());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/FileLoadResult.h"
+#include "base/FileWriteResult.h"
 #include "core/dictionary/CFWordSign.h"
 
 #include <boost/container/small_vector.hpp>
@@ -58,7 +59,7 @@ public:
     // Sets the candidate's number and inserts it into the key's list after
     // every candidate with an equal or smaller number (unsigned comparison).
     // A new key keeps the key object passed in as its entry's key word.
-    // Both pointers must be non-null (std::invalid_argument otherwise).
+    // Both pointers must be non-null (ProgrammingError otherwise).
     void AddWord(std::uint32_t number, WordPtr key, WordPtr candidate);
     // The candidate at the 0-based position of the key's list, or the empty
     // word (Length 0) when the key is absent or the index is too large.
@@ -89,12 +90,12 @@ public:
     // lastLoadFailure().
     FileLoadResult Load(const std::filesystem::path& path);
     // Load on bytes already in memory (the whole content of a file).
-    bool LoadFromBytes(std::string_view bytes);
-    // Writes the dictionary as a sign data file. False when the dictionary
-    // cannot be written in the file notation (the file is then left
-    // untouched), when the file cannot be created or when writing fails;
-    // problem then receives a short reason.
-    bool Save(const std::filesystem::path& path, std::string* problem = nullptr) const;
+    FileLoadResult LoadFromBytes(std::string_view bytes);
+    // Writes the dictionary as a sign data file. Fails with CannotEncode when
+    // the dictionary cannot be written in the file notation (Serialize says
+    // why), and with the system's reason when the file cannot be created or
+    // written; the file is then left untouched.
+    FileWriteResult Save(const std::filesystem::path& path) const;
     // The bytes Save writes: one CR LF-ended line per candidate, entries in
     // the order of their key content, candidates in list order, every
     // candidate's number written out (0 too), so that the file reads back

@@ -230,13 +230,11 @@ const char* ParseEntryLine(std::string_view line, std::vector<std::uint32_t>& co
 }
 
 // Writes bytes to the file at path, creating or truncating it.
-bool WriteWholeFile(const std::filesystem::path& path, std::string_view bytes)
+FileWriteResult WriteWholeFile(const std::filesystem::path& path, std::string_view bytes)
 {
     // Written beside the target and renamed over it, so a failed save never
     // leaves the old file half overwritten.
     SafeFileWriter out(path);
-    if (!out.isOpen())
-        return false;
     out.write(bytes);
     return out.commit();
 }
@@ -272,12 +270,10 @@ FileLoadResult CFWordDictionary::Load(const std::filesystem::path& path)
         FailLoad(read);
         return read;
     }
-    if (!LoadFromBytes(bytes))
-        return lastFailure_;
-    return FileLoadResult::Success();
+    return LoadFromBytes(bytes);
 }
 
-bool CFWordDictionary::LoadFromBytes(std::string_view bytes)
+FileLoadResult CFWordDictionary::LoadFromBytes(std::string_view bytes)
 {
     // First every line is read into one array of elements, then the words
     // are made over that array in one go; a malformed line ends the reading,
@@ -331,9 +327,9 @@ bool CFWordDictionary::LoadFromBytes(std::string_view bytes)
     AddLoaded(lines, std::move(codes));
     if (failure) {
         FailLoad(SyntaxError, lineNumber, failure);
-        return false;
+        return lastFailure_;
     }
-    return true;
+    return FileLoadResult::Success();
 }
 
 void CFWordDictionary::AddLoaded(std::span<const LoadedLine> lines, std::vector<std::uint32_t> codes)
@@ -507,16 +503,12 @@ std::optional<std::string> CFWordDictionary::Serialize(std::string* problem) con
     return out;
 }
 
-bool CFWordDictionary::Save(const std::filesystem::path& path, std::string* problem) const
+FileWriteResult CFWordDictionary::Save(const std::filesystem::path& path) const
 {
-    const std::optional<std::string> bytes = Serialize(problem);
+    const std::optional<std::string> bytes = Serialize();
     if (!bytes)
-        return false;
-    if (WriteWholeFile(path, *bytes))
-        return true;
-    if (problem)
-        *problem = "the file cannot be written";
-    return false;
+        return FileWriteResult::Failure(FileWriteResult::Reason::CannotEncode);
+    return WriteWholeFile(path, *bytes);
 }
 
 } // namespace velmora

@@ -145,11 +145,12 @@ std::string AtfExport::Text(const CFDocument& document, std::string_view name, b
     return out;
 }
 
-bool AtfExport::Save(const std::filesystem::path& path, const CFDocument& document, std::string_view name)
+FileWriteResult AtfExport::Save(const std::filesystem::path& path, const CFDocument& document,
+                                std::string_view name)
 {
     SafeFileWriter out(path);
     if (!out.isOpen())
-        return false;
+        return out.failure();
     out.write(Text(document, name));
     return out.commit();
 }

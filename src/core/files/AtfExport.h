@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/FileWriteResult.h"
+
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -28,9 +30,9 @@ public:
     // The whole ATF text, lines ended by LF; name goes into the & line.
     static std::string Text(const CFDocument& document, std::string_view name, bool useReadings = true);
     // Writes Text to path, replacing it only once the whole file is safely
-    // written. False when it could not be created or written.
-    [[nodiscard]] static bool Save(const std::filesystem::path& path, const CFDocument& document,
-                                   std::string_view name);
+    // written; fails with the reason when it could not be created or written.
+    static FileWriteResult Save(const std::filesystem::path& path, const CFDocument& document,
+                                std::string_view name);
 };
 
 } // namespace velmora

@@ -109,13 +109,13 @@ void EncodeTextLine(const CFLine& line, std::string& out)
     out.resize(static_cast<std::size_t>(p - out.data()));
 }
 
-bool SaveTextFile(const std::filesystem::path& path, const CFDocument& document,
-                  std::function<bool()> inPlaceGuard)
+FileWriteResult SaveTextFile(const std::filesystem::path& path, const CFDocument& document,
+                             std::function<bool()> inPlaceGuard)
 {
     SafeFileWriter out(path);
     out.setInPlaceGuard(std::move(inPlaceGuard));
     if (!out.isOpen())
-        return false;
+        return out.failure();
     WriteTextFileBytes(out, document);
     return out.commit();
 }
@@ -171,11 +171,12 @@ FileLoadResult ReadTextFile(RegularFile& file, std::string_view start, CFDocumen
     return result;
 }
 
-bool ExportHtml(const std::filesystem::path& path, const CFDocument& document, bool withTransliteration)
+FileWriteResult ExportHtml(const std::filesystem::path& path, const CFDocument& document,
+                           bool withTransliteration)
 {
     SafeFileWriter out(path);
     if (!out.isOpen())
-        return false;
+        return out.failure();
     out.write(kHtmlHead);
     out.write(HtmlTitle(path));
     out.write(kHtmlStyle);

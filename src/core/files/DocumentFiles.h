@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/FileLoadResult.h"
+#include "base/FileWriteResult.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -24,8 +25,8 @@ class SafeFileWriter;
 // Reading also takes LF and a lone CR as line ends (TextFileDecoder).
 //
 // Saving and exporting replace the target only once the whole new file is
-// safely on disk (SafeFileWriter): on failure they return false and the old
-// file is exactly as it was.
+// safely on disk (SafeFileWriter): on failure they say why (the system's
+// error: no space, no permission …) and the old file is exactly as it was.
 
 // The most lines a text file may have: those of the main editor.
 inline constexpr std::uint32_t kTextFileLineLimit = 60000;
@@ -38,12 +39,12 @@ constexpr std::uint64_t MaxTextFileBytes(std::uint32_t maxLineLength, std::uint3
 }
 
 // Writes the document as a text file, replacing any existing file. Cells
-// above 0x10FFFF are left out. Returns false when the file could not be
-// created or written completely. Where the file must be overwritten in place
+// above 0x10FFFF are left out. Fails when the file could not be created or
+// written completely. Where the file must be overwritten in place
 // (SafeFileWriter), inPlaceGuard is asked first and the file is left alone
-// when it says false.
-bool SaveTextFile(const std::filesystem::path& path, const CFDocument& document,
-                  std::function<bool()> inPlaceGuard = {});
+// (Refused) when it says false.
+FileWriteResult SaveTextFile(const std::filesystem::path& path, const CFDocument& document,
+                             std::function<bool()> inPlaceGuard = {});
 
 // Writes the text file's bytes of the document to out (SaveTextFile without
 // opening and committing, for files that hold the text after a header).
@@ -73,9 +74,8 @@ FileLoadResult ReadTextFile(RegularFile& file, std::string_view start, CFDocumen
 // Line ends of the page are CR LF on every system. withTransliteration:
 // under each line that knows readings of its signs, its transliteration
 // (AtfExport::Line) in small type, written with character references as
-// well. Returns false when the page could not be created or written
-// completely.
-bool ExportHtml(const std::filesystem::path& path, const CFDocument& document,
-                bool withTransliteration = false);
+// well. Fails when the page could not be created or written completely.
+FileWriteResult ExportHtml(const std::filesystem::path& path, const CFDocument& document,
+                           bool withTransliteration = false);
 
 } // namespace velmora

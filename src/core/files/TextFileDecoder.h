@@ -17,8 +17,8 @@ class CFDocument;
 // - the bytes must be well-formed UTF-8: no stray continuation bytes, no
 //   sequence cut short, no overlong forms, nothing above U+10FFFF. The one
 //   leniency is the three-byte form of a surrogate (U+D800 to U+DFFF), which
-//   older versions wrote for a lone half of a pair: such files still open,
-//   and save back as they were.
+//   is how a document holding a lone half of a pair is saved: such files
+//   open, and save back as they were.
 // - LF, CR LF and a lone CR each end a line; a line end at the very end of
 //   the file gives an empty last line. Every other code point, control
 //   characters and a byte-order mark included, is a cell.

@@ -72,6 +72,13 @@ protected:
             && messages.messages()[0].owner == &owner
             && messages.messages()[0].text.find(path.string()) != std::string::npos;
     }
+    // The failure is told with its reason, as FailureText words it.
+    bool Says(std::string_view reason) const
+    {
+        return !messages.messages().empty()
+            && messages.messages().back().text.find(reason) != std::string::npos;
+    }
+    static constexpr std::string_view kNoFolder = "ファイルに書き込めません（No such file or directory）。";
 };
 
 TEST_F(MainCommandsTest, StartsAsAnUnchangedDocumentWithoutFile)
@@ -211,11 +218,19 @@ TEST_F(MainCommandsTest, FailedSavesKeepFileTitleAndTheUnsavedState)
     dialogs.choose(unwritable);
     EXPECT_FALSE(commands.SaveAs());
     EXPECT_TRUE(OnlyErrorNaming(unwritable));
+    EXPECT_TRUE(Says(kNoFolder));
     EXPECT_EQ(Shown(), u"t.txt - Velmora");
     EXPECT_EQ(commands.CurrentFile(), file);
     EXPECT_TRUE(commands.IsModified());
     // The dialogs remember the name typed, so that it can be corrected.
     EXPECT_EQ(commands.textOpenRecord().path(), unwritable);
+
+    // A folder is no file to save into, and the message says so.
+    messages.clear();
+    dialogs.choose(folder.path());
+    EXPECT_FALSE(commands.SaveAs());
+    EXPECT_TRUE(Says("通常のファイルではありません"));
+    EXPECT_TRUE(fs::is_directory(folder.path()));
 
     // Save still writes to the current file, not to the failed choice.
     EXPECT_TRUE(commands.Save());
@@ -384,6 +399,7 @@ TEST_F(MainCommandsTest, SaveHtmlExportsAndReportsAFailureWithoutTouchingTheText
     dialogs.choose(bad);
     EXPECT_FALSE(commands.SaveHtml());
     EXPECT_TRUE(OnlyErrorNaming(bad));
+    EXPECT_TRUE(Says(kNoFolder));
 
     // A document with a file: its name with .html, in the folder of the
     // last page chosen, or beside the document before any.
@@ -456,6 +472,7 @@ TEST_F(MainCommandsTest, SaveWorddataWritesTheDictionaryAndReportsAFailure)
     dialogs.choose(bad);
     EXPECT_FALSE(commands.SaveWorddata());
     EXPECT_TRUE(OnlyErrorNaming(bad));
+    EXPECT_TRUE(Says(kNoFolder));
 
     // Cancelled: the open dialog still takes over the last name chosen.
     dialogs.cancel();
@@ -660,6 +677,7 @@ TEST_F(MainCommandsTest, ExportAtfWritesTheReadingsOfAnImportedTextBesideItNever
     dialogs.choose(folder / "nowhere" / "x.atf");
     EXPECT_FALSE(commands.ExportAtf());
     EXPECT_TRUE(OnlyErrorNaming(folder / "nowhere" / "x.atf"));
+    EXPECT_TRUE(Says(kNoFolder));
 }
 
 TEST_F(MainCommandsTest, AnAtfFileThatCannotBeImportedLeavesTheDocumentAsItWas)

@@ -85,7 +85,7 @@ OneLine LoadOneLine(const std::string& line)
 {
     CFWordDictionary d;
     OneLine r;
-    r.ok = d.LoadFromBytes(line);
+    r.ok = d.LoadFromBytes(line).ok();
     if (r.ok && d.CandidateCount() == 1) {
         d.ForEachEntry([&](const CFWordDictionary::Entry& e) {
             r.key = CellsOf(e.key);

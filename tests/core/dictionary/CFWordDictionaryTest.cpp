@@ -1,4 +1,5 @@
 #include "core/dictionary/CFWordDictionary.h"
+#include "base/ProgrammingError.h"
 
 #include <gtest/gtest.h>
 
@@ -134,8 +135,8 @@ TEST(CFWordDictionary, AddWordSetsTheCandidatesNumber)
     EXPECT_EQ(candidate->number, 1u);
     d.AddWord(0, Key("A"), candidate);
     EXPECT_EQ(candidate->number, 0u);
-    EXPECT_THROW(d.AddWord(1, WordPtr(), Sign(1)), std::invalid_argument);
-    EXPECT_THROW(d.AddWord(1, Key("A"), WordPtr()), std::invalid_argument);
+    EXPECT_THROW(d.AddWord(1, WordPtr(), Sign(1)), ProgrammingError);
+    EXPECT_THROW(d.AddWord(1, Key("A"), WordPtr()), ProgrammingError);
     EXPECT_EQ(d.CandidateCount(), 1u);
 }
 

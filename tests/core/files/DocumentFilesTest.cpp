@@ -364,10 +364,12 @@ TEST(DocumentFiles, FailedSavesLeaveTheOldFileAndNoLitter)
     small.rlim_cur = 100000;
     setrlimit(RLIMIT_FSIZE, &small);
     const auto large = Doc(Lines(200, Lines::value_type(999, 0x12000)));
-    const bool savedLarge = SaveTextFile(dir / "old.txt", large);
+    const FileWriteResult savedLarge = SaveTextFile(dir / "old.txt", large);
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, previous);
-    EXPECT_FALSE(savedLarge);
+    // The file system's refusal is kept for the message, as a full disk's.
+    EXPECT_EQ(savedLarge.reason, FileWriteResult::Reason::CannotWrite);
+    EXPECT_EQ(savedLarge.error, EFBIG);
     EXPECT_TRUE(ReadBytes(dir / "old.txt") == old) << "the old file was changed";
 #endif
     EXPECT_EQ(dir.entries(), (std::set<std::string>{"folder", "old.txt"}));

@@ -7,6 +7,7 @@
 #include "core/view/CFSignFont.h"
 #include "gui/CEditorWnd.h"
 #include "gui/CSignInfoWindow.h"
+#include "platform/TextTranslator.h"
 #include "platform/UserTexts.h"
 #include "tests/support/FakeFileDialogs.h"
 #include "tests/support/FakeFontDialog.h"
@@ -605,6 +606,15 @@ TEST_F(MainWindowTest, RecentFilesOfferTheDocumentsOpenedAndSavedLastAndReopenTh
     EXPECT_FALSE(window.action(CommandId::RecentFiles)->isEnabled());
     EXPECT_EQ(RecentMenu(window), (QStringList{"-", "Clear(&C)"}));
     EXPECT_EQ(settings.readString("RecentFiles", "File1", "none"), "none");
+    // A settings file that takes no writes is told once, and files still
+    // open.
+    settings.setWritable(false);
+    messages.clear();
+    ASSERT_TRUE(window.openFile(hymn));
+    ASSERT_TRUE(window.openFile(letter));
+    ASSERT_EQ(messages.messages().size(), 1u);
+    EXPECT_EQ(messages.messages()[0].text, Tr(texts::kSettingsNotWritten));
+    EXPECT_EQ(window.windowTitle(), "letter.txt[*] - Velmora");
 }
 
 TEST_F(MainWindowTest, AFileDroppedOnTheWindowOpensAfterTheQuestionAboutChanges)

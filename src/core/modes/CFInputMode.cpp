@@ -6,8 +6,12 @@
 #include "core/modes/CFModeData.h"
 #include "core/view/CFSignFont.h"
 #include "core/view/TextLayout.h"
+#include "platform/TextTranslator.h"
+#include "platform/UserTexts.h"
 #include "platform/VirtualKeys.h"
 #include "platform/Window.h"
+
+#include <string>
 
 namespace velmora {
 
@@ -122,15 +126,19 @@ int CFInputMode::OnKeyDown(std::uint32_t vk)
     if (IsLetterOrDigitKey(vk) || vk == vk::Oem3) {
         if (count <= kPendingLimit)
             ToCharacter(vk, count);
+        else
+            RefuseFull();
         return kInputModeId;
     }
     if (vk == vk::OemMinus || vk == vk::Oem7) {
-        if (count > 0) {
-            const std::uint32_t replacement = ModifiedVowel(vk, pending_->CellAt(count - 1), capsLock);
-            if (replacement != 0) {
-                pending_->EraseCell(count - 1);
-                pending_->InsertCell(count - 1, replacement);
-            }
+        const std::uint32_t replacement =
+            count > 0 ? ModifiedVowel(vk, pending_->CellAt(count - 1), capsLock) : 0;
+        if (replacement != 0) {
+            pending_->EraseCell(count - 1);
+            pending_->InsertCell(count - 1, replacement);
+        } else {
+            // Only a, e, i and u take a macron or circumflex.
+            data_->notice = Fill(Tr(texts::kNotInTransliteration), vk == vk::OemMinus ? "-" : "^");
         }
         return kInputModeId;
     }
@@ -151,15 +159,22 @@ int CFInputMode::OnKeyDown(std::uint32_t vk)
     }
 }
 
+void CFInputMode::RefuseFull()
+{
+    data_->notice = Fill(Tr(texts::kPendingFull), std::to_string(kPendingLimit + 1));
+}
+
 int CFInputMode::Convert()
 {
-    const TransliterationKey derived =
-        TransliterationKey::Derive(pending_->Cells(), TransliterationKey::InputMode);
+    // Only the first reading is converted (du₃ of du₃ma); the rest stays
+    // pending and is converted after it.
+    const auto typed = pending_->Cells();
+    const auto reading = typed.first(TransliterationKey::FirstReadingLength(typed));
+    const TransliterationKey derived = TransliterationKey::Derive(reading, TransliterationKey::InputMode);
     // Too long, beginning with a digit, or not in the dictionary: no sign.
     // The text stays for correction, and the status bar says so.
-    const auto missed = [this] {
-        const auto typed = pending_->Cells();
-        data_->missedLookup.assign(typed.begin(), typed.end());
+    const auto missed = [this, reading] {
+        data_->missedLookup.assign(reading.begin(), reading.end());
         return kInputModeId;
     };
     if (!derived.Usable() || !dictionary_)
@@ -170,6 +185,7 @@ int CFInputMode::Convert()
         return missed();
     data_->currentWord = currentWord_;
     data_->requestedNumber = derived.number;
+    data_->convertedLength = static_cast<std::uint32_t>(reading.size());
     return kSignSelectionModeId;
 }
 

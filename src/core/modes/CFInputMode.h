@@ -8,7 +8,8 @@ namespace velmora {
 
 // Mode 1: collects a Latin transliteration (š ḫ ṣ ṭ, long and circumflexed
 // vowels, subscript index digits) in the editing state's pending text and
-// shows it in blue at the cursor. Space looks it up in the dictionary and,
+// shows it in blue at the cursor. Space looks its first reading (du₃ of
+// du₃ma) up in the dictionary and,
 // on a hit, hands over to sign selection (a miss is kept in the editing
 // state's missedLookup for the status bar); Enter or a mouse press puts the
 // Latin text itself into the document (or, when the line has no room for
@@ -43,8 +44,12 @@ public:
     std::uint32_t PendingCount() const;
 
 private:
-    // Space: looks the transliteration up; the id of the mode to follow.
+    // Space: looks the first reading of the transliteration up; the id of
+    // the mode to follow.
     int Convert();
+    // A character refused because the pending text is full: the status bar
+    // says so.
+    void RefuseFull();
     // Puts the pending text into the document at the cursor as one undo
     // step, moves the cursor behind it and empties the pending text; the id
     // of the mode to follow. Refused with a message, the text kept, when

@@ -54,6 +54,7 @@ int CFModeCtrl::RouteKey(std::uint32_t vk, KeyModifiers modifiers)
 {
     data_->modifiers = modifiers;
     data_->missedLookup.clear();
+    data_->notice.clear();
     Follow(current_->OnKeyDown(vk));
     return currentId_;
 }
@@ -61,6 +62,7 @@ int CFModeCtrl::RouteKey(std::uint32_t vk, KeyModifiers modifiers)
 int CFModeCtrl::RouteMouse(std::uint32_t flags)
 {
     data_->missedLookup.clear();
+    data_->notice.clear();
     Follow(current_->OnMouse(flags));
     return currentId_;
 }
@@ -74,6 +76,8 @@ int CFModeCtrl::ChooseCandidate(std::int32_t index)
 
 std::string CFModeCtrl::LookupStatus() const
 {
+    if (!data_->notice.empty())
+        return data_->notice;
     if (currentId_ == kSignSelectionModeId)
         return selSign_.StatusText();
     if (data_->missedLookup.empty())

@@ -14,6 +14,7 @@
 #include <boost/shared_ptr.hpp>
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 namespace velmora {
@@ -76,6 +77,13 @@ public:
     // The transliteration of a lookup that found nothing, for the status
     // bar; emptied by the next key or click.
     std::vector<std::uint32_t> missedLookup;
+    // How many characters at the start of the pending text the candidate on
+    // show stands for (du₃ of du₃ma); what follows stays pending when the
+    // candidate is accepted.
+    std::uint32_t convertedLength = 0;
+    // Why the last key or text was refused (translated), for the status
+    // bar; emptied by the next key or click.
+    std::string notice;
     // The most lines the document may hold (at least 1).
     std::int32_t lineLimit;
     Window* window;

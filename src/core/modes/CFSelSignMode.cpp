@@ -105,10 +105,24 @@ int CFSelSignMode::Accept()
     if (currentWord_ && !CFEditCommands(*data_).CheckInsertAtCursor(currentWord_->Cells()))
         return kSignSelectionModeId;
     // The signs remember what they were typed as.
-    data_->acceptedReading = currentWord_
-        ? ReadingTable::Intern(SignNames::TypedReading(pending_->Cells(), currentWord_->number))
+    const auto typed = pending_->Cells();
+    const std::uint32_t converted = std::min<std::uint32_t>(data_->convertedLength, pending_->Length());
+    const ReadingId reading = currentWord_
+        ? ReadingTable::Intern(SignNames::TypedReading(typed.first(converted), currentWord_->number))
         : kNoReading;
+    if (converted > 0 && converted < pending_->Length()) {
+        // Readings typed one after another (du₃ma): the signs of the first
+        // go in now, and input mode goes on with the rest, still pending.
+        if (currentWord_)
+            CFEditCommands(*data_).InsertAtCursor(currentWord_->Cells(), reading);
+        pending_->EraseCells(0, converted);
+        data_->convertedLength = 0;
+        data_->currentWord.reset();
+        return kInputModeId;
+    }
+    data_->acceptedReading = reading;
     pending_->Clear();
+    data_->convertedLength = 0;
     data_->currentWord = currentWord_;
     return kNormalModeId;
 }
@@ -228,6 +242,14 @@ void CFSelSignMode::OnPaint(Surface& surface)
     const int y = at.cy * static_cast<int>(cursor_->line);
     const int h = LineHeight(surface, fonts);
     DrawLine(*candidates_, surface, fonts, at.cx - left, y - h * top, TextColors{kBlue, true});
+    // The readings typed after the converted one wait behind its signs.
+    const std::uint32_t converted = std::min<std::uint32_t>(data_->convertedLength, pending_->Length());
+    if (converted > 0 && converted < pending_->Length()) {
+        CFLine rest;
+        rest.InsertCells(pending_->Length() - converted, 0, pending_->Cells().data() + converted);
+        const int x = at.cx - left + PrefixExtent(*candidates_, surface, fonts, candidates_->Length()).cx;
+        DrawLine(rest, surface, fonts, x, y - h * top, TextColors{kBlue, true});
+    }
 }
 
 } // namespace velmora

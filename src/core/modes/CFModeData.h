@@ -95,6 +95,8 @@ public:
     bool alphabetLock = false;
     // The key with which normal mode handed over to input mode.
     std::int32_t firstKey = 0;
+    // The typed character with which it did so instead (0: none).
+    std::uint32_t firstCharacter = 0;
     // The modifiers of the key being handled, set by the controller's
     // RouteKey before the key reaches a mode.
     KeyModifiers modifiers;

@@ -2,6 +2,7 @@
 
 #include "core/dictionary/CFWordDictionary.h"
 #include "core/dictionary/SignNames.h"
+#include "core/document/CFSelectedText.h"
 #include "core/document/ReadingTable.h"
 #include "core/modes/CFEditCommands.h"
 #include "core/modes/CFModeData.h"
@@ -10,6 +11,7 @@
 #include "platform/TextTranslator.h"
 #include "platform/UserTexts.h"
 #include "platform/VirtualKeys.h"
+#include "platform/Window.h"
 
 #include <algorithm>
 #include <string>
@@ -131,6 +133,9 @@ int CFSelSignMode::OnKeyDown(std::uint32_t vk)
 {
     typedIndexMissing_ = false;
     const std::int32_t before = index_;
+    // Ctrl+Z takes the conversion back, as Backspace does.
+    if (data_->modifiers.ctrl && vk == 'Z')
+        return kInputModeId;
     switch (vk) {
     case vk::Space:
     case vk::Down:
@@ -223,6 +228,11 @@ std::string CFSelSignMode::StatusText() const
     return text;
 }
 
+int CFSelSignMode::OnText(std::uint32_t)
+{
+    return kSignSelectionModeId;
+}
+
 int CFSelSignMode::OnMouse(std::uint32_t)
 {
     return Accept();
@@ -236,6 +246,9 @@ void CFSelSignMode::OnPaint(Surface& surface)
     const int top = static_cast<int>(offsets.top());
     const int left = offsets.left();
     // Unlike the other modes this one draws its text opaque, on white.
+    // The selection the text will replace.
+    DrawSelection(*document_, selection_->active(), selection_->start(), selection_->end(), surface, fonts,
+                  offsets.top(), offsets.left(), window_ ? window_->clientRect().right : 0);
     DrawDocument(*document_, surface, fonts, offsets.top(), left, TextColors{kBlack, true});
 
     const Size at = PrefixExtent(document_->Line(cursor_->line), surface, fonts, cursor_->column);

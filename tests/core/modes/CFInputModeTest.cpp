@@ -195,8 +195,7 @@ TEST_F(InputModeTest, ClickCommitsWithAnUndoRecord)
     EXPECT_EQ(e.ctrl->RouteMouse(0), kNormalModeId);
     EXPECT_EQ(TextOf(e.doc()), (test::Lines{"qab"}));
     EXPECT_EQ(e.at(), (Position{0, 3}));
-    e.keyboard.setCtrl(true);
-    e.press({'Z'});
+    e.ctrlPress('Z');
     EXPECT_EQ(TextOf(e.doc()), (test::Lines{"q"}));
     EXPECT_EQ(e.at(), (Position{0, 1}));
 }

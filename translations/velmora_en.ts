@@ -389,6 +389,18 @@ Last changed: %2</translation>
         <translation>no %1: %2</translation>
     </message>
     <message>
+        <source>発音入力は %1 文字までです</source>
+        <translation>A transliteration holds at most %1 characters</translation>
+    </message>
+    <message>
+        <source>「%1」は発音入力に使えません</source>
+        <translation>“%1” cannot be typed in a transliteration</translation>
+    </message>
+    <message>
+        <source>先に Enter で確定するか Esc で取り消してください</source>
+        <translation>Press Enter or Escape first</translation>
+    </message>
+    <message>
         <source>変換すると行の最大文字数を超えるため変換できません。</source>
         <translation>Cannot convert: the line would be longer than the maximum number of characters.</translation>
     </message>

@@ -389,6 +389,18 @@
         <translation>no %1: %2</translation>
     </message>
     <message>
+        <source>発音入力は %1 文字までです</source>
+        <translation>発音入力は %1 文字までです</translation>
+    </message>
+    <message>
+        <source>「%1」は発音入力に使えません</source>
+        <translation>「%1」は発音入力に使えません</translation>
+    </message>
+    <message>
+        <source>先に Enter で確定するか Esc で取り消してください</source>
+        <translation>先に Enter で確定するか Esc で取り消してください</translation>
+    </message>
+    <message>
         <source>変換すると行の最大文字数を超えるため変換できません。</source>
         <translation>変換すると行の最大文字数を超えるため変換できません。</translation>
     </message>

@@ -1,5 +1,6 @@
 #include "gui/CEditorWnd.h"
 
+#include "core/commands/MainMenu.h"
 #include "core/document/CCursor.h"
 #include "core/document/CFDocument.h"
 #include "core/document/CFSelectedText.h"
@@ -22,6 +23,7 @@
 
 #include <QApplication>
 #include <QHelpEvent>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -37,6 +39,7 @@
 #include <algorithm>
 #include <optional>
 #include <utility>
+#include <vector>
 
 namespace velmora {
 
@@ -64,6 +67,27 @@ std::uint32_t MouseFlags(const QMouseEvent& event)
     if (event.modifiers().testFlag(Qt::ControlModifier))
         flags |= kMouseControl;
     return flags;
+}
+
+// The text a key event types: what it carries when all of it is printable,
+// unless Ctrl or Alt alone is held (shortcuts and menus; Ctrl+Alt is AltGr
+// on some systems). Space stays a key command: it converts.
+std::optional<std::vector<std::uint32_t>> TypedText(const QKeyEvent& event)
+{
+    const Qt::KeyboardModifiers modifiers = event.modifiers();
+    if (modifiers.testFlag(Qt::ControlModifier) != modifiers.testFlag(Qt::AltModifier))
+        return std::nullopt;
+    const QString text = event.text();
+    if (text.isEmpty() || event.key() == Qt::Key_Space)
+        return std::nullopt;
+    const QList<uint> points = text.toUcs4();
+    std::vector<std::uint32_t> typed;
+    for (const uint c : points) {
+        if (!QChar::isPrint(char32_t(c)))
+            return std::nullopt;
+        typed.push_back(c);
+    }
+    return typed;
 }
 
 // One notch of a mouse wheel, in eighths of a degree, and the lines it
@@ -117,6 +141,8 @@ CEditorWnd::CEditorWnd(PlatformServices services, CFSignFont& signFont, CFWordDi
     , candidateWindow_(new CCandidateWindow(this))
 {
     setFocusPolicy(Qt::StrongFocus);
+    // Input methods commit their text to the editor.
+    setAttribute(Qt::WA_InputMethodEnabled);
     // Focus asked for the client area (through its Window) goes to the
     // editor, which receives the keys.
     viewport()->setFocusProxy(this);
@@ -298,47 +324,85 @@ void CEditorWnd::runCommand(Command&& command)
 
 void CEditorWnd::CutLine()
 {
-    runCommand([](CFEditCommands& commands) { commands.Cut(); });
+    runEditorCommand(CommandId::CutLine);
 }
 
 void CEditorWnd::CopyLine()
 {
-    runCommand([](CFEditCommands& commands) { commands.Copy(); });
+    runEditorCommand(CommandId::CopyLine);
 }
 
 void CEditorWnd::PasteLine()
 {
-    runCommand([](CFEditCommands& commands) { commands.Paste(); });
+    runEditorCommand(CommandId::PasteLine);
 }
 
 void CEditorWnd::DeleteLine()
 {
-    runCommand([](CFEditCommands& commands) { commands.DeleteSelection(); });
+    runEditorCommand(CommandId::DeleteLine);
 }
 
 void CEditorWnd::Undo()
 {
-    runCommand([](CFEditCommands& commands) { commands.Undo(); });
+    runEditorCommand(CommandId::Undo);
 }
 
 void CEditorWnd::Redo()
 {
-    runCommand([](CFEditCommands& commands) { commands.Redo(); });
+    runEditorCommand(CommandId::Redo);
 }
 
 void CEditorWnd::SelectAll()
 {
-    runCommand([](CFEditCommands& commands) { commands.SelectAll(); });
+    runEditorCommand(CommandId::SelectAll);
 }
 
 void CEditorWnd::ConvertTransliteration()
 {
-    runCommand([](CFEditCommands& commands) { commands.ConvertTransliteration(); });
+    runEditorCommand(CommandId::ConvertTransliteration);
 }
 
 void CEditorWnd::ToggleSignInput()
 {
-    runCommand([](CFEditCommands& commands) { commands.ToggleAlphabetMode(); });
+    runEditorCommand(CommandId::SignInput);
+}
+
+void CEditorWnd::runEditorCommand(CommandId id)
+{
+    guarded([&] {
+        RunEditorCommand(id, *ctrl_, *data_);
+        scrollToCursor();
+    });
+    repaint();
+    updateCandidateWindow();
+}
+
+bool CEditorWnd::InputPending() const
+{
+    return ctrl_->CurrentModeId() != kNormalModeId;
+}
+
+bool CEditorWnd::event(QEvent* event)
+{
+    // The editing mode may claim a key before the window's shortcuts act
+    // on it (Ctrl+Z while a transliteration is pending).
+    if (event->type() == QEvent::ShortcutOverride) {
+        bool claimed = false;
+        guarded([&] {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            const bool capsLock = services_.keyboard.capsLockOn();
+            if (const auto translated = QtKeyTranslator::translate(*key, capsLock))
+                claimed =
+                    ctrl_->ClaimsKey(translated->virtualKey,
+                                     KeyModifiers{translated->shift,
+                                                  key->modifiers().testFlag(Qt::ControlModifier), capsLock});
+        });
+        if (claimed) {
+            event->accept();
+            return true;
+        }
+    }
+    return QAbstractScrollArea::event(event);
 }
 
 bool CEditorWnd::CanUndo() const
@@ -476,6 +540,20 @@ bool CEditorWnd::handleKeyPress(QKeyEvent* event)
         if (qtKeyboard_)
             qtKeyboard_->update(*event);
         const bool capsLock = services_.keyboard.capsLockOn();
+        if (const auto typed = TypedText(*event)) {
+            used = true;
+            const KeyModifiers modifiers{event->modifiers().testFlag(Qt::ShiftModifier), false, capsLock};
+            ctrl_->RouteText(*typed, modifiers);
+            scrollToCursor();
+            return;
+        }
+        // A dead key typing "Alphabet" text is the first half of a compose
+        // sequence whose result comes as the text of the next key.
+        if (event->key() >= Qt::Key_Dead_Grave && event->key() <= Qt::Key_Dead_Longsolidusoverlay
+            && data_->alphabetMode && ctrl_->CurrentModeId() == kNormalModeId)
+            return;
+        // A key without text: the key command, or the character the
+        // keyboard table gives it.
         const auto key = QtKeyTranslator::translate(*event, capsLock);
         if (!key)
             return;
@@ -485,6 +563,17 @@ bool CEditorWnd::handleKeyPress(QKeyEvent* event)
         enter = key->virtualKey == vk::Return && lineLimit() == 1 && ctrl_->CurrentModeId() == kNormalModeId;
         // The modes read Shift as the key translation chose it.
         const KeyModifiers modifiers{key->shift, event->modifiers().testFlag(Qt::ControlModifier), capsLock};
+        // A key of the command table, unless the mode claims it: the
+        // editing commands run here (in a word field, whose window has no
+        // shortcuts of its own); the main window's are not the editor's.
+        if (!ctrl_->ClaimsKey(key->virtualKey, modifiers)) {
+            if (const auto command = CommandForKeys(KeysText(key->virtualKey, modifiers))) {
+                used = RunEditorCommand(*command, *ctrl_, *data_);
+                enter = false;
+                scrollToCursor();
+                return;
+            }
+        }
         ctrl_->RouteKey(key->virtualKey, modifiers);
         scrollToCursor();
     });
@@ -497,6 +586,54 @@ bool CEditorWnd::handleKeyPress(QKeyEvent* event)
     if (enter)
         emit enterPressed();
     return used;
+}
+
+void CEditorWnd::handleInputMethod(QInputMethodEvent* event)
+{
+    const QList<uint> commit = event->commitString().toUcs4();
+    if (commit.isEmpty())
+        return;
+    const ViewSnapshot before = snapshot();
+    guarded([&] {
+        const std::vector<std::uint32_t> text(commit.begin(), commit.end());
+        ctrl_->RouteText(text, KeyModifiers{false, false, services_.keyboard.capsLockOn()});
+        scrollToCursor();
+    });
+    repaintChanged(before);
+    emit edited();
+    candidatesWanted_ = true;
+    updateCandidateWindow();
+}
+
+void CEditorWnd::inputMethodEvent(QInputMethodEvent* event)
+{
+    handleInputMethod(event);
+    event->accept();
+}
+
+QVariant CEditorWnd::inputMethodQuery(Qt::InputMethodQuery query) const
+{
+    switch (query) {
+    case Qt::ImEnabled:
+        return true;
+    case Qt::ImCursorRectangle: {
+        QRect rect;
+        auto* self = const_cast<CEditorWnd*>(this);
+        self->guarded([&] {
+            const auto fonts = signFont_.Fonts();
+            const std::unique_ptr<Surface> surface = window_->createSurface();
+            if (!surface)
+                return;
+            const Point at =
+                CaretPoint(data_->document, data_->cursor->position(), *surface, *fonts, data_->Offsets());
+            const int h = std::max(LineHeight(*surface, *fonts), 1);
+            rect = QRect(viewport()->mapTo(self, QPoint(at.x, at.y)), QSize(2, h));
+        });
+        return rect;
+    }
+    default:
+        return QAbstractScrollArea::inputMethodQuery(query);
+    }
 }
 
 void CEditorWnd::handleKeyRelease(QKeyEvent* event)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/commands/MainEditor.h"
+#include "core/commands/MainMenu.h"
 #include "core/document/Position.h"
 #include "core/modes/ViewSnapshot.h"
 #include "core/search/SearchTarget.h"
@@ -18,6 +19,7 @@
 #include <optional>
 #include <string>
 
+class QInputMethodEvent;
 class QKeyEvent;
 
 namespace velmora {
@@ -43,8 +45,10 @@ class Window;
 // it. The widget owns the editor's scroll state, editing state and mode
 // controller; the sign font and the dictionary are shared by all editors.
 // After every key and every click it scrolls the cursor into view, repaints
-// and emits edited(). A key goes to the modes with the modifiers of its
-// event.
+// and emits edited(). A key that types text (the layout's character, a
+// dead key's or compose sequence's result) goes to the modes as typed text,
+// as does an input method's commit; other keys go as key commands with the
+// modifiers of their event.
 //
 // While the modes show candidates, a candidate window lists them beside the
 // caret (CCandidateWindow); a click on one of its rows accepts that
@@ -99,6 +103,7 @@ public:
     void SelectAll() override;
     void ConvertTransliteration() override;
     void ToggleSignInput() override;
+    bool InputPending() const override;
     bool CanUndo() const override;
     bool CanRedo() const override;
     bool AlphabetMode() const override;
@@ -126,6 +131,12 @@ public:
     // that passes on the keys it receives itself. True when the key was used.
     bool handleKeyPress(QKeyEvent* event);
     void handleKeyRelease(QKeyEvent* event);
+    // An input method's event as if sent to this editor: its commit string
+    // is typed text.
+    void handleInputMethod(QInputMethodEvent* event);
+    // Where the caret is (for an input method's window), in this widget's
+    // coordinates; the rest as any widget answers.
+    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
 
     // The list of candidates beside the caret (hidden outside sign
     // selection).
@@ -158,9 +169,11 @@ signals:
     void enterPressed();
 
 protected:
+    bool event(QEvent* event) override;
     bool focusNextPrevChild(bool next) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -185,6 +198,8 @@ private:
     // into view and repaints.
     template <class Command>
     void runCommand(Command&& command);
+    // Runs a command of the table on this editor, then the same.
+    void runEditorCommand(CommandId id);
     void scrollToCursor();
     // The vertical page and range for the lines the client area shows now;
     // the view stays where it is.

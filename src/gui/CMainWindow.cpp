@@ -105,6 +105,25 @@ qint64 VisibleArea(const QRect& rect)
     return largest;
 }
 
+// The commands the editor runs itself (RunEditorCommand).
+bool IsEditorCommand(CommandId id)
+{
+    switch (id) {
+    case CommandId::Undo:
+    case CommandId::Redo:
+    case CommandId::CutLine:
+    case CommandId::CopyLine:
+    case CommandId::PasteLine:
+    case CommandId::DeleteLine:
+    case CommandId::SelectAll:
+    case CommandId::ConvertTransliteration:
+    case CommandId::SignInput:
+        return true;
+    default:
+        return false;
+    }
+}
+
 } // namespace
 
 template <class F>
@@ -207,13 +226,6 @@ void CMainWindow::buildMenu()
         // a window of its own, so its keys never start these commands.
         action->setShortcutContext(Qt::WindowShortcut);
         addAction(action);
-    }
-    // Shown in the menu, but the editor's own keys: they act only while the
-    // menu itself has the focus, so that they reach the editor otherwise.
-    for (const Accelerator& key : EditorKeys()) {
-        QAction* action = actions_.at(key.id);
-        action->setShortcut(QKeySequence(FromUtf8(key.keys), QKeySequence::PortableText));
-        action->setShortcutContext(Qt::WidgetShortcut);
     }
 }
 
@@ -431,6 +443,13 @@ void CMainWindow::run(CommandId id)
             command();
     };
     statusNote_.clear();
+    // A command that would change the document or the selection neither
+    // drops a pending transliteration nor edits underneath it (the editor's
+    // own commands say so themselves; Undo takes back a keystroke).
+    if (NeedsFinishedText(id) && editor_.InputPending() && !IsEditorCommand(id)) {
+        showStatusNote(UiText(texts::kFinishPendingFirst));
+        return;
+    }
     guarded([&] {
         switch (id) {
         case CommandId::NewFile:

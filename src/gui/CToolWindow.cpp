@@ -5,6 +5,7 @@
 #include "qt/QtGeometry.h"
 
 #include <QGuiApplication>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMainWindow>
@@ -43,6 +44,7 @@ CToolWindow::CToolWindow(const char* title, int width, int height, PlatformServi
     setFocusPolicy(Qt::TabFocus);
     // The program ends with its main window, whatever tool windows are open.
     setAttribute(Qt::WA_QuitOnClose, false);
+    setAttribute(Qt::WA_InputMethodEnabled);
 }
 
 void CToolWindow::showWindow()
@@ -110,6 +112,22 @@ void CToolWindow::keyPressEvent(QKeyEvent* event)
     else
         event->ignore();
     update();
+}
+
+void CToolWindow::inputMethodEvent(QInputMethodEvent* event)
+{
+    keyField().handleInputMethod(event);
+    event->accept();
+    update();
+}
+
+QVariant CToolWindow::inputMethodQuery(Qt::InputMethodQuery query) const
+{
+    auto& field = const_cast<CToolWindow*>(this)->keyField();
+    const QVariant answer = field.inputMethodQuery(query);
+    if (query == Qt::ImCursorRectangle)
+        return answer.toRect().translated(field.mapTo(this, QPoint(0, 0)));
+    return answer;
 }
 
 void CToolWindow::keyReleaseEvent(QKeyEvent* event)

@@ -42,6 +42,14 @@ inline constexpr const char* kLineTooLongToDelete =
 // when the typed index was not found and another reading was taken.
 inline constexpr const char* kNoSignFor = VELMORA_TEXT("no sign for %1");
 inline constexpr const char* kNoReadingTaken = VELMORA_TEXT("no %1: %2");
+// A key refused while a transliteration is typed: the pending text is full
+// (%1: the most characters it holds); a character that has no place in a
+// transliteration (%1: the character); a command that would change the
+// document or the selection underneath the pending text.
+inline constexpr const char* kPendingFull = VELMORA_TEXT("発音入力は %1 文字までです");
+inline constexpr const char* kNotInTransliteration = VELMORA_TEXT("「%1」は発音入力に使えません");
+inline constexpr const char* kFinishPendingFirst =
+    VELMORA_TEXT("先に Enter で確定するか Esc で取り消してください");
 
 // Converting transliterations (Convert Transliteration, Import ATF).
 inline constexpr const char* kLineTooLongToConvert =

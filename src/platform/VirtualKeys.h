@@ -24,6 +24,7 @@ inline constexpr std::uint32_t Up = 0x26;
 inline constexpr std::uint32_t Right = 0x27;
 inline constexpr std::uint32_t Down = 0x28;
 inline constexpr std::uint32_t Delete = 0x2E;
+inline constexpr std::uint32_t F1 = 0x70;
 inline constexpr std::uint32_t F3 = 0x72;
 inline constexpr std::uint32_t Oem1 = 0xBA;      // : *
 inline constexpr std::uint32_t OemPlus = 0xBB;   // ; +

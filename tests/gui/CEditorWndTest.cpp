@@ -15,6 +15,8 @@
 
 #include <QApplication>
 #include <QHelpEvent>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
 #include <QPaintEvent>
 #include <QRegion>
 #include <QScrollBar>
@@ -69,6 +71,140 @@ protected:
     std::unique_ptr<CEditorWnd> editor;
     int edits = 0;
 };
+
+// Sends a key press that carries text but no key code the keyboard table
+// knows, as a layout's ä or a compose sequence's é arrives.
+void TypeText(QWidget* widget, const QString& text)
+{
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, text);
+    QApplication::sendEvent(widget, &press);
+}
+
+void CommitText(QWidget* widget, const QString& text)
+{
+    QInputMethodEvent commit;
+    commit.setCommitString(text);
+    QApplication::sendEvent(widget, &commit);
+}
+
+// Every keyboard types: what a key event carries goes in as typed, an input
+// method's commit as one undo step; in "Sign" the letters of a layout join
+// the transliteration, and typing on after a candidate accepts it.
+TEST_F(EditorWidget, TextFromAnyLayoutOrInputMethodArrivesAsTyped)
+{
+    EXPECT_TRUE(editor->testAttribute(Qt::WA_InputMethodEnabled));
+    EXPECT_TRUE(editor->inputMethodQuery(Qt::ImEnabled).toBool());
+    QTest::keyClicks(editor.get(), "_lugal_ ");
+    for (const char* text : {"ä", "ß", "é", "š", "ṣ", "ṭ", "ḫ"})
+        TypeText(editor.get(), QString::fromUtf8(text));
+    CommitText(editor.get(), QStringLiteral("日本語"));
+    EXPECT_EQ(line(0), U"_lugal_ äßéšṣṭḫ日本語");
+    // The caret is where the input method opens its window.
+    const QRect caret = editor->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+    EXPECT_GT(caret.height(), 0);
+    EXPECT_GT(caret.x(), 0);
+    QTest::keyClick(editor.get(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(line(0), U"_lugal_ äßéšṣṭḫ");
+
+    signSetting();
+    TypeText(editor.get(), QStringLiteral("š"));
+    QTest::keyClicks(editor.get(), "u");
+    TypeText(editor.get(), QString::fromUtf8("Ṭ"));
+    // Shift+s as a layout sends it: the text "S" with Shift.
+    QTest::keyClick(editor.get(), 'S', Qt::ShiftModifier);
+    QTest::keyClicks(editor.get(), "c3");
+    EXPECT_EQ(CellsOf(editor->modeData().pending), U"šuṬṣš₃");
+    // A character no transliteration holds is refused, and said so.
+    TypeText(editor.get(), QStringLiteral("é"));
+    EXPECT_EQ(CellsOf(editor->modeData().pending), U"šuṬṣš₃");
+    EXPECT_NE(editor->LookupStatus().find("é"), std::string::npos);
+    QTest::keyClick(editor.get(), Qt::Key_Escape);
+
+    doc() = CFDocument();
+    editor->DocumentReplaced();
+    QTest::keyClicks(editor.get(), "du3");
+    QTest::keyClick(editor.get(), Qt::Key_Space);
+    EXPECT_EQ(mode(), kSignSelectionModeId);
+    CommitText(editor.get(), QStringLiteral("lugal"));
+    EXPECT_EQ(line(0), (std::u32string{kDu3, kDu3}));
+    EXPECT_EQ(CellsOf(editor->modeData().pending), U"lugal");
+}
+
+// Typed, pasted and accepted text replaces the selection, and one Undo
+// brings the selected text back with the readings of its signs.
+TEST_F(EditorWidget, ASelectionIsReplacedAndUndoBringsItBack)
+{
+    signSetting();
+    QTest::keyClicks(editor.get(), "du3");
+    QTest::keyClick(editor.get(), Qt::Key_Space);
+    QTest::keyClick(editor.get(), Qt::Key_Return);
+    signSetting();
+    QTest::keyClicks(editor.get(), "ab");
+    const std::u32string before = line(0);
+    const auto reading = doc().Line(0).ReadingAt(0);
+    ASSERT_TRUE(reading);
+    // The two signs of du₃ and the a: typing x replaces them.
+    QTest::keyClick(editor.get(), Qt::Key_Home);
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClick(editor.get(), Qt::Key_Right, Qt::ShiftModifier);
+    QTest::keyClicks(editor.get(), "x");
+    EXPECT_EQ(line(0), U"xb");
+    QTest::keyClick(editor.get(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(line(0), before);
+    EXPECT_EQ(doc().Line(0).ReadingAt(0), reading);
+
+    // A paste over the selection, one step.
+    kit.clipboard.setText(u"yz");
+    QTest::keyClick(editor.get(), Qt::Key_End);
+    QTest::keyClick(editor.get(), Qt::Key_Left, Qt::ShiftModifier);
+    QTest::keyClick(editor.get(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(line(0), (std::u32string{kDu3, kDu3, U'a', U'y', U'z'}));
+    QTest::keyClick(editor.get(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(line(0), before);
+
+    // An accepted candidate over the selection: the selection stays while
+    // the transliteration is typed.
+    signSetting();
+    QTest::keyClick(editor.get(), Qt::Key_Home);
+    QTest::keyClick(editor.get(), Qt::Key_Right, Qt::ShiftModifier);
+    QTest::keyClick(editor.get(), Qt::Key_Right, Qt::ShiftModifier);
+    QTest::keyClicks(editor.get(), "lugal");
+    QTest::keyClick(editor.get(), Qt::Key_Space);
+    QTest::keyClick(editor.get(), Qt::Key_Return);
+    EXPECT_EQ(line(0), (std::u32string{kLugal, U'a', U'b'}));
+    QTest::keyClick(editor.get(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(line(0), before);
+}
+
+// While a transliteration is pending, Ctrl+Z takes back its last keystroke
+// and the commands that would edit underneath it wait, saying so.
+TEST_F(EditorWidget, PendingInputIsNeitherLostNorEditedUnderneath)
+{
+    QTest::keyClicks(editor.get(), "ab");
+    signSetting();
+    QTest::keyClick(editor.get(), Qt::Key_A, Qt::ControlModifier);
+    kit.clipboard.setText(u"zz");
+    QTest::keyClicks(editor.get(), "lu");
+    QTest::keyClick(editor.get(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(CellsOf(editor->modeData().pending), U"l");
+    for (const auto key : {Qt::Key_X, Qt::Key_V}) {
+        QTest::keyClick(editor.get(), key, Qt::ControlModifier);
+        EXPECT_EQ(line(0), U"ab");
+        EXPECT_EQ(CellsOf(editor->modeData().pending), U"l");
+        EXPECT_FALSE(editor->LookupStatus().empty());
+    }
+    QTest::keyClick(editor.get(), Qt::Key_Delete);
+    editor->ConvertTransliteration();
+    EXPECT_EQ(line(0), U"ab");
+    EXPECT_EQ(mode(), kInputModeId);
+    // Undo from the menu does what Ctrl+Z does: the last keystroke, and
+    // with nothing pending the last edit.
+    editor->Undo();
+    EXPECT_EQ(mode(), kNormalModeId);
+    EXPECT_EQ(line(0), U"ab");
+    editor->Undo();
+    EXPECT_EQ(line(0), U"a");
+}
 
 TEST_F(EditorWidget, SignSettingConvertsATransliterationAndInsertsTheSign)
 {

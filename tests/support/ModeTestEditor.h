@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/commands/MainMenu.h"
 #include "core/dictionary/CFWordDictionary.h"
 #include "core/modes/CFModeCtrl.h"
 #include "core/modes/CFModeData.h"
@@ -69,7 +70,10 @@ struct ModeTestEditor {
     // A key pressed with Ctrl (and Shift when shift is set).
     int ctrlPress(std::uint32_t key, bool shift = false)
     {
-        ctrl->RouteKey(key, KeyModifiers{shift, true, keyboard.capsLockOn()});
+        const KeyModifiers keys{shift, true, keyboard.capsLockOn()};
+        const auto command = ctrl->ClaimsKey(key, keys) ? std::nullopt : CommandForKeys(KeysText(key, keys));
+        if (!command || !RunEditorCommand(*command, *ctrl, *data))
+            ctrl->RouteKey(key, keys);
         return ctrl->CurrentModeId();
     }
     KeyModifiers modifiers() const

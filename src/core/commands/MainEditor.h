@@ -55,6 +55,10 @@ public:
     // Switches between "Alphabet" and "Sign" ("Sign Input" of the Setting
     // menu, a click on the status bar's setting), as Ctrl+Space does.
     virtual void ToggleSignInput() = 0;
+    // A transliteration or a choice of candidates is pending: commands that
+    // would change the document or the selection wait until it is
+    // committed or dropped.
+    virtual bool InputPending() const { return false; }
 
     // What the status bar shows: whether letters type Latin text
     // ("Alphabet") rather than start a transliteration ("Sign"), and the

@@ -1,8 +1,15 @@
 #include "core/commands/MainMenu.h"
 
+#include "core/modes/CFEditCommands.h"
+#include "core/modes/CFModeCtrl.h"
+#include "core/modes/CFModeData.h"
+#include "platform/TextTranslator.h"
 #include "platform/UserTexts.h"
+#include "platform/VirtualKeys.h"
 
+#include <algorithm>
 #include <array>
+#include <cctype>
 
 namespace velmora {
 
@@ -86,6 +93,10 @@ constexpr std::array kAccelerators{
     Accelerator{"Shift+F3", CommandId::FindPrevious},
     Accelerator{"Ctrl+Shift+F3", CommandId::FindPrevious},
     Accelerator{"Ctrl+H", CommandId::Replace},
+    Accelerator{"Ctrl+X", CommandId::CutLine},
+    Accelerator{"Ctrl+C", CommandId::CopyLine},
+    Accelerator{"Ctrl+V", CommandId::PasteLine},
+    Accelerator{"Del", CommandId::DeleteLine},
     Accelerator{"Ctrl+Z", CommandId::Undo},
     Accelerator{"Ctrl+Y", CommandId::Redo},
     Accelerator{"Ctrl+Shift+Z", CommandId::Redo},
@@ -96,13 +107,6 @@ constexpr std::array kAccelerators{
     Accelerator{"Ctrl+-", CommandId::ZoomOut},
     Accelerator{"Ctrl+0", CommandId::ResetZoom},
     Accelerator{"F1", CommandId::SignInformation},
-};
-
-constexpr std::array kEditorKeys{
-    Accelerator{"Ctrl+X", CommandId::CutLine},
-    Accelerator{"Ctrl+C", CommandId::CopyLine},
-    Accelerator{"Ctrl+V", CommandId::PasteLine},
-    Accelerator{"Del", CommandId::DeleteLine},
     Accelerator{"Ctrl+Space", CommandId::SignInput},
 };
 // clang-format on
@@ -119,9 +123,116 @@ std::span<const Accelerator> MainAccelerators()
     return kAccelerators;
 }
 
-std::span<const Accelerator> EditorKeys()
+std::string KeysText(std::uint32_t vk, const KeyModifiers& modifiers)
 {
-    return kEditorKeys;
+    std::string key;
+    if ((vk >= 'A' && vk <= 'Z') || (vk >= '0' && vk <= '9'))
+        key = static_cast<char>(vk);
+    else if (vk == vk::Space)
+        key = "Space";
+    else if (vk == vk::Delete)
+        key = "Del";
+    else if (vk >= vk::F1 && vk <= vk::F1 + 11)
+        key = "F" + std::to_string(vk - vk::F1 + 1);
+    else
+        return {};
+    return std::string(modifiers.ctrl ? "Ctrl+" : "") + (modifiers.shift ? "Shift+" : "") + key;
+}
+
+std::optional<CommandId> CommandForKeys(std::string_view keys)
+{
+    if (keys.empty())
+        return std::nullopt;
+    const auto same = [](std::string_view a, std::string_view b) {
+        return std::ranges::equal(a, b, [](char x, char y) { return std::tolower(x) == std::tolower(y); });
+    };
+    for (const Accelerator& accelerator : kAccelerators) {
+        if (same(accelerator.keys, keys))
+            return accelerator.id;
+    }
+    return std::nullopt;
+}
+
+bool NeedsFinishedText(CommandId id)
+{
+    switch (id) {
+    case CommandId::NewFile:
+    case CommandId::Open:
+    case CommandId::RecentFiles:
+    case CommandId::ImportAtf:
+    case CommandId::Undo:
+    case CommandId::Redo:
+    case CommandId::CutLine:
+    case CommandId::PasteLine:
+    case CommandId::DeleteLine:
+    case CommandId::SelectAll:
+    case CommandId::ConvertTransliteration:
+    case CommandId::FindNext:
+    case CommandId::FindPrevious:
+    case CommandId::SignInput:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool RunEditorCommand(CommandId id, CFModeCtrl& ctrl, CFModeData& data)
+{
+    switch (id) {
+    case CommandId::Undo:
+    case CommandId::Redo:
+    case CommandId::CutLine:
+    case CommandId::CopyLine:
+    case CommandId::PasteLine:
+    case CommandId::DeleteLine:
+    case CommandId::SelectAll:
+    case CommandId::ConvertTransliteration:
+    case CommandId::SignInput:
+        break;
+    default:
+        return false;
+    }
+    if (ctrl.CurrentModeId() != kNormalModeId && NeedsFinishedText(id)) {
+        // Neither lost nor edited underneath: Undo takes back what was typed
+        // last, the rest waits for Enter or Escape.
+        if (id == CommandId::Undo)
+            ctrl.RouteKey('Z', KeyModifiers{false, true, data.modifiers.capsLock});
+        else
+            data.notice = Tr(texts::kFinishPendingFirst);
+        return true;
+    }
+    CFEditCommands commands(data);
+    switch (id) {
+    case CommandId::Undo:
+        commands.Undo();
+        break;
+    case CommandId::Redo:
+        commands.Redo();
+        break;
+    case CommandId::CutLine:
+        commands.Cut();
+        break;
+    case CommandId::CopyLine:
+        commands.Copy();
+        break;
+    case CommandId::PasteLine:
+        commands.Paste();
+        break;
+    case CommandId::DeleteLine:
+        // The selection, or the character after the cursor, as the key does.
+        commands.DeleteForward();
+        break;
+    case CommandId::SelectAll:
+        commands.SelectAll();
+        break;
+    case CommandId::ConvertTransliteration:
+        commands.ConvertTransliteration();
+        break;
+    default:
+        commands.ToggleAlphabetMode();
+        break;
+    }
+    return true;
 }
 
 } // namespace velmora

@@ -1,9 +1,17 @@
 #pragma once
 
+#include "core/modes/KeyModifiers.h"
+
+#include <cstdint>
+#include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace velmora {
+
+class CFModeCtrl;
+class CFModeData;
 
 // The commands of the main window's menu and keyboard accelerators.
 enum class CommandId : int {
@@ -64,12 +72,26 @@ struct Accelerator {
 
 // The menu bar, left to right.
 std::span<const MenuPopup> MainMenu();
-// The accelerators; a command may have several, the first of which its
-// menu item shows.
+// The one table of keys: what each key combination does, in the main
+// window and in every editor (a word field runs the editing commands of
+// its own keys). A command may have several keys, the first of which its
+// menu item shows. The editing mode may claim a key first
+// (CFModeCtrl::ClaimsKey).
 std::span<const Accelerator> MainAccelerators();
-// The keys the editor handles itself, its editing mode deciding what they
-// do while a transliteration is typed; the menu only shows them beside the
-// items that run the same commands.
-std::span<const Accelerator> EditorKeys();
+
+// A key command in the table's notation ("Ctrl+Shift+Z", "Del",
+// "Ctrl+Space"); empty for a key it has no name for.
+std::string KeysText(std::uint32_t vk, const KeyModifiers& modifiers);
+// The command of a key combination in the table, if any.
+std::optional<CommandId> CommandForKeys(std::string_view keys);
+// Whether a command changes the document or the selection, and so waits
+// while a transliteration or a choice of candidates is pending.
+bool NeedsFinishedText(CommandId id);
+// Runs a command of the Edit menu, or Sign Input, on an editor: the one
+// path of its menu item, its key and its context menu. While input is
+// pending, Undo takes back the last pending keystroke and the other
+// commands that need a finished text only say so in the status bar. False
+// for a command that is not an editor's.
+bool RunEditorCommand(CommandId id, CFModeCtrl& ctrl, CFModeData& data);
 
 } // namespace velmora

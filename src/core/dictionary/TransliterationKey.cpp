@@ -122,4 +122,14 @@ TransliterationKey TransliterationKey::Derive(std::span<const std::uint32_t> tex
     return result;
 }
 
+std::size_t TransliterationKey::FirstReadingLength(std::span<const std::uint32_t> text)
+{
+    std::size_t i = 0;
+    while (i < text.size() && !IsSubscriptDigit(text[i]))
+        ++i;
+    while (i < text.size() && IsSubscriptDigit(text[i]))
+        ++i;
+    return i;
+}
+
 } // namespace velmora

@@ -2,6 +2,7 @@
 
 #include "core/dictionary/CFWordSign.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <span>
 
@@ -54,6 +55,12 @@ struct TransliterationKey {
     // digits from there give the number (0 without any); whatever follows
     // them is ignored.
     static TransliterationKey Derive(std::span<const std::uint32_t> text, const Rules& rules);
+
+    // How much of a typed text is its first reading: everything up to the
+    // end of the first run of subscript digits (du₃ of du₃ma), the whole
+    // text when it holds no digit. Readings typed one after another are
+    // converted one at a time, the rest waiting its turn.
+    static std::size_t FirstReadingLength(std::span<const std::uint32_t> text);
 
     Status status = Status::Empty;
     // The key word: set when the status is Ok, and (empty) with NoLookup.

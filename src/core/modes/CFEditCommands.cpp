@@ -100,7 +100,12 @@ bool CFEditCommands::HasSelection() const
 
 std::uint32_t CFEditCommands::LongestLine() const
 {
-    return std::max<std::uint32_t>(document().maxLineLength, 1) - 1;
+    return LongestLine(document());
+}
+
+std::uint32_t CFEditCommands::LongestLine(const CFDocument& document)
+{
+    return std::max<std::uint32_t>(document.maxLineLength, 1) - 1;
 }
 
 std::uint32_t CFEditCommands::PageRows() const
@@ -302,11 +307,20 @@ bool CFEditCommands::Replace(Position start, Position end, const CFDocument& tex
     return true;
 }
 
+CFEditCommands::Range CFEditCommands::Target() const
+{
+    if (HasSelection())
+        return {data_.selection->start(), data_.selection->end()};
+    return {cursor(), cursor()};
+}
+
 bool CFEditCommands::TypeCell(std::uint32_t cell)
 {
-    data_.selection->Reset();
-    const Position c = cursor();
-    return Apply(c, c, TextOfCells({&cell, 1}), kSilent);
+    const Range at = Target();
+    if (Replace(at.start, at.end, TextOfCells({&cell, 1}), kSilent))
+        return true;
+    data_.notice = Tr(texts::kLineTooLongToInput);
+    return false;
 }
 
 bool CFEditCommands::DeleteBackward()
@@ -354,14 +368,14 @@ bool CFEditCommands::SplitLine()
 
 bool CFEditCommands::InsertAtCursor(std::span<const std::uint32_t> cells, ReadingId reading)
 {
-    const Position c = cursor();
-    return Replace(c, c, TextOfCells(cells, reading), kInputRefusal);
+    const Range at = Target();
+    return Replace(at.start, at.end, TextOfCells(cells, reading), kInputRefusal);
 }
 
 bool CFEditCommands::CheckInsertAtCursor(std::span<const std::uint32_t> cells)
 {
-    const Position c = cursor();
-    return CheckReplace(c, c, TextOfCells(cells), kInputRefusal);
+    const Range at = Target();
+    return CheckReplace(at.start, at.end, TextOfCells(cells), kInputRefusal);
 }
 
 bool CFEditCommands::ConvertTransliteration()
@@ -461,8 +475,8 @@ bool CFEditCommands::Paste()
     // Signs copied in the editor come back with their readings.
     if (const auto readings = clipboard.privateData())
         DecodeClipboardReadings(*readings, text);
-    const Position c = cursor();
-    return Replace(c, c, text, kPasteRefusal);
+    const Range at = Target();
+    return Replace(at.start, at.end, text, kPasteRefusal);
 }
 
 bool CFEditCommands::DeleteSelection()

@@ -19,8 +19,10 @@ class CFModeData;
 // limit and the longest line an edit may leave (a line holds at most
 // maxLineLength - 1 cells through editing; a longer line read from a file
 // may shrink but not grow), and is recorded as one undo step. A refused
-// command changes nothing; a typed cell or line break and the deletion of
-// one are refused silently, everything else tells the user why.
+// command changes nothing; a typed cell is refused with a word in the
+// status bar, a line break or the deletion of one silently, everything else
+// with a message. Typed, pasted and accepted text replaces the selection,
+// in the same undo step.
 //
 // Cursor movements take extend (Shift held): the selection then reaches
 // from where it began (from the cursor's old place when none was active) to
@@ -67,7 +69,8 @@ public:
     void AnchorSelection();
 
     // The edits of single keys; true when the document changed.
-    // A cell at the cursor; the selection is reset.
+    // A typed cell in place of the selection, or at the cursor; refused,
+    // and told in the status bar, when the line has no room for it.
     bool TypeCell(std::uint32_t cell);
     // The selection when it holds something, else the cell before the
     // cursor, or the line break before the line at its start.
@@ -88,9 +91,10 @@ public:
     bool Replace(Position start, Position end, const CFDocument& text, const Refusal& refusal);
     // Whether that replacement would be taken; tells the user when not.
     bool CheckReplace(Position start, Position end, const CFDocument& text, const Refusal& refusal);
-    // Cells inserted at the cursor: an accepted candidate, with the reading
-    // it was typed as, or a committed transliteration (no reading). Refused
-    // with "行の最大文字数を超えるため入力できません。".
+    // Cells put in place of the selection, or at the cursor: an accepted
+    // candidate, with the reading it was typed as, or a committed
+    // transliteration (no reading). Refused with
+    // "行の最大文字数を超えるため入力できません。".
     bool InsertAtCursor(std::span<const std::uint32_t> cells, ReadingId reading = kNoReading);
     bool CheckInsertAtCursor(std::span<const std::uint32_t> cells);
 
@@ -111,7 +115,8 @@ public:
     // Copy, then delete the selection; nothing happens when nothing is
     // selected or the deletion would be refused.
     bool Cut();
-    // The clipboard's text at the cursor, the cursor behind it. Refused
+    // The clipboard's text in place of the selection, or at the cursor, the
+    // cursor behind it. Refused
     // whole, with a message, when the document would hold more lines than
     // the editor allows or a line would grow too long.
     bool Paste();
@@ -130,12 +135,21 @@ public:
     bool ToggleAlphabetMode();
     bool SetAlphabetMode(bool alphabet);
 
-    // The longest line an edit may leave.
+    // The longest line an edit may leave, of this editor's document or of
+    // any (the one limit of typing, pasting and replacing).
     std::uint32_t LongestLine() const;
+    static std::uint32_t LongestLine(const CFDocument& document);
     // Lines the view shows whole (at least 1): the step of PgUp and PgDn.
     std::uint32_t PageRows() const;
 
 private:
+    struct Range {
+        Position start;
+        Position end;
+    };
+    // What typed, pasted or accepted text replaces: the selection when it
+    // holds something, else the empty range at the cursor.
+    Range Target() const;
     CFDocument& document() const;
     Position cursor() const;
     // The cursor to p; the selection extended to it or reset.

@@ -1,13 +1,19 @@
 #include "core/modes/CFInputMode.h"
 
+#include "base/Utf8Codec.h"
 #include "core/dictionary/CFWordDictionary.h"
 #include "core/dictionary/TransliterationKey.h"
+#include "core/document/CFSelectedText.h"
 #include "core/modes/CFEditCommands.h"
 #include "core/modes/CFModeData.h"
 #include "core/view/CFSignFont.h"
 #include "core/view/TextLayout.h"
+#include "platform/TextTranslator.h"
+#include "platform/UserTexts.h"
 #include "platform/VirtualKeys.h"
 #include "platform/Window.h"
+
+#include <string>
 
 namespace velmora {
 
@@ -93,6 +99,25 @@ std::uint32_t CFInputMode::ModifiedVowel(std::uint32_t vk, std::uint32_t vowel, 
     return 0;
 }
 
+std::uint32_t CFInputMode::TextCharacter(std::uint32_t character, bool shift, bool capsLock)
+{
+    if ((character >= 'a' && character <= 'z') || (character >= 'A' && character <= 'Z'))
+        return KeyCharacter(character & ~0x20u, shift, capsLock);
+    if (character >= '0' && character <= '9')
+        return kSubscriptZero + (character - '0');
+    if (character == '@' || character == kApostrophe)
+        return kApostrophe;
+    if (character < 0x80)
+        return 0;
+    return NormalizeKeyChar(character) != 0 ? character : 0;
+}
+
+bool CFInputMode::StartsTransliteration(std::uint32_t character)
+{
+    const std::uint32_t c = TextCharacter(character, false, false);
+    return c != 0 && c != kApostrophe;
+}
+
 bool CFInputMode::ToCharacter(std::uint32_t vk, std::uint32_t position)
 {
     const KeyModifiers& keys = data_->modifiers;
@@ -110,28 +135,71 @@ void CFInputMode::OnEnter(int previous)
     if (previous != kNormalModeId)
         return;
     pending_->Clear();
-    if (data_->firstKey != 0)
+    if (data_->firstCharacter != 0) {
+        const KeyModifiers& keys = data_->modifiers;
+        pending_->InsertCell(0, TextCharacter(data_->firstCharacter, keys.shift, keys.capsLock));
+        data_->firstCharacter = 0;
+    } else if (data_->firstKey != 0) {
         ToCharacter(static_cast<std::uint32_t>(data_->firstKey), 0);
+    }
+}
+
+void CFInputMode::Append(std::uint32_t character)
+{
+    if (PendingCount() <= kPendingLimit)
+        pending_->InsertCell(PendingCount(), character);
+    else
+        RefuseFull();
+}
+
+void CFInputMode::ModifyLastVowel(std::uint32_t vk)
+{
+    const std::uint32_t count = PendingCount();
+    const std::uint32_t replacement =
+        count > 0 ? ModifiedVowel(vk, pending_->CellAt(count - 1), data_->modifiers.capsLock) : 0;
+    if (replacement != 0) {
+        pending_->EraseCell(count - 1);
+        pending_->InsertCell(count - 1, replacement);
+    } else {
+        // Only a, e, i and u take a macron or circumflex.
+        data_->notice = Fill(Tr(texts::kNotInTransliteration), vk == vk::OemMinus ? "-" : "^");
+    }
+}
+
+int CFInputMode::OnText(std::uint32_t character)
+{
+    if (character == '-' || character == '^') {
+        ModifyLastVowel(character == '-' ? vk::OemMinus : vk::Oem7);
+        return kInputModeId;
+    }
+    const KeyModifiers& keys = data_->modifiers;
+    const std::uint32_t typed = TextCharacter(character, keys.shift, keys.capsLock);
+    if (typed == 0) {
+        std::string text;
+        AppendUtf8(text, character);
+        data_->notice = Fill(Tr(texts::kNotInTransliteration), text);
+        return kInputModeId;
+    }
+    Append(typed);
+    return kInputModeId;
 }
 
 int CFInputMode::OnKeyDown(std::uint32_t vk)
 {
-    const bool capsLock = data_->modifiers.capsLock;
+    const KeyModifiers& keys = data_->modifiers;
     const std::uint32_t count = PendingCount();
 
+    if (keys.ctrl && vk == 'Z')
+        vk = vk::Back;
+    else if (keys.ctrl)
+        return kInputModeId;
     if (IsLetterOrDigitKey(vk) || vk == vk::Oem3) {
-        if (count <= kPendingLimit)
-            ToCharacter(vk, count);
+        if (const std::uint32_t character = KeyCharacter(vk, keys.shift, keys.capsLock))
+            Append(character);
         return kInputModeId;
     }
     if (vk == vk::OemMinus || vk == vk::Oem7) {
-        if (count > 0) {
-            const std::uint32_t replacement = ModifiedVowel(vk, pending_->CellAt(count - 1), capsLock);
-            if (replacement != 0) {
-                pending_->EraseCell(count - 1);
-                pending_->InsertCell(count - 1, replacement);
-            }
-        }
+        ModifyLastVowel(vk);
         return kInputModeId;
     }
     switch (vk) {
@@ -151,15 +219,22 @@ int CFInputMode::OnKeyDown(std::uint32_t vk)
     }
 }
 
+void CFInputMode::RefuseFull()
+{
+    data_->notice = Fill(Tr(texts::kPendingFull), std::to_string(kPendingLimit + 1));
+}
+
 int CFInputMode::Convert()
 {
-    const TransliterationKey derived =
-        TransliterationKey::Derive(pending_->Cells(), TransliterationKey::InputMode);
+    // Only the first reading is converted (du₃ of du₃ma); the rest stays
+    // pending and is converted after it.
+    const auto typed = pending_->Cells();
+    const auto reading = typed.first(TransliterationKey::FirstReadingLength(typed));
+    const TransliterationKey derived = TransliterationKey::Derive(reading, TransliterationKey::InputMode);
     // Too long, beginning with a digit, or not in the dictionary: no sign.
     // The text stays for correction, and the status bar says so.
-    const auto missed = [this] {
-        const auto typed = pending_->Cells();
-        data_->missedLookup.assign(typed.begin(), typed.end());
+    const auto missed = [this, reading] {
+        data_->missedLookup.assign(reading.begin(), reading.end());
         return kInputModeId;
     };
     if (!derived.Usable() || !dictionary_)
@@ -170,6 +245,7 @@ int CFInputMode::Convert()
         return missed();
     data_->currentWord = currentWord_;
     data_->requestedNumber = derived.number;
+    data_->convertedLength = static_cast<std::uint32_t>(reading.size());
     return kSignSelectionModeId;
 }
 
@@ -195,6 +271,9 @@ void CFInputMode::OnPaint(Surface& surface)
     const ScrollOffsets offsets = data_->Offsets();
     const int top = static_cast<int>(offsets.top());
     const int left = offsets.left();
+    // The selection the text will replace.
+    DrawSelection(*document_, selection_->active(), selection_->start(), selection_->end(), surface, fonts,
+                  offsets.top(), offsets.left(), window_ ? window_->clientRect().right : 0);
     DrawDocument(*document_, surface, fonts, offsets.top(), left, TextColors{kBlack});
 
     const CFLine& cursorLine = document_->Line(cursor_->line);

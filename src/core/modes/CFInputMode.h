@@ -8,7 +8,8 @@ namespace velmora {
 
 // Mode 1: collects a Latin transliteration (š ḫ ṣ ṭ, long and circumflexed
 // vowels, subscript index digits) in the editing state's pending text and
-// shows it in blue at the cursor. Space looks it up in the dictionary and,
+// shows it in blue at the cursor. Space looks its first reading (du₃ of
+// du₃ma) up in the dictionary and,
 // on a hit, hands over to sign selection (a miss is kept in the editing
 // state's missedLookup for the status bar); Enter or a mouse press puts the
 // Latin text itself into the document (or, when the line has no room for
@@ -23,6 +24,12 @@ public:
 
     void OnEnter(int previous) override;
     int OnKeyDown(std::uint32_t vk) override;
+    // A character of the transliteration (the same as its key would give:
+    // c š, h ḫ, Shift+s ṣ, Shift+t ṭ, digits the subscript digit, @ and '
+    // the apostrophe; š ṣ ṭ ḫ, vowels with macron or circumflex and
+    // subscript digits as typed), - and ^ on the last vowel; anything else
+    // is refused and the status bar says so.
+    int OnText(std::uint32_t character) override;
     int OnMouse(std::uint32_t flags) override;
     void OnPaint(Surface& surface) override;
 
@@ -39,12 +46,27 @@ public:
     // last pending character, or 0 when that character is no a e i u.
     static std::uint32_t ModifiedVowel(std::uint32_t vk, std::uint32_t vowel, bool capsLock);
 
+    // The character typed text gives in a transliteration, or 0 for one
+    // that has no place in it. shift and capsLock as for KeyCharacter.
+    static std::uint32_t TextCharacter(std::uint32_t character, bool shift, bool capsLock);
+    // Whether a typed character begins a transliteration (a letter or a
+    // digit of one, not an apostrophe).
+    static bool StartsTransliteration(std::uint32_t character);
+
     // Characters in the pending text.
     std::uint32_t PendingCount() const;
 
 private:
-    // Space: looks the transliteration up; the id of the mode to follow.
+    // Space: looks the first reading of the transliteration up; the id of
+    // the mode to follow.
     int Convert();
+    // A character refused because the pending text is full: the status bar
+    // says so.
+    void RefuseFull();
+    // The macron (0xBD) or circumflex (0xDE) key on the last character.
+    void ModifyLastVowel(std::uint32_t vk);
+    // Appends a transliteration character, unless the text is full.
+    void Append(std::uint32_t character);
     // Puts the pending text into the document at the cursor as one undo
     // step, moves the cursor behind it and empties the pending text; the id
     // of the mode to follow. Refused with a message, the text kept, when

@@ -37,8 +37,13 @@ public:
 
     // The mode has become current; previous is the id of the mode before.
     virtual void OnEnter(int previous) = 0;
-    // A key went down (virtual-key code).
+    // A key went down (virtual-key code): a key command, or a key that
+    // carries no text.
     virtual int OnKeyDown(std::uint32_t vk) = 0;
+    // A character typed: the text of a key event (the layout's character,
+    // a dead key's or a compose sequence's result) or of an input method's
+    // commit, one code point at a time.
+    virtual int OnText(std::uint32_t character) = 0;
     // The left button went down, or moved while held. The flags are those of
     // the mouse event; the pointer is read from the window.
     virtual int OnMouse(std::uint32_t flags) = 0;

@@ -9,6 +9,7 @@
 #include <boost/shared_ptr.hpp>
 
 #include <cstdint>
+#include <span>
 #include <string>
 
 namespace velmora {
@@ -42,6 +43,16 @@ public:
     // are stored in the editing state first, for the modes to read.
     int RouteKey(std::uint32_t vk, KeyModifiers modifiers = {});
     int RouteMouse(std::uint32_t flags);
+    // Whether the current mode claims a key before any shortcut acts: while
+    // a transliteration or candidates are pending, the keys that edit them,
+    // and Ctrl+Z, which takes back the last pending keystroke. Normal mode
+    // claims none.
+    bool ClaimsKey(std::uint32_t vk, const KeyModifiers& modifiers) const;
+    // Hands typed text to the modes, a character at a time, each going to
+    // the mode current then; a text of several characters (an input
+    // method's commit) is one undo step. Typing on while a candidate is
+    // shown accepts that candidate first, as input methods do.
+    int RouteText(std::span<const std::uint32_t> text, KeyModifiers modifiers = {});
     // A candidate picked in a candidate window: in sign selection mode it is
     // accepted as Enter accepts the candidate on show (CFSelSignMode::Choose);
     // in any other mode nothing happens. The id of the mode now current.

@@ -14,6 +14,7 @@
 #include <boost/shared_ptr.hpp>
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 namespace velmora {
@@ -76,6 +77,13 @@ public:
     // The transliteration of a lookup that found nothing, for the status
     // bar; emptied by the next key or click.
     std::vector<std::uint32_t> missedLookup;
+    // How many characters at the start of the pending text the candidate on
+    // show stands for (du₃ of du₃ma); what follows stays pending when the
+    // candidate is accepted.
+    std::uint32_t convertedLength = 0;
+    // Why the last key or text was refused (translated), for the status
+    // bar; emptied by the next key or click.
+    std::string notice;
     // The most lines the document may hold (at least 1).
     std::int32_t lineLimit;
     Window* window;
@@ -87,6 +95,8 @@ public:
     bool alphabetLock = false;
     // The key with which normal mode handed over to input mode.
     std::int32_t firstKey = 0;
+    // The typed character with which it did so instead (0: none).
+    std::uint32_t firstCharacter = 0;
     // The modifiers of the key being handled, set by the controller's
     // RouteKey before the key reaches a mode.
     KeyModifiers modifiers;

@@ -1,6 +1,7 @@
 #include "core/modes/CFNormalMode.h"
 
 #include "core/modes/CFEditCommands.h"
+#include "core/modes/CFInputMode.h"
 #include "core/modes/CFModeData.h"
 #include "core/view/CFScrollBar.h"
 #include "core/view/CFSignFont.h"
@@ -84,42 +85,15 @@ bool CFNormalMode::MoveCursor(std::uint32_t vk, const KeyModifiers& keys)
     }
 }
 
-void CFNormalMode::RunShortcut(std::uint32_t vk, const KeyModifiers& keys)
-{
-    CFEditCommands commands(*data_);
-    switch (vk) {
-    case 'C':
-        commands.Copy();
-        break;
-    case 'X':
-        commands.Cut();
-        break;
-    case 'V':
-        commands.Paste();
-        break;
-    case 'Z':
-        keys.shift ? commands.Redo() : commands.Undo();
-        break;
-    case 'Y':
-        commands.Redo();
-        break;
-    case 'A':
-        commands.SelectAll();
-        break;
-    default:
-        break;
-    }
-}
-
 int CFNormalMode::OnKeyDown(std::uint32_t vk)
 {
     const KeyModifiers keys = data_->modifiers;
     CFEditCommands commands(*data_);
 
-    if (keys.ctrl && vk == vk::Space) {
-        commands.ToggleAlphabetMode();
+    // Ctrl+Space and the Ctrl letters are commands of the key table, which
+    // the editor runs before a key reaches a mode.
+    if (keys.ctrl && vk == vk::Space)
         return kNormalModeId;
-    }
     if (MoveCursor(vk, keys))
         return kNormalModeId;
     switch (vk) {
@@ -142,19 +116,30 @@ int CFNormalMode::OnKeyDown(std::uint32_t vk)
     default:
         break;
     }
-    if (keys.ctrl) {
-        RunShortcut(vk, keys);
+    if (keys.ctrl)
         return kNormalModeId;
-    }
-    selection_->Reset();
     if (data_->alphabetMode) {
         const std::uint32_t character = AlphabetCharacter(vk, keys.shift != keys.capsLock);
         if (character != 0)
             commands.TypeCell(character);
+        else
+            selection_->Reset();
     } else if (IsLetterOrDigitKey(vk)) {
         data_->firstKey = static_cast<std::int32_t>(vk);
+        data_->firstCharacter = 0;
         return kInputModeId;
     }
+    return kNormalModeId;
+}
+
+int CFNormalMode::OnText(std::uint32_t character)
+{
+    if (!data_->alphabetMode && CFInputMode::StartsTransliteration(character)) {
+        data_->firstKey = 0;
+        data_->firstCharacter = character;
+        return kInputModeId;
+    }
+    CFEditCommands(*data_).TypeCell(character);
     return kNormalModeId;
 }
 

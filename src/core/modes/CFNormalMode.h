@@ -19,6 +19,10 @@ public:
 
     void OnEnter(int previous) override;
     int OnKeyDown(std::uint32_t vk) override;
+    // "Alphabet": the character goes in as typed. "Sign": a character that
+    // begins a transliteration hands over to input mode; any other
+    // (punctuation, other scripts) goes in as typed.
+    int OnText(std::uint32_t character) override;
     int OnMouse(std::uint32_t flags) override;
     void OnPaint(Surface& surface) override;
 
@@ -31,9 +35,6 @@ private:
     // Arrows, Home, End, Page Up and Page Down: moves the cursor and returns
     // true; false for other keys.
     bool MoveCursor(std::uint32_t vk, const KeyModifiers& keys);
-    // The Ctrl shortcuts of the editor: C, X, V, Z (Shift+Z redoes), Y, A.
-    // Other keys with Ctrl do nothing.
-    void RunShortcut(std::uint32_t vk, const KeyModifiers& keys);
 };
 
 } // namespace velmora

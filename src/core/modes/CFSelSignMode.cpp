@@ -2,6 +2,7 @@
 
 #include "core/dictionary/CFWordDictionary.h"
 #include "core/dictionary/SignNames.h"
+#include "core/document/CFSelectedText.h"
 #include "core/document/ReadingTable.h"
 #include "core/modes/CFEditCommands.h"
 #include "core/modes/CFModeData.h"
@@ -10,6 +11,7 @@
 #include "platform/TextTranslator.h"
 #include "platform/UserTexts.h"
 #include "platform/VirtualKeys.h"
+#include "platform/Window.h"
 
 #include <algorithm>
 #include <string>
@@ -105,10 +107,24 @@ int CFSelSignMode::Accept()
     if (currentWord_ && !CFEditCommands(*data_).CheckInsertAtCursor(currentWord_->Cells()))
         return kSignSelectionModeId;
     // The signs remember what they were typed as.
-    data_->acceptedReading = currentWord_
-        ? ReadingTable::Intern(SignNames::TypedReading(pending_->Cells(), currentWord_->number))
+    const auto typed = pending_->Cells();
+    const std::uint32_t converted = std::min<std::uint32_t>(data_->convertedLength, pending_->Length());
+    const ReadingId reading = currentWord_
+        ? ReadingTable::Intern(SignNames::TypedReading(typed.first(converted), currentWord_->number))
         : kNoReading;
+    if (converted > 0 && converted < pending_->Length()) {
+        // Readings typed one after another (du₃ma): the signs of the first
+        // go in now, and input mode goes on with the rest, still pending.
+        if (currentWord_)
+            CFEditCommands(*data_).InsertAtCursor(currentWord_->Cells(), reading);
+        pending_->EraseCells(0, converted);
+        data_->convertedLength = 0;
+        data_->currentWord.reset();
+        return kInputModeId;
+    }
+    data_->acceptedReading = reading;
     pending_->Clear();
+    data_->convertedLength = 0;
     data_->currentWord = currentWord_;
     return kNormalModeId;
 }
@@ -117,6 +133,9 @@ int CFSelSignMode::OnKeyDown(std::uint32_t vk)
 {
     typedIndexMissing_ = false;
     const std::int32_t before = index_;
+    // Ctrl+Z takes the conversion back, as Backspace does.
+    if (data_->modifiers.ctrl && vk == 'Z')
+        return kInputModeId;
     switch (vk) {
     case vk::Space:
     case vk::Down:
@@ -209,6 +228,11 @@ std::string CFSelSignMode::StatusText() const
     return text;
 }
 
+int CFSelSignMode::OnText(std::uint32_t)
+{
+    return kSignSelectionModeId;
+}
+
 int CFSelSignMode::OnMouse(std::uint32_t)
 {
     return Accept();
@@ -222,12 +246,23 @@ void CFSelSignMode::OnPaint(Surface& surface)
     const int top = static_cast<int>(offsets.top());
     const int left = offsets.left();
     // Unlike the other modes this one draws its text opaque, on white.
+    // The selection the text will replace.
+    DrawSelection(*document_, selection_->active(), selection_->start(), selection_->end(), surface, fonts,
+                  offsets.top(), offsets.left(), window_ ? window_->clientRect().right : 0);
     DrawDocument(*document_, surface, fonts, offsets.top(), left, TextColors{kBlack, true});
 
     const Size at = PrefixExtent(document_->Line(cursor_->line), surface, fonts, cursor_->column);
     const int y = at.cy * static_cast<int>(cursor_->line);
     const int h = LineHeight(surface, fonts);
     DrawLine(*candidates_, surface, fonts, at.cx - left, y - h * top, TextColors{kBlue, true});
+    // The readings typed after the converted one wait behind its signs.
+    const std::uint32_t converted = std::min<std::uint32_t>(data_->convertedLength, pending_->Length());
+    if (converted > 0 && converted < pending_->Length()) {
+        CFLine rest;
+        rest.InsertCells(pending_->Length() - converted, 0, pending_->Cells().data() + converted);
+        const int x = at.cx - left + PrefixExtent(*candidates_, surface, fonts, candidates_->Length()).cx;
+        DrawLine(rest, surface, fonts, x, y - h * top, TextColors{kBlue, true});
+    }
 }
 
 } // namespace velmora

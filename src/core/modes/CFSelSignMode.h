@@ -29,6 +29,8 @@ public:
 
     void OnEnter(int previous) override;
     int OnKeyDown(std::uint32_t vk) override;
+    // Nothing: the controller accepts the candidate before text is typed on.
+    int OnText(std::uint32_t character) override;
     int OnMouse(std::uint32_t flags) override;
     void OnPaint(Surface& surface) override;
 
@@ -48,6 +50,12 @@ public:
     // list changes nothing. The id of the mode to follow.
     int Choose(std::int32_t index);
 
+    // Hands the shown candidate to normal mode (or, with readings typed
+    // after it, inserts it and goes back to input mode for them). A
+    // candidate the line has no room for is refused with a message and
+    // stays. The id of the mode to follow.
+    int Accept();
+
 private:
     // The candidate at the index, or the empty word.
     WordPtr Candidate(std::int32_t index) const;
@@ -55,8 +63,6 @@ private:
     void Refresh();
     // Makes the candidate at the index the current word and shows it.
     void Show(std::int32_t index);
-    // Hands the shown candidate to normal mode.
-    int Accept();
     // Scrolls the rows in view as little as needed to show the current
     // candidate.
     void KeepInView();

@@ -7,6 +7,7 @@
 #include "core/document/CFUndoCommand.h"
 #include "core/document/CFUndoList.h"
 #include "core/document/RangeEdit.h"
+#include "core/modes/CFEditCommands.h"
 #include "core/search/DocumentSearch.h"
 #include "core/search/SearchTarget.h"
 #include "core/view/CFScrollBar.h"
@@ -18,6 +19,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <limits>
 #include <optional>
 #include <string>
 #include <vector>
@@ -25,6 +27,15 @@
 namespace velmora {
 
 namespace {
+
+// Whether replacing [start, end) by text keeps within the line length the
+// editing commands allow.
+bool Fits(const CFDocument& document, Position start, Position end, const CFDocument& text)
+{
+    return CheckReplacement(document, start, end, text, std::numeric_limits<std::int64_t>::max(),
+                            CFEditCommands::LongestLine(document))
+        == EditFit::Fits;
+}
 
 // The most cells of the word a message shows.
 constexpr std::size_t kShownWordCells = 30;
@@ -129,16 +140,17 @@ SearchResult ReplaceNext(SearchTarget& target, const CFLine& word, const CFLine&
     const Position at = *hit.at;
     const std::uint32_t m = word.Length();
     const std::uint32_t r = replacement.Length();
-    const std::uint64_t newLength = std::uint64_t(target.document.LineLength(at.line)) - m + r;
-    if (newLength > target.document.maxLineLength) {
+    // A replacement typed as transliteration brings the readings of its signs.
+    const CFDocument text = TextOfLine(replacement);
+    // The line-length guard of typing and pasting.
+    if (!Fits(target.document, at, Position{at.line, at.column + m}, text)) {
         messages.showMessage(owner, Tr(texts::kReplacementTooLong), Tr(texts::kErrorCaption));
         return {};
     }
 
     // One undo step, like the user's own edits, so that Undo takes the
     // whole replacement back before any earlier edit.
-    // A replacement typed as transliteration brings the readings of its signs.
-    target.undo.ReplaceRange(at, Position{at.line, at.column + m}, TextOfLine(replacement));
+    target.undo.ReplaceRange(at, Position{at.line, at.column + m}, text);
     return Conclude(target, hit, word, r, owner, messages);
 }
 
@@ -169,7 +181,9 @@ std::uint32_t ReplaceAll(SearchTarget& target, const CFLine& word, const CFLine&
                 continue;
             const std::int64_t length = std::int64_t(n)
                 + std::int64_t(found[line].size()) * (std::int64_t(put.size()) - std::int64_t(find.size()));
-            if (length > std::int64_t(document.maxLineLength)) {
+            // The line-length guard of typing: a line may not grow beyond
+            // the longest an edit leaves (one already longer may shrink).
+            if (length > std::int64_t(CFEditCommands::LongestLine(document)) && length > std::int64_t(n)) {
                 messages.showMessage(owner, Tr(texts::kReplacementTooLong), Tr(texts::kErrorCaption));
                 return 0;
             }

@@ -13,6 +13,12 @@ using test::ModeTestEditor;
 using test::Signs;
 using test::TextOf;
 
+std::u32string LineOf(const CFDocument& doc, std::uint32_t line)
+{
+    const auto cells = doc.Line(line).Cells();
+    return std::u32string(cells.begin(), cells.end());
+}
+
 class InputModeTest : public ::testing::Test {
 protected:
     InputModeTest() { e.data->alphabetMode = false; }
@@ -42,9 +48,10 @@ TEST_F(InputModeTest, SubscriptDigitsRequestASignNumber)
     ModeTestEditor f;
     f.data->alphabetMode = false;
     f.type("DU3A");
-    EXPECT_EQ(f.press({vk::Space}), kSignSelectionModeId); // the final a is ignored
+    EXPECT_EQ(f.press({vk::Space}), kSignSelectionModeId); // du₃ first, the a waits
     EXPECT_EQ(f.data->requestedNumber, 3u);
     EXPECT_EQ(f.ctrl->selSignMode().keyWord()->Cells().size(), 2u);
+    EXPECT_EQ(f.pending(), U"du₃a");
 
     ModeTestEditor g;
     g.data->alphabetMode = false;
@@ -91,10 +98,52 @@ TEST_F(InputModeTest, PendingTextHoldsAtMost101Characters)
     for (int i = 0; i < 101; ++i)
         e.type("A");
     ASSERT_EQ(e.pending().size(), 101u);
+    EXPECT_TRUE(e.ctrl->LookupStatus().empty());
     e.type("B");
+    // Refused, and the status bar says why.
+    EXPECT_NE(e.ctrl->LookupStatus().find("101"), std::string::npos);
     e.press({vk::Oem3});
     EXPECT_EQ(e.pending().size(), 101u);
     EXPECT_EQ(e.pending().back(), U'a');
+    e.press({vk::Back});
+    EXPECT_TRUE(e.ctrl->LookupStatus().empty());
+}
+
+// Readings typed one after another are converted one at a time: nothing
+// typed after the index digits is lost.
+TEST_F(InputModeTest, ReadingsTypedInARowConvertOneAfterAnother)
+{
+    constexpr std::uint32_t kQi2 = 0x12000, kBi2 = 0x12001, kMa = 0x12002;
+    e.dictionary.AddWord(2, Key("QI"), Signs({kQi2}));
+    e.dictionary.AddWord(2, Key("BI"), Signs({kBi2}));
+    e.dictionary.AddWord(1, Key("MA"), Signs({kMa}));
+    e.type("QI2BI2MA");
+    EXPECT_EQ(e.pending(), U"qi₂bi₂ma");
+    EXPECT_EQ(e.press({vk::Space}), kSignSelectionModeId);
+    EXPECT_EQ(e.ctrl->selSignMode().currentWord()->Cells()[0], kQi2);
+    EXPECT_EQ(e.press({vk::Return}), kInputModeId);
+    EXPECT_EQ(e.pending(), U"bi₂ma");
+    EXPECT_EQ(e.press({vk::Space, vk::Return}), kInputModeId);
+    EXPECT_EQ(e.pending(), U"ma");
+    EXPECT_EQ(e.press({vk::Space, vk::Return}), kNormalModeId);
+    EXPECT_EQ(LineOf(e.doc(), 0), (std::u32string{kQi2, kBi2, kMa}));
+    EXPECT_EQ(e.at(), (Position{0, 3}));
+    EXPECT_TRUE(e.pending().empty());
+    // Each sign with the reading it was typed as, each an undo step.
+    EXPECT_EQ(e.undoCount(), 3u);
+    e.data->undoList->Undo();
+    EXPECT_EQ(LineOf(e.doc(), 0), (std::u32string{kQi2, kBi2}));
+
+    // du₃ma: after du₃ goes in, ma is still pending; Enter then commits it
+    // as Latin, so it is never dropped.
+    ModeTestEditor f;
+    f.data->alphabetMode = false;
+    f.type("DU3MA");
+    f.press({vk::Space, vk::Return});
+    EXPECT_EQ(f.mode(), kInputModeId);
+    EXPECT_EQ(f.pending(), U"ma");
+    f.press({vk::Return});
+    EXPECT_EQ(LineOf(f.doc(), 0), (std::u32string{test::kDu3, test::kDu3, U'm', U'a'}));
 }
 
 TEST_F(InputModeTest, OnlyUpTo18CharactersAreConverted)
@@ -146,8 +195,7 @@ TEST_F(InputModeTest, ClickCommitsWithAnUndoRecord)
     EXPECT_EQ(e.ctrl->RouteMouse(0), kNormalModeId);
     EXPECT_EQ(TextOf(e.doc()), (test::Lines{"qab"}));
     EXPECT_EQ(e.at(), (Position{0, 3}));
-    e.keyboard.setCtrl(true);
-    e.press({'Z'});
+    e.ctrlPress('Z');
     EXPECT_EQ(TextOf(e.doc()), (test::Lines{"q"}));
     EXPECT_EQ(e.at(), (Position{0, 1}));
 }

@@ -233,20 +233,26 @@ TEST_F(SearchCommandsTest, ReplaceAllRefusesWholeWhenAnyLineWouldPassTheLimit)
     EXPECT_EQ(messages.messages().back().text, texts::kReplacementTooLong);
     EXPECT_EQ(TextOf(document)[0], "xb");
     EXPECT_EQ(undo.count(), 0u);
-    // Exactly at the limit is allowed.
+    // The limit is the one typing keeps: 999 cells, not 1000.
     document = MakeDocument({std::string(998, 'a') + "b"});
-    EXPECT_EQ(ReplaceAll(target, Word("b"), Word("cc"), &searchWindow, messages), 1u);
-    EXPECT_EQ(document.LineLength(0), 1000u);
+    EXPECT_EQ(ReplaceAll(target, Word("b"), Word("cc"), &searchWindow, messages), 0u);
+    EXPECT_EQ(document.LineLength(0), 999u);
+    EXPECT_EQ(ReplaceAll(target, Word("ab"), Word("cc"), &searchWindow, messages), 1u);
+    EXPECT_EQ(document.LineLength(0), 999u);
+    // A longer line read from a file may shrink.
+    document = MakeDocument({std::string(1000, 'a') + "bb"});
+    EXPECT_EQ(ReplaceAll(target, Word("bb"), Word("c"), &searchWindow, messages), 1u);
+    EXPECT_EQ(document.LineLength(0), 1001u);
 }
 
 TEST_F(SearchCommandsTest, ReplaceNextRefusesALineBeyondTheLengthLimit)
 {
-    document = MakeDocument({std::string(999, 'a') + "b"});
+    document = MakeDocument({std::string(998, 'a') + "b"});
     cursor->setPosition({0, 0});
     EXPECT_FALSE(ReplaceNext(target, Word("b"), Word("cc"), &searchWindow, messages));
     ASSERT_EQ(messages.messages().size(), 1u);
     EXPECT_EQ(messages.messages()[0].text, texts::kReplacementTooLong);
-    EXPECT_EQ(document.LineLength(0), 1000u);
+    EXPECT_EQ(document.LineLength(0), 999u);
     EXPECT_EQ(undo.count(), 0u);
     // A replacement of the same length fits.
     EXPECT_TRUE(ReplaceNext(target, Word("b"), Word("c"), &searchWindow, messages));

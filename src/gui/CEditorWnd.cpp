@@ -336,9 +336,22 @@ void CEditorWnd::ConvertTransliteration()
     runCommand([](CFEditCommands& commands) { commands.ConvertTransliteration(); });
 }
 
+bool CEditorWnd::InsertSign(std::uint32_t sign)
+{
+    bool inserted = false;
+    runCommand([&](CFEditCommands& commands) { inserted = commands.InsertOverSelection({&sign, 1}); });
+    return inserted;
+}
+
 void CEditorWnd::ToggleSignInput()
 {
     runCommand([](CFEditCommands& commands) { commands.ToggleAlphabetMode(); });
+}
+
+bool CEditorWnd::IsBlank() const
+{
+    return data_->document.LineCount() == 1 && data_->document.LineLength(0) == 0
+        && ctrl_->CurrentModeId() == kNormalModeId;
 }
 
 bool CEditorWnd::CanUndo() const

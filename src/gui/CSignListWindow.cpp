@@ -131,8 +131,8 @@ CSignListWindow::CSignListWindow(const SignIndex& index, QWidget* parent)
     view_->setSelectionBehavior(QAbstractItemView::SelectRows);
     view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view_->header()->setStretchLastSection(true);
-    view_->header()->resizeSection(kGlyphColumn, 56);
-    view_->header()->resizeSection(kNameColumn, 110);
+    view_->header()->resizeSection(kGlyphColumn, 60);
+    view_->header()->resizeSection(kNameColumn, 100);
     view_->header()->resizeSection(kCodeColumn, 80);
     // Enter and a double click.
     connect(view_, &QAbstractItemView::activated, this, [this] { chooseCurrent(); });
@@ -149,6 +149,8 @@ CSignListWindow::CSignListWindow(const SignIndex& index, QWidget* parent)
     layout->addLayout(top);
     layout->addWidget(view_, 1);
     setWidget(contents);
+    // Wide enough for the readings to start beside the code point.
+    contents->setMinimumWidth(420);
     setFocusProxy(filter_);
     applyFilter();
     retranslate();
@@ -159,8 +161,11 @@ CSignListWindow::~CSignListWindow() = default;
 void CSignListWindow::setSignFont(const QFont& font)
 {
     QFont glyph = font;
-    glyph.setPixelSize(std::max(24, QFontMetrics(view_->font()).height() * 2));
+    glyph.setPixelSize(std::max(20, QFontMetrics(view_->font()).height() * 3 / 2));
     model_->setGlyphFont(glyph);
+    // Room for the widest signs (a sign is up to about three times as wide
+    // as it is high).
+    view_->header()->resizeSection(kGlyphColumn, glyph.pixelSize() * 3);
     // The rows follow the glyph's height.
     view_->reset();
 }

@@ -56,7 +56,6 @@ int main(int argc, char** argv)
             document.InsertCell(std::uint32_t(l), std::uint32_t(c), cells[c]);
     }
     shown.editor->DocumentReplaced();
-    shown.window.setWindowTitle(QStringLiteral("letter.txt - Velmora"));
     shown.window.resize(1100, 560);
     shown.window.action(CommandId::SignList)->trigger();
     QTest::keyClicks(shown.window.signList()->filterField(), QStringLiteral("du"));

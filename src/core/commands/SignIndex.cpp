@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <utility>
 
 namespace velmora {
 
@@ -62,6 +63,20 @@ std::string HexDigits(std::u32string_view filter)
     for (const char32_t c : filter)
         digits += static_cast<char>(c >= U'a' ? c - U'a' + U'A' : c);
     return digits;
+}
+
+// The letters of a canonical reading and its index (0 without one).
+std::pair<std::size_t, std::uint32_t> LettersAndIndex(std::u32string_view text)
+{
+    std::size_t letters = 0;
+    std::uint32_t index = 0;
+    for (const char32_t c : text) {
+        if (c >= U'₀' && c <= U'₉')
+            index = index * 10 + static_cast<std::uint32_t>(c - U'₀');
+        else
+            ++letters;
+    }
+    return {letters, index};
 }
 
 } // namespace
@@ -135,17 +150,26 @@ std::vector<std::size_t> SignIndex::Filter(std::u32string_view typed) const
 
     const std::u32string_view key = WithoutBars(canonical);
     const std::string hex = HexDigits(typed);
-    std::vector<Rank> ranks(signs_.size(), kNoMatch);
-    for (const std::size_t row : rows)
-        ranks[row] = kParts;
-    for (std::size_t row = 0; row < signs_.size(); ++row) {
-        if (ranks[row] == kParts)
-            continue;
+    // Within a group, the reading that matched decides: fewer letters
+    // first, then the lower index (du₂ before du₃ before dub).
+    struct Match {
         Rank rank = kNoMatch;
+        std::size_t letters = 0;
+        std::uint32_t index = 0;
+        std::size_t row = 0;
+        auto operator<=>(const Match&) const = default;
+    };
+    std::vector<Match> matches;
+    for (std::size_t row = 0; row < signs_.size(); ++row) {
+        if (std::find(rows.begin(), rows.end(), row) != rows.end())
+            continue;
+        Match best{kNoMatch, 0, 0, row};
         const auto consider = [&](std::u32string_view text, Rank prefixRank) {
             if (key.empty() || !text.starts_with(key))
                 return;
-            rank = std::min(rank, text.size() == key.size() ? kExact : prefixRank);
+            const auto [letters, index] = LettersAndIndex(text);
+            best =
+                std::min(best, Match{text.size() == key.size() ? kExact : prefixRank, letters, index, row});
         };
         for (const std::u32string& value : keys_[row].values)
             consider(value, kReadingPrefix);
@@ -154,16 +178,14 @@ std::vector<std::size_t> SignIndex::Filter(std::u32string_view typed) const
         if (!hex.empty()) {
             const std::string_view code = std::string_view(signs_[row].code).substr(2);
             if (code.starts_with(hex))
-                rank = std::min(rank, code.size() == hex.size() ? kExact : kReadingPrefix);
+                best = std::min(best, Match{code.size() == hex.size() ? kExact : kReadingPrefix, 0, 0, row});
         }
-        ranks[row] = rank;
+        if (best.rank != kNoMatch)
+            matches.push_back(best);
     }
-    for (const Rank rank : {kExact, kReadingPrefix, kNamePrefix}) {
-        for (std::size_t row = 0; row < signs_.size(); ++row) {
-            if (ranks[row] == rank)
-                rows.push_back(row);
-        }
-    }
+    std::sort(matches.begin(), matches.end());
+    for (const Match& match : matches)
+        rows.push_back(match.row);
     return rows;
 }
 

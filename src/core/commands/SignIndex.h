@@ -22,7 +22,8 @@ namespace velmora {
 // reading or name of several signs (|A.AN|, a₄) finds those signs, in
 // their order. Best matches come first: those signs, then signs of which a
 // reading, name or code point is exactly the filter, then those where the
-// filter begins a reading, then a name; each group in code-point order. An
+// filter begins a reading, then a name; within a group the shorter reading
+// and the lower index first (du₂, du₃ … dub), then code-point order. An
 // empty filter lists every sign.
 //
 // Everything a keystroke needs is prepared once, so that filtering the

@@ -11,7 +11,7 @@ packages=(
   fonts-ancient-scripts fonts-noto-core fonts-ipafont-gothic
   xvfb xauth xdotool clang-format
   desktop-file-utils appstream libxml2-utils help2man man-db
-  tidy chromium
+  tidy chromium poppler-utils
 )
 
 missing=()

@@ -44,6 +44,41 @@
     </message>
 </context>
 <context>
+    <name>velmora::CSignListWindow</name>
+    <message>
+        <source>Sign List</source>
+        <translation>Sign List</translation>
+    </message>
+    <message>
+        <source>Reading, name or code point: du3, KAK, U+12195</source>
+        <translation>Reading, name or code point: du3, KAK, U+12195</translation>
+    </message>
+    <message>
+        <source>At Cursor</source>
+        <translation>At Cursor</translation>
+    </message>
+    <message>
+        <source>Shows the sign before the cursor in the list</source>
+        <translation>Shows the sign before the cursor in the list</translation>
+    </message>
+    <message>
+        <source>Sign</source>
+        <translation>Sign</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Code Point</source>
+        <translation>Code Point</translation>
+    </message>
+    <message>
+        <source>Readings</source>
+        <translation>Readings</translation>
+    </message>
+</context>
+<context>
     <name>velmora::CToolWindow</name>
     <message>
         <source>Word registration</source>
@@ -100,6 +135,177 @@
     <message>
         <source>Next</source>
         <translation>Next</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::CTypingHelpWindow</name>
+    <message>
+        <source>Typing Cuneiform</source>
+        <translation>Typing Cuneiform</translation>
+    </message>
+    <message>
+        <source>Ctrl+Space switches between &quot;Alphabet&quot; and &quot;Sign&quot;. In &quot;Sign&quot;, type a transliteration (lugal, du3), press Space to see its signs, and Enter to insert the one shown. Whole texts: File &gt; Import ATF….</source>
+        <translation>Ctrl+Space switches between &quot;Alphabet&quot; and &quot;Sign&quot;. In &quot;Sign&quot;, type a transliteration (lugal, du3), press Space to see its signs, and Enter to insert the one shown. Whole texts: File &gt; Import ATF….</translation>
+    </message>
+    <message>
+        <source>Key (Sign setting)</source>
+        <translation>Key (Sign setting)</translation>
+    </message>
+    <message>
+        <source>Types</source>
+        <translation>Types</translation>
+    </message>
+    <message>
+        <source>a … z</source>
+        <translation>a … z</translation>
+    </message>
+    <message>
+        <source>the letter (Caps Lock gives capitals)</source>
+        <translation>the letter (Caps Lock gives capitals)</translation>
+    </message>
+    <message>
+        <source>š ṣ ṭ ḫ, ā â …, ₀ … ₉ (from a layout, compose key or input method)</source>
+        <translation>š ṣ ṭ ḫ, ā â …, ₀ … ₉ (from a layout, compose key or input method)</translation>
+    </message>
+    <message>
+        <source>themselves</source>
+        <translation>themselves</translation>
+    </message>
+    <message>
+        <source>c</source>
+        <translation>c</translation>
+    </message>
+    <message>
+        <source>š</source>
+        <translation>š</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>ḫ</source>
+        <translation>ḫ</translation>
+    </message>
+    <message>
+        <source>Shift+s, Shift+t</source>
+        <translation>Shift+s, Shift+t</translation>
+    </message>
+    <message>
+        <source>ṣ, ṭ</source>
+        <translation>ṣ, ṭ</translation>
+    </message>
+    <message>
+        <source>- after a vowel</source>
+        <translation>- after a vowel</translation>
+    </message>
+    <message>
+        <source>the long vowel (a → ā)</source>
+        <translation>the long vowel (a → ā)</translation>
+    </message>
+    <message>
+        <source>^ after a vowel</source>
+        <translation>^ after a vowel</translation>
+    </message>
+    <message>
+        <source>the circumflexed vowel (a → â)</source>
+        <translation>the circumflexed vowel (a → â)</translation>
+    </message>
+    <message>
+        <source>@ or &apos;</source>
+        <translation>@ or &apos;</translation>
+    </message>
+    <message>
+        <source>the apostrophe &apos;</source>
+        <translation>the apostrophe &apos;</translation>
+    </message>
+    <message>
+        <source>any other character</source>
+        <translation>any other character</translation>
+    </message>
+    <message>
+        <source>refused; the status bar says so</source>
+        <translation>refused; the status bar says so</translation>
+    </message>
+    <message>
+        <source>0 … 9</source>
+        <translation>0 … 9</translation>
+    </message>
+    <message>
+        <source>the subscript index digits ₀ … ₉ (du3 → du₃)</source>
+        <translation>the subscript index digits ₀ … ₉ (du3 → du₃)</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Space</translation>
+    </message>
+    <message>
+        <source>look the first reading up (du₃ of du₃ma): the first candidate, or the one numbered by the index, is shown; what follows the index waits its turn</source>
+        <translation>look the first reading up (du₃ of du₃ma): the first candidate, or the one numbered by the index, is shown; what follows the index waits its turn</translation>
+    </message>
+    <message>
+        <source>Space / Down, Up</source>
+        <translation>Space / Down, Up</translation>
+    </message>
+    <message>
+        <source>the next or previous candidate</source>
+        <translation>the next or previous candidate</translation>
+    </message>
+    <message>
+        <source>Page Down, Page Up</source>
+        <translation>Page Down, Page Up</translation>
+    </message>
+    <message>
+        <source>nine candidates on or back (at the last or first, round to the other end)</source>
+        <translation>nine candidates on or back (at the last or first, round to the other end)</translation>
+    </message>
+    <message>
+        <source>Enter, or a click</source>
+        <translation>Enter, or a click</translation>
+    </message>
+    <message>
+        <source>accept the candidate (readings typed after it stay pending: qi2bi2ma is three Space/Enter); before Space: insert the Latin text itself</source>
+        <translation>accept the candidate (readings typed after it stay pending: qi2bi2ma is three Space/Enter); before Space: insert the Latin text itself</translation>
+    </message>
+    <message>
+        <source>a letter while a candidate is shown</source>
+        <translation>a letter while a candidate is shown</translation>
+    </message>
+    <message>
+        <source>accept the candidate and go on typing</source>
+        <translation>accept the candidate and go on typing</translation>
+    </message>
+    <message>
+        <source>Ctrl+Z</source>
+        <translation>Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>take back the last pending keystroke (then, with nothing pending, undo)</source>
+        <translation>take back the last pending keystroke (then, with nothing pending, undo)</translation>
+    </message>
+    <message>
+        <source>a click on a row of the candidate list</source>
+        <translation>a click on a row of the candidate list</translation>
+    </message>
+    <message>
+        <source>accept that candidate</source>
+        <translation>accept that candidate</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <translation>Backspace</translation>
+    </message>
+    <message>
+        <source>from the candidates back to the transliteration; else delete its last character</source>
+        <translation>from the candidates back to the transliteration; else delete its last character</translation>
+    </message>
+    <message>
+        <source>Escape</source>
+        <translation>Escape</translation>
+    </message>
+    <message>
+        <source>drop the candidates and the transliteration</source>
+        <translation>drop the candidates and the transliteration</translation>
     </message>
 </context>
 <context>
@@ -623,6 +829,50 @@ Last changed: %2</translation>
     <message>
         <source>Sign Information(&amp;I)</source>
         <translation>Sign Information(&amp;I)</translation>
+    </message>
+    <message>
+        <source>Sign List(&amp;L)</source>
+        <translation>Sign List(&amp;L)</translation>
+    </message>
+    <message>
+        <source>楔形文字を入力するには、Ctrl+Space で「Sign」に切り替え、lugal と入力して Space、Enter を押します。
+ATF のテキスト全体は File &gt; Import ATF… で読み込めます。
+キーの一覧: Help &gt; Typing Cuneiform</source>
+        <translation>To type cuneiform, press Ctrl+Space to switch to &quot;Sign&quot;, type lugal, then press Space and Enter.
+Whole ATF texts: File &gt; Import ATF…
+All the keys: Help &gt; Typing Cuneiform</translation>
+    </message>
+    <message>
+        <source>PDFファイルを保存できませんでした。</source>
+        <translation>The PDF file could not be saved.</translation>
+    </message>
+    <message>
+        <source>印刷できませんでした。</source>
+        <translation>The document could not be printed.</translation>
+    </message>
+    <message>
+        <source>名前を付けてPDF形式で保存</source>
+        <translation>Export as PDF</translation>
+    </message>
+    <message>
+        <source>PDF(*.pdf)</source>
+        <translation>PDF(*.pdf)</translation>
+    </message>
+    <message>
+        <source>Typing Cuneiform(&amp;T)</source>
+        <translation>Typing Cuneiform(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Print…(&amp;P)</source>
+        <translation>Print…(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Print Preview…(&amp;V)</source>
+        <translation>Print Preview…(&amp;V)</translation>
+    </message>
+    <message>
+        <source>Export PDF…(&amp;D)</source>
+        <translation>Export PDF…(&amp;D)</translation>
     </message>
 </context>
 </TS>

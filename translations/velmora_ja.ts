@@ -44,6 +44,41 @@
     </message>
 </context>
 <context>
+    <name>velmora::CSignListWindow</name>
+    <message>
+        <source>Sign List</source>
+        <translation>Sign List</translation>
+    </message>
+    <message>
+        <source>Reading, name or code point: du3, KAK, U+12195</source>
+        <translation>読み・名前・コードポイント（du3、KAK、U+12195）</translation>
+    </message>
+    <message>
+        <source>At Cursor</source>
+        <translation>At Cursor</translation>
+    </message>
+    <message>
+        <source>Shows the sign before the cursor in the list</source>
+        <translation>カーソルの前の楔形文字を一覧で表示します。</translation>
+    </message>
+    <message>
+        <source>Sign</source>
+        <translation>Sign</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Code Point</source>
+        <translation>Code Point</translation>
+    </message>
+    <message>
+        <source>Readings</source>
+        <translation>Readings</translation>
+    </message>
+</context>
+<context>
     <name>velmora::CToolWindow</name>
     <message>
         <source>Word registration</source>
@@ -100,6 +135,177 @@
     <message>
         <source>Next</source>
         <translation>Next</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::CTypingHelpWindow</name>
+    <message>
+        <source>Typing Cuneiform</source>
+        <translation>Typing Cuneiform</translation>
+    </message>
+    <message>
+        <source>Ctrl+Space switches between &quot;Alphabet&quot; and &quot;Sign&quot;. In &quot;Sign&quot;, type a transliteration (lugal, du3), press Space to see its signs, and Enter to insert the one shown. Whole texts: File &gt; Import ATF….</source>
+        <translation>Ctrl+Space で「Alphabet」と「Sign」を切り替えます。「Sign」で発音（lugal、du3）を入力し、Space で楔形文字の候補を表示し、Enter で表示中の候補を挿入します。テキスト全体は File &gt; Import ATF… で読み込めます。</translation>
+    </message>
+    <message>
+        <source>Key (Sign setting)</source>
+        <translation>Key (Sign setting)</translation>
+    </message>
+    <message>
+        <source>Types</source>
+        <translation>Types</translation>
+    </message>
+    <message>
+        <source>a … z</source>
+        <translation>a … z</translation>
+    </message>
+    <message>
+        <source>the letter (Caps Lock gives capitals)</source>
+        <translation>その文字（Caps Lock で大文字）</translation>
+    </message>
+    <message>
+        <source>š ṣ ṭ ḫ, ā â …, ₀ … ₉ (from a layout, compose key or input method)</source>
+        <translation>š ṣ ṭ ḫ、ā â …、₀ … ₉（キー配列、コンポーズキー、入力メソッドから）</translation>
+    </message>
+    <message>
+        <source>themselves</source>
+        <translation>その文字</translation>
+    </message>
+    <message>
+        <source>c</source>
+        <translation>c</translation>
+    </message>
+    <message>
+        <source>š</source>
+        <translation>š</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>ḫ</source>
+        <translation>ḫ</translation>
+    </message>
+    <message>
+        <source>Shift+s, Shift+t</source>
+        <translation>Shift+s, Shift+t</translation>
+    </message>
+    <message>
+        <source>ṣ, ṭ</source>
+        <translation>ṣ, ṭ</translation>
+    </message>
+    <message>
+        <source>- after a vowel</source>
+        <translation>母音の後の -</translation>
+    </message>
+    <message>
+        <source>the long vowel (a → ā)</source>
+        <translation>長母音（a → ā）</translation>
+    </message>
+    <message>
+        <source>^ after a vowel</source>
+        <translation>母音の後の ^</translation>
+    </message>
+    <message>
+        <source>the circumflexed vowel (a → â)</source>
+        <translation>曲折アクセント付きの母音（a → â）</translation>
+    </message>
+    <message>
+        <source>@ or &apos;</source>
+        <translation>@ または &apos;</translation>
+    </message>
+    <message>
+        <source>the apostrophe &apos;</source>
+        <translation>アポストロフィ &apos;</translation>
+    </message>
+    <message>
+        <source>any other character</source>
+        <translation>その他の文字</translation>
+    </message>
+    <message>
+        <source>refused; the status bar says so</source>
+        <translation>受け付けない（ステータスバーに表示）</translation>
+    </message>
+    <message>
+        <source>0 … 9</source>
+        <translation>0 … 9</translation>
+    </message>
+    <message>
+        <source>the subscript index digits ₀ … ₉ (du3 → du₃)</source>
+        <translation>下付きの番号 ₀ … ₉（du3 → du₃）</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Space</translation>
+    </message>
+    <message>
+        <source>look the first reading up (du₃ of du₃ma): the first candidate, or the one numbered by the index, is shown; what follows the index waits its turn</source>
+        <translation>最初の発音（du₃ma の du₃）を検索し、最初の候補、または番号で指定した候補を表示（番号の後の文字は順番を待つ）</translation>
+    </message>
+    <message>
+        <source>Space / Down, Up</source>
+        <translation>Space / Down, Up</translation>
+    </message>
+    <message>
+        <source>the next or previous candidate</source>
+        <translation>次の候補、前の候補</translation>
+    </message>
+    <message>
+        <source>Page Down, Page Up</source>
+        <translation>Page Down, Page Up</translation>
+    </message>
+    <message>
+        <source>nine candidates on or back (at the last or first, round to the other end)</source>
+        <translation>9 個先、9 個前の候補（最後・最初からは反対の端へ）</translation>
+    </message>
+    <message>
+        <source>Enter, or a click</source>
+        <translation>Enter、またはクリック</translation>
+    </message>
+    <message>
+        <source>accept the candidate (readings typed after it stay pending: qi2bi2ma is three Space/Enter); before Space: insert the Latin text itself</source>
+        <translation>候補を確定（後に続く発音は入力中のまま残る：qi2bi2ma は Space/Enter を 3 回）。Space の前ならラテン文字のまま挿入</translation>
+    </message>
+    <message>
+        <source>a letter while a candidate is shown</source>
+        <translation>候補の表示中に文字</translation>
+    </message>
+    <message>
+        <source>accept the candidate and go on typing</source>
+        <translation>候補を確定して入力を続ける</translation>
+    </message>
+    <message>
+        <source>Ctrl+Z</source>
+        <translation>Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>take back the last pending keystroke (then, with nothing pending, undo)</source>
+        <translation>入力中の最後のキーを取り消す（入力中の文字がなければ元に戻す）</translation>
+    </message>
+    <message>
+        <source>a click on a row of the candidate list</source>
+        <translation>候補一覧の行をクリック</translation>
+    </message>
+    <message>
+        <source>accept that candidate</source>
+        <translation>その候補を確定</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <translation>Backspace</translation>
+    </message>
+    <message>
+        <source>from the candidates back to the transliteration; else delete its last character</source>
+        <translation>候補から発音の入力に戻る（それ以外は最後の文字を削除）</translation>
+    </message>
+    <message>
+        <source>Escape</source>
+        <translation>Escape</translation>
+    </message>
+    <message>
+        <source>drop the candidates and the transliteration</source>
+        <translation>候補と発音を取り消す</translation>
     </message>
 </context>
 <context>
@@ -623,6 +829,50 @@
     <message>
         <source>Sign Information(&amp;I)</source>
         <translation>Sign Information(&amp;I)</translation>
+    </message>
+    <message>
+        <source>Sign List(&amp;L)</source>
+        <translation>Sign List(&amp;L)</translation>
+    </message>
+    <message>
+        <source>楔形文字を入力するには、Ctrl+Space で「Sign」に切り替え、lugal と入力して Space、Enter を押します。
+ATF のテキスト全体は File &gt; Import ATF… で読み込めます。
+キーの一覧: Help &gt; Typing Cuneiform</source>
+        <translation>楔形文字を入力するには、Ctrl+Space で「Sign」に切り替え、lugal と入力して Space、Enter を押します。
+ATF のテキスト全体は File &gt; Import ATF… で読み込めます。
+キーの一覧: Help &gt; Typing Cuneiform</translation>
+    </message>
+    <message>
+        <source>PDFファイルを保存できませんでした。</source>
+        <translation>PDFファイルを保存できませんでした。</translation>
+    </message>
+    <message>
+        <source>印刷できませんでした。</source>
+        <translation>印刷できませんでした。</translation>
+    </message>
+    <message>
+        <source>名前を付けてPDF形式で保存</source>
+        <translation>名前を付けてPDF形式で保存</translation>
+    </message>
+    <message>
+        <source>PDF(*.pdf)</source>
+        <translation>PDF(*.pdf)</translation>
+    </message>
+    <message>
+        <source>Typing Cuneiform(&amp;T)</source>
+        <translation>Typing Cuneiform(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Print…(&amp;P)</source>
+        <translation>Print…(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Print Preview…(&amp;V)</source>
+        <translation>Print Preview…(&amp;V)</translation>
+    </message>
+    <message>
+        <source>Export PDF…(&amp;D)</source>
+        <translation>Export PDF…(&amp;D)</translation>
     </message>
 </context>
 </TS>

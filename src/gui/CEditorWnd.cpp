@@ -12,6 +12,8 @@
 #include "core/view/CFSignFont.h"
 #include "core/view/TextLayout.h"
 #include "gui/CCandidateWindow.h"
+#include "platform/TextTranslator.h"
+#include "platform/UserTexts.h"
 #include "platform/VirtualKeys.h"
 #include "qt/InternalError.h"
 #include "qt/QtFont.h"
@@ -362,6 +364,19 @@ void CEditorWnd::ConvertTransliteration()
     runEditorCommand(CommandId::ConvertTransliteration);
 }
 
+bool CEditorWnd::InsertSign(std::uint32_t sign)
+{
+    // Like the other commands that change the text: never underneath a
+    // pending transliteration, which would be left standing after the sign.
+    if (ctrl_->CurrentModeId() != kNormalModeId) {
+        data_->notice = Tr(texts::kFinishPendingFirst);
+        return false;
+    }
+    bool inserted = false;
+    runCommand([&](CFEditCommands& commands) { inserted = commands.InsertOverSelection({&sign, 1}); });
+    return inserted;
+}
+
 void CEditorWnd::ToggleSignInput()
 {
     runEditorCommand(CommandId::SignInput);
@@ -403,6 +418,12 @@ bool CEditorWnd::event(QEvent* event)
         }
     }
     return QAbstractScrollArea::event(event);
+}
+
+bool CEditorWnd::IsBlank() const
+{
+    return data_->document.LineCount() == 1 && data_->document.LineLength(0) == 0
+        && ctrl_->CurrentModeId() == kNormalModeId;
 }
 
 bool CEditorWnd::CanUndo() const

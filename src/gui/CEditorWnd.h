@@ -102,8 +102,10 @@ public:
     void Redo() override;
     void SelectAll() override;
     void ConvertTransliteration() override;
+    bool InsertSign(std::uint32_t sign) override;
     void ToggleSignInput() override;
     bool InputPending() const override;
+    bool IsBlank() const override;
     bool CanUndo() const override;
     bool CanRedo() const override;
     bool AlphabetMode() const override;

@@ -4,13 +4,17 @@
 #include "base/ConfiguredPath.h"
 #include "core/commands/DocumentTitle.h"
 #include "core/commands/MainEditor.h"
+#include "core/commands/SignIndex.h"
 #include "core/commands/StartUp.h"
 #include "core/commands/StatusBarTexts.h"
 #include "core/commands/WindowGeometry.h"
 #include "core/files/CrashRecovery.h"
 #include "core/view/CFSignFont.h"
 #include "gui/CAboutDialog.h"
+#include "gui/CDocumentPrinter.h"
 #include "gui/CSignInfoWindow.h"
+#include "gui/CSignListWindow.h"
+#include "gui/CTypingHelpWindow.h"
 #include "platform/MessageDisplay.h"
 #include "platform/TextTranslator.h"
 #include "platform/UserTexts.h"
@@ -18,6 +22,7 @@
 #include "qt/QtLanguage.h"
 #include "qt/QtTextTranslator.h"
 
+#include <QAbstractScrollArea>
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
@@ -35,6 +40,9 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
@@ -92,6 +100,12 @@ QString TitleWithModifiedMark(std::u16string_view title)
     text.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
     const std::u16string_view rest = title.substr(name.size());
     return text + QStringLiteral("[*]") + QString::fromUtf16(rest.data(), qsizetype(rest.size()));
+}
+
+// Margins of 15 mm on every side, in the printer's default page size.
+void SetUpPrinter(QPrinter& printer)
+{
+    printer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
 }
 
 // The part of a rectangle some screen shows, as an area.
@@ -158,6 +172,19 @@ CMainWindow::CMainWindow(const MainWindowServices& services, QWidget* editorWidg
     restoreWindowGeometry();
     refreshRecentFiles();
     setAcceptDrops(true);
+    // Over the editor's client area, where the text would be; the clicks go
+    // through to the editor.
+    auto* scrollArea = qobject_cast<QAbstractScrollArea*>(editorWidget_);
+    QWidget* hintHost = scrollArea != nullptr ? scrollArea->viewport() : editorWidget_;
+    emptyHint_ = new QLabel(UiText(texts::kEmptyDocumentHint), hintHost);
+    emptyHint_->setObjectName(QStringLiteral("emptyDocumentHint"));
+    emptyHint_->setTextFormat(Qt::PlainText);
+    emptyHint_->setWordWrap(true);
+    emptyHint_->setAlignment(Qt::AlignCenter);
+    emptyHint_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    emptyHint_->setStyleSheet(QStringLiteral("color: #7a7a7a;"));
+    hintHost->installEventFilter(this);
+    updateEmptyHint();
     editorWidget_->setFocus(Qt::OtherFocusReason);
 }
 
@@ -271,6 +298,8 @@ void CMainWindow::retranslate()
     refreshRecentFiles();
     updateStatusBar();
     recoveryLabel_->setText(UiText(texts::kRecoveryNotProtected));
+    if (emptyHint_ != nullptr)
+        emptyHint_->setText(UiText(texts::kEmptyDocumentHint));
 }
 
 void CMainWindow::changeEvent(QEvent* event)
@@ -542,6 +571,21 @@ void CMainWindow::run(CommandId id)
         case CommandId::SignInformation:
             showSignInformation();
             break;
+        case CommandId::SignList:
+            showSignList();
+            break;
+        case CommandId::TypingHelp:
+            showTypingHelp();
+            break;
+        case CommandId::Print:
+            printDocument();
+            break;
+        case CommandId::PrintPreview:
+            previewDocument();
+            break;
+        case CommandId::ExportPdf:
+            exportPdf();
+            break;
         case CommandId::About:
             showAbout();
             break;
@@ -661,6 +705,126 @@ void CMainWindow::showSignInformation()
     signInfoWindow_->showSign(*sign, signFont ? signFont->qfont() : font());
 }
 
+QFont CMainWindow::signFont() const
+{
+    const auto fonts = services_.signFont.Fonts();
+    const auto* qfont = dynamic_cast<const QtFont*>(fonts->sign());
+    return qfont ? qfont->qfont() : font();
+}
+
+void CMainWindow::showSignList()
+{
+    if (signList_ == nullptr) {
+        signList_ = new CSignListWindow(SignIndex::Bundled(), this);
+        addDockWidget(Qt::RightDockWidgetArea, signList_);
+        connect(signList_, &CSignListWindow::signChosen, this, &CMainWindow::insertSign);
+        connect(signList_, &CSignListWindow::cursorSignRequested, this, &CMainWindow::showCursorSignInList);
+    }
+    signList_->setSignFont(signFont());
+    signList_->showAndFocus();
+}
+
+void CMainWindow::showCursorSignInList()
+{
+    guarded([&] {
+        const auto sign = editor_.CurrentSign();
+        if (!sign) {
+            services_.messages.showMessage(&platformWindow_, Tr(texts::kNoSignChosen),
+                                           Tr(texts::kConfirmCaption));
+            return;
+        }
+        if (signList_ != nullptr)
+            signList_->showSign(sign->sign);
+    });
+}
+
+void CMainWindow::insertSign(std::uint32_t sign)
+{
+    statusNote_.clear();
+    guarded([&] { editor_.InsertSign(sign); });
+    editorWidget_->update();
+    updateStatusBar();
+    updateRecovery();
+}
+
+QLabel* CMainWindow::emptyHint() const
+{
+    return emptyHint_.data();
+}
+
+void CMainWindow::updateEmptyHint()
+{
+    if (emptyHint_ == nullptr)
+        return;
+    if (!emptyHintDismissed_ && !editor_.IsBlank())
+        emptyHintDismissed_ = true;
+    if (emptyHintDismissed_) {
+        emptyHint_->hide();
+        return;
+    }
+    // Below the first line, so that the caret stays in sight.
+    const QRect area = emptyHint_->parentWidget()->rect();
+    emptyHint_->setGeometry(area.adjusted(24, 48, -24, -24));
+    emptyHint_->show();
+}
+
+void CMainWindow::showTypingHelp()
+{
+    if (typingHelp_ == nullptr)
+        typingHelp_ = new CTypingHelpWindow(this);
+    typingHelp_->show();
+    typingHelp_->raise();
+    typingHelp_->activateWindow();
+}
+
+int CMainWindow::printTo(QPrinter& printer)
+{
+    const auto fonts = services_.signFont.Fonts();
+    const auto* sign = dynamic_cast<const QtFont*>(fonts->sign());
+    const auto* text = dynamic_cast<const QtFont*>(fonts->text());
+    std::u16string_view name = commands_->Title();
+    if (name.ends_with(kTitleSuffix))
+        name.remove_suffix(kTitleSuffix.size());
+    const QString documentName = QString::fromUtf16(name.data(), qsizetype(name.size()));
+    printer.setDocName(documentName);
+    const CDocumentPrinter pages(editor_.Document(), sign ? sign->qfont() : font(),
+                                 text ? text->qfont() : font(), documentName);
+    return pages.print(printer);
+}
+
+void CMainWindow::printDocument()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    SetUpPrinter(printer);
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    if (printTo(printer) < 0)
+        services_.messages.showMessage(&platformWindow_, Tr(texts::kPrintFailed), Tr(texts::kErrorCaption));
+}
+
+void CMainWindow::previewDocument()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    SetUpPrinter(printer);
+    QPrintPreviewDialog preview(&printer, this);
+    preview.setObjectName(QStringLiteral("printPreview"));
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+            [this](QPrinter* shown) { guarded([&] { printTo(*shown); }); });
+    preview.exec();
+}
+
+void CMainWindow::exportPdf()
+{
+    commands_->ExportPdf([this](const std::filesystem::path& path) {
+        QPrinter printer(QPrinter::HighResolution);
+        SetUpPrinter(printer);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(QString::fromStdU16String(path.u16string()));
+        return printTo(printer) > 0;
+    });
+}
+
 void CMainWindow::zoom(int steps)
 {
     for (; steps > 0; --steps)
@@ -694,6 +858,7 @@ void CMainWindow::updateStatusBar()
         const StatusBarTexts texts =
             StatusBarTexts::For(editor_.AlphabetMode(), editor_.CursorPosition(), editor_.LookupStatus());
         actions_.at(CommandId::SignInput)->setChecked(!editor_.AlphabetMode());
+        updateEmptyHint();
         modeLabel_->setText(statusNote_.isEmpty() ? FromUtf8(texts.mode) : statusNote_);
         lineLabel_->setText(FromUtf8(texts.line));
         columnLabel_->setText(FromUtf8(texts.column));
@@ -746,6 +911,8 @@ void CMainWindow::enableHistoryItems(bool always)
 
 bool CMainWindow::eventFilter(QObject* watched, QEvent* event)
 {
+    if (event->type() == QEvent::Resize && emptyHint_ != nullptr && watched == emptyHint_->parentWidget())
+        updateEmptyHint();
     if (watched == modeLabel_ && event->type() == QEvent::MouseButtonPress
         && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
         run(CommandId::SignInput);

@@ -7,8 +7,10 @@
 #include "qt/QtWidgetWindow.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <concepts>
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <map>
@@ -23,6 +25,7 @@ class QDragEnterEvent;
 class QDropEvent;
 class QLabel;
 class QMenu;
+class QPrinter;
 class QTimer;
 
 namespace velmora {
@@ -30,6 +33,8 @@ namespace velmora {
 class CFSignFont;
 class CFWordDictionary;
 class CSignInfoWindow;
+class CSignListWindow;
+class CTypingHelpWindow;
 class CrashRecovery;
 class FileDialogs;
 class FontDialog;
@@ -139,6 +144,10 @@ public:
     // The window as the platform layer knows it: the owner of message boxes
     // and dialogs that belong to the main window.
     Window* platformWindow() { return &platformWindow_; }
+    // The hint shown over an empty new document.
+    QLabel* emptyHint() const;
+    // The Sign List, once it was first shown; null before.
+    CSignListWindow* signList() const { return signList_; }
     // The menu or accelerator action of a command; null for Separator.
     QAction* action(CommandId id) const;
 
@@ -197,6 +206,29 @@ private:
     // "Sign Information": the editor's current sign in the Sign Information
     // window, or a message that there is none.
     void showSignInformation();
+    // "Sign List": the dock window of every sign, shown with the focus in
+    // its filter field.
+    void showSignList();
+    // The sign at the cursor made current in the Sign List, or a message
+    // that there is none.
+    void showCursorSignInList();
+    // A sign chosen in the Sign List goes into the document.
+    void insertSign(std::uint32_t sign);
+    // The editor's sign font, for windows that show signs.
+    QFont signFont() const;
+    // The hint in an empty new document, shown until something is first
+    // typed or a document is loaded (then it stays away for the session).
+    void updateEmptyHint();
+    // Help > "Typing Cuneiform": the window with the table of the keys.
+    void showTypingHelp();
+    // File > "Print…", "Print Preview…" and "Export PDF…": the document in
+    // the editor's fonts, through Qt's print support.
+    void printDocument();
+    void previewDocument();
+    void exportPdf();
+    // Prints onto printer (CDocumentPrinter); the pages printed, -1 when
+    // the printer could not be written to.
+    int printTo(QPrinter& printer);
     // After a zoom command: every window with an editor shows the new size.
     void zoomed(bool changed);
     void updateRecovery();
@@ -229,6 +261,11 @@ private:
     QLabel* signLabel_ = nullptr;
     QTimer* signStatusTimer_ = nullptr;
     CSignInfoWindow* signInfoWindow_ = nullptr;
+    CSignListWindow* signList_ = nullptr;
+    CTypingHelpWindow* typingHelp_ = nullptr;
+    // A child of the editor's client area, which may go first.
+    QPointer<QLabel> emptyHint_;
+    bool emptyHintDismissed_ = false;
     // Says that unsaved changes are not protected; hidden while they are.
     QLabel* recoveryLabel_ = nullptr;
     // Shown in the first part until the next editor event or command.

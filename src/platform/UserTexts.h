@@ -72,6 +72,11 @@ inline constexpr const char* kImportSourceNotSaved =
     VELMORA_TEXT("インポート元の ATF ファイルには保存できません。別の名前を指定してください。");
 
 // Sign Information found no sign to tell about.
+// Shown in an empty new document until something is typed.
+inline constexpr const char* kEmptyDocumentHint = VELMORA_TEXT(
+    "楔形文字を入力するには、Ctrl+Space で「Sign」に切り替え、lugal と入力して Space、Enter を押します。\n"
+    "ATF のテキスト全体は File > Import ATF… で読み込めます。\n"
+    "キーの一覧: Help > Typing Cuneiform");
 inline constexpr const char* kNoSignChosen =
     VELMORA_TEXT("楔形文字を1つ選択するか、楔形文字の後ろにカーソルを置いてください。");
 
@@ -140,6 +145,8 @@ inline constexpr const char* kOpenFailed = VELMORA_TEXT("ファイルを読み�
 inline constexpr const char* kSaveFailed = VELMORA_TEXT("ファイルを保存できませんでした。");
 inline constexpr const char* kHtmlSaveFailed = VELMORA_TEXT("HTMLファイルを保存できませんでした。");
 inline constexpr const char* kAtfSaveFailed = VELMORA_TEXT("ATFファイルを保存できませんでした。");
+inline constexpr const char* kPdfSaveFailed = VELMORA_TEXT("PDFファイルを保存できませんでした。");
+inline constexpr const char* kPrintFailed = VELMORA_TEXT("印刷できませんでした。");
 inline constexpr const char* kWordDataSaveFailed = VELMORA_TEXT("単語データを保存できませんでした。");
 inline constexpr const char* kWordDataNotExpressible =
     VELMORA_TEXT("単語データの書式で書き表せない発音があります（平文字の c や h を含む発音など）。");
@@ -175,7 +182,9 @@ inline constexpr const char* kAllFiles = VELMORA_TEXT("All files(*.*)");
 inline constexpr const char* kImportAtfTitle = VELMORA_TEXT("ATFをインポート");
 inline constexpr const char* kAtfFiles = VELMORA_TEXT("ATF(*.atf;*.txt)");
 inline constexpr const char* kExportAtfTitle = VELMORA_TEXT("名前を付けてATF形式で保存");
+inline constexpr const char* kExportPdfTitle = VELMORA_TEXT("名前を付けてPDF形式で保存");
 inline constexpr const char* kAtfSaveFiles = VELMORA_TEXT("ATF(*.atf)");
+inline constexpr const char* kPdfFiles = VELMORA_TEXT("PDF(*.pdf)");
 // The font dialog's title.
 inline constexpr const char* kFontDialogTitle = VELMORA_TEXT("Font");
 
@@ -224,6 +233,11 @@ inline constexpr const char* kReplaceItem = VELMORA_TEXT("Replace(&E)");
 inline constexpr const char* kConvertTransliterationItem = VELMORA_TEXT("Convert Transliteration(&O)");
 inline constexpr const char* kWordRegistrationItem = VELMORA_TEXT("Word Registration(&R)");
 inline constexpr const char* kSignInformationItem = VELMORA_TEXT("Sign Information(&I)");
+inline constexpr const char* kSignListItem = VELMORA_TEXT("Sign List(&L)");
+inline constexpr const char* kTypingHelpItem = VELMORA_TEXT("Typing Cuneiform(&T)");
+inline constexpr const char* kPrintItem = VELMORA_TEXT("Print…(&P)");
+inline constexpr const char* kPrintPreviewItem = VELMORA_TEXT("Print Preview…(&V)");
+inline constexpr const char* kExportPdfItem = VELMORA_TEXT("Export PDF…(&D)");
 inline constexpr const char* kFontItem = VELMORA_TEXT("Font…(&F)");
 inline constexpr const char* kZoomInItem = VELMORA_TEXT("Zoom In(&I)");
 inline constexpr const char* kZoomOutItem = VELMORA_TEXT("Zoom Out(&O)");

@@ -87,13 +87,15 @@ TEST_F(MainWindowTest, MenuHasThePopupsItemsAndSeparatorsInOrder)
         MenuText(*window.menuBar()),
         (std::vector<QString>{
             "File(&F): New File(&N) - Open…(&O) Recent Files(&R) Save(&S) Save As…(&A) - Save HTML…(&H) "
-            "Save HTML with Transliteration…(&T) Import ATF…(&I) Export ATF…(&E) - Load Worddata…(&L) "
+            "Save HTML with Transliteration…(&T) Import ATF…(&I) Export ATF…(&E) - Print…(&P) Print "
+            "Preview…(&V) "
+            "Export PDF…(&D) - Load Worddata…(&L) "
             "Save Worddata…(&W) - Exit(&X)",
             "Edit(&E): Undo(&U) Redo(&R) - Cut(&T) Copy(&C) Paste(&P) Delete(&D) Select All(&A) - Find(&F) "
             "Find Next(&N) Find Previous(&V) - Replace(&E) - Convert Transliteration(&O)",
-            "Word(&W): Word Registration(&R) Sign Information(&I)",
+            "Word(&W): Word Registration(&R) Sign Information(&I) Sign List(&L)",
             "Setting(&V): Font…(&F) Zoom In(&I) Zoom Out(&O) Reset Zoom(&Z) - Sign Input(&S) Language(&L)",
-            "Help(&H): About(&A)...",
+            "Help(&H): Typing Cuneiform(&T) About(&A)...",
         }));
     // Every item, in every menu and submenu, has a letter of its own there.
     std::vector<QMenu*> menus;
@@ -127,6 +129,7 @@ TEST_F(MainWindowTest, AcceleratorsAreWindowShortcuts)
     EXPECT_EQ(keys(CommandId::Open), QStringList{"Ctrl+O"});
     EXPECT_EQ(keys(CommandId::Save), QStringList{"Ctrl+S"});
     EXPECT_EQ(keys(CommandId::SaveAs), QStringList{"Ctrl+Shift+S"});
+    EXPECT_EQ(keys(CommandId::Print), QStringList{"Ctrl+P"});
     EXPECT_EQ(keys(CommandId::Exit), QStringList{"Ctrl+Q"});
     EXPECT_EQ(keys(CommandId::Find), QStringList{"Ctrl+F"});
     // The menu shows the first: F3, as on other editors.

@@ -4,6 +4,7 @@
 #include "core/document/CFDocument.h"
 
 #include <string>
+#include <vector>
 
 namespace velmora {
 
@@ -37,6 +38,12 @@ public:
     void Redo() override { ++redos; }
     void SelectAll() override { ++selectAlls; }
     void ConvertTransliteration() override { ++conversions; }
+    bool InsertSign(std::uint32_t sign) override
+    {
+        insertedSigns.push_back(sign);
+        return true;
+    }
+    bool IsBlank() const override { return document.LineCount() == 1 && document.LineLength(0) == 0; }
     bool CanUndo() const override { return canUndo; }
     bool CanRedo() const override { return canRedo; }
     void ToggleSignInput() override { alphabetMode = !alphabetMode; }
@@ -66,6 +73,7 @@ public:
     int redos = 0;
     int selectAlls = 0;
     int conversions = 0;
+    std::vector<std::uint32_t> insertedSigns;
     bool canUndo = false;
     bool canRedo = false;
     int focusRequests = 0;

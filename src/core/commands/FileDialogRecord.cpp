@@ -17,6 +17,7 @@ const FileDialogFilter kAllFiles{texts::kAllFiles, "*.*"};
 const FileDialogFilter kAtf{texts::kAtfFiles, "*.atf;*.txt"};
 // An exported transliteration is given the ATF suffix.
 const FileDialogFilter kAtfSave{texts::kAtfSaveFiles, "*.atf"};
+const FileDialogFilter kPdf{texts::kPdfFiles, "*.pdf"};
 
 } // namespace
 
@@ -62,6 +63,11 @@ FileDialogRecord FileDialogRecord::AtfOpen()
 FileDialogRecord FileDialogRecord::AtfSave()
 {
     return {Kind::Save, texts::kExportAtfTitle, {kAtfSave, kAllFiles}, "atf"};
+}
+
+FileDialogRecord FileDialogRecord::PdfSave()
+{
+    return {Kind::Save, texts::kExportPdfTitle, {kPdf, kAllFiles}, "pdf"};
 }
 
 FileDialogRequest FileDialogRecord::request() const

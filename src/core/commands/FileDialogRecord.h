@@ -32,6 +32,8 @@ public:
     static FileDialogRecord AtfOpen();
     // Saving the document as an ATF transliteration.
     static FileDialogRecord AtfSave();
+    // Export PDF: "*.pdf", and .pdf added to a name without a suffix.
+    static FileDialogRecord PdfSave();
 
     Kind kind() const { return kind_; }
     // What the dialog shows, offering the last chosen path.

@@ -54,15 +54,35 @@ bool MainCommands::Open()
     if (!ConfirmDiscard())
         return false;
     const auto chosen = textOpen_.Run(services_.dialogs, services_.owner);
-    return chosen && Load(*chosen);
+    if (!chosen)
+        return false;
+    if (IsAtfFile(*chosen)) {
+        atfOpen_.SetPath(*chosen);
+        return Import(*chosen);
+    }
+    return Load(*chosen);
 }
 
 bool MainCommands::OpenFile(const std::filesystem::path& path)
 {
     if (!ConfirmDiscard())
         return false;
+    if (IsAtfFile(path)) {
+        atfOpen_.SetPath(path);
+        return Import(path);
+    }
     textOpen_.SetPath(path);
     return Load(path);
+}
+
+bool MainCommands::IsAtfFile(const std::filesystem::path& path)
+{
+    std::u8string extension = path.extension().u8string();
+    for (char8_t& c : extension) {
+        if (c >= u8'A' && c <= u8'Z')
+            c = static_cast<char8_t>(c - u8'A' + u8'a');
+    }
+    return extension == u8".atf";
 }
 
 bool MainCommands::Load(const std::filesystem::path& path)
@@ -184,18 +204,41 @@ bool MainCommands::ExportAtf()
     return true;
 }
 
+bool MainCommands::ExportPdf(const std::function<bool(const std::filesystem::path&)>& write)
+{
+    const std::filesystem::path document = DocumentPath();
+    if (!document.empty()) {
+        std::filesystem::path offered =
+            pdfSave_.path().empty() ? document.parent_path() : pdfSave_.path().parent_path();
+        offered /= document.stem();
+        offered += ".pdf";
+        pdfSave_.SetPath(offered);
+    }
+    const auto chosen = pdfSave_.Run(services_.dialogs, services_.owner);
+    if (!chosen)
+        return false;
+    if (!write(*chosen)) {
+        ReportFailure(texts::kPdfSaveFailed, *chosen);
+        return false;
+    }
+    return true;
+}
+
 bool MainCommands::ImportAtf()
 {
     if (!ConfirmDiscard())
         return false;
     const auto chosen = atfOpen_.Run(services_.dialogs, services_.owner);
-    if (!chosen)
-        return false;
+    return chosen && Import(*chosen);
+}
+
+bool MainCommands::Import(const std::filesystem::path& atfFile)
+{
     CFDocument& document = services_.editor.Document();
-    AtfImport imported = AtfImport::Import(*chosen, static_cast<std::uint32_t>(CFModeData::kMainLineLimit),
+    AtfImport imported = AtfImport::Import(atfFile, static_cast<std::uint32_t>(CFModeData::kMainLineLimit),
                                            document.maxLineLength);
     if (!imported.ok()) {
-        ReportFailure(texts::kImportFailed, *chosen, imported.Problem());
+        ReportFailure(texts::kImportFailed, atfFile, imported.Problem());
         return false;
     }
     // Replacing the text moves its revision on: the document counts as
@@ -204,9 +247,9 @@ bool MainCommands::ImportAtf()
     services_.editor.DocumentReplaced();
     services_.editor.ResetView();
     currentFile_.clear();
-    importedFrom_ = *chosen;
-    textSave_.SetPath(AtfImport::SaveName(*chosen));
-    ShowTitle(FileTitleOf(*chosen) + std::u16string(kImportedSuffix));
+    importedFrom_ = atfFile;
+    textSave_.SetPath(AtfImport::SaveName(atfFile));
+    ShowTitle(FileTitleOf(atfFile) + std::u16string(kImportedSuffix));
     if (const std::string report = imported.Report(); !report.empty())
         services_.messages.showMessage(services_.owner, report, Tr(texts::kInformationCaption));
     services_.editor.FocusEditor();

@@ -61,10 +61,15 @@ public:
     // without a file.
     bool NewFile();
     // "Open": after the question, the text file chosen in the open dialog
-    // replaces the document and becomes the current file.
+    // replaces the document and becomes the current file. An ATF file
+    // (.atf, in any case) is imported instead, as Import ATF does, so that
+    // its transliteration never becomes a text file that Save rewrites.
     bool Open();
-    // The same for a file named by the caller (the program's argument).
+    // The same for a file named by the caller (the program's argument, a
+    // dropped file, a recent file).
     bool OpenFile(const std::filesystem::path& path);
+    // Whether a file is opened by importing it: its name ends in .atf.
+    static bool IsAtfFile(const std::filesystem::path& path);
     // "Save": writes to the current file; without one, asks for a name
     // first, and the file chosen becomes the current file and names the
     // title.
@@ -82,6 +87,11 @@ public:
     // for a document imported from that ATF file). The document's file and
     // title stay as they are.
     bool ExportAtf();
+    // "Export PDF…": asks for the PDF file's name, offering the document's
+    // name with ".pdf", and has write make it there; a failure of write is
+    // reported with the file's name. The document, its file and the title
+    // stay as they are.
+    bool ExportPdf(const std::function<bool(const std::filesystem::path&)>& write);
     // "Import ATF…": after the question about changed text, the ATF file
     // chosen, converted to cuneiform, becomes a new unsaved document
     // without a file; the title names the ATF file with "(imported)". The
@@ -170,6 +180,8 @@ private:
     // for neither.
     std::filesystem::path DocumentPath() const;
     bool Load(const std::filesystem::path& path);
+    // Import ATF of a file chosen already.
+    bool Import(const std::filesystem::path& atfFile);
     bool WriteText(const std::filesystem::path& path);
     bool Restore(CrashRecovery& recovery, CrashRecovery::LeftOver& leftOver);
     bool WriteDictionary(const std::filesystem::path& path);
@@ -187,6 +199,7 @@ private:
     FileDialogRecord wordDataSave_ = FileDialogRecord::WordDataSave();
     FileDialogRecord atfOpen_ = FileDialogRecord::AtfOpen();
     FileDialogRecord atfSave_ = FileDialogRecord::AtfSave();
+    FileDialogRecord pdfSave_ = FileDialogRecord::PdfSave();
     std::filesystem::path currentFile_;
     // The ATF file the document was imported from, until it is first saved.
     std::filesystem::path importedFrom_;

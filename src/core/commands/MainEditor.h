@@ -3,6 +3,7 @@
 #include "core/commands/SignInformation.h"
 #include "core/document/Position.h"
 
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -49,6 +50,14 @@ public:
     // "Convert Transliteration": the selection, or the cursor's line, from
     // transliteration to cuneiform in place, as one undoable step.
     virtual void ConvertTransliteration() = 0;
+    // A sign chosen in the Sign List: in place of the selection when there
+    // is one, else at the cursor, as one undoable step. False when the line
+    // would grow too long (the user is told).
+    virtual bool InsertSign(std::uint32_t sign) = 0;
+    // Whether nothing is in the editor yet: the document is one empty line
+    // and no transliteration or candidate is pending (the first-start hint
+    // shows while it is).
+    virtual bool IsBlank() const = 0;
     // Whether Undo and Redo have a step to take back or make again.
     virtual bool CanUndo() const = 0;
     virtual bool CanRedo() const = 0;

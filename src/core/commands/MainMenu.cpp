@@ -30,6 +30,10 @@ constexpr std::array kFile{
     MenuItem{CommandId::ImportAtf, texts::kImportAtfItem},
     MenuItem{CommandId::ExportAtf, texts::kExportAtfItem},
     kSeparator,
+    MenuItem{CommandId::Print, texts::kPrintItem},
+    MenuItem{CommandId::PrintPreview, texts::kPrintPreviewItem},
+    MenuItem{CommandId::ExportPdf, texts::kExportPdfItem},
+    kSeparator,
     MenuItem{CommandId::LoadWorddata, texts::kLoadWorddataItem},
     MenuItem{CommandId::SaveWorddata, texts::kSaveWorddataItem},
     kSeparator,
@@ -58,6 +62,7 @@ constexpr std::array kEdit{
 constexpr std::array kWord{
     MenuItem{CommandId::WordRegistration, texts::kWordRegistrationItem},
     MenuItem{CommandId::SignInformation, texts::kSignInformationItem},
+    MenuItem{CommandId::SignList, texts::kSignListItem},
 };
 constexpr std::array kSetting{
     MenuItem{CommandId::Font, texts::kFontItem},
@@ -68,7 +73,10 @@ constexpr std::array kSetting{
     MenuItem{CommandId::SignInput, texts::kSignInputItem},
     MenuItem{CommandId::Language, texts::kLanguageItem},
 };
-constexpr std::array kHelp{MenuItem{CommandId::About, texts::kAboutItem}};
+constexpr std::array kHelp{
+    MenuItem{CommandId::TypingHelp, texts::kTypingHelpItem},
+    MenuItem{CommandId::About, texts::kAboutItem},
+};
 
 // clang-format off
 constexpr std::array kMenu{
@@ -86,6 +94,7 @@ constexpr std::array kAccelerators{
     Accelerator{"Ctrl+O", CommandId::Open},
     Accelerator{"Ctrl+S", CommandId::Save},
     Accelerator{"Ctrl+Shift+S", CommandId::SaveAs},
+    Accelerator{"Ctrl+P", CommandId::Print},
     Accelerator{"Ctrl+Q", CommandId::Exit},
     Accelerator{"Ctrl+F", CommandId::Find},
     Accelerator{"F3", CommandId::FindNext},

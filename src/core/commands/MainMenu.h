@@ -29,6 +29,9 @@ enum class CommandId : int {
     SaveWorddata = 1008,
     ExportAtf = 1010,
     SaveHtmlWithTransliteration = 1011,
+    Print = 1012,
+    PrintPreview = 1013,
+    ExportPdf = 1014,
     CutLine = 2000,
     CopyLine = 2001,
     PasteLine = 2002,
@@ -49,6 +52,8 @@ enum class CommandId : int {
     ResetZoom = 3006,
     WordRegistration = 4001,
     SignInformation = 4010, // the sign chosen, or before the cursor, in a window
+    SignList = 4011,        // every sign, filtered as the user types, in a dock window
+    TypingHelp = 106,       // the keys that type cuneiform, in a window
 };
 
 // A menu item; "&" marks the letter that selects it with Alt. The texts

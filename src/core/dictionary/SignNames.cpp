@@ -58,16 +58,26 @@ std::uint32_t LowerKeySymbol(std::uint32_t c)
     }
 }
 
-} // namespace
-
-std::string SignNames::Name(std::uint32_t codePoint)
+const NamedSign* Find(std::uint32_t codePoint)
 {
     const auto* it =
         std::lower_bound(std::begin(kNames), std::end(kNames), codePoint,
                          [](const NamedSign& sign, std::uint32_t c) { return sign.codePoint < c; });
-    if (it != std::end(kNames) && it->codePoint == codePoint)
-        return it->name;
+    return it != std::end(kNames) && it->codePoint == codePoint ? it : nullptr;
+}
+
+} // namespace
+
+std::string SignNames::Name(std::uint32_t codePoint)
+{
+    if (const NamedSign* named = Find(codePoint))
+        return named->name;
     return CodePoint(codePoint);
+}
+
+bool SignNames::HasName(std::uint32_t codePoint)
+{
+    return Find(codePoint) != nullptr;
 }
 
 std::string SignNames::CodePoint(std::uint32_t codePoint)

@@ -21,6 +21,8 @@ public:
     // The name of one sign; "U+XXXX" for a code point without a name
     // (anything outside the cuneiform blocks).
     static std::string Name(std::uint32_t codePoint);
+    // Whether the table names a code point.
+    static bool HasName(std::uint32_t codePoint);
     // A code point as Unicode writes it: "U+12195".
     static std::string CodePoint(std::uint32_t codePoint);
     // The names of a candidate's signs, joined by a space.

@@ -378,6 +378,13 @@ bool CFEditCommands::CheckInsertAtCursor(std::span<const std::uint32_t> cells)
     return CheckReplace(at.start, at.end, TextOfCells(cells), kInputRefusal);
 }
 
+bool CFEditCommands::InsertOverSelection(std::span<const std::uint32_t> cells)
+{
+    if (!HasSelection())
+        return InsertAtCursor(cells);
+    return Replace(data_.selection->start(), data_.selection->end(), TextOfCells(cells), kInputRefusal);
+}
+
 bool CFEditCommands::ConvertTransliteration()
 {
     Position start{cursor().line, 0};

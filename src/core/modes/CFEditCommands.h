@@ -97,6 +97,10 @@ public:
     // "行の最大文字数を超えるため入力できません。".
     bool InsertAtCursor(std::span<const std::uint32_t> cells, ReadingId reading = kNoReading);
     bool CheckInsertAtCursor(std::span<const std::uint32_t> cells);
+    // Cells chosen from a list (the Sign List): in place of the selection
+    // when it holds something, else at the cursor, as one undo step; the
+    // cursor behind them. Refused as InsertAtCursor.
+    bool InsertOverSelection(std::span<const std::uint32_t> cells);
 
     // Converts the transliteration in the selection, or in the cursor's
     // line without one, to cuneiform in place, as one undo step (ATF

@@ -647,6 +647,44 @@ TEST_F(MainCommandsTest, ImportAtfMakesAnUnsavedDocumentThatIsNeverSavedOverTheA
     EXPECT_EQ(commands.CurrentFile(), folder / "letter.txt");
 }
 
+TEST_F(MainCommandsTest, AnAtfFileOpenedByNameOrInTheOpenDialogIsImported)
+{
+    // The program's argument, a dropped file, a file from the file manager:
+    // the transliteration is converted, never taken as text.
+    const fs::path atf = File("letter.atf", std::string(kLetter));
+    EXPECT_TRUE(commands.OpenFile(atf));
+    EXPECT_TRUE(dialogs.calls().empty());
+    ASSERT_EQ(editor.document.LineCount(), 3u);
+    const auto first = editor.document.Line(0).Cells();
+    EXPECT_EQ(std::u32string(first.begin(), first.end()), U"𒀀𒈾 𒁁𒉌𒅀");
+    EXPECT_EQ(Shown(), u"letter.atf (imported) - Velmora");
+    EXPECT_TRUE(commands.CurrentFile().empty());
+    EXPECT_TRUE(commands.IsModified());
+    EXPECT_EQ(commands.atfOpenRecord().path(), atf);
+    EXPECT_TRUE(used.empty());
+    // Saving never writes over it.
+    dialogs.choose(atf);
+    EXPECT_FALSE(commands.Save());
+    EXPECT_EQ(ReadBytes(atf), kLetter);
+
+    // Chosen in Open's dialog (any case of the extension): imported too,
+    // after the question about the changed text.
+    const fs::path upper = File("TABLET.ATF", std::string(kLetter));
+    messages.clear();
+    question.answer(Answer::Discard);
+    dialogs.choose(upper);
+    EXPECT_TRUE(commands.Open());
+    EXPECT_EQ(Shown(), u"TABLET.ATF (imported) - Velmora");
+    EXPECT_EQ(editor.document.LineCount(), 3u);
+
+    // Anything else is opened as text.
+    const fs::path text = File("notes.atf.txt", "&P1 = x");
+    question.answer(Answer::Discard);
+    EXPECT_TRUE(commands.OpenFile(text));
+    EXPECT_EQ(TextOf(editor.document), Lines{"&P1 = x"});
+    EXPECT_EQ(commands.CurrentFile(), text);
+}
+
 TEST_F(MainCommandsTest, ExportAtfWritesTheReadingsOfAnImportedTextBesideItNeverOverIt)
 {
     const fs::path atf = File("letter.atf", std::string(kLetter));

@@ -9,6 +9,7 @@
 #include "platform/InterfaceLanguage.h"
 #include "qt/QtLanguage.h"
 #include "qt/QtMessageDisplay.h"
+#include "tests/support/CommandDoubles.h"
 #include "tests/support/FakeFileDialogs.h"
 #include "tests/support/FakeFontDialog.h"
 #include "tests/support/FakeFontFactory.h"
@@ -40,16 +41,8 @@ struct ShownBox {
     QStringList buttons;
 };
 
-class LanguageTest : public ::testing::Test {
+class LanguageTest : public ::testing::Test, protected test::CommandDoubles<QtMessageDisplay> {
 protected:
-    FakeFileDialogs dialogs;
-    QtMessageDisplay messages;
-    ScriptedSaveQuestion question;
-    FakeFontDialog fontDialog;
-    CFWordDictionary dictionary;
-    FakeFontFactory fonts;
-    MemorySettings settings;
-    CFSignFont signFont{fonts, settings};
     QtLanguage language;
     std::unique_ptr<CMainWindow> window;
 

@@ -9,6 +9,7 @@
 #include "gui/CSignInfoWindow.h"
 #include "platform/TextTranslator.h"
 #include "platform/UserTexts.h"
+#include "tests/support/CommandDoubles.h"
 #include "tests/support/FakeFileDialogs.h"
 #include "tests/support/FakeFontDialog.h"
 #include "tests/support/FakeFontFactory.h"
@@ -44,16 +45,8 @@
 namespace velmora {
 namespace {
 
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public ::testing::Test, protected test::CommandDoubles<> {
 protected:
-    FakeFileDialogs dialogs;
-    MessageRecorder messages;
-    ScriptedSaveQuestion question;
-    FakeFontDialog fontDialog;
-    CFWordDictionary dictionary;
-    FakeFontFactory fonts;
-    MemorySettings settings;
-    CFSignFont signFont{fonts, settings};
     TestEditorWidget* editor = new TestEditorWidget;
     MainWindowServices services{dialogs, messages, question, fontDialog, dictionary, signFont, settings};
     CMainWindow window{services, editor};

@@ -3,6 +3,7 @@
 #include "core/dictionary/CFWordDictionary.h"
 #include "core/files/AtfImport.h"
 #include "core/view/CFSignFont.h"
+#include "tests/support/CommandDoubles.h"
 #include "tests/support/DocumentText.h"
 #include "tests/support/FakeFileDialogs.h"
 #include "tests/support/FakeFontDialog.h"
@@ -34,18 +35,10 @@ WordPtr Key(const std::string& text)
     return CFWordSign::FromCells(std::vector<std::uint32_t>(text.begin(), text.end()));
 }
 
-class MainCommandsTest : public ::testing::Test {
+class MainCommandsTest : public ::testing::Test, protected test::CommandDoubles<> {
 protected:
     test::ScratchFolder folder;
     FakeMainEditor editor;
-    FakeFileDialogs dialogs;
-    MessageRecorder messages;
-    ScriptedSaveQuestion question;
-    FakeFontDialog fontDialog;
-    CFWordDictionary dictionary;
-    FakeFontFactory fonts;
-    MemorySettings settings;
-    CFSignFont signFont{fonts, settings};
     FakeWindow owner;
     std::vector<std::u16string> titles;
     std::vector<fs::path> used;

@@ -8,6 +8,7 @@
 #include "core/document/ReadingTable.h"
 #include "core/files/RecoveryFormat.h"
 #include "core/view/CFSignFont.h"
+#include "tests/support/CommandDoubles.h"
 #include "tests/support/DocumentText.h"
 #include "tests/support/FakeFileDialogs.h"
 #include "tests/support/FakeFontDialog.h"
@@ -222,19 +223,11 @@ TEST(CrashRecovery, RecordsOfALaterVersionAreSkippedOrTheCopyKeptUnread)
     EXPECT_EQ(TextOf(content.document), Lines{"a-na-ma"});
 }
 
-class RecoveryAtStartTest : public ::testing::Test {
+class RecoveryAtStartTest : public ::testing::Test, protected test::CommandDoubles<> {
 protected:
     test::ScratchFolder folder;
     fs::path data = folder / "data";
     FakeMainEditor editor;
-    FakeFileDialogs dialogs;
-    MessageRecorder messages;
-    ScriptedSaveQuestion question;
-    FakeFontDialog fontDialog;
-    CFWordDictionary dictionary;
-    FakeFontFactory fonts;
-    MemorySettings settings;
-    CFSignFont signFont{fonts, settings};
     std::vector<std::u16string> titles;
     MainCommands commands{{editor,
                            dialogs,

@@ -8,12 +8,15 @@
 //
 // Input: the first byte chooses the starting text, the line limit and the
 // clipboard's text; then each pair of bytes is one event (a key with its
-// Shift, Ctrl and Caps Lock state, a click, or a paint).
+// Shift, Ctrl and Caps Lock state, a click of some kind with or without a
+// drag, or a paint).
+#include "core/commands/MainMenu.h"
 #include "core/dictionary/CFWordDictionary.h"
 #include "core/document/CFSelectedText.h"
 #include "core/document/RangeEdit.h"
 #include "core/modes/CFModeCtrl.h"
 #include "core/modes/CFModeData.h"
+#include "core/modes/MouseFlags.h"
 #include "core/view/CFScrollBar.h"
 #include "core/view/CFSignFont.h"
 #include "platform/PlatformServices.h"
@@ -136,24 +139,38 @@ struct Editor {
         data->alphabetMode = (choice & 0x80) == 0;
     }
 
+    // A key as the editor widget handles it: a key of the command table
+    // (undo, cut, paste, convert …) runs its command unless the mode claims
+    // it; any other goes to the mode.
     void key(std::uint8_t which, std::uint8_t state)
     {
         const std::uint32_t vk = kKeys[which % kKeys.size()];
-        ctrl->RouteKey(vk, KeyModifiers{(state & 1) != 0, (state & 2) != 0, (state & 4) != 0});
+        const KeyModifiers modifiers{(state & 1) != 0, (state & 2) != 0, (state & 4) != 0};
+        const auto command = CommandForKeys(KeysText(vk, modifiers));
+        if (command && !ctrl->ClaimsKey(vk, modifiers))
+            RunEditorCommand(*command, *ctrl, *data);
+        else
+            ctrl->RouteKey(vk, modifiers);
         scrollToCursor();
     }
 
-    // A press where the pointer is, and a drag to another place, as the
-    // widget routes them: the press after a selection reset, the drag only
-    // in normal mode.
-    void click(std::uint8_t where, bool drag)
+    // A press where the pointer is (plain, with Shift, or the second or third
+    // of a quick succession), and a drag to another place, as the widget
+    // routes them: double and triple clicks, drags and the ticks of a drag
+    // held outside the client area only in normal mode.
+    void click(std::uint8_t where, std::uint8_t kind)
     {
         window.setPointer({(where & 15) * 37, (where >> 4) * 23});
-        data->selection->Reset();
-        ctrl->RouteMouse(1);
-        if (drag && ctrl->CurrentModeId() == kNormalModeId) {
-            window.setPointer({(where >> 4) * 53, (where & 15) * 11});
-            ctrl->RouteMouse(1);
+        static constexpr std::uint32_t kPresses[] = {0, mouse::kShift, mouse::kDoubleClick,
+                                                     mouse::kTripleClick};
+        const std::uint32_t press = kPresses[(kind >> 1) & 3];
+        if (press == mouse::kShift || press == 0 || ctrl->CurrentModeId() == kNormalModeId)
+            ctrl->RouteMouse(mouse::kLeft | press);
+        if ((kind & 1) && ctrl->CurrentModeId() == kNormalModeId) {
+            // Reaches past the right edge and, below, past the bottom.
+            window.setPointer({(where >> 4) * 53, (where & 15) * 11 + (kind & 8 ? 400 : 0)});
+            ctrl->RouteMouse(mouse::kLeft | mouse::kDrag);
+            ctrl->RouteMouse(mouse::kLeft | mouse::kAutoScroll);
         }
         scrollToCursor();
     }
@@ -217,7 +234,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (what >= 248)
             editor.paint();
         else if (what >= 224)
-            editor.click(how, what & 1);
+            editor.click(how, what);
         else
             editor.key(what, how);
         editor.checkInvariants();

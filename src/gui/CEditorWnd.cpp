@@ -7,6 +7,7 @@
 #include "core/modes/CFEditCommands.h"
 #include "core/modes/CFModeCtrl.h"
 #include "core/modes/CFModeData.h"
+#include "core/modes/MouseFlags.h"
 #include "core/modes/ViewSnapshot.h"
 #include "core/view/CFScrollBar.h"
 #include "core/view/CFSignFont.h"
@@ -21,12 +22,16 @@
 #include "qt/QtKeyboardState.h"
 #include "qt/QtScrollBarSink.h"
 #include "qt/QtSurface.h"
+#include "qt/QtTextTranslator.h"
 #include "qt/QtWidgetWindow.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QHelpEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QKeySequence>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -47,29 +52,25 @@ namespace velmora {
 
 namespace {
 
-// Key-state flags of a mouse event, as the modes receive them.
-constexpr std::uint32_t kMouseLeft = 0x0001;
-constexpr std::uint32_t kMouseRight = 0x0002;
-constexpr std::uint32_t kMouseShift = 0x0004;
-constexpr std::uint32_t kMouseControl = 0x0008;
-constexpr std::uint32_t kMouseMiddle = 0x0010;
-
 std::uint32_t MouseFlags(const QMouseEvent& event)
 {
     std::uint32_t flags = 0;
     const Qt::MouseButtons buttons = event.buttons();
     if (buttons.testFlag(Qt::LeftButton))
-        flags |= kMouseLeft;
+        flags |= mouse::kLeft;
     if (buttons.testFlag(Qt::RightButton))
-        flags |= kMouseRight;
+        flags |= mouse::kRight;
     if (buttons.testFlag(Qt::MiddleButton))
-        flags |= kMouseMiddle;
+        flags |= mouse::kMiddle;
     if (event.modifiers().testFlag(Qt::ShiftModifier))
-        flags |= kMouseShift;
+        flags |= mouse::kShift;
     if (event.modifiers().testFlag(Qt::ControlModifier))
-        flags |= kMouseControl;
+        flags |= mouse::kControl;
     return flags;
 }
+
+// How often the view scrolls while a drag holds the pointer outside it.
+constexpr int kAutoScrollMs = 50;
 
 // The text a key event types: what it carries when all of it is printable,
 // unless Ctrl or Alt alone is held (shortcuts and menus; Ctrl+Alt is AltGr
@@ -677,10 +678,10 @@ void CEditorWnd::keyReleaseEvent(QKeyEvent* event)
     QAbstractScrollArea::keyReleaseEvent(event);
 }
 
-void CEditorWnd::routeMouse(QMouseEvent* event)
+void CEditorWnd::routeMouse(QPoint point, std::uint32_t flags)
 {
-    const ViewportWindow::EventPoint at(*window_, event->position().toPoint());
-    ctrl_->RouteMouse(MouseFlags(*event));
+    const ViewportWindow::EventPoint at(*window_, point);
+    ctrl_->RouteMouse(flags);
 }
 
 void CEditorWnd::mousePressEvent(QMouseEvent* event)
@@ -689,19 +690,51 @@ void CEditorWnd::mousePressEvent(QMouseEvent* event)
         QAbstractScrollArea::mousePressEvent(event);
         return;
     }
+    // A press soon after a double click, near it, is the third click.
+    const bool third = lastDoubleClick_.isValid()
+        && lastDoubleClick_.elapsed() < QApplication::doubleClickInterval()
+        && (event->position().toPoint() - doubleClickPoint_).manhattanLength()
+            <= QApplication::startDragDistance();
+    lastDoubleClick_.invalidate();
     const ViewSnapshot before = snapshot();
     guarded([&] {
-        // A click starts a new selection at the clicked cell.
-        data_->selection->Reset();
-        routeMouse(event);
+        // While a transliteration or candidates are pending any press does
+        // what a click does there: it commits them (Shift and the third
+        // click select only in normal mode).
+        std::uint32_t flags = MouseFlags(*event);
+        if (third && ctrl_->CurrentModeId() == kNormalModeId)
+            flags |= mouse::kTripleClick;
+        routeMouse(event->position().toPoint(), flags);
     });
     setFocus(Qt::MouseFocusReason);
     repaintChanged(before);
     emit edited();
     candidatesWanted_ = true;
     updateCandidateWindow();
-    dragging_ = true;
+    dragging_ = !third;
     event->accept();
+}
+
+void CEditorWnd::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton) {
+        QAbstractScrollArea::mouseDoubleClickEvent(event);
+        return;
+    }
+    event->accept();
+    lastDoubleClick_.start();
+    doubleClickPoint_ = event->position().toPoint();
+    // The press before it has committed what was pending; if that was
+    // refused, the text stays and nothing is selected under it.
+    if (ctrl_->CurrentModeId() != kNormalModeId)
+        return;
+    const ViewSnapshot before = snapshot();
+    guarded([&] { routeMouse(event->position().toPoint(), MouseFlags(*event) | mouse::kDoubleClick); });
+    setFocus(Qt::MouseFocusReason);
+    repaintChanged(before);
+    emit edited();
+    // The word stays selected while the button comes up.
+    dragging_ = false;
 }
 
 void CEditorWnd::mouseMoveEvent(QMouseEvent* event)
@@ -714,10 +747,19 @@ void CEditorWnd::mouseMoveEvent(QMouseEvent* event)
         return;
     }
     event->accept();
-    if (ctrl_->CurrentModeId() != kNormalModeId)
+    if (ctrl_->CurrentModeId() != kNormalModeId) {
+        autoScrollTimer_.stop();
         return;
+    }
+    dragPoint_ = event->position().toPoint();
+    // Outside the client area the view keeps scrolling towards the pointer
+    // until it comes back or the button comes up.
+    if (viewport()->rect().contains(dragPoint_))
+        autoScrollTimer_.stop();
+    else if (!autoScrollTimer_.isActive())
+        autoScrollTimer_.start(kAutoScrollMs, this);
     const ViewSnapshot before = snapshot();
-    guarded([&] { routeMouse(event); });
+    guarded([&] { routeMouse(dragPoint_, MouseFlags(*event) | mouse::kDrag); });
     repaintChanged(before);
     emit edited();
 }
@@ -729,7 +771,57 @@ void CEditorWnd::mouseReleaseEvent(QMouseEvent* event)
         return;
     }
     dragging_ = false;
+    autoScrollTimer_.stop();
     event->accept();
+}
+
+void CEditorWnd::autoScroll()
+{
+    if (!dragging_ || ctrl_->CurrentModeId() != kNormalModeId) {
+        autoScrollTimer_.stop();
+        return;
+    }
+    guarded([&] { routeMouse(dragPoint_, mouse::kLeft | mouse::kAutoScroll); });
+    repaint();
+    emit edited();
+}
+
+void CEditorWnd::contextMenuEvent(QContextMenuEvent* event)
+{
+    event->accept();
+    if (contextMenu_)
+        contextMenu_->close();
+    auto* menu = new QMenu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->setObjectName(QStringLiteral("editorContextMenu"));
+    guarded([&] {
+        for (const MenuItem& item : EditorContextMenu()) {
+            if (item.id == CommandId::Separator) {
+                menu->addSeparator();
+                continue;
+            }
+            QAction* action = menu->addAction(UiText(item.text));
+            action->setData(static_cast<int>(item.id));
+            const std::string_view keys = KeysOfCommand(item.id);
+            action->setShortcut(QKeySequence(QString::fromUtf8(keys.data(), qsizetype(keys.size())),
+                                             QKeySequence::PortableText));
+            action->setShortcutVisibleInContextMenu(true);
+            action->setEnabled(EditorCommandEnabled(item.id, *ctrl_, *data_));
+            const CommandId id = item.id;
+            connect(action, &QAction::triggered, this, [this, id] {
+                runEditorCommand(id);
+                emit edited();
+            });
+        }
+    });
+    contextMenu_ = menu;
+    // From the keyboard the menu opens at the caret.
+    QPoint at = event->globalPos();
+    if (event->reason() == QContextMenuEvent::Keyboard) {
+        const QRect caret = inputMethodQuery(Qt::ImCursorRectangle).toRect();
+        at = mapToGlobal(caret.bottomLeft());
+    }
+    menu->popup(at);
 }
 
 void CEditorWnd::scrollAction(ScrollBarId bar, int action)
@@ -939,6 +1031,10 @@ void CEditorWnd::chooseCandidate(int candidate)
 
 void CEditorWnd::timerEvent(QTimerEvent* event)
 {
+    if (event->timerId() == autoScrollTimer_.timerId()) {
+        autoScroll();
+        return;
+    }
     if (event->timerId() != caretTimer_.timerId()) {
         QAbstractScrollArea::timerEvent(event);
         return;

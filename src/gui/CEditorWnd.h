@@ -10,6 +10,8 @@
 
 #include <QAbstractScrollArea>
 #include <QBasicTimer>
+#include <QElapsedTimer>
+#include <QMenu>
 #include <QPointer>
 
 #include <boost/shared_ptr.hpp>
@@ -143,6 +145,8 @@ public:
     // The list of candidates beside the caret (hidden outside sign
     // selection).
     CCandidateWindow& candidateWindow() { return *candidateWindow_; }
+    // The context menu last opened, while it is open.
+    QMenu* contextMenu() const { return contextMenu_; }
 
     CFModeData& modeData() { return *data_; }
     const CFModeData& modeData() const { return *data_; }
@@ -179,6 +183,9 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    // The editing commands of the Edit menu, each enabled when it can act.
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -217,7 +224,10 @@ private:
     // A scroll bar action turned into a scroll request of that bar.
     void scrollAction(ScrollBarId bar, int action);
     void scrollLines(int lines);
-    void routeMouse(QMouseEvent* event);
+    // A mouse event at a point of the client area, to the current mode.
+    void routeMouse(QPoint point, std::uint32_t flags);
+    // A tick of the timer that scrolls while a drag is outside the view.
+    void autoScroll();
     void reportPaintFailure(const std::string& cause);
     // Shows the candidate list at the caret while the modes show candidates
     // and the user works in this editor; hides it otherwise.
@@ -236,6 +246,14 @@ private:
     boost::shared_ptr<CFModeData> data_;
     boost::shared_ptr<CFModeCtrl> ctrl_;
     bool dragging_ = false;
+    // Where the pointer was last seen during a drag.
+    QPoint dragPoint_;
+    // Runs while a drag holds the pointer outside the client area.
+    QBasicTimer autoScrollTimer_;
+    // When and where the last double click was, to tell a third click.
+    QElapsedTimer lastDoubleClick_;
+    QPoint doubleClickPoint_;
+    QPointer<QMenu> contextMenu_;
     // Wheel rotation not yet turned into line steps (eighths of a degree).
     int wheelRemainder_ = 0;
     int zoomRemainder_ = 0;

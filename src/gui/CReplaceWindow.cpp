@@ -34,6 +34,8 @@ CReplaceWindow::CReplaceWindow(CEditorWnd& mainEditor, PlatformServices services
 
 bool CReplaceWindow::FindFromTop()
 {
+    if (!mainEditorReady(mainEditor_))
+        return false;
     SearchResult result;
     runCommand([&] {
         SearchTarget target = mainEditor_.searchTarget();
@@ -45,6 +47,8 @@ bool CReplaceWindow::FindFromTop()
 
 std::uint32_t CReplaceWindow::ReplaceAll()
 {
+    if (!mainEditorReady(mainEditor_))
+        return 0;
     std::uint32_t count = 0;
     runCommand([&] {
         SearchTarget target = mainEditor_.searchTarget();
@@ -57,6 +61,8 @@ std::uint32_t CReplaceWindow::ReplaceAll()
 
 bool CReplaceWindow::ReplaceNext()
 {
+    if (!mainEditorReady(mainEditor_))
+        return false;
     SearchResult result;
     runCommand([&] {
         SearchTarget target = mainEditor_.searchTarget();

@@ -32,6 +32,8 @@ CSearchWindow::CSearchWindow(CEditorWnd& mainEditor, PlatformServices services, 
 
 bool CSearchWindow::Search(SearchCommand command, Window& owner)
 {
+    if (!mainEditorReady(mainEditor_))
+        return false;
     SearchResult result;
     runCommand([&] {
         SearchTarget target = mainEditor_.searchTarget();

@@ -2,7 +2,9 @@
 
 #include "core/commands/WindowPlacement.h"
 #include "gui/CEditorWnd.h"
+#include "platform/UserTexts.h"
 #include "qt/QtGeometry.h"
+#include "qt/QtTextTranslator.h"
 
 #include <QGuiApplication>
 #include <QInputMethodEvent>
@@ -188,6 +190,14 @@ void CToolWindow::mousePressEvent(QMouseEvent* event)
 {
     update();
     event->accept();
+}
+
+bool CToolWindow::mainEditorReady(const CEditorWnd& mainEditor)
+{
+    if (!mainEditor.InputPending())
+        return true;
+    emit mainEditorUsed(UiText(texts::kFinishPendingFirst));
+    return false;
 }
 
 } // namespace velmora

@@ -77,6 +77,13 @@ protected:
     QLabel* addLabel(const char* text, int x, int y);
     QPushButton* addButton(const char* text, int x, int y);
 
+    // Whether the main editor's text is finished. While a transliteration or
+    // a choice of candidates is pending there, a search or a replacement
+    // would move the cursor or edit underneath it: it waits, and the main
+    // window's status bar asks for Enter or Escape first, as the menu's
+    // commands do.
+    bool mainEditorReady(const CEditorWnd& mainEditor);
+
     // Runs a command of the window, reporting whatever it throws.
     template <class Handler>
     void runCommand(Handler&& handler)

@@ -1,6 +1,7 @@
 #include "gui/CEditorWnd.h"
 #include "platform/UserTexts.h"
 
+#include "core/commands/MainMenu.h"
 #include "core/document/CCursor.h"
 #include "core/document/CFDocument.h"
 #include "core/document/CFSelectedText.h"
@@ -11,12 +12,14 @@
 #include "gui/CCandidateWindow.h"
 #include "qt/InternalError.h"
 #include "qt/QtSurface.h"
+#include "qt/QtTextTranslator.h"
 #include "tests/support/gui/GuiTestKit.h"
 
 #include <QApplication>
 #include <QHelpEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QPaintEvent>
 #include <QRegion>
 #include <QScrollBar>
@@ -27,7 +30,10 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <memory>
+#include <set>
+#include <utility>
 #include <vector>
 
 namespace velmora::test {
@@ -507,6 +513,217 @@ TEST_F(EditorWidget, DragSelectsInNormalModeOnly)
     EXPECT_EQ(at(), (Position{0, 1}));
     EXPECT_EQ(CellsOf(editor->modeData().pending), U"l");
     QTest::mouseRelease(viewport, Qt::LeftButton, {}, pointOf({0, 5}));
+}
+
+// A letter as it would be written: a name in signs, then the greeting in
+// transliteration.
+const std::u32string kLetterLine = U"\U0001202D\U00012097\U000121A4 a-na be-li₂-ia";
+
+// Shift+click extends the selection from its anchor, a double click
+// selects the word under the pointer, a triple click the line; while a
+// transliteration is pending a click of any kind commits it, in place of
+// the selection it was typed over, as Enter does.
+TEST_F(EditorWidget, ShiftDoubleAndTripleClicksSelect)
+{
+    doc() = CFDocument();
+    doc().InsertCells(static_cast<std::uint32_t>(kLetterLine.size()), 0, 0,
+                      reinterpret_cast<const std::uint32_t*>(kLetterLine.data()));
+    doc().InsertLine(1);
+    const std::u32string second = U"um-ma ARAD-ka-a-ma";
+    doc().InsertCells(static_cast<std::uint32_t>(second.size()), 1, 0,
+                      reinterpret_cast<const std::uint32_t*>(second.data()));
+    editor->DocumentReplaced();
+    QWidget* viewport = editor->viewport();
+    const CFSelectedText& selection = *editor->modeData().selection;
+    const auto selected = [&] { return std::pair(selection.start(), selection.end()); };
+
+    // Click inside "a-na", Shift+click on the second line, copy.
+    QTest::mouseClick(viewport, Qt::LeftButton, {}, pointOf({0, 5}));
+    QTest::mouseClick(viewport, Qt::LeftButton, Qt::ShiftModifier, pointOf({1, 2}));
+    EXPECT_EQ(selected(), std::pair(Position{0, 5}, Position{1, 2}));
+    EXPECT_EQ(at(), (Position{1, 2}));
+    QTest::keyClick(editor.get(), Qt::Key_C, Qt::ControlModifier);
+    ASSERT_TRUE(kit.clipboard.content());
+    EXPECT_EQ(*kit.clipboard.content(), u"-na be-li₂-ia\r\num");
+    // A second Shift+click moves the far end; the anchor stays.
+    QTest::mouseClick(viewport, Qt::LeftButton, Qt::ShiftModifier, pointOf({0, 1}));
+    EXPECT_EQ(selected(), std::pair(Position{0, 1}, Position{0, 5}));
+    // Without a selection Shift+click reaches from the caret.
+    QTest::keyClick(editor.get(), Qt::Key_End);
+    QTest::mouseClick(viewport, Qt::LeftButton, Qt::ShiftModifier, pointOf({0, 9}));
+    EXPECT_EQ(selected(), std::pair(Position{0, 9}, Position{0, 18}));
+
+    // Double clicks: the signs of the name, a word of transliteration, and
+    // right of the line's end its last word.
+    const auto doubleClick = [&](QPoint point) {
+        QTest::mouseClick(viewport, Qt::LeftButton, {}, point);
+        QTest::mouseDClick(viewport, Qt::LeftButton, {}, point);
+        QTest::mouseRelease(viewport, Qt::LeftButton, {}, point);
+    };
+    doubleClick(pointOf({0, 1}));
+    EXPECT_EQ(selected(), std::pair(Position{0, 0}, Position{0, 3}));
+    doubleClick(pointOf({0, 12}));
+    EXPECT_EQ(selected(), std::pair(Position{0, 9}, Position{0, 18}));
+    EXPECT_EQ(at(), (Position{0, 18}));
+    doubleClick(pointOf({1, 18}) + QPoint(30, 0));
+    EXPECT_EQ(selected(), std::pair(Position{1, 6}, Position{1, 18}));
+
+    // A third click soon after a double click selects the line.
+    doubleClick(pointOf({1, 2}));
+    QTest::mouseClick(viewport, Qt::LeftButton, {}, pointOf({1, 2}));
+    EXPECT_EQ(selected(), std::pair(Position{1, 0}, Position{1, 18}));
+
+    // Over the selected name, "lugal" is typed; a Shift+click commits it in
+    // place of the name and selects nothing under it.
+    signSetting();
+    doubleClick(pointOf({0, 1}));
+    QTest::keyClicks(editor.get(), "lugal");
+    ASSERT_EQ(mode(), kInputModeId);
+    QTest::mouseClick(viewport, Qt::LeftButton, Qt::ShiftModifier, pointOf({1, 4}));
+    EXPECT_EQ(mode(), kNormalModeId);
+    EXPECT_EQ(line(0), U"lugal a-na be-li₂-ia");
+    EXPECT_EQ(line(1), second);
+    QTest::keyClick(editor.get(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(line(0), kLetterLine);
+    // A double click while a transliteration is pending: the press commits
+    // it, the double click then selects a word.
+    QTest::keyClick(editor.get(), Qt::Key_End);
+    QTest::keyClicks(editor.get(), "ma");
+    doubleClick(pointOf({1, 1}));
+    EXPECT_EQ(line(0), kLetterLine + U"ma");
+    EXPECT_EQ(selected(), std::pair(Position{1, 0}, Position{1, 5}));
+}
+
+// The context menu: the Edit menu's editing commands with their keys, each
+// enabled only when it can act, none acting underneath a pending
+// transliteration, each running the command its key runs.
+TEST_F(EditorWidget, ContextMenuOffersWhatCanActAndRunsIt)
+{
+    QTest::keyClicks(editor.get(), "a-na be-li2-ia");
+    kit.clipboard.setNoText();
+    const auto openMenu = [&] {
+        QWindow* window = editor->windowHandle();
+        const QPoint point = window->mapFromGlobal(editor->viewport()->mapToGlobal(pointOf({0, 0})));
+        QTest::mouseClick(window, Qt::RightButton, {}, point);
+        QMenu* menu = editor->contextMenu();
+        EXPECT_NE(menu, nullptr);
+        std::map<CommandId, QAction*> actions;
+        if (menu) {
+            for (QAction* action : menu->actions()) {
+                if (!action->isSeparator())
+                    actions[static_cast<CommandId>(action->data().toInt())] = action;
+            }
+        }
+        return actions;
+    };
+    const auto enabled = [](const std::map<CommandId, QAction*>& actions) {
+        std::set<CommandId> on;
+        for (const auto& [id, action] : actions) {
+            if (action->isEnabled())
+                on.insert(id);
+        }
+        return on;
+    };
+
+    auto actions = openMenu();
+    ASSERT_EQ(actions.size(), 8u);
+    EXPECT_EQ(actions.at(CommandId::CutLine)->text(), UiText(texts::kCutLineItem));
+    EXPECT_EQ(actions.at(CommandId::CutLine)->shortcut(), QKeySequence(QStringLiteral("Ctrl+X")));
+    EXPECT_EQ(actions.at(CommandId::ConvertTransliteration)->shortcut(),
+              QKeySequence(QStringLiteral("Ctrl+T")));
+    // Nothing selected, nothing on the clipboard.
+    EXPECT_EQ(enabled(actions),
+              (std::set{CommandId::Undo, CommandId::SelectAll, CommandId::ConvertTransliteration}));
+    editor->contextMenu()->close();
+
+    // "be-li2-ia" selected: Cut, Copy, Delete too; Cut takes it out as one
+    // step that Undo takes back.
+    QTest::keyClick(editor.get(), Qt::Key_End);
+    for (int i = 0; i < 9; ++i)
+        QTest::keyClick(editor.get(), Qt::Key_Left, Qt::ShiftModifier);
+    actions = openMenu();
+    EXPECT_EQ(enabled(actions),
+              (std::set{CommandId::Undo, CommandId::CutLine, CommandId::CopyLine, CommandId::DeleteLine,
+                        CommandId::SelectAll, CommandId::ConvertTransliteration}));
+    actions.at(CommandId::CutLine)->trigger();
+    editor->contextMenu()->close();
+    EXPECT_EQ(line(0), U"a-na ");
+    ASSERT_TRUE(kit.clipboard.content());
+    EXPECT_EQ(*kit.clipboard.content(), u"be-li2-ia");
+    actions = openMenu();
+    EXPECT_EQ(enabled(actions),
+              (std::set{CommandId::Undo, CommandId::PasteLine, CommandId::SelectAll,
+                        CommandId::ConvertTransliteration}));
+    actions.at(CommandId::Undo)->trigger();
+    editor->contextMenu()->close();
+    EXPECT_EQ(line(0), U"a-na be-li2-ia");
+    actions = openMenu();
+    EXPECT_TRUE(actions.at(CommandId::Redo)->isEnabled());
+    editor->contextMenu()->close();
+
+    // While "lu" is pending over a selection, only Undo (the keystroke) and
+    // Copy (of the selection) can act; the right click commits nothing.
+    signSetting();
+    QTest::keyClick(editor.get(), Qt::Key_Home);
+    for (int i = 0; i < 4; ++i)
+        QTest::keyClick(editor.get(), Qt::Key_Right, Qt::ShiftModifier);
+    QTest::keyClicks(editor.get(), "lu");
+    actions = openMenu();
+    EXPECT_EQ(mode(), kInputModeId);
+    EXPECT_EQ(enabled(actions), (std::set{CommandId::Undo, CommandId::CopyLine}));
+    actions.at(CommandId::Undo)->trigger();
+    editor->contextMenu()->close();
+    EXPECT_EQ(CellsOf(editor->modeData().pending), U"l");
+    EXPECT_EQ(line(0), U"a-na be-li2-ia");
+    QTest::keyClick(editor.get(), Qt::Key_Escape);
+
+    // Convert Transliteration needs letters: none in a line of signs.
+    doc() = CFDocument();
+    editor->DocumentReplaced();
+    QTest::keyClicks(editor.get(), "lugal");
+    QTest::keyClick(editor.get(), Qt::Key_Space);
+    QTest::keyClick(editor.get(), Qt::Key_Return);
+    ASSERT_EQ(line(0), (std::u32string{kLugal}));
+    actions = openMenu();
+    EXPECT_FALSE(actions.at(CommandId::ConvertTransliteration)->isEnabled());
+    editor->contextMenu()->close();
+}
+
+// Dragging past the bottom edge keeps scrolling while the pointer stays
+// there, the selection following; past the top it scrolls back.
+TEST_F(EditorWidget, DragPastTheEdgeScrollsAndExtendsTheSelection)
+{
+    for (int i = 0; i < 60; ++i) {
+        QTest::keyClicks(editor.get(), "a-na");
+        QTest::keyClick(editor.get(), Qt::Key_Return);
+    }
+    QTest::keyClick(editor.get(), Qt::Key_Home, Qt::ControlModifier);
+    const CFScrollBar& scroll = editor->scrollBar();
+    ASSERT_EQ(scroll.TopLine(), 0u);
+    QWidget* viewport = editor->viewport();
+    const int rows = viewport->height() / (pointOf({1, 0}).y() - pointOf({0, 0}).y());
+    const CFSelectedText& selection = *editor->modeData().selection;
+
+    QTest::mousePress(viewport, Qt::LeftButton, {}, pointOf({1, 2}));
+    QTest::mouseMove(viewport, QPoint(40, viewport->height() + 30));
+    QTest::qWait(400);
+    const std::uint32_t top = scroll.TopLine();
+    EXPECT_GT(top, 2u);
+    EXPECT_EQ(selection.start(), (Position{1, 2}));
+    EXPECT_GT(selection.end().line, std::uint32_t(rows));
+    EXPECT_EQ(at(), selection.end());
+    // The caret stays in view.
+    EXPECT_GE(at().line, scroll.TopLine());
+
+    // Back above the top edge: up again, the anchor kept.
+    QTest::mouseMove(viewport, QPoint(40, -20));
+    QTest::qWait(200);
+    EXPECT_LT(scroll.TopLine(), top);
+    EXPECT_EQ(at().line, scroll.TopLine());
+    QTest::mouseRelease(viewport, Qt::LeftButton, {}, QPoint(40, -20));
+    const std::uint32_t released = scroll.TopLine();
+    QTest::qWait(150);
+    EXPECT_EQ(scroll.TopLine(), released);
 }
 
 TEST_F(EditorWidget, CaretBlinksWhileFocusedAndHidesWithoutFocus)

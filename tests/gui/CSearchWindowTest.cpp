@@ -11,9 +11,12 @@
 #include "gui/CCandidateWindow.h"
 #include "gui/CEditorWnd.h"
 #include "platform/UserTexts.h"
+#include "qt/QtTextTranslator.h"
 #include "tests/support/gui/GuiTestKit.h"
 
 #include <QApplication>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QPushButton>
@@ -357,6 +360,49 @@ TEST_F(ReplaceWindow, ReplaceAllIsOneStepAndEnterRunsTheFieldsCommand)
     QTest::keyClick(&window.findField(), Qt::Key_Return);
     EXPECT_EQ(selStart(), (Position{0, 4}));
     EXPECT_EQ(line(main, 0), (std::u32string{U'a', U'd', U'u', U'b', L}));
+}
+
+// The word fields take what a layout's key event carries and an input
+// method's commit, as the main editor does; while a transliteration is
+// pending in the main editor, Search, Replace and Replace All wait and the
+// status bar asks for Enter or Escape first.
+TEST_F(ReplaceWindow, FieldsTakeTypedTextAndNothingRunsUnderPendingInput)
+{
+    setText(main, U"a-na ṣa-bi a-na ṣa-bi");
+    CReplaceWindow window(main, kit.services, kit.signFont, kit.dictionary);
+    QStringList notes;
+    QObject::connect(&window, &CToolWindow::mainEditorUsed, [&](const QString& note) { notes << note; });
+    window.showWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QKeyEvent key(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString::fromUtf8("ṣ"));
+    QApplication::sendEvent(&window, &key);
+    QTest::keyClicks(&window, "a");
+    QInputMethodEvent commit;
+    commit.setCommitString(QStringLiteral("-bi"));
+    QApplication::sendEvent(&window, &commit);
+    EXPECT_EQ(CellsOf(window.findField().text()), U"ṣa-bi");
+    commit.setCommitString(QString::fromUtf8("šu-ut"));
+    QApplication::sendEvent(&window.replaceField(), &commit);
+    EXPECT_EQ(CellsOf(window.replaceField().text()), U"šu-ut");
+
+    main.setAlphabetMode(false);
+    QTest::keyClicks(&main, "lu");
+    ASSERT_TRUE(main.InputPending());
+    const std::u32string before = line(main, 0);
+    for (QPushButton* button :
+         {&window.replaceButton(), &window.replaceAllButton(), &window.searchButton()}) {
+        notes.clear();
+        QTest::mouseClick(button, Qt::LeftButton);
+        EXPECT_EQ(line(main, 0), before);
+        EXPECT_EQ(CellsOf(main.modeData().pending), U"lu");
+        EXPECT_EQ(cursor(), (Position{0, 0}));
+        EXPECT_EQ(notes, QStringList{UiText(texts::kFinishPendingFirst)});
+    }
+    EXPECT_TRUE(kit.messages.messages().empty());
+
+    QTest::keyClick(&main, Qt::Key_Escape);
+    QTest::mouseClick(&window.replaceAllButton(), Qt::LeftButton);
+    EXPECT_EQ(line(main, 0), U"a-na šu-ut a-na šu-ut");
 }
 
 } // namespace

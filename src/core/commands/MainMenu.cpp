@@ -1,8 +1,12 @@
 #include "core/commands/MainMenu.h"
 
+#include "core/document/CFSelectedText.h"
+#include "core/document/CFUndoList.h"
 #include "core/modes/CFEditCommands.h"
 #include "core/modes/CFModeCtrl.h"
 #include "core/modes/CFModeData.h"
+#include "platform/Clipboard.h"
+#include "platform/PlatformServices.h"
 #include "platform/TextTranslator.h"
 #include "platform/UserTexts.h"
 #include "platform/VirtualKeys.h"
@@ -76,6 +80,19 @@ constexpr std::array kSetting{
 constexpr std::array kHelp{
     MenuItem{CommandId::TypingHelp, texts::kTypingHelpItem},
     MenuItem{CommandId::About, texts::kAboutItem},
+};
+
+constexpr std::array kContextMenu{
+    MenuItem{CommandId::Undo, texts::kUndoItem},
+    MenuItem{CommandId::Redo, texts::kRedoItem},
+    kSeparator,
+    MenuItem{CommandId::CutLine, texts::kCutLineItem},
+    MenuItem{CommandId::CopyLine, texts::kCopyLineItem},
+    MenuItem{CommandId::PasteLine, texts::kPasteLineItem},
+    MenuItem{CommandId::DeleteLine, texts::kDeleteLineItem},
+    kSeparator,
+    MenuItem{CommandId::SelectAll, texts::kSelectAllItem},
+    MenuItem{CommandId::ConvertTransliteration, texts::kConvertTransliterationItem},
 };
 
 // clang-format off
@@ -242,6 +259,49 @@ bool RunEditorCommand(CommandId id, CFModeCtrl& ctrl, CFModeData& data)
         break;
     }
     return true;
+}
+
+std::span<const MenuItem> EditorContextMenu()
+{
+    return kContextMenu;
+}
+
+bool EditorCommandEnabled(CommandId id, const CFModeCtrl& ctrl, CFModeData& data)
+{
+    const bool pending = ctrl.CurrentModeId() != kNormalModeId;
+    if (id == CommandId::Undo)
+        return pending || data.undoList->count() > 0;
+    if (pending && NeedsFinishedText(id))
+        return false;
+    const CFSelectedText& selection = *data.selection;
+    const bool selected = selection.active() && selection.start() != selection.end();
+    switch (id) {
+    case CommandId::Redo:
+        return data.undoList->redoCount() > 0;
+    case CommandId::CutLine:
+    case CommandId::CopyLine:
+    case CommandId::DeleteLine:
+        return selected;
+    case CommandId::PasteLine:
+        return data.services.clipboard.hasUnicodeText();
+    case CommandId::SelectAll:
+        return data.document.LineCount() > 1 || data.document.LineLength(0) > 0;
+    case CommandId::ConvertTransliteration:
+        return CFEditCommands(data).CanConvertTransliteration();
+    case CommandId::SignInput:
+        return !data.alphabetLock;
+    default:
+        return false;
+    }
+}
+
+std::string_view KeysOfCommand(CommandId id)
+{
+    for (const Accelerator& accelerator : kAccelerators) {
+        if (accelerator.id == id)
+            return accelerator.keys;
+    }
+    return {};
 }
 
 } // namespace velmora

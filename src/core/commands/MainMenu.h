@@ -98,5 +98,16 @@ bool NeedsFinishedText(CommandId id);
 // commands that need a finished text only say so in the status bar. False
 // for a command that is not an editor's.
 bool RunEditorCommand(CommandId id, CFModeCtrl& ctrl, CFModeData& data);
+// The editor's context menu: the editing commands of the Edit menu.
+std::span<const MenuItem> EditorContextMenu();
+// Whether an editor command can act now: Undo with a step to take back or
+// a pending keystroke, Redo with a step to make again, Cut, Copy and Delete
+// with a selection, Paste with text on the clipboard, Select All with any
+// text, Convert Transliteration with letters to convert; the commands that
+// need a finished text never while input is pending.
+bool EditorCommandEnabled(CommandId id, const CFModeCtrl& ctrl, CFModeData& data);
+// The first key combination of a command in the key table (what its menu
+// item shows); empty when it has none.
+std::string_view KeysOfCommand(CommandId id);
 
 } // namespace velmora

@@ -272,6 +272,42 @@ void CFEditCommands::AnchorSelection()
     data_.selection->Extend(c.line, c.column);
 }
 
+void CFEditCommands::Click(Position p, bool extend)
+{
+    if (!extend)
+        data_.selection->Reset();
+    else if (!data_.selection->active())
+        AnchorSelection();
+    data_.cursor->setPosition(p);
+    data_.selection->Extend(p.line, p.column);
+}
+
+void CFEditCommands::SelectWord(Position p)
+{
+    const auto cells = document().Line(p.line).Cells();
+    if (cells.empty()) {
+        Click(p, false);
+        return;
+    }
+    // Right of the line's end the last cell is the one pointed at.
+    const std::uint32_t at = std::min<std::uint32_t>(p.column, static_cast<std::uint32_t>(cells.size()) - 1);
+    const bool space = cells[at] == kSpace;
+    std::uint32_t start = at;
+    std::uint32_t end = at + 1;
+    while (start > 0 && (cells[start - 1] == kSpace) == space)
+        --start;
+    while (end < cells.size() && (cells[end] == kSpace) == space)
+        ++end;
+    Click({p.line, start}, false);
+    MoveTo({p.line, end}, true);
+}
+
+void CFEditCommands::SelectLine(std::uint32_t line)
+{
+    Click({line, 0}, false);
+    MoveTo({line, document().LineLength(line)}, true);
+}
+
 // Editing.
 
 bool CFEditCommands::CheckReplace(Position start, Position end, const CFDocument& text,
@@ -383,6 +419,30 @@ bool CFEditCommands::InsertOverSelection(std::span<const std::uint32_t> cells)
     if (!HasSelection())
         return InsertAtCursor(cells);
     return Replace(data_.selection->start(), data_.selection->end(), TextOfCells(cells), kInputRefusal);
+}
+
+bool CFEditCommands::CanConvertTransliteration() const
+{
+    // The letters of a transliteration: ASCII, and the accented and dotted
+    // Latin letters (š, ḫ, ṣ, ṭ, ā, â).
+    const auto latin = [](std::uint32_t c) {
+        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z')
+            || (c >= 0x00C0 && c <= 0x024F && c != 0x00D7 && c != 0x00F7) || (c >= 0x1E00 && c <= 0x1EFF);
+    };
+    Position start{cursor().line, 0};
+    Position end{start.line, document().LineLength(start.line)};
+    if (HasSelection()) {
+        start = data_.selection->start();
+        end = data_.selection->end();
+    }
+    for (std::uint32_t line = start.line; line <= end.line; ++line) {
+        const auto cells = document().Line(line).Cells();
+        const auto from = line == start.line ? start.column : 0;
+        const auto to = line == end.line ? end.column : static_cast<std::uint32_t>(cells.size());
+        if (std::any_of(cells.begin() + from, cells.begin() + to, latin))
+            return true;
+    }
+    return false;
 }
 
 bool CFEditCommands::ConvertTransliteration()

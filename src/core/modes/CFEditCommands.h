@@ -67,6 +67,16 @@ public:
     // Anchors a selection at the cursor (the Shift key pressed by itself);
     // an active selection is extended to the cursor.
     void AnchorSelection();
+    // A click at p: the cursor goes there and a new, empty selection is
+    // anchored there; with extend (Shift held) the selection reaches from its
+    // anchor, or from the cursor when none is active, to p instead.
+    void Click(Position p, bool extend);
+    // The word at p (the run of cells between spaces that holds the cell at
+    // p, or the cell before p at a line's end), or the run of spaces there;
+    // the cursor at its end.
+    void SelectWord(Position p);
+    // The cells of a line, the cursor at its end.
+    void SelectLine(std::uint32_t line);
 
     // The edits of single keys; true when the document changed.
     // A typed cell in place of the selection, or at the cursor; refused,
@@ -112,6 +122,9 @@ public:
     // nothing changed, when a line would grow too long. False when the
     // document did not change.
     bool ConvertTransliteration();
+    // Whether ConvertTransliteration has anything to work on: a Latin
+    // letter in the selection, or in the cursor's line without one.
+    bool CanConvertTransliteration() const;
 
     // The whole selection onto the clipboard; false when nothing is
     // selected.

@@ -3,12 +3,14 @@
 #include "core/modes/CFEditCommands.h"
 #include "core/modes/CFInputMode.h"
 #include "core/modes/CFModeData.h"
+#include "core/modes/MouseFlags.h"
 #include "core/view/CFScrollBar.h"
 #include "core/view/CFSignFont.h"
 #include "core/view/TextLayout.h"
 #include "platform/VirtualKeys.h"
 #include "platform/Window.h"
 
+#include <algorithm>
 #include <string_view>
 
 namespace velmora {
@@ -153,26 +155,61 @@ void CFNormalMode::OnEnter(int previous)
     data_->acceptedReading = kNoReading;
 }
 
-int CFNormalMode::OnMouse(std::uint32_t)
+int CFNormalMode::OnMouse(std::uint32_t flags)
 {
     if (!window_)
         return kNormalModeId;
     const auto pair = signFont_->Fonts();
     const EditorFonts fonts = *pair;
-    const Point pointer = window_->pointerPosition();
+    Point pointer = window_->pointerPosition();
     const std::unique_ptr<Surface> surface = window_->createSurface();
     if (!surface)
         return kNormalModeId;
     const int h = LineHeight(*surface, fonts);
+    const bool drag = (flags & (mouse::kDrag | mouse::kAutoScroll)) != 0;
+    if (drag) {
+        const Rect client = window_->clientRect();
+        if ((flags & mouse::kAutoScroll) && scrollBar_)
+            ScrollTowards(pointer, client);
+        // Past an edge the selection reaches the cell at that edge, and
+        // below the last line the last line.
+        pointer.x = std::clamp(pointer.x, 0, std::max(client.right - 1, 0));
+        pointer.y = std::clamp(pointer.y, 0, std::max(client.bottom - 1, 0));
+    }
     const ScrollOffsets offsets = data_->Offsets();
     const int top = static_cast<int>(offsets.top());
-    if (const auto hit =
-            HitTest(*document_, *surface, fonts, pointer.x + offsets.left(), pointer.y + h * top))
+    int y = pointer.y + h * top;
+    if (drag && h > 0)
+        y = std::min(y, h * static_cast<int>(document_->LineCount()) - 1);
+    const auto hit = HitTest(*document_, *surface, fonts, pointer.x + offsets.left(), y);
+    CFEditCommands commands(*data_);
+    if (!hit) {
+        // Below the document a press leaves the cursor where it is.
+        if (!drag && !(flags & mouse::kShift))
+            commands.Click(cursor_->position(), false);
+    } else if (flags & mouse::kTripleClick) {
+        commands.SelectLine(hit->line);
+    } else if (flags & mouse::kDoubleClick) {
+        commands.SelectWord(*hit);
+    } else if (drag) {
         cursor_->setPosition(*hit);
+        selection_->Extend(hit->line, hit->column);
+    } else {
+        commands.Click(*hit, (flags & mouse::kShift) != 0);
+    }
     if (scrollBar_)
         scrollBar_->ScrollToCursor(*document_, *surface, fonts, cursor_->line, cursor_->column);
-    selection_->Extend(cursor_->line, cursor_->column);
     return kNormalModeId;
+}
+
+void CFNormalMode::ScrollTowards(Point pointer, const Rect& client)
+{
+    if (scrollBar_->HasVertical() && (pointer.y < 0 || pointer.y >= client.bottom))
+        scrollBar_->OnScroll(ScrollBarId::Vertical,
+                             pointer.y < 0 ? CFScrollPart::kLineUp : CFScrollPart::kLineDown);
+    if (scrollBar_->HasHorizontal() && (pointer.x < 0 || pointer.x >= client.right))
+        scrollBar_->OnScroll(ScrollBarId::Horizontal,
+                             pointer.x < 0 ? CFScrollPart::kLineUp : CFScrollPart::kLineDown);
 }
 
 void CFNormalMode::OnPaint(Surface& surface)

@@ -2,6 +2,7 @@
 
 #include "core/modes/CFMode.h"
 #include "core/modes/KeyModifiers.h"
+#include "platform/Geometry.h"
 
 #include <cstdint>
 
@@ -23,6 +24,12 @@ public:
     // begins a transliteration hands over to input mode; any other
     // (punctuation, other scripts) goes in as typed.
     int OnText(std::uint32_t character) override;
+    // A press places the cursor and anchors a new selection there (with
+    // Shift it extends the selection instead); a double click selects the
+    // word, a triple click the line; a drag extends the selection, to the
+    // cell at the edge when the pointer is outside the client area, and an
+    // auto-scroll tick first scrolls a step towards the pointer (the flags
+    // of MouseFlags.h).
     int OnMouse(std::uint32_t flags) override;
     void OnPaint(Surface& surface) override;
 
@@ -35,6 +42,9 @@ private:
     // Arrows, Home, End, Page Up and Page Down: moves the cursor and returns
     // true; false for other keys.
     bool MoveCursor(std::uint32_t vk, const KeyModifiers& keys);
+    // One line up or down, and one step left or right, towards a pointer
+    // outside the client area.
+    void ScrollTowards(Point pointer, const Rect& client);
 };
 
 } // namespace velmora

@@ -119,25 +119,6 @@ qint64 VisibleArea(const QRect& rect)
     return largest;
 }
 
-// The commands the editor runs itself (RunEditorCommand).
-bool IsEditorCommand(CommandId id)
-{
-    switch (id) {
-    case CommandId::Undo:
-    case CommandId::Redo:
-    case CommandId::CutLine:
-    case CommandId::CopyLine:
-    case CommandId::PasteLine:
-    case CommandId::DeleteLine:
-    case CommandId::SelectAll:
-    case CommandId::ConvertTransliteration:
-    case CommandId::SignInput:
-        return true;
-    default:
-        return false;
-    }
-}
-
 } // namespace
 
 template <class F>

@@ -202,7 +202,7 @@ bool NeedsFinishedText(CommandId id)
     }
 }
 
-bool RunEditorCommand(CommandId id, CFModeCtrl& ctrl, CFModeData& data)
+bool IsEditorCommand(CommandId id)
 {
     switch (id) {
     case CommandId::Undo:
@@ -214,10 +214,16 @@ bool RunEditorCommand(CommandId id, CFModeCtrl& ctrl, CFModeData& data)
     case CommandId::SelectAll:
     case CommandId::ConvertTransliteration:
     case CommandId::SignInput:
-        break;
+        return true;
     default:
         return false;
     }
+}
+
+bool RunEditorCommand(CommandId id, CFModeCtrl& ctrl, CFModeData& data)
+{
+    if (!IsEditorCommand(id))
+        return false;
     if (ctrl.CurrentModeId() != kNormalModeId && NeedsFinishedText(id)) {
         // Neither lost nor edited underneath: Undo takes back what was typed
         // last, the rest waits for Enter or Escape.

@@ -92,6 +92,9 @@ std::optional<CommandId> CommandForKeys(std::string_view keys);
 // Whether a command changes the document or the selection, and so waits
 // while a transliteration or a choice of candidates is pending.
 bool NeedsFinishedText(CommandId id);
+// Whether a command is an editor's own (the Edit menu's and Sign Input),
+// run by RunEditorCommand on the editor that has it.
+bool IsEditorCommand(CommandId id);
 // Runs a command of the Edit menu, or Sign Input, on an editor: the one
 // path of its menu item, its key and its context menu. While input is
 // pending, Undo takes back the last pending keystroke and the other

@@ -21,13 +21,9 @@
 #include "core/view/CFSignFont.h"
 #include "platform/PlatformServices.h"
 #include "platform/VirtualKeys.h"
-#include "tests/support/FakeClipboard.h"
-#include "tests/support/FakeFontFactory.h"
 #include "tests/support/FakeSurface.h"
 #include "tests/support/FakeWindow.h"
-#include "tests/support/MemorySettings.h"
-#include "tests/support/MessageRecorder.h"
-#include "tests/support/ScriptedKeyboard.h"
+#include "tests/support/ModeTestEditor.h"
 
 #include <boost/make_shared.hpp>
 
@@ -91,19 +87,13 @@ bool Inside(const CFDocument& document, Position p)
     return p.line < document.LineCount() && p.column <= document.LineLength(p.line);
 }
 
-struct Editor {
-    explicit Editor(std::uint8_t choice)
+// The editor of the mode tests, in a window whose surfaces keep no record,
+// with the starting text, line limit, clipboard and setting the first byte
+// chooses, and a dozen candidates for a (paging).
+struct Editor : test::BasicModeTestEditor<StormWindow> {
+    explicit Editor(std::uint8_t choice) : BasicModeTestEditor(LimitOf(choice), Rect{0, 0, 600, 400})
     {
-        static constexpr std::int32_t kLimits[] = {CFModeData::kMainLineLimit, 1, 3, 6};
-        lineLimit = kLimits[choice & 3];
-        scrollBar->InitVertical();
-        scrollBar->InitHorizontal();
-        data = boost::make_shared<CFModeData>(&window, &dictionary, lineLimit, scrollBar, signFont, services);
-        ctrl = std::make_unique<CFModeCtrl>(&signFont, data);
-        dictionary.AddWord(1, Word("LUGAL"), CFWordSign::FromCells(std::vector<std::uint32_t>{0x12217}));
-        dictionary.AddWord(1, Word("DU"), CFWordSign::FromCells(std::vector<std::uint32_t>{0x1207A}));
-        dictionary.AddWord(3, Word("DU"),
-                           CFWordSign::FromCells(std::vector<std::uint32_t>{0x12157, 0x12157}));
+        lineLimit = LimitOf(choice);
         for (std::uint32_t n = 1; n <= 12; ++n)
             dictionary.AddWord(n, Word("A"), CFWordSign::FromCells(std::vector<std::uint32_t>{0x12000 + n}));
 
@@ -137,6 +127,12 @@ struct Editor {
             break;
         }
         data->alphabetMode = (choice & 0x80) == 0;
+    }
+
+    static std::int32_t LimitOf(std::uint8_t choice)
+    {
+        static constexpr std::int32_t kLimits[] = {CFModeData::kMainLineLimit, 1, 3, 6};
+        return kLimits[choice & 3];
     }
 
     // A key as the editor widget handles it: a key of the command table
@@ -202,18 +198,6 @@ struct Editor {
         Check(mode == kNormalModeId || !data->pending.Empty());
     }
 
-    StormWindow window{Rect{0, 0, 600, 400}};
-    FakeFontFactory fonts;
-    MemorySettings settings;
-    FakeClipboard clipboard;
-    MessageRecorder messages;
-    ScriptedKeyboard keyboard;
-    PlatformServices services{fonts, clipboard, messages, keyboard, settings};
-    CFSignFont signFont{fonts, settings};
-    CFWordDictionary dictionary;
-    boost::shared_ptr<CFScrollBar> scrollBar = boost::make_shared<CFScrollBar>(&window, nullptr);
-    boost::shared_ptr<CFModeData> data;
-    std::unique_ptr<CFModeCtrl> ctrl;
     std::int32_t lineLimit = 1;
     std::uint32_t startLines = 1;
 };

@@ -37,11 +37,14 @@ inline constexpr std::uint32_t kLugal = 0x12217;
 inline constexpr std::uint32_t kDu1 = 0x1207A, kDu2 = 0x12071, kDu3 = 0x12157;
 
 // One editor as the editor window puts it together: scroll bar, editing
-// state and mode controller over the platform doubles. With the editor's
-// default fonts a line is 50 px high, a sign 50 px wide, a Latin letter
-// 14 px wide.
-struct ModeTestEditor {
-    explicit ModeTestEditor(std::int32_t lineLimit = CFModeData::kMainLineLimit)
+// state and mode controller over the platform doubles, in a window of the
+// given type and client area. With the editor's default fonts a line is
+// 50 px high, a sign 50 px wide, a Latin letter 14 px wide.
+template <class WindowType = FakeWindow>
+struct BasicModeTestEditor {
+    explicit BasicModeTestEditor(std::int32_t lineLimit = CFModeData::kMainLineLimit,
+                                 Rect client = Rect{0, 0, 800, 600})
+        : window(client)
     {
         scrollBar->InitVertical();
         scrollBar->InitHorizontal();
@@ -100,7 +103,7 @@ struct ModeTestEditor {
         doc().InsertCells(n, line, doc().LineLength(line), cells.data());
     }
 
-    FakeWindow window{Rect{0, 0, 800, 600}};
+    WindowType window;
     RecordingScrollSink sink;
     FakeFontFactory fonts;
     MemorySettings settings;
@@ -114,5 +117,7 @@ struct ModeTestEditor {
     boost::shared_ptr<CFModeData> data;
     std::unique_ptr<CFModeCtrl> ctrl;
 };
+
+using ModeTestEditor = BasicModeTestEditor<>;
 
 } // namespace velmora::test

@@ -209,6 +209,10 @@ TEST_F(TextLayoutTest, CaretFollowsTheActiveScrollOffsetsOnly)
     EXPECT_EQ(rects[0].brush.color, kWhite);
 }
 
+// A point becomes the position before the cell under it (after the last
+// cell right of a line's end); outside the document, or without a row
+// height, there is none and the cursor stays. Only the cells up to the
+// point are measured, however long the line.
 TEST_F(TextLayoutTest, HitTestPlacesTheCursorBeforeTheCellUnderThePoint)
 {
     // Cells 50, 14, 16 wide: edges at 50, 64, 80.
@@ -222,25 +226,17 @@ TEST_F(TextLayoutTest, HitTestPlacesTheCursorBeforeTheCellUnderThePoint)
     EXPECT_EQ(HitTest(d, surface, fonts, 5000, 40), (Position{1, 3}));
     EXPECT_EQ(HitTest(d, surface, fonts, 14, 0), (Position{0, 1}));
     EXPECT_EQ(HitTest(d, surface, fonts, 300, 80), (Position{2, 0})); // empty line
-}
 
-TEST_F(TextLayoutTest, HitTestOutsideTheDocumentLeavesTheCursor)
-{
-    const CFDocument d = Doc({{'a'}, {'b'}});
-    EXPECT_EQ(HitTest(d, surface, fonts, 0, 80), std::nullopt); // below the last line
+    EXPECT_EQ(HitTest(d, surface, fonts, 0, 120), std::nullopt); // below the last line
     EXPECT_EQ(HitTest(d, surface, fonts, -1, 0), std::nullopt);
     EXPECT_EQ(HitTest(d, surface, fonts, 0, -1), std::nullopt);
     EXPECT_EQ(HitTest(d, surface, fonts, 0, -40000), std::nullopt);
-
     FakeFont flat(Attrs(0, 50));
     EXPECT_EQ(HitTest(d, surface, EditorFonts{&flat, &text}, 0, 0), std::nullopt);
-}
 
-TEST_F(TextLayoutTest, HitTestMeasuresOnlyUpToTheCellUnderThePoint)
-{
-    const CFDocument d = Lines(1, std::vector<std::uint32_t>(1000, 'a'));
+    const CFDocument longLine = Lines(1, std::vector<std::uint32_t>(1000, 'a'));
     rec.clear();
-    ASSERT_EQ(HitTest(d, surface, fonts, 20, 0), (Position{0, 1}));
+    ASSERT_EQ(HitTest(longLine, surface, fonts, 20, 0), (Position{0, 1}));
     EXPECT_LE(rec.extentCount(), 3u);
 }
 
@@ -324,25 +320,24 @@ protected:
     }
 };
 
-TEST_F(SelectionTest, InactiveOrAboveTheViewDrawsNothing)
+// A selection is drawn as the rows it covers, with the view's scroll
+// offsets: nothing when inactive, above the view or beyond the document;
+// one row for one line; for several lines the first line's end, the lines
+// between and the last line's start, overlapping by a pixel so that no
+// seam shows, reaching back above the view when it starts there.
+TEST_F(SelectionTest, DrawnAsTheRowsItCovers)
 {
     EXPECT_TRUE(Draw(false, {1, 2}, {3, 4}, 0, 0).empty());
     EXPECT_TRUE(Draw(true, {1, 2}, {3, 4}, 4, 0).empty());
     EXPECT_FALSE(Draw(true, {1, 2}, {3, 4}, 3, 0).empty());
-}
+    EXPECT_TRUE(Draw(true, {8, 0}, {12, 3}, 0, 0).empty());
+    EXPECT_TRUE(Draw(true, {2, 0}, {2, 11}, 0, 0).empty());
 
-TEST_F(SelectionTest, SingleLineIsOneRowHigh)
-{
-    const auto rects = Draw(true, {2, 1}, {2, 4}, 1, 10);
+    auto rects = Draw(true, {2, 1}, {2, 4}, 1, 10);
     ASSERT_EQ(rects.size(), 1u);
     EXPECT_EQ(rects[0].rect, (Rect{14 - 10, 40, 56 - 10, 80}));
-    EXPECT_FALSE(rects[0].pen.visible);
-    EXPECT_EQ(rects[0].brush.color, kGray);
-}
 
-TEST_F(SelectionTest, SeveralLinesMakeThreeRectangles)
-{
-    const auto rects = Draw(true, {1, 2}, {4, 3}, 0, 7);
+    rects = Draw(true, {1, 2}, {4, 3}, 0, 7);
     ASSERT_EQ(rects.size(), 3u);
     EXPECT_EQ(rects[0].rect, (Rect{28 - 7, 40, 500 - 7, 81}));
     EXPECT_EQ(rects[1].rect, (Rect{-7, 80, 500 - 7, 161}));
@@ -351,21 +346,12 @@ TEST_F(SelectionTest, SeveralLinesMakeThreeRectangles)
         EXPECT_FALSE(r.pen.visible);
         EXPECT_EQ(r.brush.color, kGray);
     }
-}
 
-TEST_F(SelectionTest, SelectionStartingAboveTheViewReachesBackAboveIt)
-{
-    const auto rects = Draw(true, {1, 2}, {4, 3}, 3, 0);
+    rects = Draw(true, {1, 2}, {4, 3}, 3, 0);
     ASSERT_EQ(rects.size(), 3u);
     EXPECT_EQ(rects[0].rect, (Rect{28, -80, 500, -39}));
     EXPECT_EQ(rects[1].rect, (Rect{0, -40, 500, 41}));
     EXPECT_EQ(rects[2].rect, (Rect{0, 40, 42, 80}));
-}
-
-TEST_F(SelectionTest, SelectionBeyondTheDocumentDrawsNothing)
-{
-    EXPECT_TRUE(Draw(true, {8, 0}, {12, 3}, 0, 0).empty());
-    EXPECT_TRUE(Draw(true, {2, 0}, {2, 11}, 0, 0).empty());
 }
 
 } // namespace

@@ -437,6 +437,11 @@ bool CEditorWnd::CanRedo() const
     return data_->undoList->redoCount() > 0;
 }
 
+bool CEditorWnd::CanRun(CommandId id) const
+{
+    return EditorCommandEnabled(id, *ctrl_, *data_);
+}
+
 void CEditorWnd::setAlphabetMode(bool alphabet)
 {
     runCommand([alphabet](CFEditCommands& commands) { commands.SetAlphabetMode(alphabet); });

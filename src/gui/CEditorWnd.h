@@ -110,6 +110,7 @@ public:
     bool IsBlank() const override;
     bool CanUndo() const override;
     bool CanRedo() const override;
+    bool CanRun(CommandId id) const override;
     bool AlphabetMode() const override;
     Position CursorPosition() const override;
     std::string LookupStatus() const override;

@@ -219,8 +219,8 @@ void CMainWindow::buildMenu()
                 // Undo and Redo show whether there is a step to take back or
                 // make again; in between they stay enabled, so that their
                 // keys always reach the editor's command.
-                connect(menu, &QMenu::aboutToShow, this, [this] { enableHistoryItems(false); });
-                connect(menu, &QMenu::aboutToHide, this, [this] { enableHistoryItems(true); });
+                connect(menu, &QMenu::aboutToShow, this, [this] { enableEditItems(false); });
+                connect(menu, &QMenu::aboutToHide, this, [this] { enableEditItems(true); });
             }
         }
     }
@@ -882,11 +882,13 @@ void CMainWindow::showStatusNote(const QString& note)
     updateStatusBar();
 }
 
-void CMainWindow::enableHistoryItems(bool always)
+void CMainWindow::enableEditItems(bool always)
 {
     guarded([&] {
-        actions_.at(CommandId::Undo)->setEnabled(always || editor_.CanUndo());
-        actions_.at(CommandId::Redo)->setEnabled(always || editor_.CanRedo());
+        for (const CommandId id :
+             {CommandId::Undo, CommandId::Redo, CommandId::CutLine, CommandId::CopyLine, CommandId::PasteLine,
+              CommandId::DeleteLine, CommandId::SelectAll, CommandId::ConvertTransliteration})
+            actions_.at(id)->setEnabled(always || editor_.CanRun(id));
     });
 }
 

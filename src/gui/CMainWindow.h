@@ -233,9 +233,10 @@ private:
     void zoomed(bool changed);
     void updateRecovery();
     MainCommands::RecoveryAnswer askRestore(const std::string& question);
-    // Undo and Redo enabled only when there is a step for them (always:
-    // enabled whatever the history holds).
-    void enableHistoryItems(bool always);
+    // The Edit menu's commands enabled only when the editor can run them
+    // (Undo with a step, Cut with a selection …) while the menu is open;
+    // always: all enabled, so that their keys always reach the editor.
+    void enableEditItems(bool always);
     // Runs a command or handler; anything it throws becomes the internal
     // error message.
     template <class F>

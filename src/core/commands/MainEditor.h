@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/commands/MainMenu.h"
 #include "core/commands/SignInformation.h"
 #include "core/document/Position.h"
 
@@ -61,6 +62,18 @@ public:
     // Whether Undo and Redo have a step to take back or make again.
     virtual bool CanUndo() const = 0;
     virtual bool CanRedo() const = 0;
+    // Whether an Edit command can act now, for the Edit menu to grey out
+    // the others while it is open: here Undo and Redo when they have a step,
+    // the rest always; an editor that knows its selection, clipboard and
+    // pending input says more.
+    virtual bool CanRun(CommandId id) const
+    {
+        if (id == CommandId::Undo)
+            return CanUndo();
+        if (id == CommandId::Redo)
+            return CanRedo();
+        return true;
+    }
     // Switches between "Alphabet" and "Sign" ("Sign Input" of the Setting
     // menu, a click on the status bar's setting), as Ctrl+Space does.
     virtual void ToggleSignInput() = 0;

@@ -437,6 +437,17 @@ bool CEditorWnd::CanRedo() const
     return data_->undoList->redoCount() > 0;
 }
 
+std::optional<QRect> CEditorWnd::caretBox() const
+{
+    const auto fonts = signFont_.Fonts();
+    const std::unique_ptr<Surface> surface = window_->createSurface();
+    if (!surface)
+        return std::nullopt;
+    const Point at =
+        CaretPoint(data_->document, data_->cursor->position(), *surface, *fonts, data_->Offsets());
+    return QRect(at.x, at.y, 1, std::max(LineHeight(*surface, *fonts), 1));
+}
+
 bool CEditorWnd::CanRun(CommandId id) const
 {
     return EditorCommandEnabled(id, *ctrl_, *data_);
@@ -647,14 +658,8 @@ QVariant CEditorWnd::inputMethodQuery(Qt::InputMethodQuery query) const
         QRect rect;
         auto* self = const_cast<CEditorWnd*>(this);
         self->guarded([&] {
-            const auto fonts = signFont_.Fonts();
-            const std::unique_ptr<Surface> surface = window_->createSurface();
-            if (!surface)
-                return;
-            const Point at =
-                CaretPoint(data_->document, data_->cursor->position(), *surface, *fonts, data_->Offsets());
-            const int h = std::max(LineHeight(*surface, *fonts), 1);
-            rect = QRect(viewport()->mapTo(self, QPoint(at.x, at.y)), QSize(2, h));
+            if (const auto box = caretBox())
+                rect = QRect(viewport()->mapTo(self, box->topLeft()), QSize(2, box->height()));
         });
         return rect;
     }
@@ -1009,15 +1014,12 @@ void CEditorWnd::updateCandidateWindow()
             candidateWindow_->hide();
             return;
         }
+        const auto box = caretBox();
+        if (!box)
+            return;
         const auto fonts = signFont_.Fonts();
         const auto* sign = dynamic_cast<const QtFont*>(fonts->sign());
-        const std::unique_ptr<Surface> surface = window_->createSurface();
-        if (!surface)
-            return;
-        const Point at =
-            CaretPoint(data_->document, data_->cursor->position(), *surface, *fonts, data_->Offsets());
-        const int h = std::max(LineHeight(*surface, *fonts), 1);
-        const QRect row(viewport()->mapToGlobal(QPoint(at.x, at.y)), QSize(1, h));
+        const QRect row(viewport()->mapToGlobal(box->topLeft()), QSize(1, box->height()));
         const QRect view(viewport()->mapToGlobal(QPoint(0, 0)), viewport()->size());
         candidateWindow_->showList(list, row, sign ? sign->qfont() : font(), view);
     });

@@ -13,6 +13,7 @@
 #include <QElapsedTimer>
 #include <QMenu>
 #include <QPointer>
+#include <QRect>
 
 #include <boost/shared_ptr.hpp>
 
@@ -199,6 +200,9 @@ protected:
     bool viewportEvent(QEvent* event) override;
 
 private:
+    // The caret's line box in the viewport (its top left and the line's
+    // height, one pixel wide); nothing without a surface to measure on.
+    std::optional<QRect> caretBox() const;
     class ViewportWindow;
 
     // Runs an event handler, reporting whatever it throws.

@@ -150,18 +150,29 @@ bool MainCommands::WriteText(const std::filesystem::path& path)
     return true;
 }
 
+namespace {
+
+// Offers an export the document's name with suffix, in the folder of the
+// last file the dialog saved, or else beside the document.
+void OfferDocumentName(FileDialogRecord& record, const std::filesystem::path& document,
+                       std::string_view suffix)
+{
+    if (!document.has_filename())
+        return;
+    std::filesystem::path offered =
+        record.path().empty() ? document.parent_path() : record.path().parent_path();
+    offered /= document.stem();
+    offered += suffix;
+    record.SetPath(offered);
+}
+
+} // namespace
+
 bool MainCommands::SaveHtml(bool withTransliteration)
 {
     // The document's name with .html, in the folder of the last page saved
     // or else beside the document.
-    const std::filesystem::path& document = currentFile_.empty() ? textSave_.path() : currentFile_;
-    if (document.has_filename()) {
-        std::filesystem::path offered =
-            htmlSave_.path().empty() ? document.parent_path() : htmlSave_.path().parent_path();
-        offered /= document.stem();
-        offered += ".html";
-        htmlSave_.SetPath(offered);
-    }
+    OfferDocumentName(htmlSave_, currentFile_.empty() ? textSave_.path() : currentFile_, ".html");
     const auto chosen = htmlSave_.Run(services_.dialogs, services_.owner);
     if (!chosen)
         return false;
@@ -206,14 +217,7 @@ bool MainCommands::ExportAtf()
 
 bool MainCommands::ExportPdf(const std::function<bool(const std::filesystem::path&)>& write)
 {
-    const std::filesystem::path document = DocumentPath();
-    if (!document.empty()) {
-        std::filesystem::path offered =
-            pdfSave_.path().empty() ? document.parent_path() : pdfSave_.path().parent_path();
-        offered /= document.stem();
-        offered += ".pdf";
-        pdfSave_.SetPath(offered);
-    }
+    OfferDocumentName(pdfSave_, DocumentPath(), ".pdf");
     const auto chosen = pdfSave_.Run(services_.dialogs, services_.owner);
     if (!chosen)
         return false;

@@ -1,6 +1,7 @@
 #include "gui/CDocumentPrinter.h"
 
 #include "core/document/CFDocument.h"
+#include "core/view/TextLayout.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QFontMetricsF>
@@ -19,11 +20,6 @@ namespace {
 
 constexpr double kScreenDpi = 96.0;
 constexpr double kFooterPointSize = 8.0;
-
-bool IsSignCell(std::uint32_t cell)
-{
-    return cell >= 0x10000;
-}
 
 } // namespace
 
@@ -64,9 +60,9 @@ int CDocumentPrinter::print(QPrinter& printer) const
             cursor.insertBlock();
         const auto cells = document_.Line(line).Cells();
         for (std::size_t start = 0; start < cells.size();) {
-            const bool sign = IsSignCell(cells[start]);
+            const bool sign = InSignFont(cells[start]);
             std::size_t end = start;
-            while (end < cells.size() && IsSignCell(cells[end]) == sign)
+            while (end < cells.size() && InSignFont(cells[end]) == sign)
                 ++end;
             const QString run = QString::fromUcs4(reinterpret_cast<const char32_t*>(cells.data() + start),
                                                   qsizetype(end - start));

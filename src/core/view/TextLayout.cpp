@@ -29,7 +29,7 @@ bool InDocument(const CFDocument& document, Position p)
 
 std::u16string CellUnits(std::uint32_t cell)
 {
-    if (cell >= 0x10000) {
+    if (InSignFont(cell)) {
         const Utf16Encoded pair = EncodeUtf16(cell);
         return {pair.units[0], pair.units[1]};
     }
@@ -40,7 +40,7 @@ std::u16string CellUnits(std::uint32_t cell)
 
 const Font* CellFont(std::uint32_t cell, const EditorFonts& fonts)
 {
-    return cell >= 0x10000 ? fonts.sign : fonts.text;
+    return InSignFont(cell) ? fonts.sign : fonts.text;
 }
 
 namespace {
@@ -104,7 +104,7 @@ int PrefixWidth(std::span<const std::uint32_t> cells, std::uint32_t n, Surface& 
 Size MeasureCell(std::uint32_t cell, Surface& surface, const EditorFonts& fonts)
 {
     CellMetrics* metrics = fonts.metrics;
-    const bool sign = cell >= 0x10000;
+    const bool sign = InSignFont(cell);
     if (metrics) {
         const int width = metrics->Width(cell);
         const std::optional<int> height = metrics->FontHeight(sign);

@@ -30,6 +30,12 @@ inline constexpr std::uint32_t kReferenceSign = 0x12044;
 // from U+1000 to U+FFFF (so that a subscript digit is measured and drawn
 // with room after it).
 std::u16string CellUnits(std::uint32_t cell);
+// Whether a cell is drawn in the sign font: everything outside the Basic
+// Multilingual Plane (the cuneiform blocks among it); the rest is text.
+constexpr bool InSignFont(std::uint32_t cell)
+{
+    return cell >= 0x10000;
+}
 // The font of a cell: the sign font from U+10000, the text font below.
 const Font* CellFont(std::uint32_t cell, const EditorFonts& fonts);
 

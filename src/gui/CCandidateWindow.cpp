@@ -2,6 +2,7 @@
 
 #include "core/commands/WindowPlacement.h"
 #include "qt/QtGeometry.h"
+#include "qt/QtText.h"
 
 #include <QCoreApplication>
 #include <QFontMetrics>
@@ -23,11 +24,6 @@ constexpr int kMargin = 4;
 constexpr int kColumnGap = 12;
 constexpr int kRowPadding = 2;
 constexpr int kCaretGap = 2;
-
-QString FromUtf8(const std::string& text)
-{
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
 
 QString SignText(const std::vector<std::uint32_t>& signs)
 {

@@ -22,6 +22,7 @@
 #include "qt/QtKeyboardState.h"
 #include "qt/QtScrollBarSink.h"
 #include "qt/QtSurface.h"
+#include "qt/QtText.h"
 #include "qt/QtTextTranslator.h"
 #include "qt/QtWidgetWindow.h"
 
@@ -813,8 +814,7 @@ void CEditorWnd::contextMenuEvent(QContextMenuEvent* event)
             QAction* action = menu->addAction(UiText(item.text));
             action->setData(static_cast<int>(item.id));
             const std::string_view keys = KeysOfCommand(item.id);
-            action->setShortcut(QKeySequence(QString::fromUtf8(keys.data(), qsizetype(keys.size())),
-                                             QKeySequence::PortableText));
+            action->setShortcut(QKeySequence(FromUtf8(keys), QKeySequence::PortableText));
             action->setShortcutVisibleInContextMenu(true);
             action->setEnabled(EditorCommandEnabled(item.id, *ctrl_, *data_));
             const CommandId id = item.id;

@@ -20,6 +20,7 @@
 #include "platform/UserTexts.h"
 #include "qt/QtFont.h"
 #include "qt/QtLanguage.h"
+#include "qt/QtText.h"
 #include "qt/QtTextTranslator.h"
 
 #include <QAbstractScrollArea>
@@ -58,11 +59,6 @@
 namespace velmora {
 
 namespace {
-
-QString FromUtf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
 
 // The first local file (not a folder) among the URLs a drag carries.
 QString DraggedFile(const QMimeData* data)

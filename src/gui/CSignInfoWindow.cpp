@@ -1,5 +1,7 @@
 #include "gui/CSignInfoWindow.h"
 
+#include "qt/QtText.h"
+
 #include <QDialogButtonBox>
 #include <QEvent>
 #include <QFormLayout>
@@ -14,16 +16,11 @@ namespace velmora {
 
 namespace {
 
-QString Utf8(const std::string& text)
-{
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-
 QString Joined(const std::vector<std::string>& texts)
 {
     QStringList list;
     for (const std::string& text : texts)
-        list << Utf8(text);
+        list << FromUtf8(text);
     return list.join(QLatin1Char(' '));
 }
 
@@ -91,10 +88,10 @@ void CSignInfoWindow::fill()
 {
     if (!sign_)
         return;
-    glyph_->setText(Utf8(sign_->Glyph()));
-    name_->setText(Utf8(sign_->name + "  " + sign_->CodePoint()));
+    glyph_->setText(FromUtf8(sign_->Glyph()));
+    name_->setText(FromUtf8(sign_->name + "  " + sign_->CodePoint()));
     // A sign from a text file or another program was typed as nothing.
-    typed_->setText(sign_->reading.empty() ? QStringLiteral("—") : Utf8(sign_->reading));
+    typed_->setText(sign_->reading.empty() ? QStringLiteral("—") : FromUtf8(sign_->reading));
     readings_->setText(Joined(sign_->values));
     names_->setText(Joined(sign_->names));
 }

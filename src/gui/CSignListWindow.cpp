@@ -1,6 +1,7 @@
 #include "gui/CSignListWindow.h"
 
 #include "core/commands/SignIndex.h"
+#include "qt/QtText.h"
 
 #include <QAbstractTableModel>
 #include <QCoreApplication>
@@ -21,11 +22,6 @@ namespace velmora {
 namespace {
 
 enum Column { kGlyphColumn, kNameColumn, kCodeColumn, kReadingsColumn, kColumns };
-
-QString Utf8(const std::string& text)
-{
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
 
 QString Translated(const char* text)
 {
@@ -81,11 +77,11 @@ public:
             return QString::fromUcs4(&glyph, 1);
         }
         case kNameColumn:
-            return Utf8(s.name);
+            return FromUtf8(s.name);
         case kCodeColumn:
-            return Utf8(s.code);
+            return FromUtf8(s.code);
         case kReadingsColumn:
-            return Utf8(s.readings);
+            return FromUtf8(s.readings);
         default:
             return {};
         }

@@ -1,5 +1,6 @@
 #include "qt/QtFileDialogs.h"
 
+#include "qt/QtText.h"
 #include "qt/QtWidgetWindow.h"
 
 #include <QFileInfo>
@@ -8,11 +9,6 @@
 namespace velmora {
 
 namespace {
-
-QString fromUtf8(const std::string& text)
-{
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
 
 QString fromPath(const std::filesystem::path& path)
 {
@@ -24,7 +20,7 @@ QString fromPath(const std::filesystem::path& path)
 QString QtFileDialogs::nameFilter(const FileDialogFilter& filter)
 {
     QStringList patterns;
-    for (const QString& pattern : fromUtf8(filter.pattern).split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+    for (const QString& pattern : FromUtf8(filter.pattern).split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
         const QString trimmed = pattern.trimmed();
         if (trimmed.isEmpty())
             continue;
@@ -33,7 +29,7 @@ QString QtFileDialogs::nameFilter(const FileDialogFilter& filter)
     }
     if (patterns.isEmpty())
         patterns << QStringLiteral("*");
-    return fromUtf8(filter.description) + QStringLiteral(" (") + patterns.join(QLatin1Char(' '))
+    return FromUtf8(filter.description) + QStringLiteral(" (") + patterns.join(QLatin1Char(' '))
         + QLatin1Char(')');
 }
 
@@ -44,7 +40,7 @@ void QtFileDialogs::configure(QFileDialog& dialog, const FileDialogRequest& requ
     // The list shows the descriptions alone; they name their patterns.
     dialog.setOption(QFileDialog::HideNameFilterDetails, true);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
-    dialog.setWindowTitle(fromUtf8(request.title));
+    dialog.setWindowTitle(FromUtf8(request.title));
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     QStringList filters;
@@ -54,7 +50,7 @@ void QtFileDialogs::configure(QFileDialog& dialog, const FileDialogRequest& requ
         dialog.setNameFilters(filters);
         dialog.selectNameFilter(filters.front());
     }
-    dialog.setDefaultSuffix(fromUtf8(request.defaultSuffix));
+    dialog.setDefaultSuffix(FromUtf8(request.defaultSuffix));
     if (!request.initialPath.empty()) {
         const QFileInfo initial(fromPath(request.initialPath));
         if (initial.isDir()) {

@@ -1,5 +1,6 @@
 #include "qt/QtMessageDisplay.h"
 
+#include "qt/QtText.h"
 #include "qt/QtWidgetWindow.h"
 
 #include <QMessageBox>
@@ -9,8 +10,7 @@ namespace velmora {
 
 void QtMessageDisplay::showMessage(Window* owner, std::string_view text, std::string_view caption)
 {
-    QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(caption.data(), qsizetype(caption.size())),
-                    QString::fromUtf8(text.data(), qsizetype(text.size())), QMessageBox::Ok,
+    QMessageBox box(QMessageBox::NoIcon, FromUtf8(caption), FromUtf8(text), QMessageBox::Ok,
                     QtWidgetWindow::widgetOf(owner));
     box.setTextFormat(Qt::PlainText);
     box.exec();

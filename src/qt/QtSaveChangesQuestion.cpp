@@ -1,6 +1,7 @@
 #include "qt/QtSaveChangesQuestion.h"
 
 #include "platform/UserTexts.h"
+#include "qt/QtText.h"
 #include "qt/QtTextTranslator.h"
 #include "qt/QtWidgetWindow.h"
 
@@ -13,8 +14,7 @@ namespace velmora {
 SaveChangesAnswer QtSaveChangesQuestion::askSaveChanges(Window* owner, std::string_view text,
                                                         std::string_view caption)
 {
-    QMessageBox box(QMessageBox::Question, QString::fromUtf8(caption.data(), qsizetype(caption.size())),
-                    QString::fromUtf8(text.data(), qsizetype(text.size())), QMessageBox::NoButton,
+    QMessageBox box(QMessageBox::Question, FromUtf8(caption), FromUtf8(text), QMessageBox::NoButton,
                     QtWidgetWindow::widgetOf(owner));
     box.setTextFormat(Qt::PlainText);
     QPushButton* save = box.addButton(UiText(texts::kSaveAnswer), QMessageBox::AcceptRole);
